@@ -1,0 +1,27 @@
+// The subcommands of the command-line tool `orvik`.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace orvik::cli {
+
+using Args = std::vector<std::string>;
+
+// Exit status of a command line the tool does not understand.
+inline constexpr int kUsageError = 2;
+
+struct Streams {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+int RunCompose(const Args& args, Streams io);
+int RunDemo(const Args& args, Streams io);
+
+// Prints "orvik: " + message and a hint to stderr; answers kUsageError.
+int UsageError(std::ostream& err, const std::string& message);
+
+}  // namespace orvik::cli

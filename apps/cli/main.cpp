@@ -1,0 +1,56 @@
+// orvik: the command-line face of the system's engine.
+#include <algorithm>
+#include <iostream>
+#include <string_view>
+
+#include "command.h"
+
+namespace orvik::cli {
+
+namespace {
+
+constexpr std::string_view kHelp =
+    "usage: orvik COMMAND [ARGS]\n"
+    "\n"
+    "commands:\n"
+    "  compose [--code unicode|vietware|tcvn3|vni] [KEYS...]\n"
+    "        compose each word of Telex keys as it is sent (one line per word);\n"
+    "        with no KEYS, reads one word per line from standard input.\n"
+    "        8-bit codes print their bytes in hexadecimal, a tab, then the word.\n"
+    "  demo  a sentence typed in Telex, composed in all four codes\n"
+    "  help  this text (also --help)\n";
+
+struct Command {
+    std::string_view name;
+    int (*run)(const Args&, Streams);
+};
+
+constexpr Command kCommands[] = {
+    {"compose", RunCompose},
+    {"demo", RunDemo},
+};
+
+}  // namespace
+
+int Main(int argc, char** argv) {
+    const Args all(argv + 1, argv + argc);
+    Streams io{std::cin, std::cout, std::cerr};
+    if (all.empty()) return UsageError(io.err, "no command given");
+    const std::string& name = all.front();
+    const auto asksHelp = [](const std::string& arg) { return arg == "--help" || arg == "-h"; };
+    if (name == "help" || std::any_of(all.begin(), all.end(), asksHelp)) {
+        io.out << kHelp;
+        return 0;
+    }
+    const Args rest(all.begin() + 1, all.end());
+    for (const auto& command : kCommands)
+        if (command.name == name) return command.run(rest, io);
+    return UsageError(io.err, "unknown command '" + name + "'");
+}
+
+}  // namespace orvik::cli
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    return orvik::cli::Main(argc, argv);
+}

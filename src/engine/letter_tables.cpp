@@ -1,0 +1,206 @@
+#include "engine/letter_tables.h"
+
+#include <vector>
+
+#include "engine/text.h"
+
+namespace orvik {
+
+namespace {
+
+struct SmallLetter {
+    const char16_t* keys;
+    char16_t unicode;
+    std::vector<unsigned char> tcvn3;
+    std::vector<unsigned char> vni;
+    std::vector<unsigned char> vietware;
+};
+
+// The 73 small letters in table order: within each vowel group the toned
+// forms in tone-key order s, f, r, x, j, then the bare modified letter.
+const std::vector<SmallLetter>& SmallLetters() {
+    static const std::vector<SmallLetter> letters = {
+    {u"dd", 0x0111, {0xAE}, {0xF1}, {0xE2}},
+    {u"aws", 0x1EAF, {0xBE}, {0x61, 0xE9}, {0xE0, 0xF5}},
+    {u"awf", 0x1EB1, {0xBB}, {0x61, 0xE8}, {0xE0, 0xF2}},
+    {u"awr", 0x1EB3, {0xBC}, {0x61, 0xFA}, {0xE0, 0xF3}},
+    {u"awx", 0x1EB5, {0xBD}, {0x61, 0xFC}, {0xE0, 0xF4}},
+    {u"awj", 0x1EB7, {0xC6}, {0x61, 0xEB}, {0xE0, 0xFB}},
+    {u"aw", 0x0103, {0xA8}, {0x61, 0xEA}, {0xE0}},
+    {u"aas", 0x1EA5, {0xCA}, {0x61, 0xE1}, {0xE1, 0xFA}},
+    {u"aaf", 0x1EA7, {0xC7}, {0x61, 0xE0}, {0xE1, 0xF6}},
+    {u"aar", 0x1EA9, {0xC8}, {0x61, 0xE5}, {0xE1, 0xF8}},
+    {u"aax", 0x1EAB, {0xC9}, {0x61, 0xE3}, {0xE1, 0xF9}},
+    {u"aaj", 0x1EAD, {0xCB}, {0x61, 0xE4}, {0xE1, 0xFB}},
+    {u"aa", 0x00E2, {0xA9}, {0x61, 0xE2}, {0xE1}},
+    {u"as", 0x00E1, {0xB8}, {0x61, 0xF9}, {0x61, 0xEF}},
+    {u"af", 0x00E0, {0xB5}, {0x61, 0xF8}, {0x61, 0xEC}},
+    {u"ar", 0x1EA3, {0xB6}, {0x61, 0xFB}, {0x61, 0xED}},
+    {u"ax", 0x00E3, {0xB7}, {0x61, 0xF5}, {0x61, 0xEE}},
+    {u"aj", 0x1EA1, {0xB9}, {0x61, 0xEF}, {0x61, 0xFB}},
+    {u"ees", 0x1EBF, {0xD5}, {0x65, 0xE1}, {0xE3, 0xFA}},
+    {u"eef", 0x1EC1, {0xD2}, {0x65, 0xE0}, {0xE3, 0xF6}},
+    {u"eer", 0x1EC3, {0xD3}, {0x65, 0xE5}, {0xE3, 0xF8}},
+    {u"eex", 0x1EC5, {0xD4}, {0x65, 0xE3}, {0xE3, 0xF9}},
+    {u"eej", 0x1EC7, {0xD6}, {0x65, 0xE4}, {0xE3, 0xFB}},
+    {u"ee", 0x00EA, {0xAA}, {0x65, 0xE2}, {0xE3}},
+    {u"es", 0x00E9, {0xD0}, {0x65, 0xF9}, {0x65, 0xEF}},
+    {u"ef", 0x00E8, {0xCC}, {0x65, 0xF8}, {0x65, 0xEC}},
+    {u"er", 0x1EBB, {0xCE}, {0x65, 0xFB}, {0x65, 0xED}},
+    {u"ex", 0x1EBD, {0xCF}, {0x65, 0xF5}, {0x65, 0xEE}},
+    {u"ej", 0x1EB9, {0xD1}, {0x65, 0xEF}, {0x65, 0xFB}},
+    {u"is", 0x00ED, {0xDD}, {0xED}, {0xEA}},
+    {u"if", 0x00EC, {0xD7}, {0xEC}, {0xE7}},
+    {u"ir", 0x1EC9, {0xD8}, {0xE6}, {0xE8}},
+    {u"ix", 0x0129, {0xDC}, {0xF3}, {0xE9}},
+    {u"ij", 0x1ECB, {0xDE}, {0xF2}, {0xEB}},
+    {u"oos", 0x1ED1, {0xE8}, {0x6F, 0xE1}, {0xE4, 0xFA}},
+    {u"oof", 0x1ED3, {0xE5}, {0x6F, 0xE0}, {0xE4, 0xF6}},
+    {u"oor", 0x1ED5, {0xE6}, {0x6F, 0xE5}, {0xE4, 0xF8}},
+    {u"oox", 0x1ED7, {0xE7}, {0x6F, 0xE3}, {0xE4, 0xF9}},
+    {u"ooj", 0x1ED9, {0xE9}, {0x6F, 0xE4}, {0xE4, 0xFC}},
+    {u"oo", 0x00F4, {0xAB}, {0x6F, 0xE2}, {0xE4}},
+    {u"os", 0x00F3, {0xE3}, {0x6F, 0xF9}, {0x6F, 0xEF}},
+    {u"of", 0x00F2, {0xDF}, {0x6F, 0xF8}, {0x6F, 0xEC}},
+    {u"or", 0x1ECF, {0xE1}, {0x6F, 0xFB}, {0x6F, 0xED}},
+    {u"ox", 0x00F5, {0xE2}, {0x6F, 0xF5}, {0x6F, 0xEE}},
+    {u"oj", 0x1ECD, {0xE4}, {0x6F, 0xEF}, {0x6F, 0xFC}},
+    {u"ows", 0x1EDB, {0xED}, {0xF4, 0xF9}, {0xE5, 0xEF}},
+    {u"owf", 0x1EDD, {0xEA}, {0xF4, 0xF8}, {0xE5, 0xEC}},
+    {u"owr", 0x1EDF, {0xEB}, {0xF4, 0xFB}, {0xE5, 0xED}},
+    {u"owx", 0x1EE1, {0xEC}, {0xF4, 0xF5}, {0xE5, 0xEE}},
+    {u"owj", 0x1EE3, {0xEE}, {0xF4, 0xEF}, {0xE5, 0xFC}},
+    {u"ow", 0x01A1, {0xAC}, {0xF4}, {0xE5}},
+    {u"us", 0x00FA, {0xF3}, {0x75, 0xF9}, {0x75, 0xEF}},
+    {u"uf", 0x00F9, {0xEF}, {0x75, 0xF8}, {0x75, 0xEC}},
+    {u"ur", 0x1EE7, {0xF1}, {0x75, 0xFB}, {0x75, 0xED}},
+    {u"ux", 0x0169, {0xF2}, {0x75, 0xF5}, {0x75, 0xEE}},
+    {u"uj", 0x1EE5, {0xF4}, {0x75, 0xEF}, {0x75, 0xFB}},
+    {u"uws", 0x1EE9, {0xF8}, {0xF6, 0xF9}, {0xE6, 0xEF}},
+    {u"uwf", 0x1EEB, {0xF5}, {0xF6, 0xF8}, {0xE6, 0xEC}},
+    {u"uwr", 0x1EED, {0xF6}, {0xF6, 0xFB}, {0xE6, 0xED}},
+    {u"uwx", 0x1EEF, {0xF7}, {0xF6, 0xF5}, {0xE6, 0xEE}},
+    {u"uwj", 0x1EF1, {0xF9}, {0xF6, 0xEF}, {0xE6, 0xFB}},
+    {u"uw", 0x01B0, {0xAD}, {0xF6}, {0xE6}},
+    {u"ws", 0x1EE9, {0xF8}, {0xF6, 0xF9}, {0xE6, 0xEF}},
+    {u"wf", 0x1EEB, {0xF5}, {0xF6, 0xF8}, {0xE6, 0xEC}},
+    {u"wr", 0x1EED, {0xF6}, {0xF6, 0xFB}, {0xE6, 0xED}},
+    {u"wx", 0x1EEF, {0xF7}, {0xF6, 0xF5}, {0xE6, 0xEE}},
+    {u"wj", 0x1EF1, {0xF9}, {0xF6, 0xEF}, {0xE6, 0xFB}},
+    {u"w", 0x01B0, {0xAD}, {0xF6}, {0xE6}},
+    {u"ys", 0x00FD, {0xFD}, {0x79, 0xF9}, {0x79, 0xEF}},
+    {u"yf", 0x1EF3, {0xFA}, {0x79, 0xF8}, {0x79, 0xEC}},
+    {u"yr", 0x1EF7, {0xFB}, {0x79, 0xFB}, {0x79, 0xED}},
+    {u"yx", 0x1EF9, {0xFC}, {0x79, 0xF5}, {0x79, 0xEE}},
+    {u"yj", 0x1EF5, {0xFE}, {0xEE}, {0x79, 0xF1}},
+    };
+    return letters;
+}
+
+using Bytes = std::vector<unsigned char>;
+
+// VNI-Windows and VietWare-X write a capital with each small-letter byte of
+// 61-7A or E0-FE lowered by 20 (hex).
+Bytes CapitalBytes(const Bytes& small) {
+    Bytes capital = small;
+    for (auto& b : capital)
+        if ((b >= 0x61 && b <= 0x7A) || (b >= 0xE0 && b <= 0xFE)) b = static_cast<unsigned char>(b - 0x20);
+    return capital;
+}
+
+// TCVN3 has no toned capitals: only the bare modified letters have their own.
+Bytes Tcvn3CapitalBytes(const SmallLetter& small) {
+    static const std::pair<std::u16string_view, unsigned char> kOwnCapitals[] = {
+        {u"dd", 0xA7}, {u"aw", 0xA1}, {u"aa", 0xA2}, {u"ee", 0xA3},
+        {u"oo", 0xA4}, {u"ow", 0xA5}, {u"uw", 0xA6}, {u"w", 0xA6},
+    };
+    for (const auto& [keys, byte] : kOwnCapitals)
+        if (keys == small.keys) return {byte};
+    return small.tcvn3;
+}
+
+void AppendEntry(std::u16string& list, const Bytes& bytes) {
+    for (unsigned char b : bytes) list.push_back(b);
+    list.push_back(u' ');
+}
+
+template <typename Small, typename Capital>
+std::u16string BuildCodeList(Small small, Capital capital) {
+    std::u16string list;
+    for (const auto& letter : SmallLetters()) AppendEntry(list, small(letter));
+    for (const auto& letter : SmallLetters()) AppendEntry(list, capital(letter));
+    return list;
+}
+
+char16_t UnicodeLetterOf(int entry) {
+    const auto& letters = SmallLetters();
+    if (entry < kSmallLetterEntries) return letters[static_cast<std::size_t>(entry)].unicode;
+    return UpperChar(letters[static_cast<std::size_t>(entry - kSmallLetterEntries)].unicode);
+}
+
+// Cuts `list` at its first space: answers the part before it and keeps the
+// rest after it in `list`.
+std::u16string CutAtSpace(std::u16string& list) {
+    const int space = Find(list, u" ");
+    if (space == 0) {
+        std::u16string all = std::move(list);
+        list.clear();
+        return all;
+    }
+    std::u16string head = Left(list, space - 1);
+    list = Mid(list, space + 1);
+    return head;
+}
+
+}  // namespace
+
+const std::u16string& TelexList() {
+    static const std::u16string list = [] {
+        std::u16string out;
+        for (const auto& letter : SmallLetters()) out.append(letter.keys).push_back(u' ');
+        for (const auto& letter : SmallLetters()) out.append(UCase(letter.keys)).push_back(u' ');
+        return out;
+    }();
+    return list;
+}
+
+const std::u16string& VietWareList() {
+    static const std::u16string list =
+        BuildCodeList([](const SmallLetter& l) { return l.vietware; },
+                      [](const SmallLetter& l) { return CapitalBytes(l.vietware); });
+    return list;
+}
+
+const std::u16string& VniList() {
+    static const std::u16string list =
+        BuildCodeList([](const SmallLetter& l) { return l.vni; },
+                      [](const SmallLetter& l) { return CapitalBytes(l.vni); });
+    return list;
+}
+
+const std::u16string& Tcvn3List() {
+    static const std::u16string list = BuildCodeList(
+        [](const SmallLetter& l) { return l.tcvn3; }, Tcvn3CapitalBytes);
+    return list;
+}
+
+void BuildLetterTables(LetterTables& tables, std::int16_t code) {
+    for (int k = 0; k < kLetterSlots; ++k) {
+        tables.TelexKeys[k].clear();
+        tables.CodeLetters[k].clear();
+        tables.UnicodeLetters[k].clear();
+    }
+    const std::u16string& codeList =
+        code == kTcvn3 ? Tcvn3List() : code == kVniWindows ? VniList() : VietWareList();
+    std::u16string telex = TelexList();
+    std::u16string letters = codeList;
+    for (int i = 1; i <= kLetterSlots; ++i) {
+        tables.TelexKeys[i - 1] = CutAtSpace(telex);
+        tables.CodeLetters[i - 1] = CutAtSpace(letters);
+        tables.LetterCount = static_cast<std::int16_t>(i);
+        if (telex.empty() || letters.empty()) break;
+    }
+    for (int k = 0; k < kLetterEntries; ++k) tables.UnicodeLetters[k] = UnicodeLetterOf(k);
+}
+
+}  // namespace orvik

@@ -1,0 +1,94 @@
+#include "engine/text.h"
+
+#include <gtest/gtest.h>
+
+namespace orvik {
+namespace {
+
+TEST(Text, FindCountsFromOneAndAnswersZeroWhenAbsent) {
+    struct Case { std::u16string_view s, sub; int start, expected; };
+    const Case cases[] = {
+        {u"hello", u"l", 1, 3},   {u"hello", u"l", 4, 4},  {u"hello", u"l", 5, 0},
+        {u"hello", u"x", 1, 0},   {u"hello", u"", 1, 1},   {u"", u"a", 1, 0},
+        {u"hello", u"lo", 99, 0}, {u"hello", u"he", 0, 1}, {u"!ab !a ", u"!a ", 1, 5},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Find(c.s, c.sub, c.start), c.expected) << std::string(c.s.begin(), c.s.end());
+}
+
+TEST(Text, MidLeftRightClipAtTheEnds) {
+    EXPECT_EQ(Mid(u"abcdef", 2, 3), u"bcd");
+    EXPECT_EQ(Mid(u"abcdef", 5), u"ef");
+    EXPECT_EQ(Mid(u"abcdef", 5, 10), u"ef");
+    EXPECT_EQ(Mid(u"abcdef", 7, 1), u"");
+    EXPECT_EQ(Left(u"abc", 5), u"abc");
+    EXPECT_EQ(Left(u"abc", 0), u"");
+    EXPECT_EQ(Right(u"abc", 2), u"bc");
+    EXPECT_EQ(Right(u"abc", 9), u"abc");
+}
+
+TEST(Text, ReplaceAllDoesNotRescanTheReplacement) {
+    EXPECT_EQ(ReplaceAll(u"nguwowif", u"uw", u"w"), u"ngwowif");
+    EXPECT_EQ(ReplaceAll(u"aaaa", u"aa", u"a"), u"aa");
+    EXPECT_EQ(ReplaceAll(u"abc", u"", u"x"), u"abc");
+}
+
+TEST(Text, CaseCoversVietnameseLetters) {
+    EXPECT_EQ(UCase(u"người được đi ăn ỵ"), u"NGƯỜI ĐƯỢC ĐI ĂN Ỵ");
+    EXPECT_EQ(LCase(u"NGƯỜI ĐƯỢC Ĩ Ũ Ơ"), u"người được ĩ ũ ơ");
+    EXPECT_EQ(UCase(u"×÷1!"), u"×÷1!");
+}
+
+TEST(Text, TrimRemovesOnlySpaces) {
+    EXPECT_EQ(Trim(u"  ab c  "), u"ab c");
+    EXPECT_EQ(Trim(u"   "), u"");
+    EXPECT_EQ(Trim(u"\tab"), u"\tab");
+}
+
+TEST(Text, HexValueReadsFourDigitsAsSigned16Bit) {
+    struct Case { std::u16string_view text; std::int32_t expected; };
+    const Case cases[] = {
+        {u"4E00", 0x4E00}, {u"4e00", 0x4E00}, {u"7FFF", 32767}, {u"8000", -32768},
+        {u"FFFF", -1},     {u"9F8D", -24691}, {u"2000B", 0x2000B}, {u"2A6D6", 0x2A6D6},
+        {u" 4E00", 0x4E00}, {u"4E 00", 0x4E00}, {u"12G4", 0x12}, {u"", 0}, {u"xyz", 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(HexValue(c.text), c.expected);
+}
+
+TEST(Text, DecimalValueEndsAtTheFirstCharacterThatCannotContinueIt) {
+    struct Case { std::u16string_view text; double expected; };
+    const Case cases[] = {
+        {u"1234 rest", 1234}, {u"-24691\\'3f", -24691}, {u"  42", 42}, {u"12.5x", 12.5},
+        {u"abc", 0},          {u"", 0},                 {u"-", 0},     {u"7-3", 7},
+    };
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(DecimalValue(c.text), c.expected);
+}
+
+TEST(Text, Utf8RoundTripsIncludingSupplementaryCharacters) {
+    const std::string text = "người 𠊛 一";
+    const std::u16string wide = Utf8ToU16(text);
+    EXPECT_EQ(wide.size(), 10u);  // 𠊛 is a surrogate pair
+    EXPECT_EQ(wide[6], 0xD840);
+    EXPECT_EQ(U16ToUtf8(wide), text);
+}
+
+TEST(Text, Utf8RejectsMalformedInput) {
+    const std::string bad[] = {"\xC3", "\xC0\xAF", "\xED\xA0\x80", "\xF5\x80\x80\x80", "a\x80"};
+    for (const auto& b : bad) {
+        EXPECT_FALSE(IsValidUtf8(b));
+        EXPECT_NE(Utf8ToU16(b).find(u'\uFFFD'), std::u16string::npos);
+    }
+    EXPECT_TRUE(IsValidUtf8("h\xC3\xB2" "a \xEF\xBF\xBD"));
+    EXPECT_EQ(U16ToUtf8(std::u16string(1, char16_t{0xD800})), "\xEF\xBF\xBD");
+}
+
+TEST(Text, BytesMapOneToOne) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
+    const std::u16string units = FromBytes(all);
+    EXPECT_EQ(units[0xB5], 0xB5);
+    EXPECT_EQ(ToBytes(units), all);
+}
+
+}  // namespace
+}  // namespace orvik
