@@ -35,7 +35,8 @@ TEST(UncompressString, ReportsZlibFailuresWithTheirNumbers) {
     const Case cases[] = {
         {Packed(9, "0123456789"), -2147221499, "Insufficient space in output buffer to uncompress string"},
         {damaged, -2147221501, "Cannot uncompress corrupt data"},
-        {"x " + Compressed("abc"), -2147221499, "Insufficient space in output buffer to uncompress string"},
+        // No length: an empty buffer, which this zlib reports as a damaged stream.
+        {"x " + Compressed("abc"), -2147221501, "Cannot uncompress corrupt data"},
     };
     for (const auto& c : cases) {
         try {
