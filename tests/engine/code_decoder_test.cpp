@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "built_tables.h"
+
 #include "engine/letter_tables.h"
 #include "engine/telex.h"
 #include "engine/text.h"
@@ -17,8 +19,7 @@ bool SharesTheSmallLettersBytes(const LetterTables& t, int k) {
 
 TEST(CodeDecoder, EveryEntryRoundTripsInEachCode) {
     for (std::int16_t code : {kVietWareX, kTcvn3, kVniWindows}) {
-        LetterTables t;
-        BuildLetterTables(t, code);
+        const LetterTables t = Built(code);
         const CodeDecoder decoder(code);
         for (int k = 0; k < kLetterEntries; ++k) {
             const std::u16string decoded = decoder.Decode(t.CodeLetters[k]);
@@ -32,8 +33,7 @@ TEST(CodeDecoder, EveryEntryRoundTripsInEachCode) {
 }
 
 TEST(CodeDecoder, DecodesWholeWordsAndMapsOtherBytesThroughWindows1252) {
-    LetterTables vni;
-    BuildLetterTables(vni, kVniWindows);
+    const LetterTables vni = Built(kVniWindows);
     const CodeDecoder decoder(kVniWindows);
     EXPECT_EQ(decoder.Decode(TelexToCode(vni, PlaceToneKey(u"nguwowif", false))), u"người");
     EXPECT_EQ(decoder.Decode(TelexToCode(vni, PlaceToneKey(u"hoaf", false))), u"hòa");

@@ -2,16 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "built_tables.h"
+
 #include "engine/text.h"
 
 namespace orvik {
 namespace {
-
-LetterTables Built(std::int16_t code) {
-    LetterTables tables;
-    BuildLetterTables(tables, code);
-    return tables;
-}
 
 std::u16string Bytes(std::initializer_list<int> bytes) {
     std::u16string out;

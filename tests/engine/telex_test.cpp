@@ -2,17 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "built_tables.h"
+
 #include "engine/code_decoder.h"
 #include "engine/text.h"
 
 namespace orvik {
 namespace {
-
-LetterTables Built(std::int16_t code) {
-    LetterTables tables;
-    BuildLetterTables(tables, code);
-    return tables;
-}
 
 std::string Narrow(std::u16string_view s) { return U16ToUtf8(s); }
 
