@@ -21,12 +21,16 @@ std::u16string CandidateItem(const Module1& module, std::int32_t codePoint, int 
     const std::u16string digits = Decimal(codePoint);
     std::u16string item = (position == 0 ? u"&#" : u".&#") + digits + u";";
     // A character listed as a variant key has its page under another one.
-    if (highlight && Find(module.VariantLine, digits + u"/") > 0)
+    if (highlight && ListedAsVariantKey(module.VariantLine, codePoint))
         item = u"<FONT color=\"#0066AA\">" + item + u"</FONT>";
     return item;
 }
 
 }  // namespace
+
+bool ListedAsVariantKey(std::u16string_view variantLine, std::int32_t codePoint) {
+    return Find(variantLine, Decimal(codePoint) + u"/") > 0;
+}
 
 int FieldWidth(Layout layout) { return layout == Layout::Nom ? 5 : 4; }
 

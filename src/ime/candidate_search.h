@@ -35,6 +35,10 @@ struct CandidateLine {
 // window, is not found.
 CandidateLine FindCandidateLine(const Module1& module, std::u16string_view code);
 
+// Whether a Han candidate is coloured: its decimal code point + "/" occurs
+// anywhere in VariantLine (also as the tail of a longer number).
+bool ListedAsVariantKey(std::u16string_view variantLine, std::int32_t codePoint);
+
 void ClearCandidates(Module1& module);
 
 // Fills CandCodes and CandPages from `line` (at most 101 fields; the rest is

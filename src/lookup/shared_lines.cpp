@@ -35,6 +35,7 @@ std::optional<LoadProblem> LoadReadingLine(Platform& platform, LookupLines& line
     const std::u16string name = ReadingTableName(nomButtonDown);
     const FileLines file = platform.ReadLines(InProgramDirectory(platform, name), FileEncoding::Utf8);
     lines.ReadingLine = file.lines.empty() ? std::u16string() : file.lines.front();
+    lines.ReadingTable = name;
     if (!file.ok) return LoadProblem{name, file.reason};
     return std::nullopt;
 }

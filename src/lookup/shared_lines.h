@@ -16,6 +16,7 @@ struct LookupLines {
     std::u16string VariantLine;  // line 2
     std::u16string NomLine;      // line 3
     std::u16string ReadingLine;  // line 1 of phienam.txt or phiennom.txt
+    std::u16string ReadingTable;   // which of the two ReadingLine was read from
     std::u16string VietIndexText;  // the whole of tdviet.idx, once read
 };
 
