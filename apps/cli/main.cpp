@@ -17,6 +17,13 @@ constexpr std::string_view kHelp =
     "        compose each word of Telex keys as it is sent (one line per word);\n"
     "        with no KEYS, reads one word per line from standard input.\n"
     "        8-bit codes print their bytes in hexadecimal, a tab, then the word.\n"
+    "  candidates [--data DIR] --mode MODE CODE...\n"
+    "        types each code into the candidate window of the input mode MODE\n"
+    "        (telex-han, telex-nom, cangjie-han, cangjie-nom, pinyin) and prints\n"
+    "        its pages: page.key, character, code point, \"*\" when coloured.\n"
+    "  lookup [--data DIR] [--mode MODE] CHAR|U+XXXX...\n"
+    "        the Big5 code, variant target, dictionary page and first reading.\n"
+    "        DIR defaults to the data directory of the build.\n"
     "  demo  a sentence typed in Telex, composed in all four codes\n"
     "  help  this text (also --help)\n";
 
@@ -28,6 +35,8 @@ struct Command {
 constexpr Command kCommands[] = {
     {"compose", RunCompose},
     {"demo", RunDemo},
+    {"candidates", RunCandidates},
+    {"lookup", RunLookup},
 };
 
 }  // namespace

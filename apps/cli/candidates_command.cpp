@@ -1,0 +1,50 @@
+#include <ostream>
+
+#include "command.h"
+#include "engine/text.h"
+#include "ime/candidate_search.h"
+#include "ime_request.h"
+#include "console_platform.h"
+
+namespace orvik::cli {
+
+namespace {
+
+// One line per candidate: page and digit key, the character, its code point,
+// "*" when it is coloured; then the end mark.
+void PrintPages(const Module1& module, bool nomLayout, std::ostream& out) {
+    for (int i = 0; i < kCandSlots; ++i) {
+        const std::u16string& field = module.CandCodes[static_cast<std::size_t>(i)];
+        if (field.empty()) break;
+        const std::int32_t codePoint = CandidateCodePoint(field);
+        const bool marked = !nomLayout && ListedAsVariantKey(module.VariantLine, codePoint);
+        out << "  " << i / 10 + 1 << '.' << (i + 1) % 10 << "  " << CharacterOf(codePoint) << "  "
+            << CodePointName(codePoint) << (marked ? "  *" : "") << '\n';
+    }
+    out << "  ! End\n";
+}
+
+}  // namespace
+
+int RunCandidates(const Args& args, Streams io) {
+    ImeRequest request;
+    if (const int status = ParseImeRequest(args, "candidates", request, io.err); status != 0) return status;
+    if (!request.mode) return UsageError(io.err, "candidates needs --mode");
+    if (const int status = CheckDataDirectory(request.dataDirectory, io.err); status != 0) return status;
+    ConsolePlatform platform(request.dataDirectory, io.err);
+    Application app(platform);
+    OrvikU& main = app.MainWindow();
+    (main.*request.mode->action)(request.mode->number);
+    HVTNP& window = app.CandidateWindow();
+    for (const auto& word : request.words) {
+        window.SetText1(u"");
+        app.module().TypedKeys = Utf8ToU16(word);
+        window.ShowTypedCode();
+        io.out << word << ":\n";
+        if (app.module().CandPages[0].empty()) io.out << "  no candidates\n";
+        else PrintPages(app.module(), main.Menunoi.NomLayout(), io.out);
+    }
+    return 0;
+}
+
+}  // namespace orvik::cli

@@ -1,0 +1,34 @@
+// The platform of the command-line tool: files of a data directory, a scratch
+// current directory for the page file, messages on the error stream. A
+// console has no browser view to draw: the windows' view models keep the
+// address they were navigated to.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace orvik::cli {
+
+class ConsolePlatform : public Platform {
+public:
+    ConsolePlatform(std::string dataDirectory, std::ostream& messages);
+    ~ConsolePlatform() override;
+    ConsolePlatform(const ConsolePlatform&) = delete;
+    ConsolePlatform& operator=(const ConsolePlatform&) = delete;
+
+    FileBytes ReadFile(const std::string& path) override;
+    bool WriteFile(const std::string& path, std::string_view bytes) override;
+    std::string ProgramDirectory() override { return dataDirectory_; }
+    std::string CurrentDirectory() override { return scratchDirectory_; }
+    void Navigate(std::string_view view, std::u16string_view address) override;
+    void MessageBox(std::u16string_view text, std::u16string_view caption) override;
+
+private:
+    std::string dataDirectory_;
+    std::string scratchDirectory_;
+    std::ostream& messages_;
+};
+
+}  // namespace orvik::cli

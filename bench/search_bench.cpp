@@ -1,0 +1,91 @@
+// One keystroke's candidate search on an index of 9,000 lines and a
+// directory line of 9,000 entries: normalise the typed code, find it in the
+// directory line, build the pages; then the same with the page file written.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "engine/telex.h"
+#include "engine/text.h"
+#include "ime/candidate_search.h"
+#include "ime/hvtnp.h"
+#include "platform/disk_files.h"
+
+namespace orvik::bench {
+namespace {
+
+constexpr int kLines = 9000;
+
+// A distinct lower-case key per line, of three to four letters.
+std::u16string KeyOf(int line) {
+    std::u16string key;
+    for (int n = line + 26 * 26; n > 0; n /= 26) key += static_cast<char16_t>(u'a' + n % 26);
+    return key;
+}
+
+// Files on the disk; the page file goes to a scratch directory.
+class DiskPlatform : public Platform {
+public:
+    DiskPlatform() : dir_(std::filesystem::temp_directory_path() / "orvik-search-bench") {
+        std::filesystem::create_directories(dir_);
+    }
+    ~DiskPlatform() override { std::filesystem::remove_all(dir_); }
+    FileBytes ReadFile(const std::string& path) override { return ReadDiskFile(path); }
+    bool WriteFile(const std::string& path, std::string_view bytes) override { return WriteDiskFile(path, bytes); }
+    std::string ProgramDirectory() override { return dir_.string(); }
+    std::string CurrentDirectory() override { return dir_.string(); }
+    void Navigate(std::string_view, std::u16string_view) override {}
+    void MessageBox(std::u16string_view, std::u16string_view) override {}
+
+private:
+    std::filesystem::path dir_;
+};
+
+void FillIndex(Module1& module) {
+    module.DirectoryLine = u"!";
+    for (int i = 0; i < kLines; ++i) {
+        std::u16string line;
+        for (int field = 0; field < 30; ++field) line += FromBytes(std::to_string(4000 + (i + field) % 6000));
+        module.IndexLines[static_cast<std::size_t>(i)] = line;
+        module.DirectoryLine += {static_cast<char16_t>(34 + i / 96), static_cast<char16_t>(34 + i % 96), u'!'};
+        module.DirectoryLine += KeyOf(i) + u" ";
+    }
+    module.VariantLine = u"1996820108/2000320005/2001220013/";
+}
+
+void BM_KeystrokeSearch(benchmark::State& state) {
+    DiskPlatform platform;
+    Module1 module(platform);
+    FillIndex(module);
+    // A key near the end of the directory line: the longest substring search.
+    const std::u16string typed = UCase(KeyOf(kLines - 3));
+    for (auto _ : state) {
+        const CandidateLine found = FindCandidateLine(module, NormaliseTypedCode(typed));
+        BuildCandidatePages(module, found.line, Layout::Han, true);
+        benchmark::DoNotOptimize(module.CandPages[0].data());
+    }
+}
+
+void BM_KeystrokeSearchWithPageFile(benchmark::State& state) {
+    DiskPlatform platform;
+    Module1 module(platform);
+    FillIndex(module);
+    Menunoi menu;
+    menu.CangJieH.Checked = true;
+    HVTNP window(module, platform, menu);
+    module.TypedKeys = KeyOf(kLines - 3);
+    for (auto _ : state) {
+        window.Text1.Text = module.TypedKeys;
+        window.Text1_Change();
+        benchmark::DoNotOptimize(module.CandPages[0].data());
+    }
+}
+
+BENCHMARK(BM_KeystrokeSearch)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_KeystrokeSearchWithPageFile)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+
+}  // namespace
+}  // namespace orvik::bench
+
+BENCHMARK_MAIN();

@@ -1,0 +1,28 @@
+// The main window's popup menu. Its check marks are the live mode state of
+// the system, so the candidate window reads them as well as the main window.
+#pragma once
+
+#include "platform/controls.h"
+
+namespace orvik {
+
+struct Menunoi {
+    MenuItem TelexH{u"Telex Việt -> &Hán"};
+    MenuItem TelexN{u"Telex Việt -> &Nôm"};
+    MenuItem CangJieH{u"&Thương Hiệt Hán"};
+    MenuItem CangJie{u"Thương Hiệt Nôm"};
+    MenuItem PinYin{u"PinYin Han"};
+    MenuItem IMEstate{u"IME On/Off"};
+    MenuItem OnlyViet{u"( Mã xuất tiếng Việt:)"};
+    MenuItem Unicode{u"&Unicode"};
+    MenuItem VW2{u"&VietWare_X Code"};
+    MenuItem TCVN{u"&TCVN3 Code"};
+    MenuItem VNI2{u"&VNI_Win Code"};
+
+    // Candidate fields are five characters wide in the two Nom modes.
+    bool NomLayout() const { return TelexN.Checked || CangJie.Checked; }
+    // Typed keys are composed into a reading only in the two Telex modes.
+    bool TelexMode() const { return TelexH.Checked || TelexN.Checked; }
+};
+
+}  // namespace orvik

@@ -1,0 +1,61 @@
+// The shared module: the process-wide state of the system and the operations
+// on it that several windows use. One object, owned by the application.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/letter_tables.h"
+#include "lookup/shared_lines.h"
+#include "platform/platform.h"
+
+namespace orvik {
+
+inline constexpr int kIndexSlots = 9001;  // lines 0 to 9000 of an index file
+inline constexpr int kCandSlots = 101;    // candidates 0 to 100 of one list
+inline constexpr int kPageSlots = 11;     // pages of ten, 0 to 10
+
+class Module1 : public LookupLines {
+public:
+    explicit Module1(Platform& platform);
+
+    LetterTables Tables;
+
+    std::u16string TypedKeys;     // raw keys of the word or code being typed
+    std::u16string ComposedWord;  // composed word, or the hex code of a pick
+    std::u16string CommittedText;
+
+    std::vector<std::u16string> IndexLines;  // kIndexSlots slots
+    std::u16string DirectoryLine;
+    std::u16string ModeTitle;
+    std::u16string ModeName;
+
+    std::array<std::u16string, kCandSlots> CandCodes;
+    std::array<std::u16string, kPageSlots> CandPages;
+    std::int16_t CurPage = 0;
+    std::int16_t LastPage = 0;
+    std::u16string ItemText;
+
+    std::u16string LookupText;
+    std::int32_t ScratchPos = 0;
+
+    // Loads the index file `fileName` of the program directory into
+    // IndexLines and DirectoryLine, after the three lines of big5uni.idx and
+    // before the reading table chosen by the tool bar's "Nom" button. Files
+    // that cannot be read, and an index too long for its slots, are reported
+    // in one message box; what could be read is kept.
+    void LoadModeIndex(std::u16string_view fileName, bool nomButtonDown);
+
+private:
+    Platform& platform_;
+};
+
+// The line number written in the first two characters of `text`:
+// (b1 - 34) * 96 + (b2 - 34), b the characters' byte values. A text shorter
+// than two characters gives -1, which no slot has.
+int DecodeLineNumber(std::u16string_view text);
+
+}  // namespace orvik

@@ -1,0 +1,16 @@
+// Reading and writing whole files on the local disk, for the platform
+// implementations that work on real files.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+
+namespace orvik {
+
+// A missing, unreadable or non-regular file gives !ok with the reason.
+FileBytes ReadDiskFile(const std::string& path);
+bool WriteDiskFile(const std::string& path, std::string_view bytes);
+
+}  // namespace orvik

@@ -1,0 +1,93 @@
+#include "shell/orviku.h"
+
+#include <string>
+
+#include "engine/text.h"
+#include "ime/candidate_search.h"
+#include "ime/page_file.h"
+#include "shell/application.h"
+
+namespace orvik {
+
+namespace {
+
+std::u16string Decimal(int value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+}  // namespace
+
+OrvikU::OrvikU(Application& app) : app_(app) {}
+
+void OrvikU::TelexH_Click(std::int16_t) { RunModeAction(kTelexHan); }
+void OrvikU::TelexN_Click(std::int16_t) { RunModeAction(kTelexNom); }
+void OrvikU::CangJieH_Click(std::int16_t) { RunModeAction(kCangJieHan); }
+void OrvikU::CangJie_Click(std::int16_t) { RunModeAction(kCangJieNom); }
+void OrvikU::PINYIN_Click(std::int16_t) { RunModeAction(kPinYinHan); }
+
+void OrvikU::RunModeAction(const InputMode& mode) {
+    Module1& module = app_.module();
+    // The reading table is chosen by the "Nom" button as it is at loading.
+    const auto load = [&] { module.LoadModeIndex(Utf8ToU16(mode.indexFile), tbToolbar[1].Pressed); };
+    if (mode.buttonsFirst) SetButtons(mode, 3);
+    else load();
+    CheckMode(mode);
+    app_.ConfigDialog().Combo2.Text = mode.comboText;
+    if (mode.buttonsFirst) load();
+    if (mode.letterTable) BuildLetterTables(module.Tables, *mode.letterTable);
+    module.ModeTitle = mode.modeTitle;
+    module.ModeName = mode.modeName;
+    if (Menunoi.IMEstate.Checked) {
+        HVTNP& candidates = app_.CandidateWindow();
+        candidates.Frame1.Caption = module.ModeName;
+        candidates.Label1.Caption = u"  ORV Thâu nhập pháp : " + module.ModeTitle;
+    }
+    ShowModeStatus(mode);
+    if (!mode.buttonsFirst) SetButtons(mode, 2);
+}
+
+void OrvikU::SetButtons(const InputMode& mode, int count) {
+    for (int i = 0; i < count; ++i) {
+        const ButtonState state = mode.buttons[static_cast<std::size_t>(i)];
+        if (state != ButtonState::Unchanged)
+            tbToolbar[static_cast<std::size_t>(i)].Pressed = state == ButtonState::Pressed;
+    }
+}
+
+void OrvikU::CheckMode(const InputMode& mode) {
+    for (const InputMode* each : kInputModes) (Menunoi.*(each->item)).Checked = false;
+    (Menunoi.*(mode.item)).Checked = true;
+}
+
+void OrvikU::ShowModeStatus(const InputMode& mode) {
+    std::u16string text = std::u16string(mode.statusPrefix) + app_.module().ModeTitle;
+    if (mode.statusWithCode) text += u"/" + CodeLabel;
+    StatusBar1.Text = std::move(text);
+}
+
+std::u16string OrvikU::MainFindChars(std::u16string_view code) {
+    const CandidateLine found = FindCandidateLine(app_.module(), code);
+    if (found.kind == CandidateLine::Ignored) return {};
+    if (found.kind == CandidateLine::NotFound) {
+        MainShowPage(u"");
+        return {};
+    }
+    MainListChars(found.line);
+    return found.line;
+}
+
+void OrvikU::MainListChars(std::u16string line) {
+    Module1& module = app_.module();
+    const Layout layout = Menunoi.NomLayout() ? Layout::Nom : Layout::Han;
+    const int count = FoundCount(line, layout);
+    BuildCandidatePages(module, line, layout, false);
+    MainShowPage(module.CandPages[0]);
+    Label2.Caption = u"Tìm thấy " + Decimal(count) + u" chữ";
+}
+
+void OrvikU::MainShowPage(std::u16string_view fragment) {
+    ShowCandidatePage(app_.platform(), WebBrowser2, "OrvikU.WebBrowser2", fragment);
+}
+
+}  // namespace orvik

@@ -1,0 +1,53 @@
+// The main window: its menu (whose check marks are the mode state), tool
+// bar, status bar and candidate list, with the mode actions and the
+// candidate search of its typing box.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "ime/menunoi.h"
+#include "platform/controls.h"
+#include "shell/input_modes.h"
+
+namespace orvik {
+
+class Application;
+
+class OrvikU {
+public:
+    explicit OrvikU(Application& app);
+
+    orvik::Menunoi Menunoi;
+    // Buttons Han, Nom, Viet, Bothu, Xem, IME, Help, Menuchinh, Quit:
+    // button number k (from 1) is slot k - 1.
+    std::array<ToolbarButton, 9> tbToolbar;
+    StatusBar StatusBar1;
+    Label Label2;  // the found count of the candidate list
+    BrowserView WebBrowser2;
+    std::u16string CodeLabel;  // the output code's label for the status bar
+
+    // Mode actions; the command number (30, 31, 32, 13, 12) is not used.
+    void TelexH_Click(std::int16_t index);
+    void TelexN_Click(std::int16_t index);
+    void CangJieH_Click(std::int16_t index);
+    void CangJie_Click(std::int16_t index);
+    void PINYIN_Click(std::int16_t index);
+
+    // The candidate search of the typing box, listed in WebBrowser2.
+    std::u16string MainFindChars(std::u16string_view code);
+    void MainListChars(std::u16string line);
+    void MainShowPage(std::u16string_view fragment);
+
+private:
+    void RunModeAction(const InputMode& mode);
+    void SetButtons(const InputMode& mode, int count);
+    void CheckMode(const InputMode& mode);
+    void ShowModeStatus(const InputMode& mode);
+
+    Application& app_;
+};
+
+}  // namespace orvik

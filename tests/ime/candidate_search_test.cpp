@@ -1,0 +1,176 @@
+#include "ime/candidate_search.h"
+#include <cstdio>
+
+#include <gtest/gtest.h>
+
+#include "engine/text.h"
+#include "ime/fixture_app.h"
+
+namespace orvik {
+namespace {
+
+using testing::FixtureApp;
+using testing::ShownFragment;
+
+std::u16string Fields(int count, int first = 0x4E00) {
+    std::u16string line;
+    for (int i = 0; i < count; ++i) {
+        char field[8];
+        std::snprintf(field, sizeof field, "%04X", first + i);
+        line += FromBytes(field);
+    }
+    return line;
+}
+
+std::u16string Refs(int first, int count, bool leadingSeparator) {
+    std::u16string page;
+    for (int i = 0; i < count; ++i) {
+        const std::string digits = std::to_string(first + i);
+        page += (i == 0 && !leadingSeparator ? u"&#" : u".&#") + Utf8ToU16(digits) + u";";
+    }
+    return page;
+}
+
+TEST(CandidateSearch, TypedCodesFindTheirExactEntry) {
+    FixtureApp fx;
+    fx.main().TelexH_Click(30);
+    struct Case { std::u16string typed; std::string fragment; };
+    const Case cases[] = {
+        // "!a " is not taken from "!ab "; capitals are lowered first.
+        {u"a", "&#19968;<FONT color=\"#0066AA\">.&#20108;</FONT> ! End"},
+        {u"A", "&#19968;<FONT color=\"#0066AA\">.&#20108;</FONT> ! End"},
+        {u"hoa", ""},                       // only "hoaf" is listed
+        {u"zz", ""},                        // after the directory line: never read
+        {u"ab", U16ToUtf8(Refs(19968, 10, false))},
+    };
+    for (const auto& c : cases) {
+        fx.Type(c.typed);
+        EXPECT_EQ(ShownFragment(fx.platform), c.fragment) << U16ToUtf8(c.typed);
+    }
+    EXPECT_EQ(fx.module().CandCodes[9], u"4E09");
+    EXPECT_EQ(fx.module().LastPage, 1);
+    EXPECT_EQ(fx.module().CandPages[1], u" ! End");
+}
+
+TEST(CandidateSearch, TimChuComparesTheKeyWithTheCodeAsGiven) {
+    FixtureApp fx;
+    fx.main().TelexH_Click(30);
+    EXPECT_EQ(fx.candidates().TimChu(u"hoaf"), Fields(15, 0x6C00));
+    EXPECT_EQ(fx.candidates().TimChu(u"HOAF"), u"");
+    EXPECT_EQ(ShownFragment(fx.platform), "");
+    fx.platform.ClearCalls();
+    EXPECT_EQ(fx.candidates().TimChu(u"\x1f" u"a"), u"");
+    EXPECT_TRUE(fx.platform.Calls().empty());  // a control character shows nothing
+}
+
+TEST(CandidateSearch, CutsListsIntoPagesOfTen) {
+    FixtureApp fx;
+    Module1& m = fx.module();
+    struct Case { int count; int lastPage; std::u16string lastFragment; };
+    const Case cases[] = {
+        {0, 0, u" ! End"},
+        {10, 1, u" ! End"},
+        {15, 1, Refs(19978, 5, false) + u" ! End"},
+        {101, 10, u"&#20068; ! End"},
+        {130, 10, u"&#20068; ! End"},  // fields after the 101st are ignored
+    };
+    for (const auto& c : cases) {
+        BuildCandidatePages(m, Fields(c.count), Layout::Han, true);
+        EXPECT_EQ(m.LastPage, c.lastPage) << c.count;
+        EXPECT_EQ(m.CandPages[static_cast<std::size_t>(c.lastPage)], c.lastFragment) << c.count;
+        if (c.count >= 10) {
+            EXPECT_EQ(m.CandPages[0], Refs(19968, 10, false));
+        }
+    }
+    EXPECT_EQ(m.CandCodes[100], u"4E64");
+    BuildCandidatePages(m, u"    ", Layout::Han, true);
+    EXPECT_EQ(m.CandPages[0], u" ! End");
+    EXPECT_TRUE(m.CandCodes[0].empty());
+}
+
+TEST(CandidateSearch, HighlightsVariantKeysByPlainSubstringInHanOnly) {
+    FixtureApp fx;
+    fx.main().TelexH_Click(30);
+    // 123 is highlighted because "04123/" ends in "123/"; 20108 is a key.
+    fx.Type(u"ky");
+    EXPECT_EQ(ShownFragment(fx.platform),
+              "<FONT color=\"#0066AA\">&#123;</FONT><FONT color=\"#0066AA\">.&#20108;</FONT>.&#35806; ! End");
+    fx.module().VariantLine = u"1996820108/";
+    BuildCandidatePages(fx.module(), u"4E8C", Layout::Nom, false);
+    EXPECT_EQ(fx.module().CandPages[0], u"&#20108; ! End");
+}
+
+TEST(CandidateSearch, ReadsNomFieldsWithAndWithoutTheirSpace) {
+    FixtureApp fx;
+    fx.main().TelexN_Click(31);
+    fx.Type(u"mootj");
+    EXPECT_EQ(ShownFragment(fx.platform), "&#19968;.&#131083;.&#20108;.&#134047; ! End");
+    EXPECT_EQ(fx.module().CandCodes[0], u"4E00");
+    EXPECT_EQ(fx.module().CandCodes[1], u"2000B");
+    fx.Type(u"trong");
+    EXPECT_EQ(ShownFragment(fx.platform), " ! End");
+}
+
+TEST(CandidateSearch, MalformedDirectoryEntriesFindNothing) {
+    FixtureApp fx;
+    Module1& m = fx.module();
+    m.IndexLines[0] = u"4E00";
+    struct Case { std::u16string directory; std::u16string code; };
+    const Case cases[] = {
+        {u"!\x7f\x6b!a ", u"a"},                  // line 9001
+        {u"!\x21\x21!a ", u"a"},                  // negative line number
+        {u"!a ", u"a"},                           // no line number before the key
+        {u"!\"\"!abcdefghijklm ", u"abcdefghijklm"},  // end space outside the window
+        {u"", u"a"},
+    };
+    for (const auto& c : cases) {
+        m.DirectoryLine = c.directory;
+        EXPECT_EQ(FindCandidateLine(m, c.code).kind, CandidateLine::NotFound) << U16ToUtf8(c.directory);
+    }
+    m.DirectoryLine = u"!\"\"!abcdefghijkl ";
+    EXPECT_EQ(FindCandidateLine(m, u"abcdefghijkl").line, u"4E00");
+}
+
+TEST(CandidateWindow, TooLongCodesEmptyTheBox) {
+    FixtureApp fx;
+    fx.main().CangJieH_Click(32);
+    fx.Type(u"abcdefghijk");
+    EXPECT_EQ(fx.candidates().Text1.Text, u"");
+    EXPECT_EQ(ShownFragment(fx.platform), "");
+    fx.Type(u"mm");
+    EXPECT_EQ(fx.candidates().Text1.Text, u"mm");
+    EXPECT_EQ(ShownFragment(fx.platform), "<FONT color=\"#0066AA\">&#20108;</FONT> ! End");
+}
+
+TEST(CandidateWindow, WritesThePageFileAndNavigatesToIt) {
+    FixtureApp fx;
+    fx.main().PINYIN_Click(12);
+    fx.platform.ClearCalls();
+    fx.Type(u"yi1");
+    EXPECT_EQ(fx.platform.Calls(), (std::vector<std::string>{
+        "WriteFile /current/temp.htm (324 bytes)", "Navigate HVTNP.WebBrowser1 /current/temp.htm"}));
+    EXPECT_EQ(fx.platform.FileContent(testing::kPageFile),
+              "<META content=\"text/html; charset=x-user-defined\" http-equiv=Content-Type>\r\n"
+              "<FONT FACE=\"Chu Nom Minh U\" COLOR=\"#004466\" style=\"font-size: 18 pt\">\r\n"
+              "<P>&#19968; ! End</P>\r\n"
+              "</FONT>\r\n"
+              "<script language=\"javascript\">function click() {if (event.button==2) "
+              "{alert('Khong co menu cho nut phai!')}}document.onmousedown=click</script>\r\n");
+    EXPECT_EQ(fx.candidates().WebBrowser1.Address, u"/current/temp.htm");
+}
+
+TEST(MainWindowSearch, ListsWithoutHighlightAndCountsWhatItFound) {
+    FixtureApp fx;
+    fx.main().TelexH_Click(30);
+    fx.main().Label2.Caption = u"unchanged";
+    fx.main().MainFindChars(u"nothing");
+    EXPECT_EQ(fx.main().Label2.Caption, u"unchanged");
+    fx.platform.ClearCalls();
+    fx.main().MainFindChars(u"ky");
+    EXPECT_EQ(fx.main().Label2.Caption, u"Tìm thấy 3 chữ");
+    EXPECT_EQ(ShownFragment(fx.platform), "&#123;.&#20108;.&#35806; ! End");
+    EXPECT_EQ(fx.platform.Calls().back(), "Navigate OrvikU.WebBrowser2 /current/temp.htm");
+}
+
+}  // namespace
+}  // namespace orvik
