@@ -17,6 +17,8 @@ constexpr std::string_view kHelp =
     "        compose each word of Telex keys as it is sent (one line per word);\n"
     "        with no KEYS, reads one word per line from standard input.\n"
     "        8-bit codes print their bytes in hexadecimal, a tab, then the word.\n"
+    "  clip [--data DIR] WORD --out FILE.wav\n"
+    "        unpack the speech clip of WORD from DIR/doctv.MDB (DIR defaults to .)\n"
     "  demo  a sentence typed in Telex, composed in all four codes\n"
     "  help  this text (also --help)\n";
 
@@ -26,6 +28,7 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
+    {"clip", RunClip},
     {"compose", RunCompose},
     {"demo", RunDemo},
 };

@@ -5,6 +5,7 @@
 
 #include "build_error.h"
 #include "characters.h"
+#include "clips.h"
 #include "lookup_tables.h"
 #include "mode_indexes.h"
 #include "source_files.h"
@@ -61,6 +62,10 @@ Report BuildAll(const Options& options) {
     out.Write("tdviet.idx", WordListFile(pages));
     out.Write("Tonaro.txt", CorrectionList(ReadFile(options.textDir / "Tonaro.txt", "this project")));
     report.readingTextShare = ReadingTextShare(chars);
+    if (options.clips) {
+        report.clips = BuildClips(syllables, out.Path() / "doctv.MDB");
+        report.sizes["doctv.MDB"] = std::filesystem::file_size(out.Path() / "doctv.MDB");
+    }
     return report;
 }
 
