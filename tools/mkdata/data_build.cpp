@@ -6,6 +6,7 @@
 #include "build_error.h"
 #include "characters.h"
 #include "clips.h"
+#include "dictionary_pages.h"
 #include "lookup_tables.h"
 #include "mode_indexes.h"
 #include "source_files.h"
@@ -39,6 +40,23 @@ void BuildIndexes(const Characters& chars, DataDir& out, Report& report) {
     }
 }
 
+// Dictionaries are installed as .dat files; the program renames them to .chm
+// at its first start. The user guide keeps its .chm name.
+void BuildDictionaries(const Characters& chars, const Options& options,
+                       const std::map<std::string, std::vector<const Syllable*>>& pages, Report& report) {
+    const auto work = options.outDir / "chm-work";
+    const ChmProject projects[] = {HanDictionary(chars, options.textDir), NomDictionary(chars, options.textDir),
+                                   VietDictionary(chars, pages), UserGuide(options.textDir)};
+    for (const auto& project : projects) {
+        const auto chm = CompileChm(project, work / project.name, options.chmcmd);
+        const std::string installed = project.name + (project.name == "orvhelp" ? ".chm" : ".dat");
+        std::filesystem::copy_file(chm, options.outDir / installed, std::filesystem::copy_options::overwrite_existing);
+        report.pages[installed] = project.pages.size();
+        report.sizes[installed] = std::filesystem::file_size(options.outDir / installed);
+    }
+    std::filesystem::remove_all(work);
+}
+
 }  // namespace
 
 Report BuildAll(const Options& options) {
@@ -62,6 +80,7 @@ Report BuildAll(const Options& options) {
     out.Write("tdviet.idx", WordListFile(pages));
     out.Write("Tonaro.txt", CorrectionList(ReadFile(options.textDir / "Tonaro.txt", "this project")));
     report.readingTextShare = ReadingTextShare(chars);
+    BuildDictionaries(chars, options, pages, report);
     if (options.clips) {
         report.clips = BuildClips(syllables, out.Path() / "doctv.MDB");
         report.sizes["doctv.MDB"] = std::filesystem::file_size(out.Path() / "doctv.MDB");
