@@ -7,6 +7,7 @@
 #include "characters.h"
 #include "clips.h"
 #include "dictionary_pages.h"
+#include "index_conversion.h"
 #include "lookup_tables.h"
 #include "mode_indexes.h"
 #include "source_files.h"
@@ -32,10 +33,19 @@ private:
     Report& report_;
 };
 
+// The conversion of these inputs must give the Nôm CangJie index back.
+void BuildConversionInputs(const std::string& nomIndex, DataDir& out) {
+    const ConversionInputs inputs = MakeConversionInputs(nomIndex);
+    if (ConvertIndex(inputs) != nomIndex) throw BuildError("ncangjie.dxx and machuan.txt do not convert back to NCangJie.idx");
+    out.Write("ncangjie.dxx", inputs.dxx);
+    out.Write("machuan.txt", inputs.machuan);
+}
+
 void BuildIndexes(const Characters& chars, DataDir& out, Report& report) {
     for (auto build : {BuildTelexHan, BuildTelexNom, BuildCangJieHan, BuildCangJieNom, BuildPinYin}) {
         BuiltIndex index = build(chars);
         out.Write(index.coverage.file, index.bytes);
+        if (index.coverage.file == "NCangJie.idx") BuildConversionInputs(index.bytes, out);
         report.indexes.push_back(std::move(index.coverage));
     }
 }
