@@ -22,6 +22,7 @@ int RunCompose(const Args& args, Streams io);
 int RunDemo(const Args& args, Streams io);
 int RunCandidates(const Args& args, Streams io);
 int RunLookup(const Args& args, Streams io);
+int RunClip(const Args& args, Streams io);
 
 // Prints "orvik: " + message and a hint to stderr; answers kUsageError.
 int UsageError(std::ostream& err, const std::string& message);

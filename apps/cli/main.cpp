@@ -24,6 +24,8 @@ constexpr std::string_view kHelp =
     "  lookup [--data DIR] [--mode MODE] CHAR|U+XXXX...\n"
     "        the Big5 code, variant target, dictionary page and first reading.\n"
     "        DIR defaults to the data directory of the build.\n"
+    "  clip [--data DIR] WORD --out FILE.wav\n"
+    "        unpack the speech clip of WORD from DIR/doctv.MDB (DIR as above)\n"
     "  demo  a sentence typed in Telex, composed in all four codes\n"
     "  help  this text (also --help)\n";
 
@@ -33,6 +35,7 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
+    {"clip", RunClip},
     {"compose", RunCompose},
     {"demo", RunDemo},
     {"candidates", RunCandidates},

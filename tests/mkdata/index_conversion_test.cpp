@@ -1,0 +1,23 @@
+#include "index_conversion.h"
+
+#include <gtest/gtest.h>
+
+namespace orvik::mkdata {
+namespace {
+
+const std::string kNomIndex = "4E00 2029B\r\n2A6D620000\r\n9F99 \r\n!\"\"!m \"#!hb \"$!ab \r\n";
+
+TEST(IndexConversion, SupplementaryCharactersBecomePrivateUseCodes) {
+    const ConversionInputs inputs = MakeConversionInputs(kNomIndex);
+    EXPECT_EQ(inputs.dxx, "4E00E000\r\nE001E002\r\n9F99\r\n!\"\"!m \"#!hb \"$!ab \r\n");
+    EXPECT_EQ(inputs.machuan, "/57344:131739/57345:173782/57346:131072/\r\n");
+}
+
+TEST(IndexConversion, ConvertingTheInputsGivesTheIndexBack) {
+    EXPECT_EQ(ConvertIndex(MakeConversionInputs(kNomIndex)), kNomIndex);
+    // A map target of five digits ends at its "/".
+    EXPECT_EQ(ConvertIndex({"E000\r\n!\"\"!a \r\n", "/57344:40000/\r\n"}), "9C40 \r\n!\"\"!a \r\n");
+}
+
+}  // namespace
+}  // namespace orvik::mkdata

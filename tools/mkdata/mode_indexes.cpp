@@ -1,0 +1,108 @@
+#include "mode_indexes.h"
+
+#include <algorithm>
+
+#include "keys.h"
+
+namespace orvik::mkdata {
+
+namespace {
+
+CandidateOrder ByFrequency(const Characters& chars) {
+    return [&chars](const std::string&, const std::set<char32_t>& set) {
+        std::vector<char32_t> line(set.begin(), set.end());
+        chars.SortByFrequency(line);
+        return line;
+    };
+}
+
+// Readings keyed by their Telex spelling; where the keys as typed differ from
+// the normalised ones (ư typed "uw"), the typed form is a second entry, since
+// the main window looks keys up without the "uw" -> "w" step.
+KeyedCharacters TelexKeyed(const Characters& chars, const std::vector<char32_t>& set) {
+    KeyedCharacters keyed;
+    for (char32_t cp : set) {
+        bool any = false;
+        for (const auto& reading : chars.Find(cp)->viet) {
+            const auto keys = TelexKeysOf(reading);
+            if (!keys) continue;
+            any = true;
+            keyed.byKey[keys->normalised].insert(cp);
+            if (keys->raw != keys->normalised) keyed.aliases[keys->raw] = keys->normalised;
+        }
+        if (!any) keyed.unkeyed[cp] = "no reading spelt in Telex letters";
+    }
+    return keyed;
+}
+
+KeyedCharacters CangJieKeyed(const Characters& chars, const std::vector<char32_t>& set) {
+    KeyedCharacters keyed;
+    for (char32_t cp : set) {
+        const auto keys = CangJieKeysOf(chars.Find(cp)->cangjie);
+        if (keys.empty()) keyed.unkeyed[cp] = "no CangJie code in Unihan";
+        for (const auto& key : keys) keyed.byKey[key].insert(cp);
+    }
+    return keyed;
+}
+
+BuiltIndex CangJieIndex(const Characters& chars, const std::string& file, Layout layout,
+                        const std::vector<char32_t>& set) {
+    return BuildModeIndex(file, layout, set, CangJieKeyed(chars, set), ByFrequency(chars));
+}
+
+}  // namespace
+
+BuiltIndex BuildTelexHan(const Characters& chars) {
+    const auto set = chars.HanReadingSet();
+    return BuildModeIndex("telexhan.idx", Layout::Han, set, TelexKeyed(chars, set), ByFrequency(chars));
+}
+
+BuiltIndex BuildTelexNom(const Characters& chars) {
+    const auto set = chars.NomSet();
+    return BuildModeIndex("telenomu.idx", Layout::Nom, set, TelexKeyed(chars, set), ByFrequency(chars));
+}
+
+std::vector<char32_t> CangJieNomSet(const Characters& chars) {
+    std::vector<char32_t> set = chars.NomSet();
+    for (char32_t cp : chars.Big5Set())
+        if (!chars.Find(cp)->HasOwnReading()) set.push_back(cp);
+    return set;
+}
+
+BuiltIndex BuildCangJieHan(const Characters& chars) {
+    return CangJieIndex(chars, "UCangJie.idx", Layout::Han, chars.Big5Set());
+}
+
+BuiltIndex BuildCangJieNom(const Characters& chars) {
+    return CangJieIndex(chars, "NCangJie.idx", Layout::Nom, CangJieNomSet(chars));
+}
+
+// Characters whose main Mandarin reading is the key come first, so the
+// characters dropped from an overlong line are rare secondary readings.
+BuiltIndex BuildPinYin(const Characters& chars) {
+    const auto set = chars.Big5Set();
+    KeyedCharacters keyed;
+    for (char32_t cp : set) {
+        bool any = false;
+        for (const auto& reading : chars.Find(cp)->pinyin) {
+            const auto key = PinYinKeyOf(reading);
+            if (!key) continue;
+            keyed.byKey[*key].insert(cp);
+            any = true;
+        }
+        if (!any) keyed.unkeyed[cp] = "no Mandarin reading in Unihan";
+    }
+    const auto mainKeyIs = [&chars](char32_t cp, const std::string& key) {
+        const auto& mandarin = chars.Find(cp)->mandarin;
+        return !mandarin.empty() && PinYinKeyOf(mandarin.front()) == key;
+    };
+    const CandidateOrder order = [&](const std::string& key, const std::set<char32_t>& set) {
+        std::vector<char32_t> line(set.begin(), set.end());
+        chars.SortByFrequency(line);
+        std::stable_partition(line.begin(), line.end(), [&](char32_t cp) { return mainKeyIs(cp, key); });
+        return line;
+    };
+    return BuildModeIndex("UPinYin.idx", Layout::Han, set, keyed, order);
+}
+
+}  // namespace orvik::mkdata
