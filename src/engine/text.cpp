@@ -1,6 +1,7 @@
 #include "engine/text.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace orvik {
 
@@ -10,6 +11,45 @@ int Find(std::u16string_view s, std::u16string_view sub, int start) {
     if (from > s.size()) return 0;
     const auto at = s.find(sub, from);
     return at == std::u16string_view::npos ? 0 : static_cast<int>(at) + 1;
+}
+
+namespace {
+
+using Units8 = char16_t __attribute__((vector_size(16)));
+
+Units8 Load8(const char16_t* at) {
+    Units8 v;
+    std::memcpy(&v, at, sizeof v);
+    return v;
+}
+
+Units8 Splat8(char16_t c) { return Units8{c, c, c, c, c, c, c, c}; }
+
+// Whether any of the eight positions from `at` starts with the needle's first
+// three units: a filter that rules out most of a long text eight at a time.
+bool MaybeStartsAmong8(const char16_t* at, const Units8& a, const Units8& b, const Units8& c) {
+    const auto hit = (Load8(at) == a) & (Load8(at + 1) == b) & (Load8(at + 2) == c);
+    std::uint64_t bits[2];
+    std::memcpy(bits, &hit, sizeof bits);
+    return (bits[0] | bits[1]) != 0;
+}
+
+}  // namespace
+
+int FindInLongText(std::u16string_view s, std::u16string_view sub) {
+    const std::size_t m = sub.size();
+    if (m < 3 || s.size() < m + 16) return Find(s, sub);
+    const Units8 a = Splat8(sub[0]), b = Splat8(sub[1]), c = Splat8(sub[2]);
+    const std::size_t lastStart = s.size() - m;
+    std::size_t at = 0;
+    for (; at + 8 <= lastStart + 1; at += 8) {
+        if (!MaybeStartsAmong8(s.data() + at, a, b, c)) continue;
+        for (std::size_t i = at; i < at + 8; ++i)
+            if (s.compare(i, m, sub) == 0) return static_cast<int>(i) + 1;
+    }
+    for (; at <= lastStart; ++at)
+        if (s.compare(at, m, sub) == 0) return static_cast<int>(at) + 1;
+    return 0;
 }
 
 std::u16string Mid(std::u16string_view s, int start, int len) {

@@ -41,7 +41,7 @@ std::int32_t CandidateCodePoint(std::u16string_view field) {
 
 CandidateLine FindCandidateLine(const Module1& module, std::u16string_view code) {
     if (code.empty() || code.front() < 32) return {CandidateLine::Ignored, {}};
-    const int pos = Find(module.DirectoryLine, u"!" + LCase(code) + u" ");
+    const int pos = FindInLongText(module.DirectoryLine, u"!" + LCase(code) + u" ");
     if (pos < 3) return {CandidateLine::NotFound, {}};
     const std::u16string window = Mid(module.DirectoryLine, pos - 2, kEntryWindow);
     const int space = Find(window, u" ");

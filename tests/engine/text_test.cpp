@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace orvik {
 namespace {
 
@@ -14,6 +16,24 @@ TEST(Text, FindCountsFromOneAndAnswersZeroWhenAbsent) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(Find(c.s, c.sub, c.start), c.expected) << std::string(c.s.begin(), c.s.end());
+}
+
+TEST(Text, FindInLongTextAnswersAsFind) {
+    // Small alphabets make near-misses and overlaps common; characters above
+    // 0xFF share low bytes with others.
+    std::mt19937 random(7);
+    const std::u16string alphabet = u"ab! \u0161\u0261";
+    auto text = [&](std::size_t length) {
+        std::u16string out;
+        for (std::size_t i = 0; i < length; ++i) out += alphabet[random() % alphabet.size()];
+        return out;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        const std::u16string haystack = text(random() % 300);
+        const std::u16string needle = text(random() % 7);
+        ASSERT_EQ(FindInLongText(haystack + needle, needle), Find(haystack + needle, needle));
+        ASSERT_EQ(FindInLongText(haystack, needle), Find(haystack, needle));
+    }
 }
 
 TEST(Text, MidLeftRightClipAtTheEnds) {
