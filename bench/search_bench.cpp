@@ -10,7 +10,9 @@
 #include "engine/text.h"
 #include "ime/candidate_search.h"
 #include "ime/hvtnp.h"
+#include "shell/application.h"
 #include "platform/disk_files.h"
+#include "platform/headless_desktop.h"
 
 namespace orvik::bench {
 namespace {
@@ -25,7 +27,7 @@ std::u16string KeyOf(int line) {
 }
 
 // Files on the disk; the page file goes to a scratch directory.
-class DiskPlatform : public Platform {
+class DiskPlatform : public HeadlessDesktop {
 public:
     DiskPlatform() : dir_(std::filesystem::temp_directory_path() / "orvik-search-bench") {
         std::filesystem::create_directories(dir_);
@@ -69,11 +71,11 @@ void BM_KeystrokeSearch(benchmark::State& state) {
 
 void BM_KeystrokeSearchWithPageFile(benchmark::State& state) {
     DiskPlatform platform;
-    Module1 module(platform);
+    Application app(platform);
+    Module1& module = app.module();
     FillIndex(module);
-    Menunoi menu;
-    menu.CangJieH.Checked = true;
-    HVTNP window(module, platform, menu);
+    app.MainWindow().Menunoi.CangJieH.Checked = true;
+    HVTNP& window = app.CandidateWindow();
     module.TypedKeys = KeyOf(kLines - 3);
     for (auto _ : state) {
         window.Text1.Text = module.TypedKeys;

@@ -7,11 +7,11 @@
 #include <ostream>
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/headless_desktop.h"
 
 namespace orvik::cli {
 
-class ConsolePlatform : public Platform {
+class ConsolePlatform : public HeadlessDesktop {
 public:
     ConsolePlatform(std::string dataDirectory, std::ostream& messages);
     ~ConsolePlatform() override;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/telex.h"
+#include "engine/text.h"
 #include "ime/candidate_search.h"
 #include "ime/page_file.h"
 
@@ -11,11 +12,48 @@ namespace orvik {
 namespace {
 
 constexpr int kMaxBoxLength = 10;
+constexpr std::int16_t kCtrlOnly = kCtrlMask;
 
 }  // namespace
 
-HVTNP::HVTNP(Module1& module, Platform& platform, const Menunoi& menu)
-    : module_(module), platform_(platform), menu_(menu) {}
+HVTNP::HVTNP(Module1& module, Platform& platform, const Menunoi& menu, CandidateWindowHost& host)
+    : module_(module), platform_(platform), menu_(menu), host_(host) {
+    for (int i = 0; i < 10; ++i)
+        Command2[static_cast<std::size_t>(i)].Caption = i == 9 ? u"0" : std::u16string(1, static_cast<char16_t>(u'1' + i));
+}
+
+TwipRect HVTNP::Command2Rect(int index) { return {1260 + 570 * index, 315, 565, 280}; }
+
+void HVTNP::Form_Load() {
+    platform_.ShowWindow(WindowId::HVTNP);
+    platform_.SetTopmost(WindowId::HVTNP);
+    SetText1Font();
+    Frame1.Caption = module_.ModeName;
+    Label1.Caption = std::u16string(kLabelPrefix) + module_.ModeTitle;
+    Command3.Caption = module_.System98 ? u"98" : u"2K";
+    if (!module_.TypedKeys.empty()) {
+        SetText1(TelexToCode(module_.Tables, PlaceToneKey(module_.TypedKeys, menu_.CangJie.Checked)));
+        TimChu(LCase(Trim(module_.TypedKeys)));
+        return;
+    }
+    WebBrowser1.Address = u"about:blank";
+    platform_.Navigate("HVTNP.WebBrowser1", WebBrowser1.Address);
+}
+
+void HVTNP::Form_Unload() {
+    platform_.NhanDien(0, platform_.HandleOf(WindowId::OrvikU));
+    platform_.UnloadWindow(WindowId::HVTNP);
+    host_.CandidateWindowUnloaded();
+}
+
+void HVTNP::Form_Resize(bool minimized) {
+    Caption = minimized ? kMinimizedCaption : kCaption;
+    Frame1.Caption = module_.ModeName;
+}
+
+void HVTNP::SetText1Font() {
+    Text1.FontName = menu_.Unicode.Checked ? u"VNtimes new roman" : module_.VnFontName;
+}
 
 void HVTNP::SetText1(std::u16string text) {
     if (text == Text1.Text) return;

@@ -1,11 +1,15 @@
 // The candidate window: the typed code in Text1 and the candidate pages in
-// WebBrowser1. This holds its controls and the search it runs whenever the
-// typed code changes.
+// WebBrowser1. It acts on the key-up events the keyboard hook routes to it,
+// pages and picks candidates, and sends the pick or the typed reading to the
+// application in the foreground.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "ime/candidate_window_host.h"
 #include "ime/menunoi.h"
 #include "ime/module1.h"
 #include "platform/controls.h"
@@ -13,15 +17,56 @@
 
 namespace orvik {
 
+// Mouse buttons as the handlers receive them.
+inline constexpr std::int16_t kLeftButton = 1;
+inline constexpr std::int16_t kRightButton = 2;
+// Shift-state bits of key events.
+inline constexpr std::int16_t kShiftMask = 1;
+inline constexpr std::int16_t kCtrlMask = 2;
+
 class HVTNP {
 public:
-    // `menu` is the main window's menu, whose check marks are the mode.
-    HVTNP(Module1& module, Platform& platform, const Menunoi& menu);
+    HVTNP(Module1& module, Platform& platform, const Menunoi& menu, CandidateWindowHost& host);
 
-    TextBox Text1;
-    Frame Frame1;
+    static constexpr std::u16string_view kCaption = u"Han Viet Thau Nhap Phap Unicode";
+    static constexpr std::u16string_view kMinimizedCaption = u"HV-IME";
+    static constexpr std::u16string_view kLabelPrefix = u"  ORV Thâu nhập pháp : ";
+
+    std::u16string Caption{kCaption};
+    std::array<Button, 10> Command2;  // candidate positions: "1" to "9", then "0"
+    Button Command5{u"<", u"Trang truoc"};
+    Button Command6{u">", u"Trang sau"};
+    Button Command3{u"98", {}};
+    Button Command4{u"?", {}};
+    Button Command1{u"control", u"Menu and ..."};
+    Frame Frame1{u"V-Input"};
+    TextBox Text1{{}, u"VNtimes new roman"};
     Label Label1;
     BrowserView WebBrowser1;
+    // The surrogate pair of the last supplementary character made into RTF.
+    std::int32_t HighSurrogate = 0;
+    std::int32_t LowSurrogate = 0;
+
+    // Where the controls lie in the window, in twips.
+    static TwipRect Command2Rect(int index);
+    static constexpr TwipRect kCommand5Rect{6960, 315, 565, 280};
+    static constexpr TwipRect kCommand6Rect{7530, 315, 565, 280};
+
+    void Form_Load();
+    void Form_Unload();
+    void Form_Resize(bool minimized);
+    void Form_KeyUp(std::int16_t& KeyCode, std::int16_t Shift);
+
+    void Command2_MouseDown(std::int16_t Index);
+    void Command5_Click();
+    void Command6_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command1_MouseUp(std::int16_t Button);
+    void Label1_MouseMove(std::int16_t Button);
+    void Text1_GotFocus();
+    void Text1_MouseDown();
+    void Image1_Click();
 
     // Sets the box; a changed text runs Text1_Change, as the box does.
     void SetText1(std::u16string text);
@@ -33,11 +78,25 @@ public:
     std::u16string TimChu(std::u16string_view code);
     void Sapxep(std::u16string line);
     void DoiHTLM(std::u16string_view fragment);
+    std::u16string To_SurrogateC(std::u16string_view field);
 
 private:
+    void SendToTarget(std::u16string_view text, std::u16string_view suffix);
+    bool TrackTarget();
+    void Deliver(std::u16string_view text, bool reading);
+    void SendEndingKey(std::u16string_view suffix);
+    void SendComposedReading(std::u16string_view suffix);
+    void PickCandidate(int digit, std::int16_t shift);
+    void TurnPage(int step);
+    void KeyPress(std::uint8_t key, std::uint8_t scan);
+    void SetText1Font();
+    void ClearAfterSend();
+
     Module1& module_;
     Platform& platform_;
     const Menunoi& menu_;
+    CandidateWindowHost& host_;
+    std::u16string vietIndex_;  // tdviet.idx, read when first needed
 };
 
 }  // namespace orvik

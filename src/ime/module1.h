@@ -42,6 +42,23 @@ public:
     std::u16string LookupText;
     std::int32_t ScratchPos = 0;
 
+    // Sending: the foreground window at the last send, its thread and its
+    // focused control; the clipboard ("98") or character ("2K") mode.
+    WindowHandle TargetWindow = 0;
+    ThreadId TargetThread = 0;
+    WindowHandle TargetFocus = 0;
+    bool System98 = true;
+
+    // Fonts of the ideograph output and of Vietnamese text.
+    std::u16string NomFontName = u"Chu Nom Minh U";
+    int NomFontSize = 16;
+    std::u16string VnFontName = u"Arial";
+    int VnFontSize = 12;
+
+    // Where ShowCharPage opens a page, and the code point it opened last.
+    bool PageInPopup = false;
+    std::int32_t PageCodePoint = 0;
+
     // Loads the index file `fileName` of the program directory into
     // IndexLines and DirectoryLine, after the three lines of big5uni.idx and
     // before the reading table chosen by the tool bar's "Nom" button. Files

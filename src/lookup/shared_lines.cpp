@@ -54,7 +54,8 @@ std::vector<std::pair<std::u16string, std::u16string>> LoadTonaroPairs(Platform&
     const FileLines file = platform.ReadLines(InCurrentDirectory(platform, u"Tonaro.txt"), FileEncoding::Utf8);
     for (const auto& line : file.lines) {
         const int slash = Find(line, u"/");
-        if (slash > 0) pairs.emplace_back(Left(line, slash - 1), Mid(line, slash + 1));
+        if (slash == 0) break;
+        pairs.emplace_back(Left(line, slash - 1), Mid(line, slash + 1));
     }
     return pairs;
 }

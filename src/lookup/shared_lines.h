@@ -43,7 +43,8 @@ std::optional<LoadProblem> LoadReadingLine(Platform& platform, LookupLines& line
 std::optional<LoadProblem> EnsureVietIndex(Platform& platform, LookupLines& lines);
 
 // The correction pairs of Tonaro.txt (current directory), each line split at
-// its first "/"; lines without "/" are skipped. Empty when the file is missing.
+// its first "/"; the first line without "/" ends the list. Empty when the
+// file is missing.
 std::vector<std::pair<std::u16string, std::u16string>> LoadTonaroPairs(Platform& platform);
 
 }  // namespace orvik

@@ -9,6 +9,17 @@ namespace orvik {
 struct TextBox {
     std::u16string Text;
     std::u16string FontName;
+    bool Visible = true;
+};
+
+// A control's place in its container, in twips (1440 to the inch).
+struct TwipRect {
+    int Left, Top, Width, Height;
+};
+
+struct Button {
+    std::u16string Caption;
+    std::u16string ToolTipText;
 };
 
 struct Label {

@@ -3,11 +3,34 @@
 // command-line tool implement it; tests use the recording fake.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orvik {
+
+// Windows of other applications and of this program, and the threads that
+// own them. 0 is no window.
+using WindowHandle = std::uint32_t;
+using ThreadId = std::uint32_t;
+
+// The program's own windows, as the platform draws them.
+enum class WindowId { OrvikU, HVTNP, WPopup, CauHinh, QXAbout };
+
+// Where the key events of the keyboard hook go: the window that the last
+// NhanDien call registered, or its owner when the target is 0. `keyCode` may
+// be set to 0 by the handler.
+class KeySink {
+public:
+    virtual ~KeySink() = default;
+    virtual void KeyUp(WindowHandle window, std::int16_t& keyCode, std::int16_t shift) = 0;
+};
+
+inline constexpr std::uint32_t kWmChar = 258;
+inline constexpr std::uint32_t kKeyEventKeyUp = 2;      // keybd_event flag
+inline constexpr std::int32_t kClipboardRtf = -16639;   // the RTF format (0xBF01)
+inline constexpr std::int32_t kClipboardText = 1;
 
 // How a text file's bytes become text: index files and big5uni.idx are read
 // one character per byte; other text files as UTF-8, or one character per
@@ -47,6 +70,43 @@ public:
 
     // A modal message box.
     virtual void MessageBox(std::u16string_view text, std::u16string_view caption) = 0;
+
+    // Keys and text to the application in the foreground. Synthesized keys
+    // reach it without coming back to this program as new input.
+    virtual void keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t flags) = 0;
+    virtual std::int32_t PostMessageW(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                                      std::int32_t lParam) = 0;
+    virtual WindowHandle GetForegroundWindow() = 0;
+    virtual ThreadId GetWindowThreadProcessId(WindowHandle window) = 0;
+    virtual ThreadId GetCurrentThreadId() = 0;
+    virtual bool AttachThreadInput(ThreadId from, ThreadId to, bool attach) = 0;
+    virtual WindowHandle GetFocus() = 0;
+    virtual WindowHandle SetFocus(WindowHandle window) = 0;
+
+    // The keyboard hook: NhanDien names the window that receives the hook's
+    // keys (0: the owner, the main window) and loads the hook on first use.
+    virtual std::int32_t NhanDien(WindowHandle target, WindowHandle owner) = 0;
+    virtual void SetKeySink(KeySink* sink) = 0;
+
+    // The clipboard, in the RTF format or as plain text; 8-bit text holds
+    // one character per byte.
+    virtual void ClipboardClear() = 0;
+    virtual void ClipboardSetText(std::u16string_view text, std::int32_t format) = 0;
+    virtual std::u16string ClipboardGetText(std::int32_t format) = 0;
+
+    // The program's own windows.
+    virtual WindowHandle HandleOf(WindowId window) = 0;
+    virtual void ShowWindow(WindowId window) = 0;
+    virtual void HideWindow(WindowId window) = 0;
+    virtual bool WindowVisible(WindowId window) = 0;
+    virtual void MinimizeWindow(WindowId window) = 0;
+    virtual void SetTopmost(WindowId window) = 0;  // SetWindowPos HWND_TOPMOST, neither moved nor sized
+    virtual void DragWindow(WindowId window) = 0;  // ReleaseCapture, then drag by the caption
+    virtual void UnloadWindow(WindowId window) = 0;
+    // Gives the keyboard focus to a control, named "window.control".
+    virtual void FocusControl(std::string_view control) = 0;
+    // Shows the main window's menu as a pop-up menu at the mouse.
+    virtual void ShowPopupMenu(WindowId owner) = 0;
 
     // A file's lines, and its whole text, decoded as `encoding` says.
     FileLines ReadLines(const std::string& path, FileEncoding encoding);

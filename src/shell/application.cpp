@@ -1,10 +1,29 @@
 #include "shell/application.h"
 
+#include "engine/text.h"
+#include "lookup/code_tables.h"
+#include "lookup/transcription.h"
+
 namespace orvik {
 
-Application::Application(Platform& platform) : platform_(platform), module_(platform) {}
+namespace {
 
-Application::~Application() = default;
+// A character's page in the dictionary of the checked mode: the Han
+// dictionary in the Han modes, the Nom one in the Nom modes.
+std::u16string CharPageAddress(const Menunoi& menu, std::int32_t codePoint) {
+    std::u16string page;
+    if (menu.TelexH.Checked || menu.PinYin.Checked || menu.CangJieH.Checked) page = HanPageAddress(codePoint);
+    if (menu.TelexN.Checked || menu.CangJie.Checked) page = NomPageAddress(codePoint);
+    return page;
+}
+
+}  // namespace
+
+Application::Application(Platform& platform) : platform_(platform), module_(platform) {
+    platform_.SetKeySink(this);
+}
+
+Application::~Application() { platform_.SetKeySink(nullptr); }
 
 OrvikU& Application::MainWindow() {
     if (!mainWindow_) mainWindow_ = std::make_unique<OrvikU>(*this);
@@ -19,8 +38,77 @@ CauHinh& Application::ConfigDialog() {
 HVTNP& Application::CandidateWindow() {
     // The candidate window reads the mode from the main window's menu.
     if (!candidateWindow_)
-        candidateWindow_ = std::make_unique<HVTNP>(module_, platform_, MainWindow().Menunoi);
+        candidateWindow_ = std::make_unique<HVTNP>(module_, platform_, MainWindow().Menunoi, *this);
     return *candidateWindow_;
 }
+
+HVTNP& Application::LoadCandidateWindow() {
+    if (candidateUnloaded_) candidateWindow_.reset();
+    candidateUnloaded_ = false;
+    HVTNP& window = CandidateWindow();
+    candidateLoaded_ = true;
+    window.Form_Load();
+    return window;
+}
+
+void Application::UnloadCandidateWindow() {
+    if (candidateLoaded_) CandidateWindow().Form_Unload();
+}
+
+// The window object stays until the next load makes a fresh one: an unload
+// may come from one of its own handlers.
+void Application::CandidateWindowUnloaded() {
+    candidateLoaded_ = false;
+    candidateUnloaded_ = true;
+    OrvikU& main = MainWindow();
+    main.Menunoi.IMEstate.Checked = false;
+    main.tbToolbar[5].Pressed = false;
+}
+
+WPopup& Application::Popup() {
+    if (!popup_) {
+        popup_ = std::make_unique<WPopup>(platform_);
+        popup_->Form_Load();
+    }
+    return *popup_;
+}
+
+void Application::KeyUp(WindowHandle window, std::int16_t& keyCode, std::int16_t shift) {
+    // The main window acts on no key yet: keys reach it only while the input
+    // method is off.
+    if (window == platform_.HandleOf(WindowId::HVTNP) && candidateLoaded_)
+        CandidateWindow().Form_KeyUp(keyCode, shift);
+}
+
+bool Application::PopupVisible() { return Popup().Visible(); }
+
+void Application::HidePopup() { Popup().Hide(); }
+
+void Application::ShowPageInPopup(std::u16string_view address) { Popup().ShowPage(address); }
+
+void Application::ShowCharPage(std::u16string_view hexCode) {
+    const std::int32_t value = HexValue(hexCode);
+    module_.PageCodePoint = value < 0 ? value + 65536 : value;
+    const std::u16string page = CharPageAddress(MainWindow().Menunoi, module_.PageCodePoint);
+    if (page.empty()) return;
+    if (module_.PageInPopup) return Popup().ShowPage(page);
+    OrvikU& main = MainWindow();
+    main.WebBrowser2.Address = page;
+    platform_.Navigate("OrvikU.WebBrowser2", page);
+}
+
+void Application::TranscribeSelection(bool) {
+    const std::u16string rtf = platform_.ClipboardGetText(kClipboardRtf);
+    module_.LookupText = rtf;
+    if (rtf.size() > kMaxTranscribedRtf) {
+        platform_.MessageBox(kSelectionTooLarge, kMessageCaption);
+        return;
+    }
+    const bool nomDown = MainWindow().tbToolbar[1].Pressed;
+    const auto corrections = LoadTonaroPairs(platform_);
+    Popup().ShowTranscription(Transcribe(rtf, module_, nomDown, corrections));
+}
+
+void Application::ShowMainMenu() { platform_.ShowPopupMenu(WindowId::OrvikU); }
 
 }  // namespace orvik

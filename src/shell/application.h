@@ -4,18 +4,22 @@
 
 #include <memory>
 
+#include "ime/candidate_window_host.h"
 #include "ime/hvtnp.h"
 #include "ime/module1.h"
+#include "lookup/wpopup.h"
 #include "platform/platform.h"
 #include "shell/cauhinh.h"
 #include "shell/orviku.h"
 
 namespace orvik {
 
-class Application {
+// Receives the keyboard hook's keys and routes them to the window they are
+// for; answers the candidate window's requests to the other windows.
+class Application : public CandidateWindowHost, public KeySink {
 public:
     explicit Application(Platform& platform);
-    ~Application();
+    ~Application() override;
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
@@ -25,7 +29,25 @@ public:
     OrvikU& MainWindow();
     CauHinh& ConfigDialog();
     HVTNP& CandidateWindow();
-    bool CandidateWindowLoaded() const { return candidateWindow_ != nullptr; }
+    bool CandidateWindowLoaded() const { return candidateLoaded_; }
+    // Loads the candidate window (created on first use) and runs its load.
+    HVTNP& LoadCandidateWindow();
+    // Runs the candidate window's unload and drops it.
+    void UnloadCandidateWindow();
+    WPopup& Popup();
+
+    void KeyUp(WindowHandle window, std::int16_t& keyCode, std::int16_t shift) override;
+
+    bool PopupVisible() override;
+    void HidePopup() override;
+    void ShowPageInPopup(std::u16string_view address) override;
+    // Opens the dictionary page of a character given as hexadecimal code
+    // point text, in the popup when PageInPopup is set, else in the main
+    // window's browser view.
+    void ShowCharPage(std::u16string_view hexCode) override;
+    void TranscribeSelection(bool flag) override;
+    void ShowMainMenu() override;
+    void CandidateWindowUnloaded() override;
 
 private:
     Platform& platform_;
@@ -33,6 +55,9 @@ private:
     std::unique_ptr<OrvikU> mainWindow_;
     std::unique_ptr<CauHinh> configDialog_;
     std::unique_ptr<HVTNP> candidateWindow_;
+    std::unique_ptr<WPopup> popup_;
+    bool candidateLoaded_ = false;
+    bool candidateUnloaded_ = false;  // the window object waits to be made anew
 };
 
 }  // namespace orvik

@@ -20,6 +20,35 @@ std::u16string Decimal(int value) {
 
 OrvikU::OrvikU(Application& app) : app_(app) {}
 
+void OrvikU::IMEstate_Click(std::int16_t) {
+    Platform& platform = app_.platform();
+    Module1& module = app_.module();
+    const WindowHandle self = platform.HandleOf(WindowId::OrvikU);
+    if (Menunoi.IMEstate.Checked) {
+        app_.UnloadCandidateWindow();
+        Menunoi.IMEstate.Checked = false;
+        module.ScratchPos = platform.NhanDien(0, self);
+        tbToolbar[5].Pressed = false;
+        return;
+    }
+    Menunoi.IMEstate.Checked = true;
+    if (WindowState == State::Normal) {
+        platform.MinimizeWindow(WindowId::OrvikU);
+        WindowState = State::Minimized;
+    }
+    const ThreadId own = platform.GetCurrentThreadId();
+    platform.AttachThreadInput(own, module.TargetThread, false);
+    module.TargetWindow = platform.GetForegroundWindow();
+    module.TargetThread = platform.GetWindowThreadProcessId(module.TargetWindow);
+    platform.AttachThreadInput(own, module.TargetThread, true);
+    module.TargetFocus = platform.GetFocus();
+    app_.LoadCandidateWindow();
+    module.ScratchPos = platform.NhanDien(platform.HandleOf(WindowId::HVTNP), self);
+    platform.SetTopmost(WindowId::HVTNP);
+    module.ScratchPos = static_cast<std::int32_t>(platform.SetFocus(module.TargetFocus));
+    tbToolbar[5].Pressed = true;
+}
+
 void OrvikU::TelexH_Click(std::int16_t) { RunModeAction(kTelexHan); }
 void OrvikU::TelexN_Click(std::int16_t) { RunModeAction(kTelexNom); }
 void OrvikU::CangJieH_Click(std::int16_t) { RunModeAction(kCangJieHan); }

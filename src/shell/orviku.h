@@ -29,6 +29,13 @@ public:
     BrowserView WebBrowser2;
     std::u16string CodeLabel;  // the output code's label for the status bar
 
+    enum class State { Normal, Minimized, Maximized };
+    State WindowState = State::Normal;
+
+    // Switches the input method on (the candidate window takes the hook's
+    // keys) or off; the command number (10) is not used.
+    void IMEstate_Click(std::int16_t index);
+
     // Mode actions; the command number (30, 31, 32, 13, 12) is not used.
     void TelexH_Click(std::int16_t index);
     void TelexN_Click(std::int16_t index);

@@ -60,7 +60,8 @@ TEST(SharedLines, ReadsTheWordListOnceAndRetriesWhenMissing) {
 
 TEST(SharedLines, SplitsTonaroPairsAtTheFirstSlash) {
     RecordingPlatform platform;
-    platform.SetFile("/current/Tonaro.txt", "nhứt/nhất\r\nno pair\r\na/b/c\r\n");
+    // A line without "/" ends the list.
+    platform.SetFile("/current/Tonaro.txt", "nhứt/nhất\r\na/b/c\r\nno pair\r\nx/y\r\n");
     auto pairs = LoadTonaroPairs(platform);
     ASSERT_EQ(pairs.size(), 2u);
     EXPECT_EQ(pairs[0], (std::pair<std::u16string, std::u16string>{u"nhứt", u"nhất"}));

@@ -32,6 +32,143 @@ void RecordingPlatform::MessageBox(std::u16string_view text, std::u16string_view
     calls_.push_back("MessageBox [" + U16ToUtf8(caption) + "] " + U16ToUtf8(text));
 }
 
+namespace {
+
+const char* NameOf(WindowId window) {
+    switch (window) {
+        case WindowId::OrvikU: return "OrvikU";
+        case WindowId::HVTNP: return "HVTNP";
+        case WindowId::WPopup: return "WPopup";
+        case WindowId::CauHinh: return "CauHinh";
+        case WindowId::QXAbout: return "QXAbout";
+    }
+    return "?";
+}
+
+std::string Number(std::int64_t n) { return std::to_string(n); }
+
+}  // namespace
+
+void RecordingPlatform::keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t flags) {
+    calls_.push_back("keybd_event " + Number(key) + " " + Number(scan) + " " + Number(flags));
+}
+
+std::int32_t RecordingPlatform::PostMessageW(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                                             std::int32_t lParam) {
+    calls_.push_back("PostMessageW " + Number(window) + " " + Number(message) + " " + Number(wParam) + " " +
+                     Number(lParam));
+    return 1;
+}
+
+WindowHandle RecordingPlatform::GetForegroundWindow() {
+    calls_.push_back("GetForegroundWindow " + Number(foreground_));
+    return foreground_;
+}
+
+ThreadId RecordingPlatform::GetWindowThreadProcessId(WindowHandle window) {
+    const auto thread = threads_.find(window);
+    const ThreadId id = thread == threads_.end() ? 0 : thread->second;
+    calls_.push_back("GetWindowThreadProcessId " + Number(window) + " " + Number(id));
+    return id;
+}
+
+bool RecordingPlatform::AttachThreadInput(ThreadId from, ThreadId to, bool attach) {
+    calls_.push_back("AttachThreadInput " + Number(from) + " " + Number(to) + (attach ? " attach" : " detach"));
+    return true;
+}
+
+WindowHandle RecordingPlatform::GetFocus() {
+    calls_.push_back("GetFocus " + Number(focus_));
+    return focus_;
+}
+
+WindowHandle RecordingPlatform::SetFocus(WindowHandle window) {
+    calls_.push_back("SetFocus " + Number(window));
+    const WindowHandle previous = focus_;
+    focus_ = window;
+    return previous;
+}
+
+std::int32_t RecordingPlatform::NhanDien(WindowHandle target, WindowHandle owner) {
+    calls_.push_back("NhanDien " + Number(target) + " " + Number(owner));
+    hookTarget_ = target;
+    hookOwner_ = owner;
+    return 1;
+}
+
+void RecordingPlatform::ClipboardClear() {
+    calls_.push_back("ClipboardClear");
+    clipboard_.clear();
+}
+
+void RecordingPlatform::ClipboardSetText(std::u16string_view text, std::int32_t format) {
+    calls_.push_back("ClipboardSetText " + Number(format) + " " + U16ToUtf8(text));
+    clipboard_[format] = std::u16string(text);
+}
+
+std::u16string RecordingPlatform::ClipboardGetText(std::int32_t format) {
+    calls_.push_back("ClipboardGetText " + Number(format));
+    return Clipboard(format);
+}
+
+std::u16string RecordingPlatform::Clipboard(std::int32_t format) const {
+    const auto text = clipboard_.find(format);
+    return text == clipboard_.end() ? std::u16string() : text->second;
+}
+
+WindowHandle RecordingPlatform::HandleOf(WindowId window) { return 1001 + static_cast<WindowHandle>(window); }
+
+void RecordingPlatform::ShowWindow(WindowId window) {
+    calls_.push_back(std::string("ShowWindow ") + NameOf(window));
+    visible_.insert(window);
+}
+
+void RecordingPlatform::HideWindow(WindowId window) {
+    calls_.push_back(std::string("HideWindow ") + NameOf(window));
+    visible_.erase(window);
+}
+
+void RecordingPlatform::MinimizeWindow(WindowId window) {
+    calls_.push_back(std::string("MinimizeWindow ") + NameOf(window));
+}
+
+void RecordingPlatform::SetTopmost(WindowId window) {
+    calls_.push_back(std::string("SetWindowPos ") + NameOf(window) + " HWND_TOPMOST");
+}
+
+void RecordingPlatform::DragWindow(WindowId window) {
+    calls_.push_back(std::string("DragWindow ") + NameOf(window));
+}
+
+void RecordingPlatform::UnloadWindow(WindowId window) {
+    calls_.push_back(std::string("UnloadWindow ") + NameOf(window));
+    visible_.erase(window);
+}
+
+void RecordingPlatform::FocusControl(std::string_view control) {
+    calls_.push_back("FocusControl " + std::string(control));
+}
+
+void RecordingPlatform::ShowPopupMenu(WindowId owner) {
+    calls_.push_back(std::string("ShowPopupMenu ") + NameOf(owner));
+}
+
+void RecordingPlatform::SetForeground(WindowHandle window, ThreadId thread, WindowHandle focus) {
+    foreground_ = window;
+    threads_[window] = thread;
+    focus_ = focus;
+}
+
+void RecordingPlatform::SetForeground(WindowId window) {
+    foreground_ = HandleOf(window);
+    threads_[foreground_] = kOwnThread;
+}
+
+std::int16_t RecordingPlatform::DeliverKey(std::int16_t keyCode, std::int16_t shift) {
+    if (sink_ != nullptr) sink_->KeyUp(hookTarget_ != 0 ? hookTarget_ : hookOwner_, keyCode, shift);
+    return keyCode;
+}
+
 void RecordingPlatform::SetFile(const std::string& path, std::string bytes) {
     files_[path] = std::move(bytes);
     std::erase(removed_, path);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,45 @@ public:
     void Navigate(std::string_view view, std::u16string_view address) override;
     void MessageBox(std::u16string_view text, std::u16string_view caption) override;
 
+    void keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t flags) override;
+    std::int32_t PostMessageW(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                              std::int32_t lParam) override;
+    WindowHandle GetForegroundWindow() override;
+    ThreadId GetWindowThreadProcessId(WindowHandle window) override;
+    ThreadId GetCurrentThreadId() override { return kOwnThread; }
+    bool AttachThreadInput(ThreadId from, ThreadId to, bool attach) override;
+    WindowHandle GetFocus() override;
+    WindowHandle SetFocus(WindowHandle window) override;
+    std::int32_t NhanDien(WindowHandle target, WindowHandle owner) override;
+    void SetKeySink(KeySink* sink) override { sink_ = sink; }
+    void ClipboardClear() override;
+    void ClipboardSetText(std::u16string_view text, std::int32_t format) override;
+    std::u16string ClipboardGetText(std::int32_t format) override;
+    WindowHandle HandleOf(WindowId window) override;
+    void ShowWindow(WindowId window) override;
+    void HideWindow(WindowId window) override;
+    bool WindowVisible(WindowId window) override { return visible_.count(window) != 0; }
+    void MinimizeWindow(WindowId window) override;
+    void SetTopmost(WindowId window) override;
+    void DragWindow(WindowId window) override;
+    void UnloadWindow(WindowId window) override;
+    void FocusControl(std::string_view control) override;
+    void ShowPopupMenu(WindowId owner) override;
+
+    // The program's own windows all belong to this thread.
+    static constexpr ThreadId kOwnThread = 1;
+
+    // Another application in the foreground: its window, thread and focused
+    // control.
+    void SetForeground(WindowHandle window, ThreadId thread, WindowHandle focus);
+    // One of the program's own windows in the foreground.
+    void SetForeground(WindowId window);
+    // Delivers a key to the window NhanDien last registered, as the hook does;
+    // answers the key code as the handler left it.
+    std::int16_t DeliverKey(std::int16_t keyCode, std::int16_t shift = 0);
+    // What the clipboard holds in `format`.
+    std::u16string Clipboard(std::int32_t format) const;
+
     // A file that reads with these bytes, wherever the disk says otherwise.
     void SetFile(const std::string& path, std::string bytes);
     void RemoveFile(const std::string& path);
@@ -40,6 +80,14 @@ private:
     std::map<std::string, std::string> files_;
     std::vector<std::string> removed_;
     std::vector<std::string> calls_;
+    std::map<std::int32_t, std::u16string> clipboard_;
+    std::set<WindowId> visible_;
+    std::map<WindowHandle, ThreadId> threads_;
+    WindowHandle foreground_ = 0;
+    WindowHandle focus_ = 0;
+    WindowHandle hookTarget_ = 0;
+    WindowHandle hookOwner_ = 0;
+    KeySink* sink_ = nullptr;
 };
 
 }  // namespace orvik

@@ -1,0 +1,28 @@
+// What the candidate window asks of the rest of the program: the popup, the
+// main window's menu and the look-ups. The application implements it, so
+// the candidate window needs no knowledge of the other windows.
+#pragma once
+
+#include <string_view>
+
+namespace orvik {
+
+class CandidateWindowHost {
+public:
+    virtual ~CandidateWindowHost() = default;
+
+    virtual bool PopupVisible() = 0;
+    virtual void HidePopup() = 0;
+    // Shows an address in the popup's browser view, its text box hidden.
+    virtual void ShowPageInPopup(std::u16string_view address) = 0;
+    // The dictionary page of a character (hexadecimal code point), where
+    // the shared PageInPopup says.
+    virtual void ShowCharPage(std::u16string_view hexCode) = 0;
+    virtual void TranscribeSelection(bool flag) = 0;
+    // Shows the main window's menu as a pop-up menu.
+    virtual void ShowMainMenu() = 0;
+    // The candidate window was unloaded: the input method is off.
+    virtual void CandidateWindowUnloaded() = 0;
+};
+
+}  // namespace orvik

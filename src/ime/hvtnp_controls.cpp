@@ -1,0 +1,85 @@
+// The candidate window's buttons, label, box and image.
+#include "engine/text.h"
+#include "engine/viet_word_key.h"
+#include "ime/candidate_search.h"
+#include "ime/hvtnp.h"
+#include "lookup/code_tables.h"
+
+namespace orvik {
+
+namespace {
+
+std::u16string UpperHex(std::int32_t value) {
+    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+    std::u16string hex;
+    do {
+        hex.insert(hex.begin(), kDigits[value % 16]);
+        value /= 16;
+    } while (value > 0);
+    return hex;
+}
+
+}  // namespace
+
+// Opens the candidate's dictionary page in the popup; a character listed as
+// a variant key has its page under its target character.
+void HVTNP::Command2_MouseDown(std::int16_t Index) {
+    const int index = module_.CurPage * 10 + Index;
+    if (index < 0 || index >= kCandSlots) return;
+    module_.ComposedWord = module_.CandCodes[static_cast<std::size_t>(index)];
+    if (module_.ComposedWord.empty()) return;
+    const auto target = VariantTarget(module_.VariantLine, CandidateCodePoint(module_.ComposedWord));
+    if (target) module_.ComposedWord = UpperHex(*target);
+    module_.PageInPopup = true;
+    host_.ShowCharPage(module_.ComposedWord);
+}
+
+void HVTNP::Command5_Click() {
+    if (module_.CurPage > 0) --module_.CurPage;
+    DoiHTLM(module_.CandPages[static_cast<std::size_t>(module_.CurPage)]);
+    platform_.FocusControl("HVTNP.Text1");
+}
+
+void HVTNP::Command6_Click() {
+    if (module_.CurPage < module_.LastPage) ++module_.CurPage;
+    DoiHTLM(module_.CandPages[static_cast<std::size_t>(module_.CurPage)]);
+    platform_.FocusControl("HVTNP.Text1");
+}
+
+void HVTNP::Command3_Click() {
+    module_.System98 = Command3.Caption != u"98";
+    Command3.Caption = module_.System98 ? u"98" : u"2K";
+}
+
+void HVTNP::Command4_Click() { host_.ShowPageInPopup(u"its:nomtdu.chm::/Chidannhanh.htm"); }
+
+void HVTNP::Command1_MouseUp(std::int16_t Button) {
+    if (Button == kLeftButton) {
+        host_.ShowMainMenu();
+        SetText1Font();
+    } else if (Button == kRightButton) {
+        host_.TranscribeSelection(true);
+    }
+}
+
+void HVTNP::Label1_MouseMove(std::int16_t Button) {
+    if (Button == kLeftButton) platform_.DragWindow(WindowId::HVTNP);
+}
+
+void HVTNP::Text1_GotFocus() { platform_.FocusControl("HVTNP.Command1"); }
+
+// Looks the typed word up in the Vietnamese word dictionary.
+void HVTNP::Text1_MouseDown() {
+    if (Text1.Text.empty()) return;
+    if (vietIndex_.empty()) {
+        const FileText file = platform_.ReadText(platform_.CurrentDirectory() + "/tdviet.idx", FileEncoding::Utf8);
+        if (file.ok) vietIndex_ = file.text;
+    }
+    const std::u16string key = VietWordKey(LCase(module_.TypedKeys));
+    if (Find(vietIndex_, u"/" + key) == 0) return;
+    host_.ShowPageInPopup(u"its:tdviet.chm::/v" + key + u".htm");
+}
+
+void HVTNP::Image1_Click() { Form_Unload(); }
+
+}  // namespace orvik

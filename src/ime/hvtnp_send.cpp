@@ -1,0 +1,89 @@
+// Sending the picked candidate or the typed reading to the focused control
+// of the application in the foreground, then the key that ended it.
+#include "engine/text.h"
+#include "ime/hvtnp.h"
+#include "ime/send_texts.h"
+
+namespace orvik {
+
+namespace {
+
+bool IsReadingSuffix(std::u16string_view suffix) {
+    return suffix == u" " || suffix == u"," || suffix == u".";
+}
+
+}  // namespace
+
+std::u16string HVTNP::To_SurrogateC(std::u16string_view field) {
+    return orvik::To_SurrogateC(field, HighSurrogate, LowSurrogate);
+}
+
+void HVTNP::SendToTarget(std::u16string_view text, std::u16string_view suffix) {
+    HighSurrogate = 0;
+    LowSurrogate = 0;
+    const std::u16string reading(text);
+    module_.ScratchPos = FieldCodePoint(text);
+    const bool isReading = IsReadingSuffix(suffix);
+    if (isReading) {
+        module_.ItemText = ReadingRtf(reading, module_.Tables, module_.VnFontName, module_.VnFontSize);
+    } else {
+        module_.ItemText = CandidateRtf(text, module_.NomFontSize);
+        // The window keeps the surrogate pair of a supplementary pick.
+        if (text.size() == 5) To_SurrogateC(text);
+    }
+    if (!TrackTarget()) return;
+    if (module_.System98) {
+        platform_.ClipboardClear();
+        platform_.ClipboardSetText(module_.ItemText, kClipboardRtf);
+        platform_.keybd_event(17, 29, 0);
+        KeyPress(86, 23);
+        platform_.keybd_event(17, 29, kKeyEventKeyUp);
+    } else {
+        Deliver(reading, isReading);
+    }
+    SendEndingKey(suffix);
+    ClearAfterSend();
+}
+
+// Follows the foreground window; answers false when it belongs to this
+// program, whose own windows are never sent to.
+bool HVTNP::TrackTarget() {
+    if (platform_.GetForegroundWindow() == module_.TargetWindow && module_.TargetWindow != 0) return true;
+    const ThreadId own = platform_.GetCurrentThreadId();
+    platform_.AttachThreadInput(own, module_.TargetThread, false);
+    module_.TargetWindow = platform_.GetForegroundWindow();
+    module_.TargetThread = platform_.GetWindowThreadProcessId(module_.TargetWindow);
+    if (module_.TargetThread == own) return false;
+    platform_.AttachThreadInput(own, module_.TargetThread, true);
+    module_.TargetFocus = platform_.GetFocus();
+    return true;
+}
+
+void HVTNP::Deliver(std::u16string_view text, bool reading) {
+    const auto post = [&](char16_t unit) {
+        module_.ScratchPos = platform_.PostMessageW(module_.TargetFocus, kWmChar, unit, 1);
+    };
+    if (reading) {
+        for (char16_t unit : text) post(unit);
+        return;
+    }
+    for (char16_t unit : Utf16Units(FieldCodePoint(text))) post(unit);
+}
+
+void HVTNP::SendEndingKey(std::u16string_view suffix) {
+    if (suffix == u".") return KeyPress(190, 190);
+    if (suffix == u",") return KeyPress(188, 188);
+    platform_.keybd_event(16, 28, 0);
+    KeyPress(32, 32);
+    platform_.keybd_event(16, 28, kKeyEventKeyUp);
+}
+
+void HVTNP::ClearAfterSend() {
+    module_.TypedKeys.clear();
+    SetText1(u"");
+    for (auto& code : module_.CandCodes) code.clear();
+    for (auto& page : module_.CandPages) page.clear();
+    module_.ItemText.clear();
+}
+
+}  // namespace orvik

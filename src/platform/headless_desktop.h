@@ -1,0 +1,47 @@
+// The desktop of a run without one (the command-line tool, benchmarks): no
+// other application is there, so the program's own main window is always in
+// the foreground and sends stop there; the clipboard lives in memory; the
+// windows only remember whether they are shown. Files, views and messages
+// are left to the implementation.
+#pragma once
+
+#include <map>
+#include <set>
+
+#include "platform/platform.h"
+
+namespace orvik {
+
+class HeadlessDesktop : public Platform {
+public:
+    void keybd_event(std::uint8_t, std::uint8_t, std::uint32_t) override {}
+    std::int32_t PostMessageW(WindowHandle, std::uint32_t, std::uint32_t, std::int32_t) override { return 0; }
+    WindowHandle GetForegroundWindow() override { return HandleOf(WindowId::OrvikU); }
+    ThreadId GetWindowThreadProcessId(WindowHandle window) override { return window == 0 ? 0 : kOwnThread; }
+    ThreadId GetCurrentThreadId() override { return kOwnThread; }
+    bool AttachThreadInput(ThreadId, ThreadId, bool) override { return false; }
+    WindowHandle GetFocus() override { return 0; }
+    WindowHandle SetFocus(WindowHandle) override { return 0; }
+    std::int32_t NhanDien(WindowHandle, WindowHandle) override { return 0; }
+    void SetKeySink(KeySink*) override {}
+    void ClipboardClear() override { clipboard_.clear(); }
+    void ClipboardSetText(std::u16string_view text, std::int32_t format) override;
+    std::u16string ClipboardGetText(std::int32_t format) override;
+    WindowHandle HandleOf(WindowId window) override { return 1 + static_cast<WindowHandle>(window); }
+    void ShowWindow(WindowId window) override { visible_.insert(window); }
+    void HideWindow(WindowId window) override { visible_.erase(window); }
+    bool WindowVisible(WindowId window) override { return visible_.count(window) != 0; }
+    void MinimizeWindow(WindowId) override {}
+    void SetTopmost(WindowId) override {}
+    void DragWindow(WindowId) override {}
+    void UnloadWindow(WindowId window) override { visible_.erase(window); }
+    void FocusControl(std::string_view) override {}
+    void ShowPopupMenu(WindowId) override {}
+
+private:
+    static constexpr ThreadId kOwnThread = 1;
+    std::map<std::int32_t, std::u16string> clipboard_;
+    std::set<WindowId> visible_;
+};
+
+}  // namespace orvik
