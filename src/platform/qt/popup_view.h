@@ -1,0 +1,42 @@
+// The quick-view popup on screen, drawn from the model WPopup: a page view
+// and a transcription box over the same area, and the read-aloud button.
+// A press on its surface and a request to close it go to the model, which
+// only hides it.
+#pragma once
+
+#include <QWidget>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace orvik {
+
+class Application;
+class PageView;
+class QtPlatform;
+class WPopup;
+
+class PopupView : public QWidget {
+public:
+    PopupView(Application& app, QtPlatform& platform);
+    ~PopupView() override;
+
+    void Redraw();
+    PageView& Page() { return *webBrowser1_; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    WPopup& Model();
+
+    Application& app_;
+    QtPlatform& platform_;
+    PageView* webBrowser1_;
+    QPlainTextEdit* text1_;
+    QPushButton* command1_;
+};
+
+}  // namespace orvik

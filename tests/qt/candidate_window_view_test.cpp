@@ -1,0 +1,86 @@
+// The candidate window of the desktop program with the real data: keys typed
+// into it travel the key path (Qt key event, platform, key sink, window
+// model) and its page view shows the candidates.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <filesystem>
+
+#include "platform/qt/candidate_window_view.h"
+#include "platform/qt/page_view.h"
+#include "platform/qt/popup_view.h"
+#include "platform/qt/qt_platform.h"
+#include "shell/application.h"
+
+namespace orvik {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The real data files, seen through a directory of this test's own, where
+// the window writes its page file.
+class DataCopy {
+public:
+    DataCopy() : path_(fs::temp_directory_path() / ("orvik-qt-" + std::to_string(::getpid()))) {
+        fs::create_directories(path_);
+        for (const auto& entry : fs::directory_iterator(ORVIK_DATA_DIR))
+            fs::create_symlink(entry.path(), path_ / entry.path().filename());
+    }
+    ~DataCopy() { fs::remove_all(path_); }
+    std::string Path() const { return path_.string(); }
+
+private:
+    fs::path path_;
+};
+
+void TypeKey(QWidget& window, Qt::Key key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&window, &press);
+    QApplication::sendEvent(&window, &release);
+}
+
+struct DesktopProgram {
+    DataCopy data;
+    QtPlatform platform{data.Path()};
+    Application app{platform};
+    CandidateWindowView candidateWindow{app, platform};
+    PopupView popup{app, platform};
+
+    DesktopProgram() {
+        OrvikU& main = app.MainWindow();
+        main.Menunoi.Unicode.Checked = true;
+        main.TelexH_Click(30);
+        main.IMEstate_Click(10);
+    }
+};
+
+void TypeHoaf(QWidget& window) {
+    for (const auto& [key, text] : {std::pair{Qt::Key_H, "h"}, {Qt::Key_O, "o"}, {Qt::Key_A, "a"}, {Qt::Key_F, "f"}})
+        TypeKey(window, key, text);
+}
+
+TEST(CandidateWindowViewTest, TypingHoafShowsTheCandidatesOfHoa) {
+    DesktopProgram program;
+    ASSERT_TRUE(program.candidateWindow.isVisible());
+    TypeHoaf(program.candidateWindow);
+
+    EXPECT_EQ(program.candidateWindow.ShownCode(), QString::fromUtf8("hòa"));
+    const QString page = program.candidateWindow.Page().toPlainText();
+    EXPECT_TRUE(page.contains(QChar(0x548C))) << page.toStdString();
+    EXPECT_TRUE(page.contains("End")) << page.toStdString();
+}
+
+TEST(CandidateWindowViewTest, EscapeEmptiesTheBoxAndThePage) {
+    DesktopProgram program;
+    TypeHoaf(program.candidateWindow);
+    ASSERT_TRUE(program.candidateWindow.Page().toPlainText().contains(QChar(0x548C)));
+    TypeKey(program.candidateWindow, Qt::Key_Escape, "\x1b");
+
+    EXPECT_EQ(program.candidateWindow.ShownCode(), QString());
+    EXPECT_FALSE(program.candidateWindow.Page().toPlainText().contains(QChar(0x548C)));
+}
+
+}  // namespace
+}  // namespace orvik

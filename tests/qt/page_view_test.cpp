@@ -1,0 +1,98 @@
+// The browser view's loader: pages of the compiled help files behind "its:"
+// addresses, the page file, links, and the no-data page for what cannot be
+// opened.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/qt/archive_pages.h"
+#include "platform/qt/page_view.h"
+
+namespace orvik {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool ShowsNoDataPage(const PageView& view) { return view.toPlainText().contains("Data not yet"); }
+
+TEST(PageViewTest, ItsAddressShowsTheDictionaryPage) {
+    PageView view([] { return std::string(ORVIK_DATA_DIR); });
+    view.Open("its:hvtdu.chm::/html\\hv19968.htm");  // installed as hvtdu.dat
+    EXPECT_TRUE(view.toPlainText().contains(QChar(0x4E00))) << view.toPlainText().toStdString();
+    EXPECT_FALSE(ShowsNoDataPage(view));
+}
+
+TEST(PageViewTest, WhatCannotBeOpenedShowsTheNoDataPage) {
+    const fs::path damaged = fs::temp_directory_path() / "orvik-damaged.chm";
+    std::ofstream(damaged) << "ITSF this is no compiled help file";
+    const std::string addresses[] = {
+        "its:hvtdu.chm::/html/hv1.htm",          // a page the dictionary does not have
+        "its:missing.chm::/x.htm",               // no such file
+        "its:" + damaged.string() + "::/x.htm",  // a damaged file
+        "/nonexistent/temp.htm",                 // a missing local file
+    };
+    for (const std::string& address : addresses) {
+        PageView view([] { return std::string(ORVIK_DATA_DIR); });
+        view.Open(QString::fromStdString(address));
+        EXPECT_TRUE(ShowsNoDataPage(view)) << address;
+    }
+    fs::remove(damaged);
+}
+
+TEST(PageViewTest, PageFileIsReadAsEightBitTextWithCharacterReferences) {
+    const fs::path page = fs::temp_directory_path() / "orvik-temp.htm";
+    std::ofstream(page, std::ios::binary) << "<P>&#21644;.&#131072; \xe0</P>";
+    PageView view([] { return std::string(); });
+    view.Open(QString::fromStdString(page.string()));
+    EXPECT_EQ(view.toPlainText(), QString::fromUtf8("和.\U00020000 à"));
+
+    std::ofstream(page, std::ios::binary) << "<P>second</P>";
+    view.Open(QString::fromStdString(page.string()));  // the same file, rewritten
+    EXPECT_EQ(view.toPlainText(), "second");
+    fs::remove(page);
+}
+
+TEST(PageViewTest, LinksResolveAgainstTheirPage) {
+    struct Case {
+        const char* base;
+        const char* link;
+        const char* resolved;
+    };
+    const Case cases[] = {
+        {"its:hvtdu.chm::/html/hv19968.htm", "hv19969.htm", "its:hvtdu.chm::/html/hv19969.htm"},
+        {"its:hvtdu.chm::/html/hv19968.htm", "../n1.htm", "its:hvtdu.chm::/n1.htm"},
+        {"its:hvtdu.chm::/html/hv19968.htm", "/index.htm", "its:hvtdu.chm::/index.htm"},
+        {"its:hvtdu.chm::/html/hv19968.htm", "its:nomtdu.chm::/n19968.htm", "its:nomtdu.chm::/n19968.htm"},
+        {"file:///data/temp.htm", "other.htm", "file:///data/other.htm"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PageView::ResolveLink(QUrl(c.base), QUrl(c.link)).toString(), c.resolved) << c.base << " " << c.link;
+}
+
+TEST(ArchiveAddressTest, ReadsFileAndPath) {
+    struct Case {
+        std::u16string_view address;
+        const char* file;  // nullptr: not an archive address
+        const char* path;
+    };
+    const Case cases[] = {
+        {u"its:hvtdu.chm::/html\\hv19968.htm", "hvtdu.chm", "/html/hv19968.htm"},
+        {u"its:tdviet.chm::vhoa.htm", "tdviet.chm", "/vhoa.htm"},
+        {u"MS-ITS:nomtdu.chm::/n1.htm", "nomtdu.chm", "/n1.htm"},
+        {u"its:hvtdu.chm", nullptr, nullptr},
+        {u"its:::/x.htm", nullptr, nullptr},
+        {u"its:hvtdu.chm::", nullptr, nullptr},
+        {u"http://example.org/", nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        const auto parsed = ParseArchiveAddress(c.address);
+        ASSERT_EQ(parsed.has_value(), c.file != nullptr) << std::string(c.address.begin(), c.address.end());
+        if (!parsed) continue;
+        EXPECT_EQ(parsed->file, c.file);
+        EXPECT_EQ(parsed->path, c.path);
+    }
+}
+
+}  // namespace
+}  // namespace orvik
