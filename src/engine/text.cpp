@@ -182,6 +182,21 @@ double DecimalValue(std::u16string_view s) {
     return sign * value;
 }
 
+std::u16string DecimalText(std::int64_t value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+std::u16string UpperHexText(std::uint32_t value) {
+    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+    std::u16string hex;
+    do {
+        hex.insert(hex.begin(), kDigits[value % 16]);
+        value /= 16;
+    } while (value > 0);
+    return hex;
+}
+
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;

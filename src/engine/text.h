@@ -51,6 +51,11 @@ std::int32_t HexValue(std::u16string_view digits);
 // character that cannot continue it. No number gives 0.
 double DecimalValue(std::u16string_view s);
 
+// A number in decimal digits (with "-" when negative), and a non-negative
+// number in upper-case hexadecimal digits without leading zeros.
+std::u16string DecimalText(std::int64_t value);
+std::u16string UpperHexText(std::uint32_t value);
+
 // UTF-8 <-> UTF-16 for the edges (files, terminal). Invalid UTF-8 bytes
 // decode to U+FFFD; unpaired surrogates encode as U+FFFD.
 std::u16string Utf8ToU16(std::string_view utf8);

@@ -8,17 +8,12 @@ namespace {
 
 constexpr int kEntryWindow = 16;  // line number, "!", key of up to 12, end space
 
-std::u16string Decimal(std::int32_t value) {
-    const std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
-}
-
 bool OnlySpaces(std::u16string_view line) {
     return line.find_first_not_of(u' ') == std::u16string_view::npos;
 }
 
 std::u16string CandidateItem(const Module1& module, std::int32_t codePoint, int position, bool highlight) {
-    const std::u16string digits = Decimal(codePoint);
+    const std::u16string digits = DecimalText(codePoint);
     std::u16string item = (position == 0 ? u"&#" : u".&#") + digits + u";";
     // A character listed as a variant key has its page under another one.
     if (highlight && ListedAsVariantKey(module.VariantLine, codePoint))
@@ -29,7 +24,7 @@ std::u16string CandidateItem(const Module1& module, std::int32_t codePoint, int 
 }  // namespace
 
 bool ListedAsVariantKey(std::u16string_view variantLine, std::int32_t codePoint) {
-    return Find(variantLine, Decimal(codePoint) + u"/") > 0;
+    return Find(variantLine, DecimalText(codePoint) + u"/") > 0;
 }
 
 int FieldWidth(Layout layout) { return layout == Layout::Nom ? 5 : 4; }

@@ -12,7 +12,6 @@ namespace orvik {
 namespace {
 
 constexpr int kMaxBoxLength = 10;
-constexpr std::int16_t kCtrlOnly = kCtrlMask;
 
 }  // namespace
 

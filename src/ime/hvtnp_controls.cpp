@@ -7,20 +7,6 @@
 
 namespace orvik {
 
-namespace {
-
-std::u16string UpperHex(std::int32_t value) {
-    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
-    std::u16string hex;
-    do {
-        hex.insert(hex.begin(), kDigits[value % 16]);
-        value /= 16;
-    } while (value > 0);
-    return hex;
-}
-
-}  // namespace
-
 // Opens the candidate's dictionary page in the popup; a character listed as
 // a variant key has its page under its target character.
 void HVTNP::Command2_MouseDown(std::int16_t Index) {
@@ -29,7 +15,7 @@ void HVTNP::Command2_MouseDown(std::int16_t Index) {
     module_.ComposedWord = module_.CandCodes[static_cast<std::size_t>(index)];
     if (module_.ComposedWord.empty()) return;
     const auto target = VariantTarget(module_.VariantLine, CandidateCodePoint(module_.ComposedWord));
-    if (target) module_.ComposedWord = UpperHex(*target);
+    if (target) module_.ComposedWord = UpperHexText(*target);
     module_.PageInPopup = true;
     host_.ShowCharPage(module_.ComposedWord);
 }

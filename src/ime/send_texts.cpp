@@ -4,12 +4,6 @@
 
 namespace orvik {
 
-namespace {
-
-std::u16string Decimal(std::int64_t n) { return Utf8ToU16(std::to_string(n)); }
-
-}  // namespace
-
 std::int32_t FieldCodePoint(std::u16string_view field) {
     const std::int32_t value = HexValue(field);
     return value < 0 ? value + 65536 : value;
@@ -26,7 +20,7 @@ std::u16string To_SurrogateC(std::u16string_view field, std::int32_t& high, std:
     const std::int32_t q = (v - 65536) / 1024;
     high = q - 10240;
     low = v - 1024 * q - 9216;
-    return u"\\u" + Decimal(high) + u"?\\u" + Decimal(low) + u"?";
+    return u"\\u" + DecimalText(high) + u"?\\u" + DecimalText(low) + u"?";
 }
 
 std::u16string CandidateRtf(std::u16string_view field, int nomFontSize) {
@@ -35,11 +29,11 @@ std::u16string CandidateRtf(std::u16string_view field, int nomFontSize) {
         std::int32_t high = 0, low = 0;
         body = To_SurrogateC(field, high, low);
     } else {
-        body = u"\\u" + Decimal(HexValue(field)) + u"\\'3f";
+        body = u"\\u" + DecimalText(HexValue(field)) + u"\\'3f";
     }
     return u"{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fmodern\\fprq1\\fcharset1 "
            u"Chu Nom Minh U;}}\\uc1\\pard\\f0\\fs" +
-           Decimal(2 * nomFontSize) + body + u"}";
+           DecimalText(2 * nomFontSize) + body + u"}";
 }
 
 std::u16string ReadingRtf(std::u16string_view reading, const LetterTables& tables,
@@ -48,12 +42,12 @@ std::u16string ReadingRtf(std::u16string_view reading, const LetterTables& table
     for (int k = 0; k < kLetterEntries; ++k) {
         const std::u16string& letter = tables.UnicodeLetters[k];
         if (letter.empty() || letter[0] <= 255 || Find(text, letter) == 0) continue;
-        text = ReplaceAll(text, letter, u"\\u" + Decimal(letter[0]) + u"\\'3f");
+        text = ReplaceAll(text, letter, u"\\u" + DecimalText(letter[0]) + u"\\'3f");
     }
     return u"{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss\\fprq2\\fcharset0 " +
            std::u16string(vnFontName) +
            u";}}{\\colortbl ;\\red0\\green0\\blue0;}\\viewkind4\\uc1\\pard\\cf1\\f0\\fs" +
-           Decimal(2 * vnFontSize) + u" " + text + u"}";
+           DecimalText(2 * vnFontSize) + u" " + text + u"}";
 }
 
 }  // namespace orvik

@@ -8,14 +8,9 @@ namespace orvik {
 
 namespace {
 
-std::u16string Decimal(std::int32_t value) {
-    const std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
-}
-
 // Position of the decimal code point followed by "/", or 0.
 int FindListed(std::u16string_view line, std::int32_t codePoint) {
-    return Find(line, Decimal(codePoint) + u"/");
+    return Find(line, DecimalText(codePoint) + u"/");
 }
 
 std::int32_t NumberIn(std::u16string_view text) {
@@ -58,11 +53,11 @@ std::optional<std::u16string> FirstReading(std::u16string_view readingLine, std:
 }
 
 std::u16string HanPageAddress(std::int32_t codePoint) {
-    return u"its:hvtdu.chm::/html\\hv" + Decimal(codePoint) + u".htm";
+    return u"its:hvtdu.chm::/html\\hv" + DecimalText(codePoint) + u".htm";
 }
 
 std::u16string NomPageAddress(std::int32_t codePoint) {
-    return u"its:nomtdu.chm::/n" + Decimal(codePoint) + u".htm";
+    return u"its:nomtdu.chm::/n" + DecimalText(codePoint) + u".htm";
 }
 
 std::u16string VietPageAddress(std::u16string_view wordKey) {

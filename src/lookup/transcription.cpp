@@ -40,16 +40,6 @@ std::u16string ReadingOfKey(const LookupLines& lines, const std::u16string& key)
     return FirstReading(lines.ReadingLine, key).value_or(key);
 }
 
-std::u16string UpperHex(std::int32_t value) {
-    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
-    std::u16string hex;
-    do {
-        hex.insert(hex.begin(), kDigits[value % 16]);
-        value /= 16;
-    } while (value > 0);
-    return hex;
-}
-
 std::u16string ReadingOfCode(const LookupLines& lines, std::int32_t code, bool nomButtonDown) {
     switch (code) {
         case 12288: return u" ";
@@ -61,7 +51,7 @@ std::u16string ReadingOfCode(const LookupLines& lines, std::int32_t code, bool n
     }
     if (code < 256) return {};
     std::u16string key = CodePointToBig5(lines.Big5Line, code).value_or(u"");
-    if (nomButtonDown) key = UpperHex(code);
+    if (nomButtonDown) key = UpperHexText(code);
     return ReadingOfKey(lines, key);
 }
 

@@ -9,15 +9,6 @@
 
 namespace orvik {
 
-namespace {
-
-std::u16string Decimal(int value) {
-    const std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
-}
-
-}  // namespace
-
 OrvikU::OrvikU(Application& app) : app_(app) {}
 
 void OrvikU::IMEstate_Click(std::int16_t) {
@@ -112,7 +103,7 @@ void OrvikU::MainListChars(std::u16string line) {
     const int count = FoundCount(line, layout);
     BuildCandidatePages(module, line, layout, false);
     MainShowPage(module.CandPages[0]);
-    Label2.Caption = u"Tìm thấy " + Decimal(count) + u" chữ";
+    Label2.Caption = u"Tìm thấy " + DecimalText(count) + u" chữ";
 }
 
 void OrvikU::MainShowPage(std::u16string_view fragment) {

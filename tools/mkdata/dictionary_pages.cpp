@@ -5,6 +5,7 @@
 
 #include "build_error.h"
 #include "keys.h"
+#include "text_lines.h"
 #include "source_files.h"
 #include "utf8.h"
 
@@ -98,22 +99,17 @@ std::string NomPage(const Ideograph& c) {
 // "= title" starts a poem; every other line is a verse of ideographs.
 std::string ClassicalTexts(const Characters& chars, std::string_view text) {
     std::string body = "<h1>Văn thơ</h1>\n";
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        const std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        if (line.empty()) continue;
+    ForEachLine(text, [&](std::string_view line) {
+        if (line.empty()) return;
         if (line.starts_with("= ")) {
             body += "<h2>" + Escape(line.substr(2)) + "</h2>\n";
-            continue;
+            return;
         }
         const std::u32string verse = CodePoints(line);
         std::string refs;
         for (char32_t cp : verse) refs += CharRef(cp);
         body += "<p><span style=\"font-size:20pt\">" + refs + "</span><br>" + ReadingsOf(chars, verse) + "</p>\n";
-    }
+    });
     return Page("Văn thơ", body);
 }
 

@@ -4,6 +4,7 @@
 
 #include "build_error.h"
 #include "source_files.h"
+#include "text_lines.h"
 #include "utf8.h"
 
 namespace orvik::mkdata {
@@ -23,23 +24,16 @@ void Unihan::LoadDirectory(const std::filesystem::path& dir) {
 }
 
 void Unihan::AddText(std::string_view text) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        const std::string_view line = text.substr(start, end - start);
-        start = end + 1;
+    ForEachLine(text, [&](std::string_view line) {
         const std::size_t tab1 = line.find('\t');
         const std::size_t tab2 = tab1 == std::string_view::npos ? tab1 : line.find('\t', tab1 + 1);
-        if (line.empty() || line[0] == '#' || tab2 == std::string_view::npos) continue;
+        if (line.empty() || line[0] == '#' || tab2 == std::string_view::npos) return;
         const std::string_view field = line.substr(tab1 + 1, tab2 - tab1 - 1);
-        if (!wanted_.contains(field)) continue;
+        if (!wanted_.contains(field)) return;
         const char32_t cp = ParseCodePoint(line.substr(0, tab1));
-        if (cp == 0) continue;
-        std::string_view value = line.substr(tab2 + 1);
-        if (!value.empty() && value.back() == '\r') value.remove_suffix(1);
-        fields_[cp][std::string(field)] = std::string(value);
-    }
+        if (cp == 0) return;
+        fields_[cp][std::string(field)] = std::string(line.substr(tab2 + 1));
+    });
 }
 
 std::string_view Unihan::Field(char32_t cp, std::string_view field) const {

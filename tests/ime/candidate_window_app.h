@@ -1,0 +1,44 @@
+// The application on the recording platform with the input method switched
+// on in a mode, and another application in the foreground to send to.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ime/fixture_app.h"
+
+namespace orvik::testing {
+
+inline constexpr WindowHandle kEditor = 500;
+inline constexpr ThreadId kEditorThread = 77;
+inline constexpr WindowHandle kEditorFocus = 501;
+
+struct CandidateWindowApp : FixtureApp {
+    explicit CandidateWindowApp(void (OrvikU::*mode)(std::int16_t) = &OrvikU::TelexH_Click) {
+        (main().*mode)(0);
+        main().Menunoi.Unicode.Checked = true;
+        platform.SetForeground(kEditor, kEditorThread, kEditorFocus);
+        main().IMEstate_Click(10);
+        platform.ClearCalls();
+    }
+
+    // Types keys through the hook: letters as their character codes.
+    void Keys(std::u16string_view keys) {
+        for (char16_t c : keys) platform.DeliverKey(static_cast<std::int16_t>(c));
+    }
+    std::int16_t Key(std::int16_t code, std::int16_t shift = 0) { return platform.DeliverKey(code, shift); }
+
+    // The recorded calls whose text starts with one of `prefixes`.
+    std::vector<std::string> CallsOf(std::initializer_list<std::string_view> prefixes) const {
+        std::vector<std::string> out;
+        for (const auto& call : platform.Calls())
+            for (auto prefix : prefixes)
+                if (call.rfind(prefix, 0) == 0) out.push_back(call);
+        return out;
+    }
+};
+
+inline const std::vector<std::string> kShiftSpace = {
+    "keybd_event 16 28 0", "keybd_event 32 32 0", "keybd_event 32 32 2", "keybd_event 16 28 2"};
+
+}  // namespace orvik::testing

@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include "engine/text.h"
+#include "ime/fixture_app.h"
+
+namespace orvik {
+namespace {
+
+using testing::FixtureApp;
+
+TEST(PopupPages, ShowCharPageOpensTheDictionaryOfTheMode) {
+    struct Case { void (OrvikU::*mode)(std::int16_t); std::u16string_view hex; bool inPopup; std::u16string_view page; };
+    const Case cases[] = {
+        {&OrvikU::TelexH_Click, u"8BDE", true, u"its:hvtdu.chm::/html\\hv35806.htm"},
+        {&OrvikU::PINYIN_Click, u"FFFF", true, u"its:hvtdu.chm::/html\\hv65535.htm"},
+        {&OrvikU::TelexN_Click, u"2000B", true, u"its:nomtdu.chm::/n131083.htm"},
+        {&OrvikU::CangJie_Click, u"4E00", false, u"its:nomtdu.chm::/n19968.htm"},
+    };
+    for (const auto& c : cases) {
+        FixtureApp fx;
+        (fx.main().*c.mode)(0);
+        fx.module().PageInPopup = c.inPopup;
+        fx.app.ShowCharPage(c.hex);
+        const BrowserView& view = c.inPopup ? fx.app.Popup().WebBrowser1 : fx.main().WebBrowser2;
+        EXPECT_EQ(view.Address, c.page);
+        EXPECT_EQ(fx.app.PopupVisible(), c.inPopup);
+    }
+}
+
+TEST(PopupPages, NoModeNoPage) {
+    FixtureApp fx;
+    fx.module().PageInPopup = true;
+    fx.app.ShowCharPage(u"4E00");
+    EXPECT_FALSE(fx.app.PopupVisible());
+}
+
+TEST(PopupPages, TranscriptionShowsTheReadingsOrRefusesALargeSelection) {
+    FixtureApp fx;
+    fx.main().TelexH_Click(30);
+    fx.platform.ClipboardSetText(u"{\\rtf1 \\u19968?\\u20108?}", kClipboardRtf);
+    fx.app.TranscribeSelection(true);
+    EXPECT_TRUE(fx.app.PopupVisible());
+    EXPECT_TRUE(fx.app.Popup().Text1.Visible);
+    EXPECT_EQ(fx.app.Popup().Text1.Text, u"nhất nhị");
+
+    fx.app.HidePopup();
+    fx.platform.ClipboardSetText(std::u16string(192001, u'x'), kClipboardRtf);
+    fx.platform.ClearCalls();
+    fx.app.TranscribeSelection(true);
+    EXPECT_FALSE(fx.app.PopupVisible());
+    EXPECT_EQ(fx.platform.Calls().back().rfind("MessageBox", 0), 0u);
+}
+
+}  // namespace
+}  // namespace orvik
