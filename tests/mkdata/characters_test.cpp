@@ -3,18 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "source_files.h"
+#include "unihan_sample.h"
 
 namespace orvik::mkdata {
 namespace {
-
-// 一 (Big5, own readings), 们 (no Big5, reading), 們 (Big5, no reading, its
-// simplified variant has one), 壹 (Big5, capitalised reading), 弌 (variant
-// only), 𠊛 (supplementary Nôm).
-Characters Sample() {
-    Unihan unihan(WantedUnihanFields());
-    unihan.AddText(ReadFile(ORVIK_FIXTURES "/mkdata/Unihan_Sample.txt", "fixture"));
-    return Characters(unihan);
-}
 
 TEST(Unihan, KeepsOnlyWantedFieldsAndSkipsComments) {
     Unihan unihan({"kBigFive"});
@@ -25,7 +17,7 @@ TEST(Unihan, KeepsOnlyWantedFieldsAndSkipsComments) {
 }
 
 TEST(Characters, GathersReadingsCodesAndFrequencies) {
-    const Characters chars = Sample();
+    const Characters chars = SampleCharacters();
     const Ideograph& one = *chars.Find(0x4E00);
     EXPECT_EQ(one.big5, 0xA440);
     EXPECT_EQ(one.viet, (std::vector<std::string>{"nhất", "nhứt"}));
@@ -35,7 +27,7 @@ TEST(Characters, GathersReadingsCodesAndFrequencies) {
 }
 
 TEST(Characters, Big5CharacterWithoutReadingInheritsItsVariants) {
-    const Characters chars = Sample();
+    const Characters chars = SampleCharacters();
     const Ideograph& men = *chars.Find(0x5011);
     EXPECT_EQ(men.viet, std::vector<std::string>{"môn"});
     EXPECT_TRUE(men.vietInherited);
@@ -45,14 +37,14 @@ TEST(Characters, Big5CharacterWithoutReadingInheritsItsVariants) {
 }
 
 TEST(Characters, SetsHoldTheRightCharactersInTheirOrder) {
-    const Characters chars = Sample();
+    const Characters chars = SampleCharacters();
     EXPECT_EQ(chars.Big5Set(), (std::vector<char32_t>{0x4E00, 0x5011, 0x58F9}));
     EXPECT_EQ(chars.NomSet(), (std::vector<char32_t>{0x4E00, 0x4EEC, 0x58F9, 0x2029B}));
     EXPECT_EQ(chars.HanReadingSet(), (std::vector<char32_t>{0x4E00, 0x4EEC, 0x5011, 0x58F9}));
 }
 
 TEST(Characters, FrequencyOrderPutsCountedThenTieredCharactersFirst) {
-    const Characters chars = Sample();
+    const Characters chars = SampleCharacters();
     std::vector<char32_t> cps = {0x2029B, 0x58F9, 0x5011, 0x4E00};
     chars.SortByFrequency(cps);
     // 一 has corpus counts, 們 tier 2, 壹 only its Big5 code, 𠊛 nothing.

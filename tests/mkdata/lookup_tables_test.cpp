@@ -3,18 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "source_files.h"
+#include "unihan_sample.h"
 
 namespace orvik::mkdata {
 namespace {
 
-Characters Sample() {
-    Unihan unihan(WantedUnihanFields());
-    unihan.AddText(ReadFile(ORVIK_FIXTURES "/mkdata/Unihan_Sample.txt", "fixture"));
-    return Characters(unihan);
-}
-
 TEST(LookupTables, LinesHaveTheShapesTheLookUpsSearch) {
-    const Characters chars = Sample();
+    const Characters chars = SampleCharacters();
     EXPECT_EQ(Big5Line(chars), "/a44019968/a7da20497/b3dc22777/");
     // 们 (20204) and 弌 (24332) have no Big5 code; they show 們 and 一.
     EXPECT_EQ(VariantLine(chars), "2049720204/1996824332/");
@@ -23,7 +18,7 @@ TEST(LookupTables, LinesHaveTheShapesTheLookUpsSearch) {
 }
 
 TEST(LookupTables, ReadingTablesKeyByBig5CodeAndByCodePoint) {
-    const Characters chars = Sample();
+    const Characters chars = SampleCharacters();
     EXPECT_EQ(HanReadingTable(chars), "a440:nhất/nhứt\\a7da:môn\\b3dc:nhất\\\r\n");
     EXPECT_EQ(NomReadingTable(chars), "4E00:nhất/nhứt\\4EEC:môn\\5011:môn\\58F9:nhất\\2029B:người\\\r\n");
 }

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <filesystem>
 
+#include "ime/page_file.h"
 #include "platform/qt/candidate_window_view.h"
 #include "platform/qt/page_view.h"
 #include "platform/qt/popup_view.h"
@@ -24,8 +25,11 @@ class DataCopy {
 public:
     DataCopy() : path_(fs::temp_directory_path() / ("orvik-qt-" + std::to_string(::getpid()))) {
         fs::create_directories(path_);
+        // A page file left by a run of the program stays behind: the window
+        // writes its own.
         for (const auto& entry : fs::directory_iterator(ORVIK_DATA_DIR))
-            fs::create_symlink(entry.path(), path_ / entry.path().filename());
+            if (entry.path().filename() != kPageFileName)
+                fs::create_symlink(entry.path(), path_ / entry.path().filename());
     }
     ~DataCopy() { fs::remove_all(path_); }
     std::string Path() const { return path_.string(); }
