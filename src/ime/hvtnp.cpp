@@ -31,7 +31,7 @@ void HVTNP::Form_Load() {
     Label1.Caption = std::u16string(kLabelPrefix) + module_.ModeTitle;
     Command3.Caption = module_.System98 ? u"98" : u"2K";
     if (!module_.TypedKeys.empty()) {
-        SetText1(TelexToCode(module_.Tables, PlaceToneKey(module_.TypedKeys, menu_.CangJie.Checked)));
+        SetText1(ComposedTypedKeys());
         TimChu(LCase(Trim(module_.TypedKeys)));
         return;
     }
@@ -60,9 +60,13 @@ void HVTNP::SetText1(std::u16string text) {
     Text1_Change();
 }
 
+std::u16string HVTNP::ComposedTypedKeys() const {
+    return TelexToCode(module_.Tables, PlaceToneKey(module_.TypedKeys, menu_.CangJie.Checked));
+}
+
 void HVTNP::ShowTypedCode() {
     if (!menu_.TelexMode()) return SetText1(module_.TypedKeys);
-    SetText1(TelexToCode(module_.Tables, PlaceToneKey(module_.TypedKeys, menu_.CangJie.Checked)));
+    SetText1(ComposedTypedKeys());
 }
 
 void HVTNP::Text1_Change() {

@@ -90,6 +90,8 @@ private:
     void TurnPage(int step);
     void KeyPress(std::uint8_t key, std::uint8_t scan);
     void SetText1Font();
+    // TypedKeys composed into the 8-bit letters the box shows.
+    std::u16string ComposedTypedKeys() const;
     void ClearAfterSend();
 
     Module1& module_;

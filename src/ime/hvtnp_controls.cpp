@@ -4,6 +4,7 @@
 #include "ime/candidate_search.h"
 #include "ime/hvtnp.h"
 #include "lookup/code_tables.h"
+#include "lookup/shared_lines.h"
 
 namespace orvik {
 
@@ -57,10 +58,7 @@ void HVTNP::Text1_GotFocus() { platform_.FocusControl("HVTNP.Command1"); }
 // Looks the typed word up in the Vietnamese word dictionary.
 void HVTNP::Text1_MouseDown() {
     if (Text1.Text.empty()) return;
-    if (vietIndex_.empty()) {
-        const FileText file = platform_.ReadText(platform_.CurrentDirectory() + "/tdviet.idx", FileEncoding::Utf8);
-        if (file.ok) vietIndex_ = file.text;
-    }
+    EnsureVietIndex(platform_, vietIndex_);
     const std::u16string key = VietWordKey(LCase(module_.TypedKeys));
     if (Find(vietIndex_, u"/" + key) == 0) return;
     host_.ShowPageInPopup(u"its:tdviet.chm::/v" + key + u".htm");

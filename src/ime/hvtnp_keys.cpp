@@ -33,7 +33,7 @@ void HVTNP::Form_KeyUp(std::int16_t& KeyCode, std::int16_t Shift) {
             KeyPress(46, 46);
         } else if (Text1.Text.size() >= 2) {
             module_.TypedKeys.pop_back();
-            SetText1(TelexToCode(module_.Tables, PlaceToneKey(module_.TypedKeys, menu_.CangJie.Checked)));
+            SetText1(ComposedTypedKeys());
         } else {
             module_.TypedKeys.clear();
             SetText1(u"");
@@ -74,7 +74,7 @@ void HVTNP::Form_KeyUp(std::int16_t& KeyCode, std::int16_t Shift) {
     } else if (key >= 48 && key <= 57) {
         if (menu_.PinYin.Checked && noCandidates) {
             module_.TypedKeys.push_back(static_cast<char16_t>(key));
-            SetText1(TelexToCode(module_.Tables, PlaceToneKey(module_.TypedKeys, menu_.CangJie.Checked)));
+            SetText1(ComposedTypedKeys());
         } else {
             PickCandidate(key - 48, Shift);
         }

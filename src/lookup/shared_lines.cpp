@@ -40,12 +40,12 @@ std::optional<LoadProblem> LoadReadingLine(Platform& platform, LookupLines& line
     return std::nullopt;
 }
 
-std::optional<LoadProblem> EnsureVietIndex(Platform& platform, LookupLines& lines) {
+std::optional<LoadProblem> EnsureVietIndex(Platform& platform, std::u16string& wordList) {
     static constexpr std::u16string_view kName = u"tdviet.idx";
-    if (!lines.VietIndexText.empty()) return std::nullopt;
+    if (!wordList.empty()) return std::nullopt;
     FileText file = platform.ReadText(InCurrentDirectory(platform, kName), FileEncoding::Utf8);
     if (!file.ok) return LoadProblem{std::u16string(kName), file.reason};
-    lines.VietIndexText = std::move(file.text);
+    wordList = std::move(file.text);
     return std::nullopt;
 }
 

@@ -38,9 +38,10 @@ std::optional<LoadProblem> LoadBig5Lines(Platform& platform, LookupLines& lines)
 // the table cannot be read.
 std::optional<LoadProblem> LoadReadingLine(Platform& platform, LookupLines& lines, bool nomButtonDown);
 
-// Reads tdviet.idx (current directory) into VietIndexText when that is still
-// empty, so a missing file is tried again at the next call.
-std::optional<LoadProblem> EnsureVietIndex(Platform& platform, LookupLines& lines);
+// Reads tdviet.idx (current directory) into `wordList` (the shared
+// VietIndexText, or a window's own copy) when that is still empty, so a
+// missing file is tried again at the next call.
+std::optional<LoadProblem> EnsureVietIndex(Platform& platform, std::u16string& wordList);
 
 // The correction pairs of Tonaro.txt (current directory), each line split at
 // its first "/"; the first line without "/" ends the list. Empty when the
