@@ -17,13 +17,6 @@
 
 namespace orvik {
 
-// Mouse buttons as the handlers receive them.
-inline constexpr std::int16_t kLeftButton = 1;
-inline constexpr std::int16_t kRightButton = 2;
-// Shift-state bits of key events.
-inline constexpr std::int16_t kShiftMask = 1;
-inline constexpr std::int16_t kCtrlMask = 2;
-
 class HVTNP {
 public:
     HVTNP(Module1& module, Platform& platform, const Menunoi& menu, CandidateWindowHost& host);

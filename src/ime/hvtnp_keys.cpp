@@ -7,9 +7,6 @@ namespace orvik {
 
 namespace {
 
-constexpr std::int16_t kBackspace = 8, kEsc = 27, kSpace = 32, kUp = 38, kDown = 40;
-constexpr std::int16_t kComma = 188, kPeriod = 190;
-
 bool IsCtrl(std::int16_t shift) { return shift == kCtrlMask; }
 
 }  // namespace
@@ -24,13 +21,13 @@ void HVTNP::Form_KeyUp(std::int16_t& KeyCode, std::int16_t Shift) {
     const std::int16_t key = KeyCode;
     const bool boxEmpty = Text1.Text.empty();
     const bool noCandidates = module_.CandPages[0].empty();
-    if (key == kBackspace) {
+    if (key == kVkBack) {
         if (boxEmpty) {
             // Selects the character before the target's caret and deletes it.
-            platform_.keybd_event(16, 28, 0);
-            KeyPress(37, 37);
-            platform_.keybd_event(16, 28, kKeyEventKeyUp);
-            KeyPress(46, 46);
+            platform_.keybd_event(kVkShift, kScanShift, 0);
+            KeyPress(kVkLeft, kVkLeft);
+            platform_.keybd_event(kVkShift, kScanShift, kKeyEventKeyUp);
+            KeyPress(kVkDelete, kVkDelete);
         } else if (Text1.Text.size() >= 2) {
             module_.TypedKeys.pop_back();
             SetText1(ComposedTypedKeys());
@@ -38,45 +35,45 @@ void HVTNP::Form_KeyUp(std::int16_t& KeyCode, std::int16_t Shift) {
             module_.TypedKeys.clear();
             SetText1(u"");
         }
-    } else if ((key == 90 || key == 122) && !boxEmpty) {
+    } else if ((key == kVkZ || key == kVkZ + 32) && !boxEmpty) {
         if (host_.PopupVisible()) return host_.HidePopup();
         module_.TypedKeys.clear();
         SetText1(u"");
-    } else if (key == kEsc) {
+    } else if (key == kVkEscape) {
         if (host_.PopupVisible()) return host_.HidePopup();
         if (boxEmpty) return;
         module_.TypedKeys.clear();
         SetText1(u"");
-    } else if (key == kDown) {
+    } else if (key == kVkDown) {
         if (noCandidates) {
-            KeyPress(35, 35);
-            KeyPress(39, 39);
+            KeyPress(kVkEnd, kVkEnd);
+            KeyPress(kVkRight, kVkRight);
         } else {
             TurnPage(+1);
         }
-    } else if (key == kUp) {
+    } else if (key == kVkUp) {
         if (noCandidates) {
-            KeyPress(36, 34);
-            KeyPress(37, 37);
+            KeyPress(kVkHome, kScanHome);
+            KeyPress(kVkLeft, kVkLeft);
         } else {
             TurnPage(-1);
         }
-    } else if (key == kComma) {
+    } else if (key == kVkComma) {
         SendComposedReading(u",");
-    } else if (key == kPeriod) {
+    } else if (key == kVkPeriod) {
         SendComposedReading(u".");
-    } else if (key >= 65 && key <= 127) {
+    } else if (key >= kVkA && key <= 127) {
         if (IsCtrl(Shift)) return;
         module_.TypedKeys.push_back(static_cast<char16_t>(key));
         ShowTypedCode();
-    } else if (key == kSpace) {
+    } else if (key == kVkSpace) {
         SendComposedReading(u" ");
-    } else if (key >= 48 && key <= 57) {
+    } else if (key >= kVk0 && key <= kVk9) {
         if (menu_.PinYin.Checked && noCandidates) {
             module_.TypedKeys.push_back(static_cast<char16_t>(key));
             SetText1(ComposedTypedKeys());
         } else {
-            PickCandidate(key - 48, Shift);
+            PickCandidate(key - kVk0, Shift);
         }
     }
 }

@@ -35,9 +35,9 @@ void HVTNP::SendToTarget(std::u16string_view text, std::u16string_view suffix) {
     if (module_.System98) {
         platform_.ClipboardClear();
         platform_.ClipboardSetText(module_.ItemText, kClipboardRtf);
-        platform_.keybd_event(17, 29, 0);
-        KeyPress(86, 23);
-        platform_.keybd_event(17, 29, kKeyEventKeyUp);
+        platform_.keybd_event(kVkControl, kScanControl, 0);
+        KeyPress(kVkV, kScanV);
+        platform_.keybd_event(kVkControl, kScanControl, kKeyEventKeyUp);
     } else {
         Deliver(reading, isReading);
     }
@@ -71,11 +71,11 @@ void HVTNP::Deliver(std::u16string_view text, bool reading) {
 }
 
 void HVTNP::SendEndingKey(std::u16string_view suffix) {
-    if (suffix == u".") return KeyPress(190, 190);
-    if (suffix == u",") return KeyPress(188, 188);
-    platform_.keybd_event(16, 28, 0);
-    KeyPress(32, 32);
-    platform_.keybd_event(16, 28, kKeyEventKeyUp);
+    if (suffix == u".") return KeyPress(kVkPeriod, kVkPeriod);
+    if (suffix == u",") return KeyPress(kVkComma, kVkComma);
+    platform_.keybd_event(kVkShift, kScanShift, 0);
+    KeyPress(kVkSpace, kVkSpace);
+    platform_.keybd_event(kVkShift, kScanShift, kKeyEventKeyUp);
 }
 
 void HVTNP::ClearAfterSend() {

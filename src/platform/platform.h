@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/desktop_codes.h"
+
 namespace orvik {
 
 // Windows of other applications and of this program, and the threads that
@@ -26,11 +28,6 @@ public:
     virtual ~KeySink() = default;
     virtual void KeyUp(WindowHandle window, std::int16_t& keyCode, std::int16_t shift) = 0;
 };
-
-inline constexpr std::uint32_t kWmChar = 258;
-inline constexpr std::uint32_t kKeyEventKeyUp = 2;      // keybd_event flag
-inline constexpr std::int32_t kClipboardRtf = -16639;   // the RTF format (0xBF01)
-inline constexpr std::int32_t kClipboardText = 1;
 
 // How a text file's bytes become text: index files and big5uni.idx are read
 // one character per byte; other text files as UTF-8, or one character per

@@ -43,7 +43,7 @@ QString FromModel(const std::u16string& text) { return QString::fromStdU16String
 std::int16_t ButtonNumber(Qt::MouseButton button) {
     if (button == Qt::LeftButton) return kLeftButton;
     if (button == Qt::RightButton) return kRightButton;
-    if (button == Qt::MiddleButton) return 4;
+    if (button == Qt::MiddleButton) return kMiddleButton;
     return 0;
 }
 

@@ -1,0 +1,75 @@
+// The numbers the desktop gives meaning to, named once: virtual-key and scan
+// codes of the keys the program reads and synthesizes, the shift-state bits
+// of key events, the command codes of the key hook, message numbers and
+// flags. Both the program and the key hook inside the input-method
+// framework use these names.
+#pragma once
+
+#include <cstdint>
+
+namespace orvik {
+
+// Virtual-key codes. Letters and digits are their capitals' and digits'
+// character codes.
+inline constexpr std::int16_t kVkBack = 8;
+inline constexpr std::int16_t kVkTab = 9;
+inline constexpr std::int16_t kVkReturn = 13;
+inline constexpr std::int16_t kVkShift = 16;
+inline constexpr std::int16_t kVkControl = 17;
+inline constexpr std::int16_t kVkMenu = 18;  // Alt
+inline constexpr std::int16_t kVkEscape = 27;
+inline constexpr std::int16_t kVkSpace = 32;
+inline constexpr std::int16_t kVkEnd = 35;
+inline constexpr std::int16_t kVkHome = 36;
+inline constexpr std::int16_t kVkLeft = 37;
+inline constexpr std::int16_t kVkUp = 38;
+inline constexpr std::int16_t kVkRight = 39;
+inline constexpr std::int16_t kVkDown = 40;
+inline constexpr std::int16_t kVkDelete = 46;
+inline constexpr std::int16_t kVk0 = 48;
+inline constexpr std::int16_t kVk9 = 57;
+inline constexpr std::int16_t kVkA = 65;
+inline constexpr std::int16_t kVkC = 67;
+inline constexpr std::int16_t kVkV = 86;
+inline constexpr std::int16_t kVkZ = 90;
+inline constexpr std::int16_t kVkF1 = 112;
+inline constexpr std::int16_t kVkComma = 188;
+inline constexpr std::int16_t kVkPeriod = 190;
+
+// The scan codes the program passes with its synthesized keys.
+inline constexpr std::uint8_t kScanShift = 28;
+inline constexpr std::uint8_t kScanControl = 29;
+inline constexpr std::uint8_t kScanC = 23;
+inline constexpr std::uint8_t kScanV = 23;
+inline constexpr std::uint8_t kScanHome = 34;
+
+// Shift-state bits of key events; "Ctrl" alone is a state of exactly 2.
+inline constexpr std::int16_t kShiftMask = 1;
+inline constexpr std::int16_t kCtrlMask = 2;
+inline constexpr std::int16_t kAltMask = 4;
+
+// Mouse buttons as the handlers receive them.
+inline constexpr std::int16_t kLeftButton = 1;
+inline constexpr std::int16_t kRightButton = 2;
+inline constexpr std::int16_t kMiddleButton = 4;
+
+// Command codes the key hook reports for its chords. No physical key gives
+// a code above 255.
+inline constexpr std::int16_t kCmdNextMode = 294;
+inline constexpr std::int16_t kCmdTelexHan = 295;
+inline constexpr std::int16_t kCmdImeOnOff = 296;
+inline constexpr std::int16_t kCmdTelexNom = 297;
+inline constexpr std::int16_t kCmdLookupHeld = 338;  // look-up while the user still holds Ctrl
+inline constexpr std::int16_t kCmdTranscribe = 344;
+inline constexpr std::int16_t kCmdTranscribeToo = 381;
+inline constexpr std::int16_t kCmdLookup = 382;
+inline constexpr std::int16_t kFirstCommandCode = 256;
+
+// Messages and flags.
+inline constexpr std::uint32_t kWmChar = 258;
+inline constexpr std::uint32_t kKeyEventKeyUp = 2;     // keybd_event flag
+inline constexpr std::int32_t kClipboardRtf = -16639;  // the RTF format (0xBF01)
+inline constexpr std::int32_t kClipboardText = 1;
+inline constexpr int kWhKeyboard = 2;                  // SetWindowsHookExA: a keyboard hook
+
+}  // namespace orvik
