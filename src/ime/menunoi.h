@@ -2,9 +2,27 @@
 // the system, so the candidate window reads them as well as the main window.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/controls.h"
 
 namespace orvik {
+
+// The command numbers of the menu's items; an item's action receives its
+// number, and code that runs an action passes the same number.
+namespace menu_number {
+inline constexpr std::int16_t kIMEstate = 10;
+inline constexpr std::int16_t kPinYin = 12;
+inline constexpr std::int16_t kCangJie = 13;
+inline constexpr std::int16_t kTelexH = 30;
+inline constexpr std::int16_t kTelexN = 31;
+inline constexpr std::int16_t kCangJieH = 32;
+inline constexpr std::int16_t kOnlyViet = 21;
+inline constexpr std::int16_t kUnicode = 15;
+inline constexpr std::int16_t kVW2 = 7;
+inline constexpr std::int16_t kTCVN = 8;
+inline constexpr std::int16_t kVNI2 = 9;
+}  // namespace menu_number
 
 struct Menunoi {
     MenuItem TelexH{u"Telex Việt -> &Hán"};

@@ -49,6 +49,11 @@ public:
     WindowHandle TargetFocus = 0;
     bool System98 = true;
 
+    // The keyboard hook: its library, its procedure and the installed hook.
+    ModuleHandle HookModule = 0;
+    ProcAddress HookProc = 0;
+    HookId HookHandle = 0;
+
     // Fonts of the ideograph output and of Vietnamese text.
     std::u16string NomFontName = u"Chu Nom Minh U";
     int NomFontSize = 16;

@@ -1,5 +1,8 @@
 #include "platform/headless_desktop.h"
 
+#include <chrono>
+#include <thread>
+
 namespace orvik {
 
 void HeadlessDesktop::ClipboardSetText(std::u16string_view text, std::int32_t format) {
@@ -9,6 +12,10 @@ void HeadlessDesktop::ClipboardSetText(std::u16string_view text, std::int32_t fo
 std::u16string HeadlessDesktop::ClipboardGetText(std::int32_t format) {
     const auto text = clipboard_.find(format);
     return text == clipboard_.end() ? std::u16string() : text->second;
+}
+
+void HeadlessDesktop::Sleep(std::uint32_t milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
 }  // namespace orvik

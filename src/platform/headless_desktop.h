@@ -1,5 +1,5 @@
 // The desktop of a run without one (the command-line tool, benchmarks): no
-// other application is there, so the program's own main window is always in
+// other application and no keyboard hook is there, so the program's own main window is always in
 // the foreground and sends stop there; the clipboard lives in memory; the
 // windows only remember whether they are shown. Files, views and messages
 // are left to the implementation.
@@ -23,6 +23,12 @@ public:
     WindowHandle GetFocus() override { return 0; }
     WindowHandle SetFocus(WindowHandle) override { return 0; }
     std::int32_t NhanDien(WindowHandle, WindowHandle) override { return 0; }
+    ModuleHandle GetModuleHandleA(std::string_view) override { return 0; }
+    ProcAddress GetProcAddress(ModuleHandle, std::string_view) override { return 0; }
+    HookId SetWindowsHookExA(int, ProcAddress, ModuleHandle, ThreadId) override { return 0; }
+    bool UnhookWindowsHookEx(HookId) override { return false; }
+    bool FreeLibrary(ModuleHandle) override { return false; }
+    void Sleep(std::uint32_t milliseconds) override;
     void SetKeySink(KeySink*) override {}
     void ClipboardClear() override { clipboard_.clear(); }
     void ClipboardSetText(std::u16string_view text, std::int32_t format) override;

@@ -16,6 +16,10 @@ namespace orvik {
 // own them. 0 is no window.
 using WindowHandle = std::uint32_t;
 using ThreadId = std::uint32_t;
+// The keyboard hook library, its hook procedure and the installed hook.
+using ModuleHandle = std::uint32_t;
+using ProcAddress = std::uint32_t;
+using HookId = std::uint32_t;
 
 // The program's own windows, as the platform draws them.
 enum class WindowId { OrvikU, HVTNP, WPopup, CauHinh, QXAbout };
@@ -80,9 +84,17 @@ public:
     virtual WindowHandle GetFocus() = 0;
     virtual WindowHandle SetFocus(WindowHandle window) = 0;
 
-    // The keyboard hook: NhanDien names the window that receives the hook's
-    // keys (0: the owner, the main window) and loads the hook on first use.
+    // The keyboard hook library. NhanDien names the window that receives the
+    // hook's keys (0: none but the command codes, which go to the owner, the
+    // main window) and loads the library on first use; the hook procedure is
+    // then located and installed, and at the end removed and the library
+    // freed, in this order.
     virtual std::int32_t NhanDien(WindowHandle target, WindowHandle owner) = 0;
+    virtual ModuleHandle GetModuleHandleA(std::string_view library) = 0;
+    virtual ProcAddress GetProcAddress(ModuleHandle module, std::string_view procedure) = 0;
+    virtual HookId SetWindowsHookExA(int idHook, ProcAddress procedure, ModuleHandle module, ThreadId thread) = 0;
+    virtual bool UnhookWindowsHookEx(HookId hook) = 0;
+    virtual bool FreeLibrary(ModuleHandle module) = 0;
     virtual void SetKeySink(KeySink* sink) = 0;
 
     // The clipboard, in the RTF format or as plain text; 8-bit text holds
@@ -105,10 +117,17 @@ public:
     // Shows the main window's menu as a pop-up menu at the mouse.
     virtual void ShowPopupMenu(WindowId owner) = 0;
 
+    // Blocks the program for `milliseconds`.
+    virtual void Sleep(std::uint32_t milliseconds) = 0;
+
     // A file's lines, and its whole text, decoded as `encoding` says.
     FileLines ReadLines(const std::string& path, FileEncoding encoding);
     FileText ReadText(const std::string& path, FileEncoding encoding);
 };
+
+// The keyboard hook library and its hook procedure, by name.
+inline constexpr std::string_view kHookLibrary = "qxdll.dll";
+inline constexpr std::string_view kHookProcedure = "KeyboardHook";
 
 // The caption of the system's messages.
 inline constexpr std::u16string_view kMessageCaption = u"Việt Orvik thông báo";

@@ -25,9 +25,20 @@ Application::Application(Platform& platform) : platform_(platform), module_(plat
 
 Application::~Application() { platform_.SetKeySink(nullptr); }
 
+// The first use of the main window runs its creation, which installs the
+// keyboard hook.
 OrvikU& Application::MainWindow() {
-    if (!mainWindow_) mainWindow_ = std::make_unique<OrvikU>(*this);
+    if (!mainWindow_) {
+        mainWindow_ = std::make_unique<OrvikU>(*this);
+        mainWindow_->Form_Initialize();
+    }
     return *mainWindow_;
+}
+
+// The main window's unload comes at the program's end; its object stays,
+// since the other windows read the mode from its menu to the last.
+void Application::UnloadMainWindow() {
+    if (mainWindow_) mainWindow_->Form_Unload();
 }
 
 CauHinh& Application::ConfigDialog() {
@@ -74,10 +85,10 @@ WPopup& Application::Popup() {
 }
 
 void Application::KeyUp(WindowHandle window, std::int16_t& keyCode, std::int16_t shift) {
-    // The main window acts on no key yet: keys reach it only while the input
-    // method is off.
     if (window == platform_.HandleOf(WindowId::HVTNP) && candidateLoaded_)
         CandidateWindow().Form_KeyUp(keyCode, shift);
+    else if (window == platform_.HandleOf(WindowId::OrvikU))
+        MainWindow().Form_KeyUp(keyCode, shift);
 }
 
 bool Application::PopupVisible() { return Popup().Visible(); }

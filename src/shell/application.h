@@ -27,6 +27,8 @@ public:
     Module1& module() { return module_; }
 
     OrvikU& MainWindow();
+    // Runs the main window's unload, which removes the keyboard hook.
+    void UnloadMainWindow();
     CauHinh& ConfigDialog();
     HVTNP& CandidateWindow();
     bool CandidateWindowLoaded() const { return candidateLoaded_; }

@@ -21,6 +21,7 @@ public:
     explicit OrvikU(Application& app);
 
     orvik::Menunoi Menunoi;
+    TextBox Text1;  // the typing box
     // Buttons Han, Nom, Viet, Bothu, Xem, IME, Help, Menuchinh, Quit:
     // button number k (from 1) is slot k - 1.
     std::array<ToolbarButton, 9> tbToolbar;
@@ -31,6 +32,16 @@ public:
 
     enum class State { Normal, Minimized, Maximized };
     State WindowState = State::Normal;
+
+    // Creation: tells the keyboard hook library the main window, locates
+    // its hook procedure and installs the hook.
+    void Form_Initialize();
+    // Unload: removes the hook, frees the library and unloads the candidate
+    // window.
+    void Form_Unload();
+    // Key events of the window, among them the command codes the keyboard
+    // hook reports for its chords.
+    void Form_KeyUp(std::int16_t& KeyCode, std::int16_t Shift);
 
     // Switches the input method on (the candidate window takes the hook's
     // keys) or off; the command number (10) is not used.
@@ -50,6 +61,11 @@ public:
 
 private:
     void RunModeAction(const InputMode& mode);
+    void NextMode();
+    // After a Telex mode is chosen by its command code: the box shows the
+    // typed keys composed anew, and the candidate window searches again.
+    void ComposeBoxAgain();
+    void CopyThenWait();
     void SetButtons(const InputMode& mode, int count);
     void CheckMode(const InputMode& mode);
     void ShowModeStatus(const InputMode& mode);

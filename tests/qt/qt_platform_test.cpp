@@ -22,6 +22,8 @@ TEST(QtPlatformClipboardTest, RtfIsTheEightBitTextsBytesUnderTextRtf) {
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(data->data("text/rtf"), QByteArray("{\\rtf1 \\u-24691\\'3f \xe0\xff}"));
     EXPECT_EQ(platform.ClipboardGetText(kClipboardRtf), rtf);
+    // Applications that take no RTF paste its characters.
+    EXPECT_EQ(data->text(), QString::fromStdU16String(u"\u9F8D \u00E0\u00FF"));
 }
 
 TEST(QtPlatformClipboardTest, ReadsRtfOfOtherProgramsFormats) {

@@ -1,11 +1,15 @@
 // The Qt tests run inside one QApplication, on the offscreen platform unless
-// the environment names another.
+// the environment names another, with no key hook.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // No test reaches a key hook of the user's own session.
+    const QTemporaryDir noHook;
+    qputenv("ORVIK_HOOK_SOCKET", noHook.filePath("hook").toUtf8());
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

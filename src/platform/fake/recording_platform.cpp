@@ -96,6 +96,34 @@ std::int32_t RecordingPlatform::NhanDien(WindowHandle target, WindowHandle owner
     return 1;
 }
 
+ModuleHandle RecordingPlatform::GetModuleHandleA(std::string_view library) {
+    calls_.push_back("GetModuleHandleA " + std::string(library));
+    return library == kHookLibrary ? kHookModule : 0;
+}
+
+ProcAddress RecordingPlatform::GetProcAddress(ModuleHandle module, std::string_view procedure) {
+    calls_.push_back("GetProcAddress " + Number(module) + " " + std::string(procedure));
+    return module == kHookModule && procedure == kHookProcedure ? kHookProc : 0;
+}
+
+HookId RecordingPlatform::SetWindowsHookExA(int idHook, ProcAddress procedure, ModuleHandle module, ThreadId thread) {
+    calls_.push_back("SetWindowsHookExA " + Number(idHook) + " " + Number(procedure) + " " + Number(module) + " " +
+                     Number(thread));
+    return procedure == kHookProc ? kHookId : 0;
+}
+
+bool RecordingPlatform::UnhookWindowsHookEx(HookId hook) {
+    calls_.push_back("UnhookWindowsHookEx " + Number(hook));
+    return hook == kHookId;
+}
+
+bool RecordingPlatform::FreeLibrary(ModuleHandle module) {
+    calls_.push_back("FreeLibrary " + Number(module));
+    return module == kHookModule;
+}
+
+void RecordingPlatform::Sleep(std::uint32_t milliseconds) { calls_.push_back("Sleep " + Number(milliseconds)); }
+
 void RecordingPlatform::ClipboardClear() {
     calls_.push_back("ClipboardClear");
     clipboard_.clear();
@@ -165,7 +193,8 @@ void RecordingPlatform::SetForeground(WindowId window) {
 }
 
 std::int16_t RecordingPlatform::DeliverKey(std::int16_t keyCode, std::int16_t shift) {
-    if (sink_ != nullptr) sink_->KeyUp(hookTarget_ != 0 ? hookTarget_ : hookOwner_, keyCode, shift);
+    const bool toOwner = keyCode >= kFirstCommandCode || hookTarget_ == 0;
+    if (sink_ != nullptr) sink_->KeyUp(toOwner ? hookOwner_ : hookTarget_, keyCode, shift);
     return keyCode;
 }
 

@@ -36,6 +36,12 @@ public:
     WindowHandle GetFocus() override;
     WindowHandle SetFocus(WindowHandle window) override;
     std::int32_t NhanDien(WindowHandle target, WindowHandle owner) override;
+    ModuleHandle GetModuleHandleA(std::string_view library) override;
+    ProcAddress GetProcAddress(ModuleHandle module, std::string_view procedure) override;
+    HookId SetWindowsHookExA(int idHook, ProcAddress procedure, ModuleHandle module, ThreadId thread) override;
+    bool UnhookWindowsHookEx(HookId hook) override;
+    bool FreeLibrary(ModuleHandle module) override;
+    void Sleep(std::uint32_t milliseconds) override;
     void SetKeySink(KeySink* sink) override { sink_ = sink; }
     void ClipboardClear() override;
     void ClipboardSetText(std::u16string_view text, std::int32_t format) override;
@@ -59,8 +65,14 @@ public:
     void SetForeground(WindowHandle window, ThreadId thread, WindowHandle focus);
     // One of the program's own windows in the foreground.
     void SetForeground(WindowId window);
-    // Delivers a key to the window NhanDien last registered, as the hook does;
-    // answers the key code as the handler left it.
+    // The handles the hook library calls answer.
+    static constexpr ModuleHandle kHookModule = 7;
+    static constexpr ProcAddress kHookProc = 9;
+    static constexpr HookId kHookId = 11;
+
+    // Delivers a key as the hook does: a command code to the owner NhanDien
+    // named, any other key to its target (to the owner while there is
+    // none); answers the key code as the handler left it.
     std::int16_t DeliverKey(std::int16_t keyCode, std::int16_t shift = 0);
     // What the clipboard holds in `format`.
     std::u16string Clipboard(std::int32_t format) const;

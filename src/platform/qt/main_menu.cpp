@@ -17,18 +17,18 @@ struct MenuEntry {
 };
 
 constexpr MenuEntry kEntries[] = {
-    {&Menunoi::TelexH, &OrvikU::TelexH_Click, 30},
-    {&Menunoi::TelexN, &OrvikU::TelexN_Click, 31},
-    {&Menunoi::CangJieH, &OrvikU::CangJieH_Click, 32},
-    {&Menunoi::CangJie, &OrvikU::CangJie_Click, 13},
-    {&Menunoi::PinYin, &OrvikU::PINYIN_Click, 12},
-    {&Menunoi::IMEstate, &OrvikU::IMEstate_Click, 10},
+    {&Menunoi::TelexH, &OrvikU::TelexH_Click, menu_number::kTelexH},
+    {&Menunoi::TelexN, &OrvikU::TelexN_Click, menu_number::kTelexN},
+    {&Menunoi::CangJieH, &OrvikU::CangJieH_Click, menu_number::kCangJieH},
+    {&Menunoi::CangJie, &OrvikU::CangJie_Click, menu_number::kCangJie},
+    {&Menunoi::PinYin, &OrvikU::PINYIN_Click, menu_number::kPinYin},
+    {&Menunoi::IMEstate, &OrvikU::IMEstate_Click, menu_number::kIMEstate},
     {nullptr, nullptr, 0},
-    {&Menunoi::OnlyViet, nullptr, 21},
-    {&Menunoi::Unicode, nullptr, 15},
-    {&Menunoi::VW2, nullptr, 7},
-    {&Menunoi::TCVN, nullptr, 8},
-    {&Menunoi::VNI2, nullptr, 9},
+    {&Menunoi::OnlyViet, nullptr, menu_number::kOnlyViet},
+    {&Menunoi::Unicode, nullptr, menu_number::kUnicode},
+    {&Menunoi::VW2, nullptr, menu_number::kVW2},
+    {&Menunoi::TCVN, nullptr, menu_number::kTCVN},
+    {&Menunoi::VNI2, nullptr, menu_number::kVNI2},
 };
 
 }  // namespace

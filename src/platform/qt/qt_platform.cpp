@@ -4,17 +4,30 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
-#include <iostream>
 
 #include "platform/disk_files.h"
 #include "platform/qt/page_view.h"
 
 namespace orvik {
 
-QtPlatform::QtPlatform(std::string dataDirectory)
-    : dataDirectory_(std::move(dataDirectory)), timerContext_(std::make_unique<QObject>()) {}
+namespace {
 
-QtPlatform::~QtPlatform() = default;
+constexpr int kReconnectMs = 1000;
+
+}  // namespace
+
+QtPlatform::QtPlatform(std::string dataDirectory)
+    : dataDirectory_(std::move(dataDirectory)),
+      hook_({[this](const hook::KeyUp& key) { HookKeyEvent(key); },
+             [this](const hook::Focus& focus) { hookFocus_ = focus; }, [this] { HookLost(); }}),
+      reconnectTimer_(std::make_unique<QTimer>()),
+      timerContext_(std::make_unique<QObject>()) {
+    reconnectTimer_->setInterval(kReconnectMs);
+    QObject::connect(reconnectTimer_.get(), &QTimer::timeout, [this] { ConnectHook(); });
+}
+
+// The hook's connection goes first and quietly: its loss is no news now.
+QtPlatform::~QtPlatform() { hook_.Close(); }
 
 void QtPlatform::RegisterWindow(WindowId id, QWidget* window, std::function<void()> redraw) {
     windows_[id] = {window, std::move(redraw)};
@@ -56,12 +69,6 @@ void QtPlatform::DeliverKey(HookKey key) {
     RedrawAll();
 }
 
-std::int32_t QtPlatform::NhanDien(WindowHandle target, WindowHandle owner) {
-    hookTarget_ = target;
-    hookOwner_ = owner;
-    return 1;
-}
-
 FileBytes QtPlatform::ReadFile(const std::string& path) { return ReadDiskFile(path); }
 
 bool QtPlatform::WriteFile(const std::string& path, std::string_view bytes) { return WriteDiskFile(path, bytes); }
@@ -76,39 +83,6 @@ void QtPlatform::MessageBox(std::u16string_view text, std::u16string_view captio
                     QString::fromStdU16String(std::u16string(text)), QMessageBox::Ok);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
-}
-
-void QtPlatform::keybd_event(std::uint8_t, std::uint8_t, std::uint32_t) { NoticeNoHook(); }
-
-std::int32_t QtPlatform::PostMessageW(WindowHandle, std::uint32_t, std::uint32_t, std::int32_t) {
-    NoticeNoHook();
-    return 0;
-}
-
-void QtPlatform::NoticeNoHook() {
-    if (noHookNoticed_) return;
-    noHookNoticed_ = true;
-    std::cerr << "orvik2004: no key hook is installed yet, so characters and keys cannot reach other "
-                 "applications\n";
-}
-
-WindowHandle QtPlatform::GetForegroundWindow() {
-    if (QGuiApplication::applicationState() != Qt::ApplicationActive) return kOtherWindow;
-    return ActiveOwnWindow();
-}
-
-WindowHandle QtPlatform::GetFocus() {
-    if (QGuiApplication::applicationState() != Qt::ApplicationActive) return kOtherFocus;
-    return ActiveOwnWindow();
-}
-
-ThreadId QtPlatform::GetWindowThreadProcessId(WindowHandle window) {
-    if (window == 0) return 0;
-    return OwnsHandle(window) ? kOwnThread : kOtherThread;
-}
-
-bool QtPlatform::OwnsHandle(WindowHandle window) const {
-    return window >= kOwnWindows && window <= kOwnWindows + static_cast<WindowHandle>(WindowId::QXAbout);
 }
 
 }  // namespace orvik

@@ -1,13 +1,17 @@
 // The platform of the desktop program on Qt: files on disk in the data
 // directory, the windows' views and controls as the window views register
-// them, message boxes, the clipboard, and the keys typed into the program's
-// own windows delivered as the keyboard hook will deliver them.
+// them, message boxes, the clipboard, and the keyboard hook.
 //
-// Until the key hook inside the input-method framework exists, no other
-// application can be reached: the program's own window counts as the
-// foreground window while the program is active (so sends stop there), and
-// characters and synthesized keys for other applications are dropped with
-// one notice on the error stream.
+// The keyboard hook is the key hook inside the input-method framework,
+// reached through a local socket: loading the library connects to it,
+// installing the hook asks it for keys, freeing the library disconnects.
+// The focused input context it reports stands for the foreground window, its
+// thread and its focused control; characters posted to it are committed
+// there and synthesized keys are forwarded to it. The program's own windows
+// are in the foreground while the program is active. When no hook answers,
+// keys reach the program only in its own windows, other applications cannot
+// be reached, and the program says once how to enable the hook; it keeps
+// trying to connect, and a hook that appears later is used.
 #pragma once
 
 #include <QObject>
@@ -20,9 +24,13 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/hook/hook_protocol.h"
+#include "platform/qt/hook_connection.h"
 #include "platform/qt/hook_keys.h"
+#include "platform/qt/paste_order.h"
 
 class QKeyEvent;
+class QTimer;
 
 namespace orvik {
 
@@ -53,6 +61,9 @@ public:
     // delivers keys: to the window NhanDien registered last.
     void KeyReleased(const QKeyEvent& event);
     void DeliverKey(HookKey key);
+    // Whether the key hook answers, so keys typed in other applications
+    // reach the program.
+    bool HookConnected() const { return hook_.IsOpen(); }
 
     // Where relative "its:" files and the page file are.
     std::string DataDirectory() const { return dataDirectory_; }
@@ -70,11 +81,19 @@ public:
     WindowHandle GetForegroundWindow() override;
     ThreadId GetWindowThreadProcessId(WindowHandle window) override;
     ThreadId GetCurrentThreadId() override { return kOwnThread; }
-    bool AttachThreadInput(ThreadId, ThreadId, bool) override { return false; }
+    bool AttachThreadInput(ThreadId, ThreadId, bool) override { return hook_.IsOpen(); }
     WindowHandle GetFocus() override;
+    // The program's windows never take the focus from the application the
+    // user types in, so there is none to give back.
     WindowHandle SetFocus(WindowHandle) override { return 0; }
     std::int32_t NhanDien(WindowHandle target, WindowHandle owner) override;
+    ModuleHandle GetModuleHandleA(std::string_view library) override;
+    ProcAddress GetProcAddress(ModuleHandle module, std::string_view procedure) override;
+    HookId SetWindowsHookExA(int idHook, ProcAddress procedure, ModuleHandle module, ThreadId thread) override;
+    bool UnhookWindowsHookEx(HookId hook) override;
+    bool FreeLibrary(ModuleHandle module) override;
     void SetKeySink(KeySink* sink) override { sink_ = sink; }
+    void Sleep(std::uint32_t milliseconds) override;
 
     void ClipboardClear() override;
     void ClipboardSetText(std::u16string_view text, std::int32_t format) override;
@@ -92,11 +111,16 @@ public:
     void ShowPopupMenu(WindowId owner) override;
 
     // The window and focused control of "another application" while this
-    // program is not active, and the thread that owns them.
+    // program is not active and no hook answers, and the thread that owns
+    // them. An input context the hook reports is its own thread.
     static constexpr WindowHandle kOtherWindow = 0x1000;
     static constexpr WindowHandle kOtherFocus = 0x1001;
     static constexpr ThreadId kOwnThread = 1;
     static constexpr ThreadId kOtherThread = 2;
+    // The handles the hook library calls answer.
+    static constexpr ModuleHandle kHookModule = 1;
+    static constexpr ProcAddress kHookProc = 1;
+    static constexpr HookId kHookId = 1;
 
 private:
     static constexpr WindowHandle kOwnWindows = 0x100;
@@ -109,12 +133,26 @@ private:
     QWidget* Widget(WindowId window) const;
     bool OwnsHandle(WindowHandle window) const;
     WindowHandle ActiveOwnWindow() const;
+    // The foreground as the hook reports it, for the program inactive.
+    WindowHandle HookForeground();
     void NoticeNoHook();
+    void ConnectHook();
+    void HookKeyEvent(const hook::KeyUp& key);
+    void HookLost();
+    void SendDelivery(const hook::Message& message);
+    void PutOnClipboard(const std::u16string& text, std::int32_t format);
 
     std::string dataDirectory_;
     KeySink* sink_ = nullptr;
     WindowHandle hookTarget_ = 0;
     WindowHandle hookOwner_ = 0;
+    HookConnection hook_;
+    bool libraryLoaded_ = false;
+    bool hookInstalled_ = false;
+    hook::Focus hookFocus_;
+    hook::Seq answering_ = 0;  // the hook's key event being handled
+    PasteOrder paste_;
+    std::unique_ptr<QTimer> reconnectTimer_;
     bool noHookNoticed_ = false;
     bool redrawPending_ = false;
     std::unique_ptr<QObject> timerContext_;  // cancels a pending redraw on destruction
@@ -125,6 +163,7 @@ private:
     std::map<WindowId, std::function<void()>> popupMenus_;
     std::function<void(WindowId)> unloadHandler_;
     std::map<std::string, QByteArray> clipboardFormats_;  // what this program put there since the last clear
+    bool clipboardTextSet_ = false;
 };
 
 }  // namespace orvik

@@ -13,6 +13,10 @@ QWidget* QtPlatform::Widget(WindowId window) const {
     return found == windows_.end() ? nullptr : found->second.widget.data();
 }
 
+bool QtPlatform::OwnsHandle(WindowHandle window) const {
+    return window >= kOwnWindows && window <= kOwnWindows + static_cast<WindowHandle>(WindowId::QXAbout);
+}
+
 WindowHandle QtPlatform::ActiveOwnWindow() const {
     const QWidget* active = QApplication::activeWindow();
     for (const auto& [id, entry] : windows_)
@@ -20,11 +24,20 @@ WindowHandle QtPlatform::ActiveOwnWindow() const {
     return kOwnWindows + static_cast<WindowHandle>(WindowId::OrvikU);
 }
 
+// While the hook brings the keys typed elsewhere, the floating windows must
+// not take the focus from the application the user types in; without it the
+// user types into them and they must take it.
 void QtPlatform::ShowWindow(WindowId window) {
     QWidget* widget = Widget(window);
     if (!widget) {
         shownWithoutView_.insert(window);
         return;
+    }
+    const bool floating = window == WindowId::HVTNP || window == WindowId::WPopup;
+    if (floating && !widget->isVisible()) {
+        const bool keepFocusAway = HookConnected();
+        widget->setAttribute(Qt::WA_ShowWithoutActivating, keepFocusAway);
+        widget->setWindowFlag(Qt::WindowDoesNotAcceptFocus, keepFocusAway);
     }
     widget->show();
     widget->raise();

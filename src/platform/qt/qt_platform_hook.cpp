@@ -1,0 +1,156 @@
+// The keyboard hook: the key hook inside the input-method framework, its
+// key events, and the foreground window, characters and keys it stands for.
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QThread>
+#include <QTimer>
+#include <iostream>
+
+#include "platform/qt/qt_platform.h"
+
+namespace orvik {
+
+namespace {
+
+constexpr const char* kNoHookNotice =
+    "Bộ gõ fcitx5 chưa có phần bổ sung orvikhook, nên chỉ gõ được trong cửa sổ của chương trình.\n"
+    "Hãy cài nó (cmake --install build) rồi khởi động lại fcitx5 (fcitx5 -r), hoặc chạy scripts/ime-session.";
+
+}  // namespace
+
+std::int32_t QtPlatform::NhanDien(WindowHandle target, WindowHandle owner) {
+    hookTarget_ = target;
+    hookOwner_ = owner;
+    if (libraryLoaded_) {
+        hook_.Send(hook::Register{target, owner});
+    } else {
+        libraryLoaded_ = true;
+        ConnectHook();
+    }
+    return hook_.IsOpen() ? 1 : 0;
+}
+
+// The library stands for the program's end of the connection, so it is
+// there whether or not a hook answers yet.
+ModuleHandle QtPlatform::GetModuleHandleA(std::string_view library) {
+    return libraryLoaded_ && library == kHookLibrary ? kHookModule : 0;
+}
+
+ProcAddress QtPlatform::GetProcAddress(ModuleHandle module, std::string_view procedure) {
+    return module == kHookModule && procedure == kHookProcedure ? kHookProc : 0;
+}
+
+HookId QtPlatform::SetWindowsHookExA(int idHook, ProcAddress procedure, ModuleHandle module, ThreadId) {
+    if (idHook != kWhKeyboard || procedure != kHookProc || module != kHookModule) return 0;
+    hookInstalled_ = true;
+    hook_.Send(hook::Hook{});
+    return kHookId;
+}
+
+bool QtPlatform::UnhookWindowsHookEx(HookId hook) {
+    if (hook != kHookId || !hookInstalled_) return false;
+    hookInstalled_ = false;
+    hook_.Send(hook::Unhook{});
+    return true;
+}
+
+bool QtPlatform::FreeLibrary(ModuleHandle module) {
+    if (module != kHookModule || !libraryLoaded_) return false;
+    libraryLoaded_ = false;
+    reconnectTimer_->stop();
+    hook_.Close();
+    hookFocus_ = {};
+    return true;
+}
+
+// A hook that answers is told again what the program had told the one
+// before it.
+void QtPlatform::ConnectHook() {
+    if (!hook_.Open()) {
+        NoticeNoHook();
+        reconnectTimer_->start();
+        return;
+    }
+    reconnectTimer_->stop();
+    std::cerr << "orvik2004: the key hook answers at " << hook_.Path() << "\n";
+    hook_.Send(hook::Register{hookTarget_, hookOwner_});
+    if (hookInstalled_) hook_.Send(hook::Hook{});
+}
+
+void QtPlatform::HookLost() {
+    hookFocus_ = {};
+    if (libraryLoaded_) reconnectTimer_->start();
+}
+
+void QtPlatform::NoticeNoHook() {
+    if (noHookNoticed_) return;
+    noHookNoticed_ = true;
+    std::cerr << "orvik2004: no key hook answers at " << hook_.Path()
+              << "; keys reach the program only in its own windows. Install the fcitx5 addon orvikhook and "
+                 "restart fcitx5 (see README).\n";
+    auto* box = new QMessageBox(QMessageBox::Information, QString::fromStdU16String(std::u16string(kMessageCaption)),
+                                QString::fromUtf8(kNoHookNotice), QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
+}
+
+// What the program sends while it handles a key event answers that event.
+// A command may wait (for a copy to reach the clipboard), so its key event
+// is answered before it runs: the key itself is never the application's.
+void QtPlatform::HookKeyEvent(const hook::KeyUp& key) {
+    const hook::Seq outer = answering_;
+    answering_ = key.seq;
+    const bool command = key.code >= kFirstCommandCode;
+    if (command) hook_.Send(hook::Done{key.seq});
+    std::int16_t code = key.code;
+    if (sink_ != nullptr) sink_->KeyUp(key.window, code, key.shift);
+    if (!command) hook_.Send(hook::Done{key.seq});
+    answering_ = outer;
+    ScheduleRedraw();
+}
+
+void QtPlatform::SendDelivery(const hook::Message& message) {
+    if (!hook_.IsOpen()) return NoticeNoHook();
+    hook_.Send(message);
+}
+
+void QtPlatform::keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t flags) {
+    const hook::Keybd keybd{answering_, key, scan, flags};
+    paste_.Deliver([this, keybd] {
+        SendDelivery(keybd);
+        if (hook_.IsOpen()) paste_.KeySent(keybd.vk, keybd.flags);
+    });
+}
+
+std::int32_t QtPlatform::PostMessageW(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                                      std::int32_t) {
+    if (message != kWmChar || wParam > 0xFFFF) return 0;
+    const hook::Char posted{answering_, window, static_cast<std::uint16_t>(wParam)};
+    paste_.Deliver([this, posted] { SendDelivery(posted); });
+    return hook_.IsOpen() ? 1 : 0;
+}
+
+WindowHandle QtPlatform::HookForeground() {
+    return hookFocus_.own ? HandleOf(WindowId::OrvikU) : hookFocus_.window;
+}
+
+WindowHandle QtPlatform::GetForegroundWindow() {
+    if (QGuiApplication::applicationState() == Qt::ApplicationActive) return ActiveOwnWindow();
+    return hook_.IsOpen() ? HookForeground() : kOtherWindow;
+}
+
+WindowHandle QtPlatform::GetFocus() {
+    if (QGuiApplication::applicationState() == Qt::ApplicationActive) return ActiveOwnWindow();
+    return hook_.IsOpen() ? HookForeground() : kOtherFocus;
+}
+
+ThreadId QtPlatform::GetWindowThreadProcessId(WindowHandle window) {
+    if (window == 0) return 0;
+    if (OwnsHandle(window)) return kOwnThread;
+    return window >= hook::kFirstInputContext ? window : kOtherThread;
+}
+
+void QtPlatform::Sleep(std::uint32_t milliseconds) { QThread::msleep(milliseconds); }
+
+}  // namespace orvik

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Inside a typing session (scripts/ime-session --ime-on): opens a zenity
+# entry, sets the candidate window's sending mode, types h o a f 1, then
+# h o a f Space, and writes what the entry holds to OUT.
+#
+# usage: type_into_entry.sh 2K|98 OUT    (SHOTS: a folder for screenshots)
+set -euo pipefail
+mode=$1
+out=$2
+
+candidate_title='Han Viet Thau Nhap Phap Unicode'
+
+# A search may meet a window that goes away under it; it is tried again.
+find_window() {
+  local found
+  for _ in $(seq 100); do
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) || true
+    [[ -n "$found" ]] && { echo "$found"; return 0; }
+    sleep 0.1
+  done
+  echo "no window named $1" >&2
+  return 1
+}
+
+zenity --entry --timeout=60 --title=orvik-e2e --text='Gõ vào đây' > "$out" 2>/dev/null &
+zenity_pid=$!
+entry=$(find_window '^orvik-e2e$')
+candidates=$(find_window "^$candidate_title\$")
+# Without a window manager both windows open at the top left; the entry
+# moves below the candidate window and its popup.
+xdotool windowmove --sync "$entry" 40 420
+xdotool windowfocus --sync "$entry"
+timeout 10 bash -c 'until [[ "$(fcitx5-remote)" != 0 ]]; do sleep 0.05; done'
+
+# The "98"/"2K" button: its centre, from its place in the window's twips
+# (left 5760, top 15, 480 x 270 of 8280 x 2220), whatever the screen's DPI.
+if [[ "$mode" == 2K ]]; then
+  eval "$(xdotool getwindowgeometry --shell "$candidates")"
+  xdotool mousemove --sync --window "$candidates" $((WIDTH * 6000 / 8280)) $((HEIGHT * 150 / 2220)) click 1
+  sleep 0.3
+fi
+
+shot() { [[ -n "${SHOTS:-}" ]] && import -window root "$SHOTS/$1-$mode.png"; return 0; }
+
+xdotool type --delay 80 hoaf
+sleep 0.5
+shot typing
+xdotool key --delay 80 1
+sleep 0.5
+shot picked
+xdotool type --delay 80 hoaf
+xdotool key --delay 80 space
+sleep 0.8
+shot reading
+xdotool key Return
+wait "$zenity_pid"

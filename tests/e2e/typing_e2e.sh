@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# End to end: on a virtual X display, the real fcitx5 with the key hook, the
+# real orvik2004 and a GTK text field no one here wrote (zenity --entry).
+# Keys typed into the field reach the candidate window; a pick and a reading
+# sent with Space land in the field, in the "2K" mode (characters committed)
+# and in the "98" mode (pasted from the clipboard).
+#
+# usage: typing_e2e.sh BUILD_DIR [SCREENSHOT_DIR]
+# Exits 77 (skipped) with the reason when a tool it needs is missing.
+set -euo pipefail
+
+build=$(realpath "$1")
+shots=${2:-}
+here=$(cd "$(dirname "$0")" && pwd)
+top=$(cd "$here/../.." && pwd)
+
+for tool in Xvfb fcitx5 fcitx5-remote zenity xdotool dbus-daemon gdbus; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIPPED: $tool is not installed (scripts/ensure-packages installs it)"
+    exit 77
+  fi
+done
+[[ -e /usr/lib/$(gcc -print-multiarch)/gtk-3.0/3.0.0/immodules/im-fcitx5.so ]] || {
+  echo "SKIPPED: the fcitx5 GTK frontend is not installed"; exit 77; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/orvik-e2e.XXXXXX")
+xvfb_pid=
+cleanup() {
+  local rc=$?
+  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null || true
+  if [[ $rc -eq 0 ]]; then rm -rf "$work"; else echo "FAILED, files in $work" >&2; fi
+}
+trap cleanup EXIT
+
+# GTK and the desktop settings need a home and no accessibility bus.
+mkdir -p "$work/home"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
+       XDG_CACHE_HOME="$work/home/.cache" NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+timeout 10 bash -c "until [[ -s '$work/display' ]]; do sleep 0.05; done"
+export DISPLAY=":$(cat "$work/display")"
+
+for mode in 2K 98; do
+  out="$work/typed-$mode"
+  ORVIK_BUILD="$build" SHOTS="$shots" "$top/scripts/ime-session" --ime-on \
+    bash "$here/type_into_entry.sh" "$mode" "$out"
+  typed=$(cat "$out")
+  echo "$mode mode: [$typed]"
+  [[ "$typed" == "和 hòa " ]] || { echo "expected [和 hòa ]" >&2; exit 1; }
+done
+echo "PASSED"
