@@ -3,7 +3,10 @@
 // windows and are answered, and what the reported focus stands for.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -203,6 +206,45 @@ TEST(QtPlatformHookTest, DamagedLinesFromTheHookAreDropped) {
     EXPECT_EQ(sink.events, (std::vector<PickingSink::Event>{{261, 104, 0}}));
     EXPECT_TRUE(platform.HookConnected());
     platform.SetKeySink(nullptr);
+}
+
+// A pick in the "98" mode: the clipboard, Ctrl+V, then Shift+Space.
+void PasteThenShiftSpace(QtPlatform& platform, std::u16string_view rtf) {
+    platform.ClipboardClear();
+    platform.ClipboardSetText(rtf, kClipboardRtf);
+    platform.keybd_event(kVkControl, kScanControl, 0);
+    platform.keybd_event(kVkV, kScanV, 0);
+    platform.keybd_event(kVkV, kScanV, kKeyEventKeyUp);
+    platform.keybd_event(kVkControl, kScanControl, kKeyEventKeyUp);
+    platform.keybd_event(kVkShift, kScanShift, 0);
+}
+
+QString ClipboardText() { return QGuiApplication::clipboard()->mimeData()->text(); }
+
+TEST(QtPlatformHookTest, WhatFollowsAPasteWaitsUntilTheApplicationFetchedIt) {
+    FakeHook hook;
+    QtPlatform platform(".");
+    InstallHook(platform);
+    ASSERT_TRUE(WaitFor([&] { return hook.Connected(); }));
+    PasteThenShiftSpace(platform, u"{\\rtf1 \\u19968\\'3f}");
+    ASSERT_TRUE(hook.Heard("keybd 0 17 29 2"));
+    // The next pick's clipboard waits too, or the application would paste it.
+    platform.ClipboardClear();
+    platform.ClipboardSetText(u"{\\rtf1 \\u20108\\'3f}", kClipboardRtf);
+    EXPECT_FALSE(hook.Heard("keybd 0 16 28 0", 150));
+
+    EXPECT_EQ(ClipboardText(), QString::fromStdU16String(u"一"));  // the application fetches
+    ASSERT_TRUE(hook.Heard("keybd 0 16 28 0", 250));
+    EXPECT_EQ(ClipboardText(), QString::fromStdU16String(u"二"));
+}
+
+TEST(QtPlatformHookTest, APasteNoApplicationFetchesHoldsNothingUpForLong) {
+    FakeHook hook;
+    QtPlatform platform(".");
+    InstallHook(platform);
+    ASSERT_TRUE(WaitFor([&] { return hook.Connected(); }));
+    PasteThenShiftSpace(platform, u"{\\rtf1 \\u19968\\'3f}");
+    EXPECT_TRUE(hook.Heard("keybd 0 16 28 0", 1000));
 }
 
 TEST(QtPlatformHookTest, WithoutAHookTheLibraryStillLoadsButNothingLeaves) {
