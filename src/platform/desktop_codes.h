@@ -13,10 +13,13 @@ namespace orvik {
 // character codes.
 inline constexpr std::int16_t kVkBack = 8;
 inline constexpr std::int16_t kVkTab = 9;
+inline constexpr std::int16_t kVkClear = 12;
 inline constexpr std::int16_t kVkReturn = 13;
 inline constexpr std::int16_t kVkShift = 16;
 inline constexpr std::int16_t kVkControl = 17;
 inline constexpr std::int16_t kVkMenu = 18;  // Alt
+inline constexpr std::int16_t kVkPause = 19;
+inline constexpr std::int16_t kVkCapital = 20;  // Caps Lock
 inline constexpr std::int16_t kVkEscape = 27;
 inline constexpr std::int16_t kVkSpace = 32;
 inline constexpr std::int16_t kVkPrior = 33;  // Page Up
@@ -27,6 +30,7 @@ inline constexpr std::int16_t kVkLeft = 37;
 inline constexpr std::int16_t kVkUp = 38;
 inline constexpr std::int16_t kVkRight = 39;
 inline constexpr std::int16_t kVkDown = 40;
+inline constexpr std::int16_t kVkSnapshot = 44;  // Print
 inline constexpr std::int16_t kVkInsert = 45;
 inline constexpr std::int16_t kVkDelete = 46;
 inline constexpr std::int16_t kVk0 = 48;
@@ -35,10 +39,25 @@ inline constexpr std::int16_t kVkA = 65;
 inline constexpr std::int16_t kVkC = 67;
 inline constexpr std::int16_t kVkV = 86;
 inline constexpr std::int16_t kVkZ = 90;
+inline constexpr std::int16_t kVkLWin = 91;
+inline constexpr std::int16_t kVkApps = 93;  // the menu key
 inline constexpr std::int16_t kVkF1 = 112;
 inline constexpr std::int16_t kVkF12 = 123;
+inline constexpr std::int16_t kVkF24 = 135;
+inline constexpr std::int16_t kVkNumLock = 144;
+inline constexpr std::int16_t kVkScroll = 145;
+// The punctuation keys, named by what they type on a US layout.
+inline constexpr std::int16_t kVkSemicolon = 186;
+inline constexpr std::int16_t kVkEquals = 187;
 inline constexpr std::int16_t kVkComma = 188;
+inline constexpr std::int16_t kVkMinus = 189;
 inline constexpr std::int16_t kVkPeriod = 190;
+inline constexpr std::int16_t kVkSlash = 191;
+inline constexpr std::int16_t kVkGrave = 192;
+inline constexpr std::int16_t kVkBracketLeft = 219;
+inline constexpr std::int16_t kVkBackslash = 220;
+inline constexpr std::int16_t kVkBracketRight = 221;
+inline constexpr std::int16_t kVkQuote = 222;
 
 // The scan codes the program passes with its synthesized keys.
 inline constexpr std::uint8_t kScanShift = 28;
