@@ -1,0 +1,36 @@
+#include "awaiting_answers.h"
+
+#include <algorithm>
+
+namespace orvik::fcitxhook {
+
+hook::Seq AwaitingAnswers::Add(hook::Handle context, const fcitx::Key& rawKey, std::uint64_t deadlineUs) {
+    keys_.push_back({++lastSeq_, context, rawKey, deadlineUs});
+    return lastSeq_;
+}
+
+void AwaitingAnswers::Answer(hook::Seq seq) {
+    while (!keys_.empty() && keys_.front().seq <= seq) keys_.pop_front();
+}
+
+std::vector<AwaitingKey> AwaitingAnswers::TakeOverdue(std::uint64_t nowUs) {
+    const auto due =
+        std::find_if(keys_.begin(), keys_.end(), [nowUs](const AwaitingKey& key) { return key.deadlineUs > nowUs; });
+    return TakeFront(static_cast<std::size_t>(due - keys_.begin()));
+}
+
+std::vector<AwaitingKey> AwaitingAnswers::TakeAll() { return TakeFront(keys_.size()); }
+
+std::optional<std::uint64_t> AwaitingAnswers::EarliestDeadline() const {
+    if (keys_.empty()) return std::nullopt;
+    return keys_.front().deadlineUs;
+}
+
+std::vector<AwaitingKey> AwaitingAnswers::TakeFront(std::size_t count) {
+    std::vector<AwaitingKey> taken(keys_.begin(), keys_.begin() + static_cast<std::ptrdiff_t>(count));
+    keys_.erase(keys_.begin(), keys_.begin() + static_cast<std::ptrdiff_t>(count));
+    if (!taken.empty()) highestGivenBack_ = taken.back().seq;
+    return taken;
+}
+
+}  // namespace orvik::fcitxhook

@@ -1,0 +1,48 @@
+// The taken keys orvik2004 has not answered yet, oldest first, with the
+// time each must be answered by; and the highest key given back to its
+// application unanswered, whose late deliveries are refused.
+#pragma once
+
+#include <fcitx-utils/key.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "platform/hook/hook_protocol.h"
+
+namespace orvik::fcitxhook {
+
+struct AwaitingKey {
+    hook::Seq seq = 0;
+    hook::Handle context = 0;  // the input context it was typed in
+    fcitx::Key rawKey;
+    std::uint64_t deadlineUs = 0;  // CLOCK_MONOTONIC
+};
+
+class AwaitingAnswers {
+public:
+    // Numbers a newly taken key (from 1) and keeps it until answered.
+    hook::Seq Add(hook::Handle context, const fcitx::Key& rawKey, std::uint64_t deadlineUs);
+    // Every key up to `seq` is answered.
+    void Answer(hook::Seq seq);
+    // Takes the keys whose deadline has passed, to be given back.
+    std::vector<AwaitingKey> TakeOverdue(std::uint64_t nowUs);
+    // Takes every key, to be given back.
+    std::vector<AwaitingKey> TakeAll();
+    std::optional<std::uint64_t> EarliestDeadline() const;
+    // Whether `seq` names a key already given back; 0 names none.
+    bool GivenBack(hook::Seq seq) const { return seq != 0 && seq <= highestGivenBack_; }
+    std::size_t size() const { return keys_.size(); }
+
+private:
+    std::vector<AwaitingKey> TakeFront(std::size_t count);
+
+    std::deque<AwaitingKey> keys_;  // by seq, so by deadline too
+    hook::Seq lastSeq_ = 0;
+    hook::Seq highestGivenBack_ = 0;
+};
+
+}  // namespace orvik::fcitxhook

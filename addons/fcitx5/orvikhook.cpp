@@ -1,0 +1,234 @@
+#include "orvikhook.h"
+
+#include <fcitx-utils/log.h>
+#include <fcitx-utils/utf8.h>
+#include <fcitx/addonmanager.h>
+#include <fcitx/inputcontext.h>
+
+#include <ctime>
+#include <string>
+#include <variant>
+
+#include "key_choice.h"
+#include "platform/desktop_codes.h"
+
+namespace orvik::fcitxhook {
+
+namespace {
+
+constexpr std::uint64_t kAnswerWaitUs = std::uint64_t{hook::kAnswerWaitMs} * 1000;
+// The answer timer may fire this much late; the default of the event loop
+// (a quarter second) would hold a key far too long.
+constexpr std::uint64_t kTimerAccuracyUs = 1000;
+
+template <class... Ts>
+struct Overloaded : Ts... {
+    using Ts::operator()...;
+};
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
+
+std::uint64_t NowUs() { return fcitx::now(CLOCK_MONOTONIC); }
+
+bool IsOwn(const fcitx::InputContext& ic) { return ic.program() == hook::kProgramName; }
+
+std::string VerbOf(const hook::Message& message) {
+    const std::string line = hook::Encode(message);
+    return line.substr(0, line.find_first_of(" \n"));
+}
+
+}  // namespace
+
+OrvikHook::OrvikHook(fcitx::Instance* instance) : instance_(instance) {
+    connection_ = std::make_unique<ProgramConnection>(
+        instance->eventLoop(), hook::SocketPath(),
+        ProgramConnection::Handlers{[this] { OnConnected(); }, [this](const hook::Message& m) { OnMessage(m); },
+                                    [this] { OnDisconnected(); }});
+    WatchInputContexts();
+}
+
+// Keys still awaiting an answer when fcitx5 exits are not given back: the
+// applications' input contexts are going away with it.
+OrvikHook::~OrvikHook() = default;
+
+void OrvikHook::WatchInputContexts() {
+    using fcitx::EventType;
+    const auto watch = [this](EventType type, fcitx::EventHandler handler) {
+        watchers_.push_back(instance_->watchEvent(type, fcitx::EventWatcherPhase::PreInputMethod, std::move(handler)));
+    };
+    const auto contextOf = [](fcitx::Event& event) -> fcitx::InputContext& {
+        return *static_cast<fcitx::InputContextEvent&>(event).inputContext();
+    };
+    watch(EventType::InputContextKeyEvent,
+          [this](fcitx::Event& event) { OnKey(static_cast<fcitx::KeyEvent&>(event)); });
+    watch(EventType::InputContextFocusIn, [this, contextOf](fcitx::Event& event) { OnFocusIn(contextOf(event)); });
+    watch(EventType::InputContextFocusOut, [this, contextOf](fcitx::Event& event) { OnFocusOut(contextOf(event)); });
+    watch(EventType::InputContextDestroyed, [this, contextOf](fcitx::Event& event) { OnDestroyed(contextOf(event)); });
+}
+
+// A taken press is reported and held until the program answers; its
+// release is taken with it.
+void OrvikHook::OnKey(fcitx::KeyEvent& event) {
+    fcitx::InputContext& ic = *event.inputContext();
+    InputContexts::Entry& entry = contexts_.Of(ic);
+    const fcitx::Key rawKey = event.rawKey();
+    const std::uint64_t press = InputContexts::PressId(rawKey);
+    if (event.isRelease()) {
+        if (entry.takenPresses.erase(press) != 0) event.filterAndAccept();
+        return;
+    }
+    if (!takingKeys()) return;
+    const auto chosen = ChooseKey(rawKey, {target_ != 0, owner_ != 0, IsOwn(ic)});
+    if (!chosen) return;
+    event.filterAndAccept();
+    entry.takenPresses.insert(press);
+    const hook::Seq seq = awaiting_.Add(entry.handle, rawKey, NowUs() + kAnswerWaitUs);
+    ArmAnswerTimer();
+    // Should the program be gone, the disconnection gives the key back.
+    connection_->Send(
+        hook::KeyUp{seq, hook::KeyDestination(target_, owner_, chosen->code), chosen->code, chosen->shift});
+}
+
+void OrvikHook::OnFocusIn(fcitx::InputContext& ic) {
+    focused_ = contexts_.Of(ic).handle;
+    connection_->Send(FocusMessage());
+}
+
+void OrvikHook::OnFocusOut(fcitx::InputContext& ic) {
+    if (focused_ == 0 || contexts_.Of(ic).handle != focused_) return;
+    focused_ = 0;
+    connection_->Send(hook::Focus{});
+}
+
+void OrvikHook::OnDestroyed(fcitx::InputContext& ic) {
+    const hook::Handle handle = contexts_.Forget(ic);
+    if (handle == 0 || handle != focused_) return;
+    focused_ = 0;
+    connection_->Send(hook::Focus{});
+}
+
+hook::Focus OrvikHook::FocusMessage() {
+    InputContexts::Entry* entry = contexts_.Find(focused_);
+    if (entry == nullptr) return {};
+    const fcitx::InputContext& ic = *entry->context.get();
+    return {focused_, IsOwn(ic), ic.program()};
+}
+
+void OrvikHook::OnConnected() {
+    connection_->Send(hook::Hello{});
+    connection_->Send(FocusMessage());
+}
+
+void OrvikHook::OnMessage(const hook::Message& message) {
+    silent_ = false;
+    std::visit(Overloaded{
+                   [this](const hook::Register& m) {
+                       target_ = m.target;
+                       owner_ = m.owner;
+                   },
+                   [this](const hook::Hook&) { hooked_ = true; },
+                   [this](const hook::Unhook&) { hooked_ = false; },
+                   [this](const hook::Char& m) { Deliver(m); },
+                   [this](const hook::Keybd& m) { Deliver(m); },
+                   [this](const hook::Done& m) {
+                       awaiting_.Answer(m.seq);
+                       ArmAnswerTimer();
+                   },
+                   [&message](const auto&) {
+                       FCITX_WARN() << "orvikhook: dropped a " << VerbOf(message)
+                                    << " message from orvik2004; only the hook sends those";
+                   },
+               },
+               message);
+}
+
+// The program is gone: its state goes with it and keys pass untouched.
+void OrvikHook::OnDisconnected() {
+    target_ = 0;
+    owner_ = 0;
+    hooked_ = false;
+    silent_ = false;
+    synthesized_.Clear();
+    contexts_.ClearCharUnits();
+    GiveBack(awaiting_.TakeAll());
+    ArmAnswerTimer();
+}
+
+// What the program sends for a key already given back would reach the
+// application a second time.
+void OrvikHook::Deliver(const hook::Char& message) {
+    if (awaiting_.GivenBack(message.seq)) return;
+    InputContexts::Entry* entry = contexts_.Find(message.window);
+    if (entry == nullptr) {
+        FCITX_WARN() << "orvikhook: dropped a character for input context " << message.window << ", which is gone";
+        return;
+    }
+    const CharUnits::Outcome outcome = entry->units.Add(message.unit);
+    if (outcome.droppedHalf) FCITX_WARN() << "orvikhook: dropped half a character (a surrogate without its other half)";
+    if (outcome.character) entry->context.get()->commitString(fcitx::utf8::UCS4ToUTF8(*outcome.character));
+}
+
+void OrvikHook::Deliver(const hook::Keybd& message) {
+    if (awaiting_.GivenBack(message.seq)) return;
+    const bool release = (message.flags & kKeyEventKeyUp) != 0;
+    if (synthesized_.SetModifier(message.vk, release)) return;
+    const auto key = synthesized_.KeyFor(message.vk);
+    if (!key) {
+        FCITX_WARN() << "orvikhook: dropped a key stroke of virtual key " << static_cast<int>(message.vk)
+                     << ", which has no key here";
+        return;
+    }
+    InputContexts::Entry* entry = contexts_.Find(focused_);
+    if (entry == nullptr) {
+        FCITX_WARN() << "orvikhook: dropped a key stroke: no input context has the focus";
+        return;
+    }
+    entry->context.get()->forwardKey(*key, release);
+}
+
+void OrvikHook::GiveBack(const std::vector<AwaitingKey>& keys) {
+    for (const AwaitingKey& key : keys) {
+        InputContexts::Entry* entry = contexts_.Find(key.context);
+        if (entry == nullptr) continue;
+        entry->context.get()->forwardKey(key.rawKey, false);
+        entry->context.get()->forwardKey(key.rawKey, true);
+    }
+}
+
+void OrvikHook::GiveBackOverdue() {
+    const std::vector<AwaitingKey> overdue = awaiting_.TakeOverdue(NowUs());
+    if (!overdue.empty()) {
+        silent_ = true;
+        FCITX_WARN() << "orvikhook: orvik2004 did not answer within " << hook::kAnswerWaitMs
+                     << " ms; the key went to the application";
+        GiveBack(overdue);
+    }
+    ArmAnswerTimer();
+}
+
+// One timer, for the earliest deadline.
+void OrvikHook::ArmAnswerTimer() {
+    const auto deadline = awaiting_.EarliestDeadline();
+    if (!deadline) {
+        if (answerTimer_) answerTimer_->setEnabled(false);
+        return;
+    }
+    if (!answerTimer_) {
+        answerTimer_ = instance_->eventLoop().addTimeEvent(CLOCK_MONOTONIC, *deadline, kTimerAccuracyUs,
+                                                           [this](fcitx::EventSourceTime*, std::uint64_t) {
+                                                               GiveBackOverdue();
+                                                               return true;
+                                                           });
+        return;
+    }
+    answerTimer_->setTime(*deadline);
+    answerTimer_->setOneShot();
+}
+
+fcitx::AddonInstance* OrvikHookFactory::create(fcitx::AddonManager* manager) {
+    return new OrvikHook(manager->instance());
+}
+
+}  // namespace orvik::fcitxhook
+
+FCITX_ADDON_FACTORY(orvik::fcitxhook::OrvikHookFactory);

@@ -1,0 +1,77 @@
+// The key hook inside fcitx5: watches the keys of every input context, takes
+// the ones orvik2004's candidate window acts on and reports them to the
+// program, and delivers the characters and key strokes the program sends
+// back. A key the program does not answer in time goes back to its
+// application, so nothing typed is ever lost. Everything runs on fcitx5's
+// event-loop thread.
+#pragma once
+
+#include <fcitx-utils/event.h>
+#include <fcitx-utils/handlertable.h>
+#include <fcitx/addonfactory.h>
+#include <fcitx/addoninstance.h>
+#include <fcitx/event.h>
+#include <fcitx/instance.h>
+
+#include <memory>
+#include <vector>
+
+#include "awaiting_answers.h"
+#include "input_contexts.h"
+#include "orvikhook_public.h"
+#include "program_connection.h"
+#include "synthesized_keys.h"
+
+namespace orvik::fcitxhook {
+
+class OrvikHook : public fcitx::AddonInstance {
+public:
+    explicit OrvikHook(fcitx::Instance* instance);
+    ~OrvikHook() override;
+
+    std::size_t keysAwaitingAnswer() const { return awaiting_.size(); }
+    bool takingKeys() const { return connection_->Connected() && hooked_ && !silent_; }
+
+private:
+    void WatchInputContexts();
+    void OnKey(fcitx::KeyEvent& event);
+    void OnFocusIn(fcitx::InputContext& ic);
+    void OnFocusOut(fcitx::InputContext& ic);
+    void OnDestroyed(fcitx::InputContext& ic);
+    hook::Focus FocusMessage();
+
+    void OnConnected();
+    void OnMessage(const hook::Message& message);
+    void OnDisconnected();
+    void Deliver(const hook::Char& message);
+    void Deliver(const hook::Keybd& message);
+
+    void GiveBack(const std::vector<AwaitingKey>& keys);
+    void GiveBackOverdue();
+    void ArmAnswerTimer();
+
+    fcitx::Instance* instance_;
+    InputContexts contexts_;
+    hook::Handle focused_ = 0;  // the input context last reported focused
+    AwaitingAnswers awaiting_;
+    SynthesizedKeys synthesized_;
+    // What the program has said.
+    hook::Handle target_ = 0;
+    hook::Handle owner_ = 0;
+    bool hooked_ = false;
+    // A key went unanswered; no key is taken until the program speaks.
+    bool silent_ = false;
+    std::unique_ptr<ProgramConnection> connection_;
+    std::unique_ptr<fcitx::EventSourceTime> answerTimer_;
+    std::vector<std::unique_ptr<fcitx::HandlerTableEntry<fcitx::EventHandler>>> watchers_;
+
+    FCITX_ADDON_EXPORT_FUNCTION(OrvikHook, keysAwaitingAnswer)
+    FCITX_ADDON_EXPORT_FUNCTION(OrvikHook, takingKeys)
+};
+
+class OrvikHookFactory : public fcitx::AddonFactory {
+public:
+    fcitx::AddonInstance* create(fcitx::AddonManager* manager) override;
+};
+
+}  // namespace orvik::fcitxhook

@@ -1,0 +1,65 @@
+// The hook's end of the connection to orvik2004: listens at the socket,
+// accepts processes of this user only, one at a time (a new connection
+// replaces the old), cuts what the program writes into messages and writes
+// the hook's messages without ever blocking the input-method daemon.
+#pragma once
+
+#include <fcitx-utils/event.h>
+#include <fcitx-utils/unixfd.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "listening_socket.h"
+#include "platform/hook/hook_protocol.h"
+
+namespace orvik::fcitxhook {
+
+class ProgramConnection {
+public:
+    struct Handlers {
+        std::function<void()> connected;
+        std::function<void(const hook::Message&)> message;
+        std::function<void()> disconnected;
+    };
+
+    // Listens at `path`; when it cannot, says why in the log and stays
+    // without a connection.
+    ProgramConnection(fcitx::EventLoop& loop, std::string path, Handlers handlers);
+    // Closes without calling the handlers and removes the socket.
+    ~ProgramConnection();
+    ProgramConnection(const ProgramConnection&) = delete;
+    ProgramConnection& operator=(const ProgramConnection&) = delete;
+
+    bool Connected() const { return peer_.isValid(); }
+    // Writes `message` to the program, if connected. A program that stops
+    // reading is disconnected.
+    void Send(const hook::Message& message);
+
+private:
+    void Accept();
+    bool OnPeerEvent(fcitx::IOEventFlags flags);
+    void Read();
+    void Feed(std::string_view bytes);
+    void Flush();
+    void Disconnect(std::string_view why);
+    void Close();
+
+    fcitx::EventLoop& loop_;
+    std::string path_;
+    Handlers handlers_;
+    fcitx::UnixFD listening_;
+    SocketFile socketFile_;
+    std::unique_ptr<fcitx::EventSourceIO> listeningEvent_;
+    fcitx::UnixFD peer_;
+    std::unique_ptr<fcitx::EventSourceIO> peerEvent_;
+    // The event of a connection closed from inside its own callback, kept
+    // until that callback has surely returned.
+    std::unique_ptr<fcitx::EventSourceIO> closedEvent_;
+    hook::LineReader reader_;
+    std::string unsent_;
+};
+
+}  // namespace orvik::fcitxhook

@@ -1,0 +1,111 @@
+// What the program sends reaches the applications: characters, posted one
+// UTF-16 unit at a time, are committed to the input context they name, and
+// synthesized key strokes are forwarded to the focused one.
+#include <vector>
+
+#include "hook_session.h"
+#include "platform/desktop_codes.h"
+
+namespace orvik::fcitxhook::testing {
+namespace {
+
+using fcitx::Key;
+using fcitx::KeyState;
+
+class DeliveryTest : public HookSession {
+protected:
+    void SendUnits(const Context& context, const std::vector<std::uint16_t>& units) {
+        for (std::uint16_t unit : units) program_->Send(hook::Encode(hook::Char{0, context.handle, unit}));
+    }
+    void Stroke(std::int16_t vk, std::uint8_t scan, bool release) {
+        program_->Send(hook::Encode(
+            hook::Keybd{0, static_cast<std::uint8_t>(vk), scan, release ? kKeyEventKeyUp : std::uint32_t{0}}));
+    }
+    std::vector<std::string> CommittedTexts() {
+        std::vector<std::string> texts;
+        for (const auto& commit : harness_->Commits()) texts.push_back(commit.text);
+        return texts;
+    }
+};
+
+TEST_F(DeliveryTest, UnitsBecomeWholeCharacters) {
+    struct Case {
+        const char* name;
+        std::vector<std::uint16_t> units;
+        std::vector<std::string> commits;
+    };
+    const std::vector<Case> cases{
+        {"an ideograph of the first plane", {19968}, {"一"}},
+        {"a surrogate pair, committed as one", {0xD840, 0xDC00}, {"𠀀"}},
+        {"a lone low half", {0xDC00, 'A'}, {"A"}},
+        {"a high half followed by no low half", {0xD840, 'A'}, {"A"}},
+        {"a high half replaced by another", {0xD840, 0xD841, 0xDC01}, {"𠐁"}},
+        {"unit 0", {0, 'A'}, {"A"}},
+    };
+    const Context gedit = Open("gedit");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::size_t before = harness_->Commits().size();
+        SendUnits(gedit, c.units);
+        Sync(gedit);
+        std::vector<std::string> expected = c.commits;
+        expected.push_back("~");  // the sync's own character
+        const std::vector<std::string> all = CommittedTexts();
+        EXPECT_EQ(std::vector<std::string>(all.begin() + static_cast<std::ptrdiff_t>(before), all.end()), expected);
+    }
+}
+
+TEST_F(DeliveryTest, CharactersGoToTheInputContextTheyName) {
+    const Context gedit = Open("gedit");
+    const Context kate = Open("kate");
+    SendUnits(gedit, {'g'});
+    program_->Send(hook::Encode(hook::Char{0, kate.handle + 100, 'x'}));  // no such input context
+    SendUnits(kate, {'k'});
+    ASSERT_TRUE(harness_->WaitForCommits(2));
+    const auto commits = harness_->Commits();
+    ASSERT_EQ(commits.size(), 2u);
+    EXPECT_EQ(commits[0].context, gedit.uuid);
+    EXPECT_EQ(commits[0].text, "g");
+    EXPECT_EQ(commits[1].context, kate.uuid);
+    EXPECT_EQ(commits[1].text, "k");
+}
+
+TEST_F(DeliveryTest, KeyStrokesReachTheFocusedInputContextWithTheirModifiers) {
+    const Context gedit = Open("gedit");
+    const Context kate = Open("kate");  // focused last
+    RegisterAndHook();
+    Stroke(kVkControl, kScanControl, false);
+    Stroke(kVkV, kScanV, false);
+    Stroke(kVkV, kScanV, true);
+    Stroke(kVkControl, kScanControl, true);
+    Stroke(kVkShift, kScanShift, false);
+    Stroke(kVkSpace, 0, false);
+    Stroke(kVkSpace, 0, true);
+    Stroke(kVkShift, kScanShift, true);
+    Stroke(kVkA, 0, false);
+    Stroke(kVkA, 0, true);
+    ASSERT_TRUE(harness_->WaitForForwards(6));
+    struct Expected {
+        Key key;
+        bool release;
+    };
+    const std::vector<Expected> expected{
+        {Key("Control+v"), false},  {Key("Control+v"), true}, {Key("Shift+space"), false},
+        {Key("Shift+space"), true}, {Key("a"), false},        {Key("a"), true},
+    };
+    const auto forwards = harness_->Forwards();
+    ASSERT_EQ(forwards.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(forwards[i].context, kate.uuid);
+        EXPECT_EQ(forwards[i].key, expected[i].key) << forwards[i].key.toString();
+        EXPECT_EQ(forwards[i].release, expected[i].release);
+    }
+    // Forwarded keys do not come back as keys typed: the next key the
+    // program hears of is the first one typed.
+    EXPECT_TRUE(Press(gedit, Key("b")));
+    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, 'b', 0}));
+}
+
+}  // namespace
+}  // namespace orvik::fcitxhook::testing

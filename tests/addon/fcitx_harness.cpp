@@ -1,0 +1,206 @@
+#include "fcitx_harness.h"
+
+#include <fcitx-utils/handlertable.h>
+#include <fcitx-utils/testing.h>
+#include <fcitx/addonmanager.h>
+#include <fcitx/event.h>
+#include <fcitx/inputcontextmanager.h>
+#include <fcitx/instance.h>
+#include <getopt.h>
+#include <testfrontend_public.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <stdexcept>
+
+#include "orvikhook_public.h"
+
+namespace orvik::fcitxhook::testing {
+
+namespace {
+
+// Starting loads the addons, slower than any later step.
+constexpr std::chrono::seconds kStartBound{10};
+
+// A harness that cannot go on would otherwise hang the test.
+[[noreturn]] void Fail(const std::string& why) {
+    std::fprintf(stderr, "fcitx harness: %s\n", why.c_str());
+    std::abort();
+}
+
+}  // namespace
+
+FcitxHarness::FcitxHarness(const std::string& socketPath) {
+    setenv("ORVIK_HOOK_SOCKET", socketPath.c_str(), 1);
+    setenv("HOME", "/nonexistent", 0);  // fcitx5 refuses to start without one
+    std::promise<void> started;
+    std::future<void> startedFuture = started.get_future();
+    std::promise<void> ended;
+    ended_ = ended.get_future();
+    loop_ = std::thread([this, &started, ended = std::move(ended)]() mutable {
+        Live(started);
+        ended.set_value();
+    });
+    if (startedFuture.wait_for(kStartBound) != std::future_status::ready) Fail("fcitx5 did not start");
+    try {
+        startedFuture.get();
+    } catch (const std::exception& error) {
+        Fail(error.what());
+    }
+}
+
+FcitxHarness::~FcitxHarness() {
+    Run([this] { instance_->exit(); });
+    if (ended_.wait_for(kStartBound) != std::future_status::ready) Fail("fcitx5 did not stop");
+    loop_.join();
+}
+
+void FcitxHarness::Live(std::promise<void>& started) {
+    bool told = false;
+    try {
+        fcitx::setupTestingEnvironment(ORVIK_HOOK_TEST_DIR, {ORVIK_HOOK_TEST_MODULE_DIR}, {ORVIK_HOOK_TEST_DATA_DIR});
+        std::string name = "test", disable = "--disable=all", enable = "--enable=testim,testfrontend,testui,orvikhook";
+        char* argv[] = {name.data(), disable.data(), enable.data(), nullptr};
+        optind = 0;  // each instance parses its arguments afresh
+        fcitx::Instance instance(3, argv);
+        instance.addonManager().registerDefaultLoader(nullptr);
+        dispatcher_.attach(&instance.eventLoop());
+        Watchers watchers;
+        dispatcher_.schedule([&] {
+            instance_ = &instance;
+            told = true;
+            if (instance.addonManager().addon("orvikhook") == nullptr) {
+                started.set_exception(std::make_exception_ptr(std::runtime_error("the orvikhook addon did not load")));
+                return instance.exit();
+            }
+            watchers = Watch();
+            started.set_value();
+        });
+        instance.exec();
+        watchers.clear();
+        dispatcher_.detach();
+        instance_ = nullptr;
+    } catch (...) {
+        if (!told) started.set_exception(std::current_exception());
+        told = true;
+    }
+    if (!told) started.set_exception(std::make_exception_ptr(std::runtime_error("fcitx5 stopped as it started")));
+}
+
+FcitxHarness::Watchers FcitxHarness::Watch() {
+    Watchers watchers;
+    const auto record = [this](auto add) {
+        std::lock_guard lock(mutex_);
+        add();
+        recorded_.notify_all();
+    };
+    watchers.push_back(
+        instance_->watchEvent(fcitx::EventType::InputContextCommitString, fcitx::EventWatcherPhase::PreInputMethod,
+                              [this, record](fcitx::Event& event) {
+                                  const auto& commit = static_cast<fcitx::CommitStringEvent&>(event);
+                                  record([&] { commits_.push_back({commit.inputContext()->uuid(), commit.text()}); });
+                              }));
+    watchers.push_back(instance_->watchEvent(
+        fcitx::EventType::InputContextForwardKey, fcitx::EventWatcherPhase::PreInputMethod,
+        [this, record](fcitx::Event& event) {
+            const auto& forward = static_cast<fcitx::ForwardKeyEvent&>(event);
+            record([&] {
+                forwards_.push_back({forward.inputContext()->uuid(), forward.rawKey(), forward.isRelease()});
+            });
+        }));
+    return watchers;
+}
+
+void FcitxHarness::RunOnLoop(const std::function<void()>& step) {
+    if (std::this_thread::get_id() == loop_.get_id()) return step();  // a step within a step
+    auto done = std::make_shared<std::promise<void>>();
+    std::future<void> finished = done->get_future();
+    dispatcher_.schedule([&step, done] {
+        try {
+            step();
+            done->set_value();
+        } catch (...) {
+            done->set_exception(std::current_exception());
+        }
+    });
+    if (finished.wait_for(kWaitBound) != std::future_status::ready) Fail("a step on fcitx5's loop did not finish");
+    finished.get();
+}
+
+bool FcitxHarness::WaitUntil(const std::function<bool()>& condition) {
+    const auto deadline = std::chrono::steady_clock::now() + kWaitBound;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+fcitx::InputContext& FcitxHarness::Context(const fcitx::ICUUID& context) {
+    fcitx::InputContext* ic = instance_->inputContextManager().findByUUID(context);
+    if (ic == nullptr) throw std::logic_error("no such input context");
+    return *ic;
+}
+
+fcitx::ICUUID FcitxHarness::CreateInputContext(const std::string& program) {
+    return Run([&] {
+        const fcitx::ICUUID uuid =
+            instance_->addonManager().addon("testfrontend")->call<fcitx::ITestFrontend::createInputContext>(program);
+        Context(uuid).focusIn();
+        return uuid;
+    });
+}
+
+void FcitxHarness::FocusIn(const fcitx::ICUUID& context) {
+    Run([&] { Context(context).focusIn(); });
+}
+
+void FcitxHarness::FocusOut(const fcitx::ICUUID& context) {
+    Run([&] { Context(context).focusOut(); });
+}
+
+void FcitxHarness::DestroyInputContext(const fcitx::ICUUID& context) {
+    Run([&] {
+        instance_->addonManager().addon("testfrontend")->call<fcitx::ITestFrontend::destroyInputContext>(context);
+    });
+}
+
+bool FcitxHarness::SendKey(const fcitx::ICUUID& context, const fcitx::Key& key, bool release) {
+    return Run([&] {
+        fcitx::KeyEvent event(&Context(context), key, release);
+        Context(context).keyEvent(event);
+        return event.filtered();
+    });
+}
+
+std::size_t FcitxHarness::KeysAwaitingAnswer() {
+    return Run(
+        [this] { return instance_->addonManager().addon("orvikhook")->call<fcitx::IOrvikHook::keysAwaitingAnswer>(); });
+}
+
+bool FcitxHarness::TakingKeys() {
+    return Run([this] { return instance_->addonManager().addon("orvikhook")->call<fcitx::IOrvikHook::takingKeys>(); });
+}
+
+std::vector<FcitxHarness::Commit> FcitxHarness::Commits() {
+    std::lock_guard lock(mutex_);
+    return commits_;
+}
+
+std::vector<FcitxHarness::Forward> FcitxHarness::Forwards() {
+    std::lock_guard lock(mutex_);
+    return forwards_;
+}
+
+bool FcitxHarness::WaitForCommits(std::size_t count) {
+    std::unique_lock lock(mutex_);
+    return recorded_.wait_for(lock, kWaitBound, [&] { return commits_.size() >= count; });
+}
+
+bool FcitxHarness::WaitForForwards(std::size_t count) {
+    std::unique_lock lock(mutex_);
+    return recorded_.wait_for(lock, kWaitBound, [&] { return forwards_.size() >= count; });
+}
+
+}  // namespace orvik::fcitxhook::testing

@@ -1,0 +1,107 @@
+// An fcitx5 instance with fcitx5's test frontend and the key hook (the
+// build checked with the sanitizers), for tests and benchmarks. The
+// instance lives on a thread of its own and runs its event loop there, as
+// in the daemon; the caller's thread hands it steps through Run and waits,
+// a bounded time, for their results. Commits and forwarded keys are
+// recorded as they happen.
+#pragma once
+
+#include <fcitx-utils/eventdispatcher.h>
+#include <fcitx-utils/handlertable.h>
+#include <fcitx-utils/key.h>
+#include <fcitx/event.h>
+#include <fcitx/inputcontext.h>
+#include <fcitx/instance.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstddef>
+#include <functional>
+#include <future>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <type_traits>
+#include <vector>
+
+namespace orvik::fcitxhook::testing {
+
+// How long any step of the loop, or anything the hook is waited for, may
+// take before the harness gives up.
+inline constexpr std::chrono::seconds kWaitBound{2};
+
+class FcitxHarness {
+public:
+    struct Commit {
+        fcitx::ICUUID context;
+        std::string text;
+    };
+    struct Forward {
+        fcitx::ICUUID context;
+        fcitx::Key key;
+        bool release = false;
+    };
+
+    // Starts the instance; the hook listens at `socketPath`. Aborts when the
+    // instance or the hook cannot start.
+    explicit FcitxHarness(const std::string& socketPath);
+    ~FcitxHarness();
+    FcitxHarness(const FcitxHarness&) = delete;
+    FcitxHarness& operator=(const FcitxHarness&) = delete;
+
+    // Runs `step` on the loop thread and returns its result. A step that
+    // does not finish within kWaitBound aborts the process: the loop hangs.
+    template <class Step>
+    std::invoke_result_t<Step&> Run(Step step) {
+        using Result = std::invoke_result_t<Step&>;
+        if constexpr (std::is_void_v<Result>) {
+            RunOnLoop(step);
+        } else {
+            std::optional<Result> result;
+            RunOnLoop([&] { result.emplace(step()); });
+            return std::move(*result);
+        }
+    }
+    // Whether `condition` comes to hold within kWaitBound; it is checked on
+    // the caller's thread, mostly through steps on the loop.
+    bool WaitUntil(const std::function<bool()>& condition);
+
+    // A new input context of `program`, given the focus.
+    fcitx::ICUUID CreateInputContext(const std::string& program);
+    void FocusIn(const fcitx::ICUUID& context);
+    void FocusOut(const fcitx::ICUUID& context);
+    void DestroyInputContext(const fcitx::ICUUID& context);
+    // Types `key` into the input context; whether something took it.
+    bool SendKey(const fcitx::ICUUID& context, const fcitx::Key& key, bool release);
+
+    // The hook's own report.
+    std::size_t KeysAwaitingAnswer();
+    bool TakingKeys();
+
+    std::vector<Commit> Commits();
+    std::vector<Forward> Forwards();
+    // Whether at least `count` commits (forwarded keys) are recorded within
+    // kWaitBound.
+    bool WaitForCommits(std::size_t count);
+    bool WaitForForwards(std::size_t count);
+
+private:
+    void RunOnLoop(const std::function<void()>& step);
+    void Live(std::promise<void>& started);
+    using Watchers = std::vector<std::unique_ptr<fcitx::HandlerTableEntry<fcitx::EventHandler>>>;
+    Watchers Watch();
+    fcitx::InputContext& Context(const fcitx::ICUUID& context);
+
+    fcitx::EventDispatcher dispatcher_;
+    fcitx::Instance* instance_ = nullptr;  // lives on the loop thread
+    std::mutex mutex_;
+    std::condition_variable recorded_;
+    std::vector<Commit> commits_;
+    std::vector<Forward> forwards_;
+    std::future<void> ended_;
+    std::thread loop_;
+};
+
+}  // namespace orvik::fcitxhook::testing

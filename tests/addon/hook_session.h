@@ -1,0 +1,71 @@
+// The setting of the hook's in-process tests: a directory of the test's own,
+// an fcitx5 instance with the hook listening in it, and orvik2004's end of
+// the socket, connected and greeted.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <fcitx-utils/key.h>
+#include <fcitx/inputcontext.h>
+
+#include <memory>
+#include <string>
+
+#include "fake_program.h"
+#include "fcitx_harness.h"
+#include "platform/hook/hook_protocol.h"
+
+namespace orvik::fcitxhook::testing {
+
+// A fresh directory, removed with everything in it at the end.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// The line of `message`, without its "\n", as the other end reads it.
+std::string Line(const hook::Message& message);
+
+class HookSession : public ::testing::Test {
+protected:
+    // The program's windows: the candidate window receives keys, the main
+    // window (the owner) the command chords.
+    static constexpr hook::Handle kTarget = 0x105;
+    static constexpr hook::Handle kOwner = 0x100;
+
+    struct Context {
+        fcitx::ICUUID uuid;
+        hook::Handle handle = 0;  // as the hook reported it
+    };
+
+    void SetUp() override;
+
+    // The socket's path: in a directory the hook creates.
+    std::string SocketPath() const { return dir_.path() + "/run/hook"; }
+    // A new connection of the program; the hook's greeting is checked.
+    std::unique_ptr<FakeProgram> Connect(const hook::Focus& expectedFocus);
+    // A new input context of `program`, focused; its focus line is read.
+    Context Open(const std::string& program);
+    void RegisterAndHook(hook::Handle target = kTarget, hook::Handle owner = kOwner);
+    // Whether the hook took the press (release) of `key`.
+    bool Press(const Context& context, const fcitx::Key& key);
+    bool Release(const Context& context, const fcitx::Key& key);
+    // The program answers key `seq`; the hook then takes keys again.
+    void Answer(hook::Seq seq);
+    // Waits until the hook has read everything the program sent before:
+    // a character sent last is committed.
+    void Sync(const Context& context);
+
+    TempDir dir_;
+    std::unique_ptr<FcitxHarness> harness_;
+    std::unique_ptr<FakeProgram> program_;
+};
+
+}  // namespace orvik::fcitxhook::testing

@@ -1,0 +1,238 @@
+// The hook's link with the program: a program that does not answer or goes
+// away never costs the user a key, lines it cannot read are dropped without
+// losing the connection, focus changes are reported, and only this user's
+// processes get through the socket.
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fcitx-utils/log.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "hook_session.h"
+
+namespace orvik::fcitxhook::testing {
+namespace {
+
+using fcitx::Key;
+
+class ProgramLinkTest : public HookSession {
+protected:
+    // The first keys forwarded are the press and release of `key`, to
+    // `context`.
+    void ExpectGivenBack(const Context& context, const Key& key) {
+        ASSERT_TRUE(harness_->WaitForForwards(2));
+        const auto forwards = harness_->Forwards();
+        for (std::size_t i = 0; i < 2; ++i) {
+            EXPECT_EQ(forwards[i].context, context.uuid);
+            EXPECT_EQ(forwards[i].key, key);
+            EXPECT_EQ(forwards[i].release, i == 1);
+        }
+    }
+};
+
+TEST_F(ProgramLinkTest, AKeyTheProgramDoesNotAnswerGoesBackAndTheHookFallsSilent) {
+    const Context gedit = Open("gedit");
+    RegisterAndHook();
+    EXPECT_TRUE(Press(gedit, Key("a")));
+    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, 'a', 0}));
+    ExpectGivenBack(gedit, Key("a"));
+    EXPECT_EQ(harness_->KeysAwaitingAnswer(), 0u);
+    EXPECT_FALSE(Press(gedit, Key("b")));
+    EXPECT_TRUE(Release(gedit, Key("a")));
+
+    // What comes late for the key given back would type it twice.
+    program_->Send(hook::Encode(hook::Char{1, gedit.handle, 'x'}));
+    Sync(gedit);
+    ASSERT_EQ(harness_->Commits().size(), 1u);
+    EXPECT_EQ(harness_->Commits()[0].text, "~");
+
+    // The program has spoken again.
+    EXPECT_TRUE(harness_->TakingKeys());
+    EXPECT_TRUE(Press(gedit, Key("c")));
+    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kTarget, 'c', 0}));
+}
+
+TEST_F(ProgramLinkTest, AProgramThatGoesAwayGivesItsKeysBackAndANewOneStartsAfresh) {
+    const Context gedit = Open("gedit");
+    RegisterAndHook();
+    EXPECT_TRUE(Press(gedit, Key("a")));
+    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, 'a', 0}));
+    program_->Close();
+    ExpectGivenBack(gedit, Key("a"));
+    EXPECT_FALSE(Press(gedit, Key("b")));
+
+    program_ = Connect(hook::Focus{gedit.handle, false, "gedit"});
+    EXPECT_FALSE(Press(gedit, Key("c")));
+    RegisterAndHook();
+    EXPECT_TRUE(Press(gedit, Key("d")));
+    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kTarget, 'd', 0}));
+}
+
+TEST_F(ProgramLinkTest, ANewConnectionReplacesTheOld) {
+    const Context gedit = Open("gedit");
+    RegisterAndHook();
+    EXPECT_TRUE(Press(gedit, Key("a")));
+    auto second = Connect(hook::Focus{gedit.handle, false, "gedit"});
+    // The old connection ended before the new one was greeted.
+    EXPECT_FALSE(harness_->TakingKeys());
+    EXPECT_EQ(harness_->Forwards().size(), 2u);
+    ExpectGivenBack(gedit, Key("a"));
+    EXPECT_TRUE(program_->ClosedByHook());
+}
+
+// The program's lines pile up in the hook until it lets go of the program;
+// the key whose line was one too many goes back with the others.
+TEST_F(ProgramLinkTest, AProgramThatStopsReadingIsLetGo) {
+    constexpr std::size_t kEnoughKeys = 100000;  // megabytes of lines
+    const Context gedit = Open("gedit");
+    RegisterAndHook();
+    // In one turn of the loop, so that none of the keys times out.
+    const std::size_t taken = harness_->Run([&] {
+        fcitx::Log::setLogRule("*=3");  // tens of thousands of keys go back
+        std::size_t count = 0;
+        while (count < kEnoughKeys && harness_->TakingKeys()) count += Press(gedit, Key("a")) ? 1 : 0;
+        fcitx::Log::setLogRule("*=4");
+        return count;
+    });
+    EXPECT_LT(taken, kEnoughKeys);
+    EXPECT_EQ(harness_->KeysAwaitingAnswer(), 0u);
+    EXPECT_EQ(harness_->Forwards().size(), 2 * taken);
+    EXPECT_TRUE(program_->ClosedByHook());
+}
+
+TEST_F(ProgramLinkTest, LinesTheHookCannotReadAreDroppedAndTheConnectionStays) {
+    const Context gedit = Open("gedit");
+    program_->Send("bogus\n");
+    program_->Send("char 0 1\n");
+    program_->Send(hook::Encode(hook::KeyUp{1, gedit.handle, 'a', 0}));  // only the hook sends these
+    program_->Send(std::string(hook::kMaxLineBytes * 2, 'x') + "\n");
+    program_->Send("char 0 " + std::to_string(gedit.handle));  // a line in two writes
+    program_->Send(" 65\n");
+    ASSERT_TRUE(harness_->WaitForCommits(1));
+    EXPECT_EQ(harness_->Commits()[0].text, "A");
+}
+
+TEST_F(ProgramLinkTest, FocusChangesAreReportedWithTheOwnFlag) {
+    const Context gedit = Open("gedit");
+    const Context own = Open(std::string(hook::kProgramName));
+    EXPECT_NE(gedit.handle, own.handle);
+    EXPECT_GE(gedit.handle, hook::kFirstInputContext);
+    harness_->FocusOut(gedit.uuid);  // not the one last reported: no line
+    harness_->FocusIn(gedit.uuid);
+    EXPECT_EQ(program_->ReadLine(), Line(hook::Focus{gedit.handle, false, "gedit"}));
+    harness_->FocusOut(gedit.uuid);
+    EXPECT_EQ(program_->ReadLine(), Line(hook::Focus{}));
+    harness_->FocusOut(own.uuid);  // no longer the one last reported
+    harness_->FocusIn(own.uuid);
+    EXPECT_EQ(program_->ReadLine(), Line(hook::Focus{own.handle, true, std::string(hook::kProgramName)}));
+    harness_->DestroyInputContext(own.uuid);
+    EXPECT_EQ(program_->ReadLine(), Line(hook::Focus{}));
+}
+
+TEST_F(ProgramLinkTest, TheSocketIsTheUsersAloneAndGoesWithTheHook) {
+    struct stat dir {};
+    ASSERT_EQ(stat((dir_.path() + "/run").c_str(), &dir), 0);
+    EXPECT_EQ(dir.st_mode & 07777, 0700u);
+    struct stat socket {};
+    ASSERT_EQ(lstat(SocketPath().c_str(), &socket), 0);
+    EXPECT_TRUE(S_ISSOCK(socket.st_mode));
+    EXPECT_EQ(socket.st_mode & 07777, 0600u);
+    program_.reset();
+    harness_.reset();
+    EXPECT_NE(lstat(SocketPath().c_str(), &socket), 0);
+}
+
+// Connects as another user (as root only): the hook must close the
+// connection before it says anything. Runs in a child process, since the
+// user is the whole process's; the child only makes system calls.
+TEST_F(ProgramLinkTest, ProcessesOfOtherUsersAreRefused) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+    constexpr uid_t kNobody = 65534;
+    constexpr int kBoundMs = std::chrono::milliseconds(kWaitBound).count();
+    ASSERT_EQ(chmod(dir_.path().c_str(), 0711), 0);
+    ASSERT_EQ(chmod((dir_.path() + "/run").c_str(), 0711), 0);
+    ASSERT_EQ(chmod(SocketPath().c_str(), 0666), 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    SocketPath().copy(address.sun_path, sizeof(address.sun_path) - 1);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (seteuid(kNobody) != 0) _exit(2);
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        if (connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) _exit(3);
+        pollfd readable{fd, POLLIN, 0};
+        char byte;
+        _exit(poll(&readable, 1, kBoundMs) == 1 && read(fd, &byte, 1) <= 0 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: greeted or left open; 2: cannot change user; 3: cannot connect";
+    const Context gedit = Open("gedit");  // the user's own connection stays
+    EXPECT_EQ(gedit.handle, hook::kFirstInputContext);
+}
+
+TEST(HookSocketPlaceTest, TheHookStaysOutOfPlacesOthersCouldReach) {
+    struct Case {
+        const char* name;
+        std::function<void(const std::string& dir)> prepare;
+        bool listens;
+    };
+    const auto makeFile = [](const std::string& path) { close(open(path.c_str(), O_CREAT | O_WRONLY, 0600)); };
+    const auto leaveSocket = [](const std::string& path) {
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        path.copy(address.sun_path, path.size());
+        bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address));
+        close(fd);
+    };
+    const std::vector<Case> cases{
+        {"a directory open to the group",
+         [](const std::string& dir) {
+             mkdir((dir + "/run").c_str(), 0750);
+             chmod((dir + "/run").c_str(), 0750);
+         },
+         false},
+        {"a file where the directory goes", [&](const std::string& dir) { makeFile(dir + "/run"); }, false},
+        {"a file at the socket's path",
+         [&](const std::string& dir) {
+             mkdir((dir + "/run").c_str(), 0700);
+             makeFile(dir + "/run/hook");
+         },
+         false},
+        {"a socket left by an earlier run",
+         [&](const std::string& dir) {
+             mkdir((dir + "/run").c_str(), 0700);
+             leaveSocket(dir + "/run/hook");
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        c.prepare(dir.path());
+        FcitxHarness harness(dir.path() + "/run/hook");
+        FakeProgram program(dir.path() + "/run/hook");
+        EXPECT_EQ(program.Connected(), c.listens);
+        if (c.listens) {
+            EXPECT_EQ(program.ReadLine(), Line(hook::Hello{hook::kVersion}));
+        }
+        struct stat left {};
+        const bool socketThere = lstat((dir.path() + "/run/hook").c_str(), &left) == 0 && S_ISSOCK(left.st_mode);
+        EXPECT_EQ(socketThere, c.listens);
+    }
+}
+
+}  // namespace
+}  // namespace orvik::fcitxhook::testing
