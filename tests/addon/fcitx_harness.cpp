@@ -31,15 +31,15 @@ constexpr std::chrono::seconds kStartBound{10};
 
 }  // namespace
 
-FcitxHarness::FcitxHarness(const std::string& socketPath) {
+FcitxHarness::FcitxHarness(const std::string& socketPath, bool withHook) {
     setenv("ORVIK_HOOK_SOCKET", socketPath.c_str(), 1);
     setenv("HOME", "/nonexistent", 0);  // fcitx5 refuses to start without one
     std::promise<void> started;
     std::future<void> startedFuture = started.get_future();
     std::promise<void> ended;
     ended_ = ended.get_future();
-    loop_ = std::thread([this, &started, ended = std::move(ended)]() mutable {
-        Live(started);
+    loop_ = std::thread([this, &started, withHook, ended = std::move(ended)]() mutable {
+        Live(started, withHook);
         ended.set_value();
     });
     if (startedFuture.wait_for(kStartBound) != std::future_status::ready) Fail("fcitx5 did not start");
@@ -56,11 +56,12 @@ FcitxHarness::~FcitxHarness() {
     loop_.join();
 }
 
-void FcitxHarness::Live(std::promise<void>& started) {
+void FcitxHarness::Live(std::promise<void>& started, bool withHook) {
     bool told = false;
     try {
         fcitx::setupTestingEnvironment(ORVIK_HOOK_TEST_DIR, {ORVIK_HOOK_TEST_MODULE_DIR}, {ORVIK_HOOK_TEST_DATA_DIR});
-        std::string name = "test", disable = "--disable=all", enable = "--enable=testim,testfrontend,testui,orvikhook";
+        std::string name = "test", disable = "--disable=all";
+        std::string enable = withHook ? "--enable=testim,testfrontend,testui,orvikhook" : "--enable=testim,testfrontend,testui";
         char* argv[] = {name.data(), disable.data(), enable.data(), nullptr};
         optind = 0;  // each instance parses its arguments afresh
         fcitx::Instance instance(3, argv);
@@ -70,7 +71,7 @@ void FcitxHarness::Live(std::promise<void>& started) {
         dispatcher_.schedule([&] {
             instance_ = &instance;
             told = true;
-            if (instance.addonManager().addon("orvikhook") == nullptr) {
+            if (withHook && instance.addonManager().addon("orvikhook") == nullptr) {
                 started.set_exception(std::make_exception_ptr(std::runtime_error("the orvikhook addon did not load")));
                 return instance.exit();
             }

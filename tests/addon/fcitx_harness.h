@@ -45,8 +45,9 @@ public:
     };
 
     // Starts the instance; the hook listens at `socketPath`. Aborts when the
-    // instance or the hook cannot start.
-    explicit FcitxHarness(const std::string& socketPath);
+    // instance or the hook cannot start. Without the hook, keys pass straight
+    // through, as they do for a user without it.
+    explicit FcitxHarness(const std::string& socketPath, bool withHook = true);
     ~FcitxHarness();
     FcitxHarness(const FcitxHarness&) = delete;
     FcitxHarness& operator=(const FcitxHarness&) = delete;
@@ -89,7 +90,7 @@ public:
 
 private:
     void RunOnLoop(const std::function<void()>& step);
-    void Live(std::promise<void>& started);
+    void Live(std::promise<void>& started, bool withHook);
     using Watchers = std::vector<std::unique_ptr<fcitx::HandlerTableEntry<fcitx::EventHandler>>>;
     Watchers Watch();
     fcitx::InputContext& Context(const fcitx::ICUUID& context);

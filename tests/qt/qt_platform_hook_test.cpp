@@ -161,7 +161,7 @@ TEST(QtPlatformHookTest, TheFocusedInputContextStandsForTheForegroundWindow) {
     };
     const WindowHandle main = platform.HandleOf(WindowId::OrvikU);
     for (const Case& c : {Case{"focus 65538 0 zenity", 65538, 65538}, Case{"focus 65540 1 orvik2004", main, 1},
-                          Case{"focus 0 0 ", 0, 0}}) {
+                          Case{"focus 0 0 ", main, 1}}) {
         hook.Say(c.focus);
         ASSERT_TRUE(WaitFor([&] { return platform.GetForegroundWindow() == c.window; })) << c.focus;
         EXPECT_EQ(platform.GetFocus(), c.window) << c.focus;

@@ -131,18 +131,25 @@ std::int32_t QtPlatform::PostMessageW(WindowHandle window, std::uint32_t message
     return hook_.IsOpen() ? 1 : 0;
 }
 
+// With the hook, the input context it reports focused is the foreground.
+// When none is (the user is in one of the program's windows, which may have
+// no input context, or in a program without input method), sends stop as at
+// the program's own window: they would reach nothing.
 WindowHandle QtPlatform::HookForeground() {
-    return hookFocus_.own ? HandleOf(WindowId::OrvikU) : hookFocus_.window;
+    if (hookFocus_.own || hookFocus_.window == 0) return ActiveOwnWindow();
+    return hookFocus_.window;
 }
 
 WindowHandle QtPlatform::GetForegroundWindow() {
+    if (hook_.IsOpen()) return HookForeground();
     if (QGuiApplication::applicationState() == Qt::ApplicationActive) return ActiveOwnWindow();
-    return hook_.IsOpen() ? HookForeground() : kOtherWindow;
+    return kOtherWindow;
 }
 
 WindowHandle QtPlatform::GetFocus() {
+    if (hook_.IsOpen()) return HookForeground();
     if (QGuiApplication::applicationState() == Qt::ApplicationActive) return ActiveOwnWindow();
-    return hook_.IsOpen() ? HookForeground() : kOtherFocus;
+    return kOtherFocus;
 }
 
 ThreadId QtPlatform::GetWindowThreadProcessId(WindowHandle window) {
