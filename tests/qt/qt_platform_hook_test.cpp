@@ -105,11 +105,25 @@ void InstallHook(QtPlatform& platform) {
     platform.SetWindowsHookExA(kWhKeyboard, platform.GetProcAddress(module, kHookProcedure), module, 0);
 }
 
-TEST(QtPlatformHookTest, InstallingConnectsRegistersAndAsksForKeys) {
+// The platform with its hook installed and connected to the fake hook, and
+// a window that picks on every key.
+class QtPlatformHookTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform.SetKeySink(&sink);
+        InstallHook(platform);
+        ASSERT_TRUE(WaitFor([&] { return hook.Connected(); }));
+    }
+    void TearDown() override { platform.SetKeySink(nullptr); }
+
     FakeHook hook;
-    QtPlatform platform(".");
-    const WindowHandle main = platform.HandleOf(WindowId::OrvikU), candidates = platform.HandleOf(WindowId::HVTNP);
-    InstallHook(platform);
+    QtPlatform platform{"."};
+    PickingSink sink{platform};
+    const WindowHandle main = platform.HandleOf(WindowId::OrvikU);
+    const WindowHandle candidates = platform.HandleOf(WindowId::HVTNP);
+};
+
+TEST_F(QtPlatformHookTest, InstallingConnectsRegistersAndAsksForKeys) {
     platform.NhanDien(candidates, main);
     ASSERT_TRUE(hook.Heard("register " + std::to_string(candidates) + " " + std::to_string(main)));
     EXPECT_TRUE(platform.HookConnected());
@@ -123,13 +137,7 @@ TEST(QtPlatformHookTest, InstallingConnectsRegistersAndAsksForKeys) {
     EXPECT_FALSE(platform.HookConnected());
 }
 
-TEST(QtPlatformHookTest, KeyEventsReachTheirWindowAndAreAnsweredAfterWhatTheySend) {
-    FakeHook hook;
-    QtPlatform platform(".");
-    PickingSink sink(platform);
-    platform.SetKeySink(&sink);
-    InstallHook(platform);
-    ASSERT_TRUE(WaitFor([&] { return hook.Connected(); }));
+TEST_F(QtPlatformHookTest, KeyEventsReachTheirWindowAndAreAnsweredAfterWhatTheySend) {
     hook.Say("focus 65538 0 gedit");
     hook.Say("keyup 5 261 49 2");
     ASSERT_TRUE(hook.Heard("done 5"));
@@ -146,20 +154,14 @@ TEST(QtPlatformHookTest, KeyEventsReachTheirWindowAndAreAnsweredAfterWhatTheySen
     // What the program sends on its own answers no key event.
     platform.keybd_event(kVkSpace, kVkSpace, kKeyEventKeyUp);
     EXPECT_TRUE(hook.Heard("keybd 0 32 32 2"));
-    platform.SetKeySink(nullptr);
 }
 
-TEST(QtPlatformHookTest, TheFocusedInputContextStandsForTheForegroundWindow) {
-    FakeHook hook;
-    QtPlatform platform(".");
-    InstallHook(platform);
-    ASSERT_TRUE(WaitFor([&] { return hook.Connected(); }));
+TEST_F(QtPlatformHookTest, TheFocusedInputContextStandsForTheForegroundWindow) {
     struct Case {
         std::string focus;
         WindowHandle window;
         ThreadId thread;
     };
-    const WindowHandle main = platform.HandleOf(WindowId::OrvikU);
     for (const Case& c : {Case{"focus 65538 0 zenity", 65538, 65538}, Case{"focus 65540 1 orvik2004", main, 1},
                           Case{"focus 0 0 ", main, 1}}) {
         hook.Say(c.focus);
@@ -170,11 +172,7 @@ TEST(QtPlatformHookTest, TheFocusedInputContextStandsForTheForegroundWindow) {
     EXPECT_TRUE(platform.AttachThreadInput(QtPlatform::kOwnThread, 65538, true));
 }
 
-TEST(QtPlatformHookTest, AHookThatComesBackIsToldAgain) {
-    FakeHook hook;
-    QtPlatform platform(".");
-    InstallHook(platform);
-    const WindowHandle main = platform.HandleOf(WindowId::OrvikU), candidates = platform.HandleOf(WindowId::HVTNP);
+TEST_F(QtPlatformHookTest, AHookThatComesBackIsToldAgain) {
     platform.NhanDien(candidates, main);
     ASSERT_TRUE(hook.Heard("hook"));
     hook.Say("focus 65538 0 zenity");
@@ -191,13 +189,7 @@ TEST(QtPlatformHookTest, AHookThatComesBackIsToldAgain) {
     EXPECT_EQ(platform.PostMessageW(65538, kWmChar, 19968, 1), 1);
 }
 
-TEST(QtPlatformHookTest, DamagedLinesFromTheHookAreDropped) {
-    FakeHook hook;
-    QtPlatform platform(".");
-    PickingSink sink(platform);
-    platform.SetKeySink(&sink);
-    InstallHook(platform);
-    ASSERT_TRUE(WaitFor([&] { return hook.Connected(); }));
+TEST_F(QtPlatformHookTest, DamagedLinesFromTheHookAreDropped) {
     hook.Say("keyup 1 261");
     hook.Say(std::string(600, 'x'));
     hook.Say("launch 1");
@@ -205,7 +197,6 @@ TEST(QtPlatformHookTest, DamagedLinesFromTheHookAreDropped) {
     ASSERT_TRUE(hook.Heard("done 2"));
     EXPECT_EQ(sink.events, (std::vector<PickingSink::Event>{{261, 104, 0}}));
     EXPECT_TRUE(platform.HookConnected());
-    platform.SetKeySink(nullptr);
 }
 
 // A pick in the "98" mode: the clipboard, Ctrl+V, then Shift+Space.
@@ -221,11 +212,7 @@ void PasteThenShiftSpace(QtPlatform& platform, std::u16string_view rtf) {
 
 QString ClipboardText() { return QGuiApplication::clipboard()->mimeData()->text(); }
 
-TEST(QtPlatformHookTest, WhatFollowsAPasteWaitsUntilTheApplicationFetchedIt) {
-    FakeHook hook;
-    QtPlatform platform(".");
-    InstallHook(platform);
-    ASSERT_TRUE(WaitFor([&] { return hook.Connected(); }));
+TEST_F(QtPlatformHookTest, WhatFollowsAPasteWaitsUntilTheApplicationFetchedIt) {
     PasteThenShiftSpace(platform, u"{\\rtf1 \\u19968\\'3f}");
     ASSERT_TRUE(hook.Heard("keybd 0 17 29 2"));
     // The next pick's clipboard waits too, or the application would paste it.
@@ -238,16 +225,12 @@ TEST(QtPlatformHookTest, WhatFollowsAPasteWaitsUntilTheApplicationFetchedIt) {
     EXPECT_EQ(ClipboardText(), QString::fromStdU16String(u"二"));
 }
 
-TEST(QtPlatformHookTest, APasteNoApplicationFetchesHoldsNothingUpForLong) {
-    FakeHook hook;
-    QtPlatform platform(".");
-    InstallHook(platform);
-    ASSERT_TRUE(WaitFor([&] { return hook.Connected(); }));
+TEST_F(QtPlatformHookTest, APasteNoApplicationFetchesHoldsNothingUpForLong) {
     PasteThenShiftSpace(platform, u"{\\rtf1 \\u19968\\'3f}");
     EXPECT_TRUE(hook.Heard("keybd 0 16 28 0", 1000));
 }
 
-TEST(QtPlatformHookTest, WithoutAHookTheLibraryStillLoadsButNothingLeaves) {
+TEST(QtPlatformNoHookTest, TheLibraryStillLoadsButNothingLeaves) {
     QTemporaryDir empty;
     qputenv("ORVIK_HOOK_SOCKET", empty.filePath("hook").toUtf8());
     QtPlatform platform(".");
