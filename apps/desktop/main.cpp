@@ -25,6 +25,7 @@ void SubstituteIdeographFont() { QFont::insertSubstitutions("Chu Nom Minh U", {"
 constexpr int kPopupGap = 8;  // pixels
 
 void RefuseSecondInstance() {
+    std::cerr << "orvik2004: another orvik2004 of this user is running\n";
     QMessageBox box(QMessageBox::Warning, "VietOrvikU2004 Thong bao", "VietOrvikU2004 dang chay !", QMessageBox::Ok);
     box.exec();
 }

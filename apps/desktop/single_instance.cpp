@@ -1,6 +1,7 @@
 #include "single_instance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 namespace orvik::desktop {
@@ -8,8 +9,11 @@ namespace orvik::desktop {
 std::unique_ptr<QLockFile> TakeInstanceLock() {
     QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (directory.isEmpty()) directory = QDir::tempPath();
-    QDir(directory).mkpath("orvik2004");
-    auto lock = std::make_unique<QLockFile>(directory + "/orvik2004/instance.lock");
+    // The folder holds the key hook's socket too, which it wants private.
+    const QString folder = directory + "/orvik2004";
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    auto lock = std::make_unique<QLockFile>(folder + "/instance.lock");
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) return nullptr;
     return lock;

@@ -1,6 +1,7 @@
 // One running program per user: a lock file in the user's runtime
-// directory, taken at start and released at the end (also when the program
-// dies, since a lock whose process is gone counts as free).
+// directory (its folder "orvik2004", private to the user, which the key
+// hook's socket shares), taken at start and released at the end (also when
+// the program dies, since a lock whose process is gone counts as free).
 #pragma once
 
 #include <QLockFile>
