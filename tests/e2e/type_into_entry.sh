@@ -50,7 +50,9 @@ sleep 0.5
 shot picked
 xdotool type --delay 80 hoaf
 xdotool key --delay 80 space
-sleep 0.8
+# Return is the application's own key and could overtake the last
+# delivery on a loaded machine.
+sleep 1.5
 shot reading
 xdotool key Return
 wait "$zenity_pid"
