@@ -1,6 +1,5 @@
 // The keyboard hook: the key hook inside the input-method framework, its
 // key events, and the foreground window, characters and keys it stands for.
-#include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QThread>
