@@ -8,9 +8,9 @@
 #include <string>
 
 #include "options.h"
-#include "platform/qt/candidate_window_view.h"
-#include "platform/qt/main_menu.h"
-#include "platform/qt/popup_view.h"
+#include "views/candidate_window_view.h"
+#include "views/main_menu.h"
+#include "views/popup_view.h"
 #include "platform/qt/qt_platform.h"
 #include "quit_on_signal.h"
 #include "shell/application.h"

@@ -8,9 +8,9 @@
 #include <filesystem>
 
 #include "ime/page_file.h"
-#include "platform/qt/candidate_window_view.h"
+#include "views/candidate_window_view.h"
 #include "platform/qt/page_view.h"
-#include "platform/qt/popup_view.h"
+#include "views/popup_view.h"
 #include "platform/qt/qt_platform.h"
 #include "shell/application.h"
 

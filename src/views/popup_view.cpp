@@ -1,4 +1,4 @@
-#include "platform/qt/popup_view.h"
+#include "views/popup_view.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
@@ -7,7 +7,7 @@
 #include "platform/qt/display_text.h"
 #include "platform/qt/page_view.h"
 #include "platform/qt/qt_platform.h"
-#include "platform/qt/twips.h"
+#include "views/twips.h"
 #include "shell/application.h"
 
 namespace orvik {

@@ -1,4 +1,4 @@
-#include "platform/qt/candidate_window_view.h"
+#include "views/candidate_window_view.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -12,7 +12,7 @@
 #include "platform/qt/display_text.h"
 #include "platform/qt/page_view.h"
 #include "platform/qt/qt_platform.h"
-#include "platform/qt/twips.h"
+#include "views/twips.h"
 #include "shell/application.h"
 
 namespace orvik {

@@ -1,4 +1,4 @@
-#include "platform/qt/main_menu.h"
+#include "views/main_menu.h"
 
 #include <QCursor>
 #include <QMenu>
