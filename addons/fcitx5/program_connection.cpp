@@ -16,7 +16,7 @@ using fcitx::IOEventFlag;
 using fcitx::IOEventFlags;
 
 // A program that leaves this much unread has stopped reading.
-constexpr std::size_t kMaxUnsentBytes = 64 * 1024;
+constexpr std::size_t kMaxUnsentBytes = std::size_t{64} * 1024;
 constexpr std::size_t kReadChunk = 4096;
 
 // The verbs a line may start with; a malformed line is logged by its verb
