@@ -20,7 +20,8 @@ constexpr const char* kModeList = "telex-han, telex-nom, cangjie-han, cangjie-no
 
 }  // namespace
 
-int ParseImeRequest(const Args& args, std::string_view command, ImeRequest& request, std::ostream& err) {
+int ParseImeRequest(const Args& args, std::string_view command, ImeRequest& request, std::ostream& err,
+                    bool wordsRequired) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool takesValue = arg == "--data" || arg == "--mode";
@@ -36,7 +37,7 @@ int ParseImeRequest(const Args& args, std::string_view command, ImeRequest& requ
             request.words.push_back(arg);
         }
     }
-    if (request.words.empty()) return UsageError(err, std::string(command) + " needs something to look up");
+    if (wordsRequired && request.words.empty()) return UsageError(err, std::string(command) + " needs something to look up");
     return 0;
 }
 

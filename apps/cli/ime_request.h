@@ -30,8 +30,10 @@ struct ImeRequest {
     Args words;
 };
 
-// Answers the exit status on a usage error, 0 when the request is complete.
-int ParseImeRequest(const Args& args, std::string_view command, ImeRequest& request, std::ostream& err);
+// Answers the exit status on a usage error, 0 when the request is complete
+// (with at least one word when `wordsRequired`).
+int ParseImeRequest(const Args& args, std::string_view command, ImeRequest& request, std::ostream& err,
+                    bool wordsRequired = true);
 
 // 0 when the data directory holds data files; otherwise prints how to build
 // them and answers 1.

@@ -24,6 +24,13 @@ constexpr std::string_view kHelp =
     "  lookup [--data DIR] [--mode MODE] CHAR|U+XXXX...\n"
     "        the Big5 code, variant target, dictionary page and first reading.\n"
     "        DIR defaults to the data directory of the build.\n"
+    "  type [--data DIR] [--mode MODE] [--code unicode|tcvn3|vni|vietware] [KEYS...]\n"
+    "        types into the main window's typing box (MODE as above, default\n"
+    "        telex-han; code unicode): each KEYS word key by key (letters, digits)\n"
+    "        or one key named space, comma, period, backspace, esc, up or down.\n"
+    "        Prints the box's bytes in hexadecimal, a tab, the box as it reads,\n"
+    "        a tab, the found count; then the candidate page shown. With no KEYS,\n"
+    "        each line of standard input is one run and prints one line.\n"
     "  clip [--data DIR] WORD --out FILE.wav\n"
     "        unpack the speech clip of WORD from DIR/doctv.MDB (DIR as above)\n"
     "  demo  a sentence typed in Telex, composed in all four codes\n"
@@ -40,6 +47,7 @@ constexpr Command kCommands[] = {
     {"demo", RunDemo},
     {"candidates", RunCandidates},
     {"lookup", RunLookup},
+    {"type", RunType},
 };
 
 }  // namespace

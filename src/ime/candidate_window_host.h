@@ -3,6 +3,7 @@
 // the candidate window needs no knowledge of the other windows.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace orvik {
@@ -21,6 +22,9 @@ public:
     virtual void TranscribeSelection(bool flag) = 0;
     // Shows the main window's menu as a pop-up menu.
     virtual void ShowMainMenu() = 0;
+    // The text of the configuration dialog's output-code box ("Unicode",
+    // "TCVN3", ...).
+    virtual std::u16string CodeBoxText() = 0;
     // The candidate window was unloaded: the input method is off.
     virtual void CandidateWindowUnloaded() = 0;
 };

@@ -26,7 +26,9 @@ TwipRect HVTNP::Command2Rect(int index) { return {1260 + 570 * index, 315, 565, 
 void HVTNP::Form_Load() {
     platform_.ShowWindow(WindowId::HVTNP);
     platform_.SetTopmost(WindowId::HVTNP);
-    SetText1Font();
+    // At its load the box takes its font by the dialog's code box; later the
+    // menu button sets it again by the menu's Unicode item.
+    Text1.FontName = host_.CodeBoxText() == u"Unicode" ? std::u16string(kUnicodeBoxFont) : module_.VnFontName;
     Frame1.Caption = module_.ModeName;
     Label1.Caption = std::u16string(kLabelPrefix) + module_.ModeTitle;
     Command3.Caption = module_.System98 ? u"98" : u"2K";
@@ -51,7 +53,7 @@ void HVTNP::Form_Resize(bool minimized) {
 }
 
 void HVTNP::SetText1Font() {
-    Text1.FontName = menu_.Unicode.Checked ? u"VNtimes new roman" : module_.VnFontName;
+    Text1.FontName = menu_.Unicode.Checked ? std::u16string(kUnicodeBoxFont) : module_.VnFontName;
 }
 
 void HVTNP::SetText1(std::u16string text) {

@@ -24,6 +24,9 @@ public:
     static constexpr std::u16string_view kCaption = u"Han Viet Thau Nhap Phap Unicode";
     static constexpr std::u16string_view kMinimizedCaption = u"HV-IME";
     static constexpr std::u16string_view kLabelPrefix = u"  ORV Thâu nhập pháp : ";
+    // The box's font while the output code is Unicode: the box shows the
+    // typed word in VietWare-X.
+    static constexpr std::u16string_view kUnicodeBoxFont = u"VNtimes new roman";
 
     std::u16string Caption{kCaption};
     std::array<Button, 10> Command2;  // candidate positions: "1" to "9", then "0"
@@ -33,7 +36,7 @@ public:
     Button Command4{u"?", {}};
     Button Command1{u"control", u"Menu and ..."};
     Frame Frame1{u"V-Input"};
-    TextBox Text1{{}, u"VNtimes new roman"};
+    TextBox Text1{{}, std::u16string(kUnicodeBoxFont)};
     Label Label1;
     BrowserView WebBrowser1;
     // The surrogate pair of the last supplementary character made into RTF.

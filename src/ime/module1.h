@@ -54,9 +54,13 @@ public:
     ProcAddress HookProc = 0;
     HookId HookHandle = 0;
 
-    // Fonts of the ideograph output and of Vietnamese text.
+    // Ticks of the about window's timer since it was loaded.
+    std::int16_t AboutTicks = 0;
+
+    // Fonts of the ideograph output and of Vietnamese text. The ideograph
+    // size keeps what the font dialog gives, such as 10.5.
     std::u16string NomFontName = u"Chu Nom Minh U";
-    int NomFontSize = 16;
+    float NomFontSize = 16;
     std::u16string VnFontName = u"Arial";
     int VnFontSize = 12;
 

@@ -1,5 +1,7 @@
 #include "ime/send_texts.h"
 
+#include <cmath>
+
 #include "engine/text.h"
 
 namespace orvik {
@@ -23,7 +25,11 @@ std::u16string To_SurrogateC(std::u16string_view field, std::int32_t& high, std:
     return u"\\u" + DecimalText(high) + u"?\\u" + DecimalText(low) + u"?";
 }
 
-std::u16string CandidateRtf(std::u16string_view field, int nomFontSize) {
+std::u16string RtfHalfPoints(float pointSize) {
+    return DecimalText(std::lrint(2.0 * static_cast<double>(pointSize)));
+}
+
+std::u16string CandidateRtf(std::u16string_view field, float nomFontSize) {
     std::u16string body;
     if (field.size() == 5) {
         std::int32_t high = 0, low = 0;
@@ -33,7 +39,16 @@ std::u16string CandidateRtf(std::u16string_view field, int nomFontSize) {
     }
     return u"{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fmodern\\fprq1\\fcharset1 "
            u"Chu Nom Minh U;}}\\uc1\\pard\\f0\\fs" +
-           DecimalText(2 * nomFontSize) + body + u"}";
+           RtfHalfPoints(nomFontSize) + body + u"}";
+}
+
+std::u16string PickedCandidateRtf(std::u16string_view code, std::u16string_view nomFontName, float nomFontSize) {
+    return u"{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033\\deflangfe1033"
+           u"{\\fonttbl{\\f0\\fmodern\\fprq1\\fcharset134 " +
+           std::u16string(nomFontName) +
+           u";}{\\f1\\fnil\\fcharset0 Times New Roman;}{\\f2\\fswiss\\fprq2\\fcharset0 VNtimes new roman;}}"
+           u"\\viewkind4\\uc1\\pard\\f0\\fs" +
+           RtfHalfPoints(nomFontSize) + u"\\u" + DecimalText(HexValue(code)) + u"\\f2}";
 }
 
 std::u16string ReadingRtf(std::u16string_view reading, const LetterTables& tables,

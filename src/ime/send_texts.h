@@ -17,8 +17,18 @@ namespace orvik {
 // are handed back in `high` and `low` too.
 std::u16string To_SurrogateC(std::u16string_view field, std::int32_t& high, std::int32_t& low);
 
+// RTF's font size, in half points: a size such as 10.5 is written 21; a
+// size between halves is rounded to the nearest half point, since "\fs"
+// takes a whole number.
+std::u16string RtfHalfPoints(float pointSize);
+
 // The RTF of a candidate field in the ideograph font at `nomFontSize` points.
-std::u16string CandidateRtf(std::u16string_view field, int nomFontSize);
+std::u16string CandidateRtf(std::u16string_view field, float nomFontSize);
+
+// The RTF of a candidate picked with the main window's buttons, in the font
+// `nomFontName`: the code read as hexadecimal, a signed 16-bit number when it
+// has at most four digits (as RTF's "\u" takes it), else its plain value.
+std::u16string PickedCandidateRtf(std::u16string_view code, std::u16string_view nomFontName, float nomFontSize);
 
 // The RTF of a reading in the Vietnamese font; every letter of the tables
 // above code 255 is escaped as "\u" + code + "\'3f", other text stays as is.

@@ -2,7 +2,10 @@
 // them in their handlers; the desktop layer draws them and forwards events.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace orvik {
 
@@ -10,6 +13,7 @@ struct TextBox {
     std::u16string Text;
     std::u16string FontName;
     bool Visible = true;
+    std::u16string ToolTipText{};
 };
 
 // A control's place in its container, in twips (1440 to the inch).
@@ -36,7 +40,25 @@ struct MenuItem {
 };
 
 struct ToolbarButton {
+    std::u16string Key;
     bool Pressed = false;
+};
+
+// A tool bar: its buttons by position from 0, and the one tip text the
+// whole bar shows.
+struct Toolbar {
+    std::vector<ToolbarButton> Buttons;
+    std::u16string ToolTipText;
+
+    ToolbarButton& operator[](std::size_t position) { return Buttons[position]; }
+    const ToolbarButton& operator[](std::size_t position) const { return Buttons[position]; }
+    auto begin() { return Buttons.begin(); }
+    auto end() { return Buttons.end(); }
+};
+
+// A picture box: a picture, or a panel that holds other controls.
+struct PictureBox {
+    bool Visible = true;
 };
 
 struct StatusBar {
@@ -45,6 +67,33 @@ struct StatusBar {
 
 struct ComboBox {
     std::u16string Text;
+};
+
+// The drive, folder and file lists of a document chooser: the chosen drive
+// (on this desktop the root of a mounted volume), the folder shown, and
+// the files of a folder matching a pattern of ";"-separated wildcards, with
+// the one selected (empty when none is).
+struct DriveListBox {
+    std::u16string Drive;
+};
+
+struct DirListBox {
+    std::u16string Path;
+};
+
+struct FileListBox {
+    std::u16string Path;
+    std::u16string Pattern;
+    std::u16string FileName;
+};
+
+// The common dialog in its font-chooser role: what the dialog starts from,
+// and after it the choice (or the same values when the user cancelled).
+struct CommonDialog {
+    std::int32_t Flags = 0;
+    std::u16string DialogTitle;
+    std::u16string FontName;
+    float FontSize = 0;
 };
 
 // An embedded browser view; `Address` is where it was last navigated.

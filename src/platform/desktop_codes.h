@@ -88,11 +88,25 @@ inline constexpr std::int16_t kCmdTranscribeToo = 381;
 inline constexpr std::int16_t kCmdLookup = 382;
 inline constexpr std::int16_t kFirstCommandCode = 256;
 
+// Characters of key-press events (KeyAscii) that are no printable text.
+inline constexpr std::int16_t kAsciiBack = 8;
+inline constexpr std::int16_t kAsciiReturn = 13;
+inline constexpr std::int16_t kAsciiEscape = 27;
+inline constexpr std::int16_t kFirstPrintableAscii = 32;
+
 // Messages and flags.
 inline constexpr std::uint32_t kWmChar = 258;
+inline constexpr std::int32_t kWmLButtonDown = 0x201;
+inline constexpr std::int32_t kWmRButtonDown = 0x204;
 inline constexpr std::uint32_t kKeyEventKeyUp = 2;     // keybd_event flag
 inline constexpr std::int32_t kClipboardRtf = -16639;  // the RTF format (0xBF01)
 inline constexpr std::int32_t kClipboardText = 1;
 inline constexpr int kWhKeyboard = 2;                  // SetWindowsHookExA: a keyboard hook
+inline constexpr std::int32_t kCfBoth = 3;             // font dialog: screen and printer fonts
+
+// Twips per screen pixel at 96 and at 120 dots per inch: a tray icon's
+// notification reports its mouse message times this as an X coordinate.
+inline constexpr std::int32_t kTwipsPerPixelAt96Dpi = 15;
+inline constexpr std::int32_t kTwipsPerPixelAt120Dpi = 12;
 
 }  // namespace orvik

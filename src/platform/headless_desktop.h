@@ -1,8 +1,10 @@
 // The desktop of a run without one (the command-line tool, benchmarks): no
-// other application and no keyboard hook is there, so the program's own main window is always in
-// the foreground and sends stop there; the clipboard lives in memory; the
-// windows only remember whether they are shown. Files, views and messages
-// are left to the implementation.
+// other application and no keyboard hook is there, so the program's own main
+// window is always in the foreground and sends stop there; the clipboard
+// lives in memory; the windows only remember whether they are shown. With no
+// event loop, timers never tick and there is nothing to quit; no keys reach
+// a focused window, the font dialog answers as cancelled and no program can
+// be started. Files, views and messages are left to the implementation.
 #pragma once
 
 #include <map>
@@ -43,6 +45,14 @@ public:
     void UnloadWindow(WindowId window) override { visible_.erase(window); }
     void FocusControl(std::string_view) override {}
     void ShowPopupMenu(WindowId) override {}
+    void MaximizeWindow(WindowId) override {}
+    void RestoreWindow(WindowId) override {}
+    void SendKeys(std::u16string_view) override {}
+    FontChoice ShowFontDialog(std::u16string_view, std::int32_t, const FontChoice& start) override { return start; }
+    void StartTimer(std::string_view, std::uint32_t, std::function<void()>) override {}
+    void StopTimer(std::string_view) override {}
+    bool StartProgram(std::u16string_view) override { return false; }
+    void Quit() override {}
 
 private:
     static constexpr ThreadId kOwnThread = 1;

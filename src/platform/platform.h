@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,12 @@ struct FileText {
     bool ok = false;
     std::string reason;
     std::u16string text;
+};
+
+// A font as the font dialog gives it: face name and point size.
+struct FontChoice {
+    std::u16string FontName;
+    float FontSize = 0;
 };
 
 class Platform {
@@ -116,6 +123,29 @@ public:
     virtual void FocusControl(std::string_view control) = 0;
     // Shows the main window's menu as a pop-up menu at the mouse.
     virtual void ShowPopupMenu(WindowId owner) = 0;
+    virtual void MaximizeWindow(WindowId window) = 0;
+    // Gives a window the normal state: neither minimized nor maximized.
+    virtual void RestoreWindow(WindowId window) = 0;
+    // Sends a key string to the program's own focused window and waits until
+    // it is processed. A key is its character or "{NAME}" ("{END}"), after
+    // any of "^" Ctrl, "+" Shift, "%" Alt: "^{END}" is Ctrl+End, "^c" Ctrl+C.
+    virtual void SendKeys(std::u16string_view keys) = 0;
+    // The modal font dialog (`flags` as the desktop's font dialog takes
+    // them): the chosen font, or `start` when the user cancels.
+    virtual FontChoice ShowFontDialog(std::u16string_view title, std::int32_t flags, const FontChoice& start) = 0;
+
+    // A periodic timer of a window, named "window.control" ("QXAbout.Timer1"):
+    // `tick` runs on the user-interface thread every `intervalMs` until the
+    // timer is stopped. Starting a timer again replaces it.
+    virtual void StartTimer(std::string_view name, std::uint32_t intervalMs, std::function<void()> tick) = 0;
+    virtual void StopTimer(std::string_view name) = 0;
+
+    // Starts a command line ("Charmap.exe", "hh.exe orvhelp.chm") in a normal
+    // window with the focus and does not wait for it. False when it cannot be
+    // started.
+    virtual bool StartProgram(std::u16string_view commandLine) = 0;
+    // Ends the event loop; the program then unloads its main window and ends.
+    virtual void Quit() = 0;
 
     // Blocks the program for `milliseconds`.
     virtual void Sleep(std::uint32_t milliseconds) = 0;

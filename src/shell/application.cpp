@@ -23,7 +23,11 @@ Application::Application(Platform& platform) : platform_(platform), module_(plat
     platform_.SetKeySink(this);
 }
 
-Application::~Application() { platform_.SetKeySink(nullptr); }
+// A running timer must not call into a window that is gone.
+Application::~Application() {
+    if (aboutLoaded_) about_->Form_Unload();
+    platform_.SetKeySink(nullptr);
+}
 
 // The first use of the main window runs its creation, which installs the
 // keyboard hook.
@@ -42,7 +46,7 @@ void Application::UnloadMainWindow() {
 }
 
 CauHinh& Application::ConfigDialog() {
-    if (!configDialog_) configDialog_ = std::make_unique<CauHinh>();
+    if (!configDialog_) configDialog_ = std::make_unique<CauHinh>(platform_);
     return *configDialog_;
 }
 
@@ -84,6 +88,32 @@ WPopup& Application::Popup() {
     return *popup_;
 }
 
+QXAbout& Application::AboutWindow() {
+    if (!about_) about_ = std::make_unique<QXAbout>(*this);
+    return *about_;
+}
+
+// Opening the window again while it is open does not start its count anew.
+void Application::ShowAboutWindow() {
+    if (!aboutLoaded_) {
+        if (aboutUnloaded_) about_.reset();
+        aboutUnloaded_ = false;
+        aboutLoaded_ = true;
+        AboutWindow().Form_Load();
+    }
+    platform_.ShowWindow(WindowId::QXAbout);
+}
+
+// The unload comes from the window's own timer, so its object stays until
+// the next load makes a fresh one.
+void Application::UnloadAboutWindow() {
+    if (!aboutLoaded_) return;
+    AboutWindow().Form_Unload();
+    platform_.UnloadWindow(WindowId::QXAbout);
+    aboutLoaded_ = false;
+    aboutUnloaded_ = true;
+}
+
 void Application::KeyUp(WindowHandle window, std::int16_t& keyCode, std::int16_t shift) {
     if (window == platform_.HandleOf(WindowId::HVTNP) && candidateLoaded_)
         CandidateWindow().Form_KeyUp(keyCode, shift);
@@ -103,9 +133,7 @@ void Application::ShowCharPage(std::u16string_view hexCode) {
     const std::u16string page = CharPageAddress(MainWindow().Menunoi, module_.PageCodePoint);
     if (page.empty()) return;
     if (module_.PageInPopup) return Popup().ShowPage(page);
-    OrvikU& main = MainWindow();
-    main.WebBrowser2.Address = page;
-    platform_.Navigate("OrvikU.WebBrowser2", page);
+    MainWindow().NavigateWebBrowser1(page);
 }
 
 void Application::TranscribeSelection(bool) {
@@ -120,6 +148,8 @@ void Application::TranscribeSelection(bool) {
     Popup().ShowTranscription(Transcribe(rtf, module_, nomDown, corrections));
 }
 
-void Application::ShowMainMenu() { platform_.ShowPopupMenu(WindowId::OrvikU); }
+void Application::ShowMainMenu() { MainWindow().MoMenu(); }
+
+std::u16string Application::CodeBoxText() { return ConfigDialog().Combo1.Text; }
 
 }  // namespace orvik

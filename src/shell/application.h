@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "shell/cauhinh.h"
 #include "shell/orviku.h"
+#include "shell/qxabout.h"
 
 namespace orvik {
 
@@ -37,6 +38,13 @@ public:
     // Runs the candidate window's unload and drops it.
     void UnloadCandidateWindow();
     WPopup& Popup();
+    // The about window: loaded when not loaded yet (its count starts), then
+    // shown and brought to the front.
+    void ShowAboutWindow();
+    QXAbout& AboutWindow();
+    bool AboutWindowLoaded() const { return aboutLoaded_; }
+    // Runs the about window's unload and drops it.
+    void UnloadAboutWindow();
 
     void KeyUp(WindowHandle window, std::int16_t& keyCode, std::int16_t shift) override;
 
@@ -45,10 +53,11 @@ public:
     void ShowPageInPopup(std::u16string_view address) override;
     // Opens the dictionary page of a character given as hexadecimal code
     // point text, in the popup when PageInPopup is set, else in the main
-    // window's browser view.
+    // window's dictionary browser view.
     void ShowCharPage(std::u16string_view hexCode) override;
     void TranscribeSelection(bool flag) override;
     void ShowMainMenu() override;
+    std::u16string CodeBoxText() override;
     void CandidateWindowUnloaded() override;
 
 private:
@@ -58,8 +67,11 @@ private:
     std::unique_ptr<CauHinh> configDialog_;
     std::unique_ptr<HVTNP> candidateWindow_;
     std::unique_ptr<WPopup> popup_;
+    std::unique_ptr<QXAbout> about_;
     bool candidateLoaded_ = false;
     bool candidateUnloaded_ = false;  // the window object waits to be made anew
+    bool aboutLoaded_ = false;
+    bool aboutUnloaded_ = false;
 };
 
 }  // namespace orvik

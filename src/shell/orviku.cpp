@@ -9,7 +9,27 @@
 
 namespace orvik {
 
-OrvikU::OrvikU(Application& app) : app_(app) {}
+// The document chooser starts in the program's current directory.
+OrvikU::OrvikU(Application& app) : app_(app) {
+    for (int i = 0; i < 10; ++i) {
+        const char16_t digit = i == 9 ? u'0' : static_cast<char16_t>(u'1' + i);
+        Command2[static_cast<std::size_t>(i)].Caption = std::u16string(1, digit);
+    }
+    Picture2.Dir1.Path = Utf8ToU16(app_.platform().CurrentDirectory());
+    Picture2.File1.Path = Picture2.Dir1.Path;
+}
+
+void OrvikU::Minimize() {
+    app_.platform().MinimizeWindow(WindowId::OrvikU);
+    WindowState = State::Minimized;
+}
+
+void OrvikU::Maximize() {
+    app_.platform().MaximizeWindow(WindowId::OrvikU);
+    WindowState = State::Maximized;
+}
+
+void OrvikU::MoMenu() { app_.platform().ShowPopupMenu(WindowId::OrvikU); }
 
 void OrvikU::IMEstate_Click(std::int16_t) {
     Platform& platform = app_.platform();
@@ -23,10 +43,7 @@ void OrvikU::IMEstate_Click(std::int16_t) {
         return;
     }
     Menunoi.IMEstate.Checked = true;
-    if (WindowState == State::Normal) {
-        platform.MinimizeWindow(WindowId::OrvikU);
-        WindowState = State::Minimized;
-    }
+    if (WindowState == State::Normal) Minimize();
     const ThreadId own = platform.GetCurrentThreadId();
     platform.AttachThreadInput(own, module.TargetThread, false);
     module.TargetWindow = platform.GetForegroundWindow();
@@ -108,6 +125,11 @@ void OrvikU::MainListChars(std::u16string line) {
 
 void OrvikU::MainShowPage(std::u16string_view fragment) {
     ShowCandidatePage(app_.platform(), WebBrowser2, "OrvikU.WebBrowser2", fragment);
+}
+
+void OrvikU::NavigateWebBrowser1(std::u16string_view address) {
+    WebBrowser1.Address = std::u16string(address);
+    app_.platform().Navigate("OrvikU.WebBrowser1", address);
 }
 
 }  // namespace orvik

@@ -1,6 +1,7 @@
-// The main window: its menu (whose check marks are the mode state), tool
-// bar, status bar and candidate list, with the mode actions and the
-// candidate search of its typing box.
+// The main window: the typing box with its candidate list, buttons and
+// search, the dictionary browser view, two tool bars, the status bar, the
+// open-document panel and the popup menu, whose check marks are the mode,
+// input-method and output-code state of the system.
 #pragma once
 
 #include <array>
@@ -11,6 +12,8 @@
 #include "ime/menunoi.h"
 #include "platform/controls.h"
 #include "shell/input_modes.h"
+#include "shell/open_document_panel.h"
+#include "shell/output_codes.h"
 
 namespace orvik {
 
@@ -20,18 +23,51 @@ class OrvikU {
 public:
     explicit OrvikU(Application& app);
 
+    static constexpr std::u16string_view kCaption = u"Việt Orvik 2004";
+    // The layout rule keeps the window at least this wide, in twips.
+    static constexpr int kMinWidth = 8790;
+
+    std::u16string Caption{kCaption};
     orvik::Menunoi Menunoi;
-    TextBox Text1;  // the typing box
-    // Buttons Han, Nom, Viet, Bothu, Xem, IME, Help, Menuchinh, Quit:
-    // button number k (from 1) is slot k - 1.
-    std::array<ToolbarButton, 9> tbToolbar;
-    StatusBar StatusBar1;
+    // The typing box: 8-bit text that reads in its font, the font of the
+    // output code.
+    TextBox Text1{{}, u"VNtimes new roman", true, u"Đánh mã Phiên âm hay mã Thương hiệt vào ô này ...  "};
+    Label lblAddress{u"Mã nhập: "};
     Label Label2;  // the found count of the candidate list
-    BrowserView WebBrowser2;
+    BrowserView WebBrowser1;  // dictionary pages and opened documents
+    BrowserView WebBrowser2;  // the candidate list
+    // Paging: 0 ">" next page, 1 "<" previous page.
+    std::array<Button, 2> Command1{{{u">", u"Xuỗng mốt dòng"}, {u"<", u"LÊn mốt dòng"}}};
+    // Picking: "1" to "9" for the first nine candidates of the page, "0" for
+    // the tenth.
+    std::array<Button, 10> Command2;
+    // The character pickers of the dictionary browser.
+    Frame Frame5{u"Chọn chữ:"};
+    Label Label1;
+    PictureBox Picture3;
+    Toolbar Toolbar1{{{u"Back"}, {u"Next"}, {u"VanHoc"}, {u"TraChu"}, {u"PhienAm"}, {u"Ref"}, {u"Quit"}}, {}};
+    // Button k (from 1) is position k - 1; "Han" and "Nom" are the script
+    // buttons, "IME" mirrors the input-method state.
+    Toolbar tbToolbar{{{u"Han"}, {u"Nom"}, {u"Viet"}, {u"Bothu"}, {u"Xem"}, {u"IME"}, {u"Help"}, {u"Menuchinh"},
+                       {u"Quit"}},
+                      {}};
+    StatusBar StatusBar1;
+    PictureBox Picture1;  // kept at the right edge
+    OpenDocumentPanel Picture2;
+    CommonDialog CommonDialog1;  // the font chooser
     std::u16string CodeLabel;  // the output code's label for the status bar
 
     enum class State { Normal, Minimized, Maximized };
+    // The view reports the window's state here as it changes.
     State WindowState = State::Normal;
+
+    // The window's outer width and inner size in twips, which the view sets
+    // before each Form_Resize, and the places the layout rule keeps.
+    int Width = 9600;
+    int ScaleWidth = 0;
+    int ScaleHeight = 0;
+    TwipRect WebBrowser1Rect{50, 2280, 9400, 4200};
+    int Picture1Left = 7450;
 
     // Creation: tells the keyboard hook library the main window, locates
     // its hook procedure and installs the hook.
@@ -39,9 +75,22 @@ public:
     // Unload: removes the hook, frees the library and unloads the candidate
     // window.
     void Form_Unload();
-    // Key events of the window, among them the command codes the keyboard
-    // hook reports for its chords.
+    // Key releases of the window (it sees its controls' keys first), among
+    // them the command codes the keyboard hook reports for its chords.
     void Form_KeyUp(std::int16_t& KeyCode, std::int16_t Shift);
+    // The main tray icon's notifications: the mouse message times the
+    // screen's twips per pixel, in X.
+    void Form_MouseMove(float X);
+    // The layout rule, after the view has set Width, ScaleWidth and
+    // ScaleHeight; the view then applies Width and the places.
+    void Form_Resize();
+    // The tool bar's tip follows the button under the mouse.
+    void tbToolbar_MouseMove(float X, float buttonWidth);
+
+    // The typing box's keys.
+    void Text1_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
+    void Text1_KeyPress(std::int16_t& KeyAscii);
+    void Text1_KeyUp(std::int16_t& KeyCode, std::int16_t Shift);
 
     // Switches the input method on (the candidate window takes the hook's
     // keys) or off; the command number (10) is not used.
@@ -54,21 +103,80 @@ public:
     void CangJie_Click(std::int16_t index);
     void PINYIN_Click(std::int16_t index);
 
+    // Output-code actions; the command number (15, 8, 9, 7) is not used.
+    void Unicode_Click(std::int16_t index);
+    void TCVN_Click(std::int16_t index);
+    void VNI2_Click(std::int16_t index);
+    void VW2_Click(std::int16_t index);
+    void OnlyViet_Click(std::int16_t index);
+
+    // The other items of the menu.
+    void config_Click(std::int16_t index);
+    void about_Click(std::int16_t index);
+    void Help_Click(std::int16_t index);
+    void CFont_Click(std::int16_t index);
+    void VFont_Click(std::int16_t index);
+    // Ends the program the way its event loop ends: the main window is
+    // unloaded, which removes the keyboard hook.
+    void Close_Click(std::int16_t index);
+    void Vietcode_Click();
+    void ImeEdit_Click();
+    void FontCreat_Click();
+    void Convert_Click();
+    void Charmap_Click();
+    // Shows the popup menu Menunoi at the mouse.
+    void MoMenu();
+    // The font dialog of CommonDialog1, from its Flags, DialogTitle, FontName
+    // and FontSize; after it they hold the choice.
+    void CommonDialog1_ShowFont();
+
+    // The candidate list's buttons.
+    void Command1_Click(std::int16_t Index);
+    void Command2_Click(std::int16_t Index);
+
+    // The open-document panel: shown by the tool bar's "Xem" button with the
+    // address "http://" and the focus in its address box.
+    void ShowPicture2();
+    void Combo1_KeyPress(std::int16_t& KeyAscii);
+    void Command3_Click();
+    void Command4_Click();
+    void File1_DblClick();
+    void Drive1_Change();
+    void Dir1_Change();
+
     // The candidate search of the typing box, listed in WebBrowser2.
     std::u16string MainFindChars(std::u16string_view code);
     void MainListChars(std::u16string line);
     void MainShowPage(std::u16string_view fragment);
+    // Opens an address in the dictionary browser view.
+    void NavigateWebBrowser1(std::u16string_view address);
 
 private:
     void RunModeAction(const InputMode& mode);
+    void RunCodeAction(const OutputCodeAction& code);
     void NextMode();
     // After a Telex mode is chosen by its command code: the box shows the
     // typed keys composed anew, and the candidate window searches again.
     void ComposeBoxAgain();
     void CopyThenWait();
+    void CopyForLookup();
+    void ClearMainCandidates();
     void SetButtons(const InputMode& mode, int count);
     void CheckMode(const InputMode& mode);
     void ShowModeStatus(const InputMode& mode);
+    void Minimize();
+    void Maximize();
+    void RunProgram(std::u16string_view commandLine);
+
+    // Writes the typing box and puts the caret after its last character.
+    void WriteText1(std::u16string text);
+    // TypedKeys composed into the 8-bit letters of the box.
+    std::u16string ComposedTypedKeys() const;
+    void TypeLetter(std::int16_t key, std::int16_t shift);
+    void TypeBackspace();
+    void TypeDigit(std::int16_t& key);
+    void TypeSpace();
+    void TurnPage(int step, std::int16_t& key);
 
     Application& app_;
 };

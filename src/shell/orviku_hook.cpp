@@ -1,7 +1,6 @@
 // The main window's part in the keyboard hook: installing it when the window
-// is created, removing it when the window is unloaded, and the command codes
-// the hook reports for its chords.
-#include "engine/telex.h"
+// is created, removing it when the window is unloaded, and the key releases
+// of the window: Esc and the command codes the hook reports for its chords.
 #include "shell/application.h"
 #include "shell/orviku.h"
 
@@ -33,6 +32,15 @@ void OrvikU::Form_Unload() {
 
 void OrvikU::Form_KeyUp(std::int16_t& KeyCode, std::int16_t) {
     switch (KeyCode) {
+        case kVkEscape:
+            ClearMainCandidates();
+            break;
+        case kCmdLookupHeld:
+            CopyForLookup();
+            break;
+        case kCmdLookup:
+            CopyThenWait();
+            break;
         case kCmdTranscribe:
         case kCmdTranscribeToo:
             CopyThenWait();
@@ -57,6 +65,35 @@ void OrvikU::Form_KeyUp(std::int16_t& KeyCode, std::int16_t) {
     }
 }
 
+// Esc hides the popup first; otherwise it ends the word being typed, in
+// the candidate window while the input method is on.
+void OrvikU::ClearMainCandidates() {
+    if (app_.PopupVisible()) return app_.HidePopup();
+    Module1& module = app_.module();
+    module.TypedKeys.clear();
+    if (Menunoi.IMEstate.Checked) return app_.CandidateWindow().SetText1(u"");
+    WriteText1(u"");
+    Label2.Caption.clear();
+    MainShowPage(u"");
+    module.CommittedText.clear();
+    for (auto& page : module.CandPages) page.clear();
+}
+
+// The copy of a look-up chord whose Ctrl the user still holds: for another
+// application only the C is synthesized, and the main window is minimized
+// out of its way; in the program's own windows the copy is a key string to
+// the focused one.
+void OrvikU::CopyForLookup() {
+    Platform& platform = app_.platform();
+    const WindowHandle foreground = platform.GetForegroundWindow();
+    const bool own =
+        foreground == platform.HandleOf(WindowId::OrvikU) || foreground == platform.HandleOf(WindowId::WPopup);
+    if (own) return platform.SendKeys(u"^c");
+    platform.keybd_event(kVkC, kScanC, 0);
+    platform.keybd_event(kVkC, kScanC, kKeyEventKeyUp);
+    if (WindowState == State::Normal) Minimize();
+}
+
 // Copies the selection of the application in the foreground and gives it
 // the time to reach the clipboard.
 void OrvikU::CopyThenWait() {
@@ -69,8 +106,7 @@ void OrvikU::CopyThenWait() {
 }
 
 void OrvikU::ComposeBoxAgain() {
-    Module1& module = app_.module();
-    Text1.Text = TelexToCode(module.Tables, PlaceToneKey(module.TypedKeys, Menunoi.CangJie.Checked));
+    WriteText1(ComposedTypedKeys());
     if (Menunoi.IMEstate.Checked) app_.CandidateWindow().Text1_Change();
 }
 

@@ -40,6 +40,9 @@ TEST(SendTexts, CandidateRtfInTheIdeographFont) {
               u"Chu Nom Minh U;}}\\uc1\\pard\\f0\\fs32\\u19968\\'3f}");
     EXPECT_TRUE(EndsWith(CandidateRtf(u"9F8D", 16), u"\\fs32\\u-24691\\'3f}"));
     EXPECT_TRUE(EndsWith(CandidateRtf(u"20000", 12), u"\\fs24\\u-10176?\\u56320?}"));
+    // Sizes in half points, whole as "\fs" takes them.
+    EXPECT_TRUE(EndsWith(CandidateRtf(u"4E00", 10.5f), u"\\fs21\\u19968\\'3f}"));
+    EXPECT_TRUE(EndsWith(CandidateRtf(u"4E00", 10.3f), u"\\fs21\\u19968\\'3f}"));
 }
 
 TEST(SendTexts, ReadingRtfEscapesLettersAboveCode255Only) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ime/candidate_window_app.h"
+#include "shell/main_window_app.h"
 
 namespace orvik {
 namespace {
@@ -88,6 +89,62 @@ TEST(MainWindowHook, TranscriptionChordsCopyWaitAndTranscribe) {
                                                 "keybd_event 17 29 2", "Sleep 200", "ClipboardGetText -16639"};
         EXPECT_EQ(fx.CallsOf({"keybd_event", "Sleep", "ClipboardGetText"}), expected) << code;
     }
+}
+
+TEST(MainWindowHook, LookUpChordsCopyTheSelectionAsTheForegroundAllows) {
+    struct Case {
+        std::int16_t code;
+        bool ownWindowInFront;
+        std::vector<std::string> calls;
+    };
+    const Case cases[] = {
+        {kCmdLookup, false,
+         {"keybd_event 17 29 0", "keybd_event 67 23 0", "keybd_event 67 23 2", "keybd_event 17 29 2", "Sleep 200"}},
+        // The user still holds Ctrl: only C is added, and the window steps aside.
+        {kCmdLookupHeld, false, {"keybd_event 67 23 0", "keybd_event 67 23 2", "MinimizeWindow OrvikU"}},
+        {kCmdLookupHeld, true, {"SendKeys ^c"}},
+    };
+    for (const auto& c : cases) {
+        testing::MainWindowApp fx;
+        if (c.ownWindowInFront) fx.platform.SetForeground(WindowId::OrvikU);
+        else fx.platform.SetForeground(testing::kEditor, testing::kEditorThread, testing::kEditorFocus);
+        fx.platform.DeliverKey(c.code);
+        EXPECT_EQ(fx.CallsOf({"keybd_event", "Sleep", "SendKeys", "MinimizeWindow"}), c.calls) << c.code;
+    }
+}
+
+TEST(MainWindowHook, TelexChordsRewriteTheBoxWithTheCaretAtItsEnd) {
+    testing::MainWindowApp fx(&OrvikU::CangJieH_Click);
+    fx.Keys(u"hoaf");
+    fx.platform.ClearCalls();
+    fx.platform.DeliverKey(kCmdTelexHan);
+    EXPECT_EQ(fx.Box(), u"hòa");
+    EXPECT_EQ(fx.CallsOf({"SendKeys"}), std::vector<std::string>{"SendKeys ^{END}"});
+}
+
+TEST(MainWindowHook, EscHidesThePopupOrEndsTheWordWhereItIsTyped) {
+    testing::MainWindowApp fx;
+    fx.Keys(u"hoaf");
+    fx.module().PageInPopup = true;
+    fx.app.ShowCharPage(u"4E00");
+    fx.platform.DeliverKey(kVkEscape);
+    EXPECT_FALSE(fx.app.PopupVisible());
+    EXPECT_EQ(fx.Box(), u"hòa");
+
+    fx.platform.DeliverKey(kVkEscape);
+    EXPECT_EQ(fx.main().Text1.Text, u"");
+    EXPECT_EQ(fx.main().Label2.Caption, u"");
+    EXPECT_EQ(fx.module().TypedKeys, u"");
+
+    // Esc typed in the main window while the input method is on.
+    CandidateWindowApp on;
+    on.Keys(u"hoaf");
+    on.main().Text1.Text = u"hoa";
+    std::int16_t esc = kVkEscape;
+    on.main().Form_KeyUp(esc, 0);
+    EXPECT_EQ(on.candidates().Text1.Text, u"");
+    EXPECT_EQ(on.module().TypedKeys, u"");
+    EXPECT_EQ(on.main().Text1.Text, u"hoa");  // the main window's box is not the one typed in
 }
 
 }  // namespace

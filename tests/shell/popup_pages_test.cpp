@@ -21,7 +21,7 @@ TEST(PopupPages, ShowCharPageOpensTheDictionaryOfTheMode) {
         (fx.main().*c.mode)(0);
         fx.module().PageInPopup = c.inPopup;
         fx.app.ShowCharPage(c.hex);
-        const BrowserView& view = c.inPopup ? fx.app.Popup().WebBrowser1 : fx.main().WebBrowser2;
+        const BrowserView& view = c.inPopup ? fx.app.Popup().WebBrowser1 : fx.main().WebBrowser1;
         EXPECT_EQ(view.Address, c.page);
         EXPECT_EQ(fx.app.PopupVisible(), c.inPopup);
     }

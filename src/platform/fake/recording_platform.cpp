@@ -1,6 +1,7 @@
 #include "platform/fake/recording_platform.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 
 #include "engine/text.h"
@@ -46,6 +47,13 @@ const char* NameOf(WindowId window) {
 }
 
 std::string Number(std::int64_t n) { return std::to_string(n); }
+
+// A point size as the system writes it: 16, 10.5.
+std::string SizeText(float size) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", static_cast<double>(size));
+    return text;
+}
 
 }  // namespace
 
@@ -180,6 +188,48 @@ void RecordingPlatform::FocusControl(std::string_view control) {
 void RecordingPlatform::ShowPopupMenu(WindowId owner) {
     calls_.push_back(std::string("ShowPopupMenu ") + NameOf(owner));
 }
+
+void RecordingPlatform::MaximizeWindow(WindowId window) {
+    calls_.push_back(std::string("MaximizeWindow ") + NameOf(window));
+}
+
+void RecordingPlatform::RestoreWindow(WindowId window) {
+    calls_.push_back(std::string("RestoreWindow ") + NameOf(window));
+}
+
+void RecordingPlatform::SendKeys(std::u16string_view keys) { calls_.push_back("SendKeys " + U16ToUtf8(keys)); }
+
+FontChoice RecordingPlatform::ShowFontDialog(std::u16string_view title, std::int32_t flags, const FontChoice& start) {
+    calls_.push_back("ShowFontDialog [" + U16ToUtf8(title) + "] " + Number(flags) + " " + U16ToUtf8(start.FontName) +
+                     " " + SizeText(start.FontSize));
+    return fontAnswer_ ? *fontAnswer_ : start;
+}
+
+void RecordingPlatform::StartTimer(std::string_view name, std::uint32_t intervalMs, std::function<void()> tick) {
+    calls_.push_back("StartTimer " + std::string(name) + " " + Number(intervalMs));
+    timers_[std::string(name)] = std::move(tick);
+}
+
+void RecordingPlatform::StopTimer(std::string_view name) {
+    calls_.push_back("StopTimer " + std::string(name));
+    timers_.erase(std::string(name));
+}
+
+// The tick may stop or replace its own timer.
+bool RecordingPlatform::FireTimer(std::string_view name) {
+    const auto timer = timers_.find(std::string(name));
+    if (timer == timers_.end()) return false;
+    const std::function<void()> tick = timer->second;
+    tick();
+    return true;
+}
+
+bool RecordingPlatform::StartProgram(std::u16string_view commandLine) {
+    calls_.push_back("StartProgram " + U16ToUtf8(commandLine));
+    return refused_.count(std::u16string(commandLine)) == 0;
+}
+
+void RecordingPlatform::Quit() { calls_.push_back("Quit"); }
 
 void RecordingPlatform::SetForeground(WindowHandle window, ThreadId thread, WindowHandle focus) {
     foreground_ = window;

@@ -3,7 +3,9 @@
 // test sets), and keeps written files in memory.
 #pragma once
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -56,6 +58,14 @@ public:
     void UnloadWindow(WindowId window) override;
     void FocusControl(std::string_view control) override;
     void ShowPopupMenu(WindowId owner) override;
+    void MaximizeWindow(WindowId window) override;
+    void RestoreWindow(WindowId window) override;
+    void SendKeys(std::u16string_view keys) override;
+    FontChoice ShowFontDialog(std::u16string_view title, std::int32_t flags, const FontChoice& start) override;
+    void StartTimer(std::string_view name, std::uint32_t intervalMs, std::function<void()> tick) override;
+    void StopTimer(std::string_view name) override;
+    bool StartProgram(std::u16string_view commandLine) override;
+    void Quit() override;
 
     // The program's own windows all belong to this thread.
     static constexpr ThreadId kOwnThread = 1;
@@ -74,6 +84,16 @@ public:
     // named, any other key to its target (to the owner while there is
     // none); answers the key code as the handler left it.
     std::int16_t DeliverKey(std::int16_t keyCode, std::int16_t shift = 0);
+    // The font dialog's answer from now on, as if the user chose it; until
+    // then the dialog answers as cancelled.
+    void AnswerFontDialog(FontChoice choice) { fontAnswer_ = std::move(choice); }
+    // Runs one tick of a running timer; false when it is not running.
+    bool FireTimer(std::string_view name);
+    bool TimerRunning(std::string_view name) const { return timers_.count(std::string(name)) != 0; }
+    // A command line that cannot be started, as a program missing from the
+    // desktop.
+    void RefuseProgram(std::u16string commandLine) { refused_.insert(std::move(commandLine)); }
+
     // What the clipboard holds in `format`.
     std::u16string Clipboard(std::int32_t format) const;
 
@@ -100,6 +120,9 @@ private:
     WindowHandle hookTarget_ = 0;
     WindowHandle hookOwner_ = 0;
     KeySink* sink_ = nullptr;
+    std::optional<FontChoice> fontAnswer_;
+    std::map<std::string, std::function<void()>> timers_;
+    std::set<std::u16string> refused_;
 };
 
 }  // namespace orvik

@@ -12,6 +12,12 @@
 // keys reach the program only in its own windows, other applications cannot
 // be reached, and the program says once how to enable the hook; it keeps
 // trying to connect, and a hook that appears later is used.
+//
+// Programs started by command line stand for those of the desktop the
+// system was made for: "hh.exe FILE.chm" opens the compiled help file in the
+// program's own help view, "Charmap.exe" the desktop's character map
+// (gucharmap or kcharselect), any other program is looked up on PATH by its
+// name, also without ".exe" and in lower case.
 #pragma once
 
 #include <QObject>
@@ -109,6 +115,19 @@ public:
     void UnloadWindow(WindowId window) override;
     void FocusControl(std::string_view control) override;
     void ShowPopupMenu(WindowId owner) override;
+    void MaximizeWindow(WindowId window) override;
+    void RestoreWindow(WindowId window) override;
+    // The windows are drawn from their models first, so the focused control
+    // holds the text the keys act on. A one-line box takes Ctrl+Home and
+    // Ctrl+End, as the system sends them, as Home and End.
+    void SendKeys(std::u16string_view keys) override;
+    // The desktop has no printer fonts apart from its screen fonts: the flags
+    // choose nothing.
+    FontChoice ShowFontDialog(std::u16string_view title, std::int32_t flags, const FontChoice& start) override;
+    void StartTimer(std::string_view name, std::uint32_t intervalMs, std::function<void()> tick) override;
+    void StopTimer(std::string_view name) override;
+    bool StartProgram(std::u16string_view commandLine) override;
+    void Quit() override;
 
     // The window and focused control of "another application" while this
     // program is not active and no hook answers, and the thread that owns
@@ -141,6 +160,7 @@ private:
     void HookLost();
     void SendDelivery(const hook::Message& message);
     void PutOnClipboard(const std::u16string& text, std::int32_t format);
+    bool ShowHelpFile(const QString& file);
 
     std::string dataDirectory_;
     KeySink* sink_ = nullptr;
@@ -164,6 +184,8 @@ private:
     std::function<void(WindowId)> unloadHandler_;
     std::map<std::string, QByteArray> clipboardFormats_;  // what this program put there since the last clear
     bool clipboardTextSet_ = false;
+    std::map<std::string, std::unique_ptr<QTimer>, std::less<>> timers_;
+    std::unique_ptr<PageView> helpView_;  // the help viewer's window
 };
 
 }  // namespace orvik

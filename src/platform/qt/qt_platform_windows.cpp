@@ -1,9 +1,14 @@
 // The program's own windows, as the window views registered them. Windows
-// without a view yet (the main window) only remember whether they are shown.
+// without a view yet only remember whether they are shown. Key strings and
+// the font dialog.
 #include <QApplication>
+#include <QFontDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
 #include <QWindow>
 
+#include "platform/qt/key_string.h"
 #include "platform/qt/qt_platform.h"
 
 namespace orvik {
@@ -56,6 +61,50 @@ bool QtPlatform::WindowVisible(WindowId window) {
 
 void QtPlatform::MinimizeWindow(WindowId window) {
     if (QWidget* widget = Widget(window)) widget->showMinimized();
+}
+
+void QtPlatform::MaximizeWindow(WindowId window) {
+    if (QWidget* widget = Widget(window)) widget->showMaximized();
+}
+
+void QtPlatform::RestoreWindow(WindowId window) {
+    if (QWidget* widget = Widget(window)) widget->showNormal();
+}
+
+namespace {
+
+// A one-line box of this desktop goes to its start or end on Home or End;
+// with Ctrl, as the system sends them, it would not move.
+Qt::KeyboardModifiers ModifiersFor(const QWidget& target, const KeyStroke& stroke) {
+    const bool lineEnd = stroke.key == Qt::Key_End || stroke.key == Qt::Key_Home;
+    if (lineEnd && qobject_cast<const QLineEdit*>(&target)) return stroke.modifiers & ~Qt::ControlModifier;
+    return stroke.modifiers;
+}
+
+}  // namespace
+
+// Sent events are handled before they return: the wait is in the sending.
+void QtPlatform::SendKeys(std::u16string_view keys) {
+    RedrawAll();
+    for (const KeyStroke& stroke : ParseKeyString(keys)) {
+        QWidget* focused = QApplication::focusWidget();
+        if (!focused) return;
+        const Qt::KeyboardModifiers modifiers = ModifiersFor(*focused, stroke);
+        QKeyEvent press(QEvent::KeyPress, stroke.key, modifiers, stroke.text);
+        QKeyEvent release(QEvent::KeyRelease, stroke.key, modifiers, stroke.text);
+        QApplication::sendEvent(focused, &press);
+        QApplication::sendEvent(focused, &release);
+    }
+}
+
+FontChoice QtPlatform::ShowFontDialog(std::u16string_view title, std::int32_t, const FontChoice& start) {
+    QFont initial(QString::fromStdU16String(start.FontName));
+    if (start.FontSize > 0) initial.setPointSizeF(static_cast<qreal>(start.FontSize));
+    bool chosen = false;
+    const QFont font = QFontDialog::getFont(&chosen, initial, Widget(WindowId::OrvikU),
+                                            QString::fromStdU16String(std::u16string(title)));
+    if (!chosen) return start;
+    return {font.family().toStdU16String(), static_cast<float>(font.pointSizeF())};
 }
 
 void QtPlatform::SetTopmost(WindowId window) {

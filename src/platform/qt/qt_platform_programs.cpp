@@ -1,0 +1,69 @@
+// Starting programs by command line, with this desktop's programs standing
+// for those the system names, and the end of the event loop.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "platform/qt/page_view.h"
+#include "platform/qt/qt_platform.h"
+
+namespace orvik {
+
+namespace {
+
+constexpr int kHelpWidth = 800;  // pixels
+constexpr int kHelpHeight = 600;
+// A compiled help file opens on its first page.
+constexpr const char* kHelpStartPage = "::/index.htm";
+
+// Starts the first of the programs that PATH has.
+bool StartFirstFound(const QStringList& programs, const QStringList& arguments) {
+    for (const QString& program : programs) {
+        const QString path = QStandardPaths::findExecutable(program);
+        if (!path.isEmpty()) return QProcess::startDetached(path, arguments);
+    }
+    return false;
+}
+
+QStringList NamesOnThisDesktop(const QString& program) {
+    QString bare = program;
+    if (bare.endsWith(".exe", Qt::CaseInsensitive)) bare.chop(4);
+    return {program, bare, bare.toLower()};
+}
+
+}  // namespace
+
+bool QtPlatform::StartProgram(std::u16string_view commandLine) {
+    const QStringList words = QString::fromStdU16String(std::u16string(commandLine)).split(' ', Qt::SkipEmptyParts);
+    if (words.isEmpty()) return false;
+    const QString& program = words.first();
+    const QStringList arguments = words.mid(1);
+    if (program.compare("hh.exe", Qt::CaseInsensitive) == 0) return ShowHelpFile(arguments.value(0));
+    if (program.compare("Charmap.exe", Qt::CaseInsensitive) == 0)
+        return StartFirstFound({"gucharmap", "kcharselect"}, arguments);
+    return StartFirstFound(NamesOnThisDesktop(program), arguments);
+}
+
+// The help file is found as the page views find compiled help files: in the
+// data directory, also under ".dat" while the ".chm" is missing.
+bool QtPlatform::ShowHelpFile(const QString& file) {
+    const QDir data(QString::fromStdString(dataDirectory_));
+    const QString installed = QFileInfo(file).completeBaseName() + ".dat";
+    if (file.isEmpty() || (!data.exists(file) && !data.exists(installed))) return false;
+    if (!helpView_) {
+        helpView_ = std::make_unique<PageView>([this] { return dataDirectory_; });
+        helpView_->setWindowTitle(QStringLiteral("Việt Orvik 2004 - Trợ giúp"));
+        helpView_->resize(kHelpWidth, kHelpHeight);
+    }
+    helpView_->Open("its:" + file + kHelpStartPage);
+    helpView_->show();
+    helpView_->raise();
+    helpView_->activateWindow();
+    return true;
+}
+
+void QtPlatform::Quit() { QCoreApplication::quit(); }
+
+}  // namespace orvik

@@ -1,0 +1,64 @@
+// The main window as a desktop window: the notifications of its tray icon,
+// its layout on resize and the tips of its tool bar.
+#include <array>
+#include <cmath>
+
+#include "shell/application.h"
+#include "shell/orviku.h"
+
+namespace orvik {
+
+namespace {
+
+// The layout rule's margins, in twips: the browser view keeps 100 to the
+// right and 410 above the bottom; Picture1 stands 2150 from the right edge.
+constexpr int kBrowserWidthMargin = 100;
+constexpr int kBrowserBottomMargin = 410;
+constexpr int kPicture1FromRight = 2200 - 50;
+
+constexpr std::array<std::u16string_view, 9> kToolbarTips{
+    u"Tra nghĩa chữ Hán theo TĐ Lenvar và phiên âm Hán Việt",
+    u"Tra nghĩa chữ Nôm theo Bảng tra Nôm KHXH 1976",
+    u"Tra TĐ tiếng Việt phổ thông",
+    u"Tra theo Bộ thủ",
+    u"Browse mạng hoặc mở file trên đĩa",
+    u"Tắt mở Thâu nhập pháp (IME)",
+    u"Trợ giúp (help)",
+    u"Mở thực đơn chính (popup menu)",
+    u"Đóng chương trình",
+};
+
+// The tray reports a mouse message in X, times the twips per pixel of the
+// screen; only 96 and 120 dots per inch are known.
+bool IsTrayMessage(float x, std::int32_t message) {
+    return x == static_cast<float>(message * kTwipsPerPixelAt96Dpi) ||
+           x == static_cast<float>(message * kTwipsPerPixelAt120Dpi);
+}
+
+}  // namespace
+
+void OrvikU::Form_MouseMove(float X) {
+    if (IsTrayMessage(X, kWmRButtonDown)) return MoMenu();
+    if (IsTrayMessage(X, kWmLButtonDown)) IMEstate_Click(menu_number::kIMEstate);
+}
+
+// A minimized window cannot be laid out, and a size that would come out
+// negative is left as it is.
+void OrvikU::Form_Resize() {
+    if (WindowState == State::Minimized) return;
+    if (Width < kMinWidth) Width = kMinWidth;
+    const int width = ScaleWidth - kBrowserWidthMargin;
+    if (width >= 0) WebBrowser1Rect.Width = width;
+    const int height = ScaleHeight - WebBrowser1Rect.Top - kBrowserBottomMargin;
+    if (height >= 0) WebBrowser1Rect.Height = height;
+    Picture1Left = ScaleWidth - kPicture1FromRight;
+}
+
+void OrvikU::tbToolbar_MouseMove(float X, float buttonWidth) {
+    if (buttonWidth <= 0) return;
+    const double position = std::floor(static_cast<double>(X) / static_cast<double>(buttonWidth));
+    const bool onButton = position >= 0 && position < static_cast<double>(kToolbarTips.size());
+    tbToolbar.ToolTipText = onButton ? kToolbarTips[static_cast<std::size_t>(position)] : u"";
+}
+
+}  // namespace orvik

@@ -1,0 +1,174 @@
+// The main window as a desktop window: its menu, tray notifications, layout,
+// tool-bar tips, font choosers and side tools.
+#include <gtest/gtest.h>
+
+#include "engine/text.h"
+#include "ime/fixture_app.h"
+#include "shell/menunoi_items.h"
+
+namespace orvik {
+namespace {
+
+using testing::FixtureApp;
+
+TEST(MainWindowMenu, HoldsItsItemsInOrderWithTheirNumbers) {
+    const std::u16string expected =
+        u"&Cấu hình 14|&Về Việt Orvik 2004 1|&Trợ giúp (Help) 2|- 100|&Chọn Font Orvik 3|&Chọn Font Việt 4|- 101|"
+        u"Telex Việt -> &Hán 30|Telex Việt -> &Nôm 31|&Thương Hiệt Hán 32|Thương Hiệt Nôm 13|PinYin Han 12|"
+        u"IME On/Off 10|-|( Mã xuất tiếng Việt:) 21|&Unicode 15|&VietWare_X Code 7|&TCVN3 Code 8|"
+        u"&VNI_Win Code 9|-|Chỉnh sửa phiên âm|Chỉnh sửa thâu nhập pháp (IME Editor)|Đổi font ra hình vẽ|"
+        u"Đổi mã (CODE Convertor)|Bản đồ font Unicode  (Character Map)|Đóng chương trình 11|";
+    const Menunoi menu;
+    std::u16string shown;
+    for (const MenunoiItem& entry : MenunoiItems()) {
+        const MenuItem& item = menu.*entry.item;
+        shown += item.Caption + (entry.number ? u" " + DecimalText(*entry.number) : u"") + u"|";
+        EXPECT_EQ(entry.click == nullptr, item.Caption == u"-") << U16ToUtf8(item.Caption);
+    }
+    EXPECT_EQ(shown, expected);
+}
+
+const MenunoiItem& ItemOf(MenuItem Menunoi::*item) {
+    for (const MenunoiItem& entry : MenunoiItems())
+        if (entry.item == item) return entry;
+    throw std::logic_error("no such item");
+}
+
+TEST(MainWindowMenu, ItemsRunTheirActions) {
+    struct Case {
+        MenuItem Menunoi::*item;
+        std::vector<std::string> calls;
+    };
+    const Case cases[] = {
+        {&Menunoi::config, {"MinimizeWindow OrvikU", "ShowWindow CauHinh", "RestoreWindow CauHinh"}},
+        {&Menunoi::Help, {"StartProgram hh.exe orvhelp.chm"}},
+        {&Menunoi::Vietcode, {"StartProgram Tonaro.exe"}},
+        {&Menunoi::ImeEdit, {"StartProgram KeyTabEd.exe"}},
+        {&Menunoi::FontCreat, {"StartProgram glyphmk.exe"}},
+        {&Menunoi::Convert, {"MinimizeWindow OrvikU", "StartProgram Recoder.exe"}},
+        {&Menunoi::Charmap, {"StartProgram Charmap.exe"}},
+        {&Menunoi::Close, {"Quit"}},
+    };
+    for (const auto& c : cases) {
+        FixtureApp fx;
+        fx.main();
+        fx.platform.ClearCalls();
+        ItemOf(c.item).click(fx.main());
+        EXPECT_EQ(fx.platform.Calls(), c.calls);
+    }
+    FixtureApp fx;
+    ItemOf(&Menunoi::TCVN).click(fx.main());
+    ItemOf(&Menunoi::OnlyViet).click(fx.main());
+    EXPECT_TRUE(fx.main().Menunoi.TCVN.Checked);
+    EXPECT_TRUE(fx.main().Menunoi.OnlyViet.Checked);
+}
+
+TEST(MainWindowMenu, AProgramThatCannotStartIsNamedInAMessage) {
+    FixtureApp fx;
+    fx.platform.RefuseProgram(u"Charmap.exe");
+    fx.main().Charmap_Click();
+    EXPECT_EQ(fx.platform.Calls().back(),
+              "MessageBox [Việt Orvik thông báo] Không chạy được chương trình Charmap.exe");
+}
+
+TEST(MainWindowTray, ClicksAreKnownAt96And120DotsPerInch) {
+    struct Case {
+        float x;
+        bool menu, imeOn;
+    };
+    const Case cases[] = {{7740, true, false}, {6192, true, false}, {7695, false, true}, {6156, false, true},
+                          {7710, false, false}, {5160, false, false}, {0, false, false}};
+    for (const auto& c : cases) {
+        FixtureApp fx;
+        fx.main().TelexH_Click(30);
+        fx.platform.ClearCalls();
+        fx.main().Form_MouseMove(c.x);
+        const auto& calls = fx.platform.Calls();
+        EXPECT_EQ(std::count(calls.begin(), calls.end(), "ShowPopupMenu OrvikU"), c.menu ? 1 : 0) << c.x;
+        EXPECT_EQ(fx.main().Menunoi.IMEstate.Checked, c.imeOn) << c.x;
+    }
+}
+
+TEST(MainWindowLayout, KeepsTheMinimumWidthAndFillsTheBrowserView) {
+    FixtureApp fx;
+    OrvikU& main = fx.main();
+    main.Width = 6000;
+    main.ScaleWidth = 5880;
+    main.ScaleHeight = 6000;
+    main.Form_Resize();
+    EXPECT_EQ(main.Width, OrvikU::kMinWidth);
+    EXPECT_EQ(main.WebBrowser1Rect.Width, 5780);
+    EXPECT_EQ(main.WebBrowser1Rect.Height, 6000 - main.WebBrowser1Rect.Top - 410);
+    EXPECT_EQ(main.Picture1Left, 5880 - 2150);
+
+    // A height that would be negative is left; a minimized window is left.
+    main.ScaleHeight = main.WebBrowser1Rect.Top;
+    main.Form_Resize();
+    EXPECT_EQ(main.WebBrowser1Rect.Height, 6000 - main.WebBrowser1Rect.Top - 410);
+    main.WindowState = OrvikU::State::Minimized;
+    main.Width = 100;
+    main.Form_Resize();
+    EXPECT_EQ(main.Width, 100);
+}
+
+TEST(MainWindowToolbar, TheTipFollowsTheButtonUnderTheMouse) {
+    struct Case {
+        float x;
+        const char16_t* tip;
+    };
+    const Case cases[] = {{0, u"Tra nghĩa chữ Hán theo TĐ Lenvar và phiên âm Hán Việt"},
+                          {359.9f, u"Tra nghĩa chữ Hán theo TĐ Lenvar và phiên âm Hán Việt"},
+                          {360, u"Tra nghĩa chữ Nôm theo Bảng tra Nôm KHXH 1976"},
+                          {5 * 360 + 1, u"Tắt mở Thâu nhập pháp (IME)"},
+                          {8 * 360, u"Đóng chương trình"},
+                          {9 * 360, u""},
+                          {-1, u""}};
+    for (const auto& c : cases) {
+        FixtureApp fx;
+        fx.main().tbToolbar.ToolTipText = u"old";
+        fx.main().tbToolbar_MouseMove(c.x, 360);
+        EXPECT_EQ(fx.main().tbToolbar.ToolTipText, c.tip) << c.x;
+    }
+}
+
+TEST(MainWindowFonts, TheOrvikChooserAlwaysStartsFromChuNomMinhU16AndKeepsHalfSizes) {
+    FixtureApp fx;
+    fx.platform.AnswerFontDialog({u"HanaMinA", 10.5f});
+    fx.main().CFont_Click(3);
+    fx.main().CFont_Click(3);
+    EXPECT_EQ(fx.module().NomFontName, u"HanaMinA");
+    EXPECT_EQ(fx.module().NomFontSize, 10.5f);
+    const std::string opened = "ShowFontDialog [Chon Font xuat ra chu Han] 3 Chu Nom Minh U 16";
+    const auto& calls = fx.platform.Calls();
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), opened), 2);
+    EXPECT_EQ(calls.back(),
+              "MessageBox [Việt Orvik thông báo] Định dạng font Orvik xuất ra sẽ chỉ thể hiện trong chế độ tương "
+              "thích WIN98 (!)\r\nChọn tương thích bằng nút 98/2K trên thanh tác vụ IME.");
+}
+
+TEST(MainWindowFonts, TheVietChooserStartsFromTheFontInForceAndRoundsHalvesToEven) {
+    struct Case {
+        float chosen;
+        int kept;
+    };
+    for (const Case c : {Case{10.5f, 10}, Case{11.5f, 12}, Case{13.4f, 13}}) {
+        FixtureApp fx;
+        OrvikU& main = fx.main();
+        fx.module().VnFontName = u".VnTime";
+        fx.module().VnFontSize = 14;
+        fx.platform.AnswerFontDialog({u"DejaVu Serif", c.chosen});
+        fx.platform.ClearCalls();
+        main.VFont_Click(4);
+        EXPECT_EQ(fx.platform.Calls().front(), "ShowFontDialog [Chon Font hien thi chu Viet] 3 .VnTime 14");
+        EXPECT_EQ(fx.module().VnFontName, u"DejaVu Serif");
+        EXPECT_EQ(fx.module().VnFontSize, c.kept) << c.chosen;
+        EXPECT_EQ(fx.platform.Calls().back().rfind("MessageBox [Việt Orvik thông báo] Người sử dụng phải", 0), 0u);
+    }
+    FixtureApp cancelled;
+    cancelled.main().VFont_Click(4);
+    EXPECT_EQ(cancelled.module().VnFontName, u"Arial");
+    EXPECT_EQ(cancelled.module().VnFontSize, 12);
+}
+
+}  // namespace
+}  // namespace orvik

@@ -1,0 +1,81 @@
+// The output-code actions of the menu: one radio group that sets the code
+// box of the dialog, the letters, the fonts, the label and the status text.
+#include <gtest/gtest.h>
+
+#include "engine/text.h"
+#include "ime/candidate_window_app.h"
+
+namespace orvik {
+namespace {
+
+using testing::CandidateWindowApp;
+
+struct CodeCase {
+    void (OrvikU::*action)(std::int16_t);
+    std::int16_t number;
+    MenuItem Menunoi::*item;
+    const char16_t* combo;
+    std::int16_t letters;
+    const char16_t* boxFont;
+    const char16_t* vnFont;
+    const char16_t* candidateFont;
+    const char16_t* status;
+};
+
+const CodeCase kCodes[] = {
+    {&OrvikU::Unicode_Click, 15, &Menunoi::Unicode, u"Unicode", kVietWareX, u"VNtimes new roman", u"Arial",
+     u"VNtimes new roman", u"Trậng thái: Telex chữ Hán/Mã Việt Unicode"},
+    {&OrvikU::TCVN_Click, 8, &Menunoi::TCVN, u"TCVN3", kTcvn3, u".VnTime", u".VnTime", u".VnTime",
+     u"Trạng thái: Telex chữ Hán/TCNN"},
+    {&OrvikU::VNI2_Click, 9, &Menunoi::VNI2, u"VNI-WIN", kVniWindows, u"VNI-Times", u"VNI-Times", u"VNI-Times",
+     u"Trạng thái: Telex chữ Hán/Mã VNI"},
+    {&OrvikU::VW2_Click, 7, &Menunoi::VW2, u"VietWare-X", kVietWareX, u"VNtimes new roman", u"VNtimes new roman",
+     u"VNtimes new roman", u"Trạng thái: Telex chữ Hán/Mã VietWare-X"},
+};
+
+LetterTables Built(std::int16_t code) {
+    LetterTables tables;
+    BuildLetterTables(tables, code);
+    return tables;
+}
+
+TEST(OutputCode, EachActionSetsItsWholeStateAndRepeatingChangesNothing) {
+    for (const auto& code : kCodes) {
+        CandidateWindowApp fx;
+        fx.module().VnFontSize = 20;
+        for (int twice = 0; twice < 2; ++twice) (fx.main().*code.action)(code.number);
+        const std::string name = U16ToUtf8(code.combo);
+        for (const auto& other : kCodes)
+            EXPECT_EQ((fx.main().Menunoi.*other.item).Checked, other.item == code.item) << name;
+        EXPECT_EQ(fx.app.ConfigDialog().Combo1.Text, code.combo);
+        EXPECT_EQ(fx.module().Tables.CodeLetters, Built(code.letters).CodeLetters) << name;
+        EXPECT_EQ(fx.main().Text1.FontName, code.boxFont);
+        EXPECT_EQ(fx.module().VnFontName, code.vnFont);
+        EXPECT_EQ(fx.module().VnFontSize, 12);
+        EXPECT_EQ(fx.candidates().Text1.FontName, code.candidateFont) << name;
+        EXPECT_EQ(fx.main().StatusBar1.Text, code.status);
+    }
+}
+
+TEST(OutputCode, WithTheInputMethodOffTheCandidateBoxKeepsItsFont) {
+    testing::FixtureApp fx;
+    fx.candidates().Text1.FontName = u"Tcvnssfont";
+    fx.main().VNI2_Click(9);
+    EXPECT_EQ(fx.candidates().Text1.FontName, u"Tcvnssfont");
+}
+
+// The candidate window loaded later takes its font by the dialog's code box.
+TEST(OutputCode, TheCandidateWindowTakesItsFontByTheCodeBoxWhenLoaded) {
+    testing::FixtureApp fx;
+    fx.main().TelexH_Click(30);
+    fx.main().TCVN_Click(8);
+    fx.main().IMEstate_Click(10);
+    EXPECT_EQ(fx.candidates().Text1.FontName, u".VnTime");
+    fx.main().IMEstate_Click(10);
+    fx.main().Menunoi.Unicode.Checked = true;  // the mark alone is not what the load reads
+    fx.main().IMEstate_Click(10);
+    EXPECT_EQ(fx.candidates().Text1.FontName, u".VnTime");
+}
+
+}  // namespace
+}  // namespace orvik
