@@ -1,20 +1,23 @@
-// orvik2004: the desktop program. It opens the candidate window in the
-// Telex->Han mode with the input method on, ready for typing; the keyboard
-// hook brings it the keys typed in other applications.
+// orvik2004: the desktop program. It opens the main window with the start
+// page, then switches the input method on in the Telex->Han mode, which
+// minimizes the main window and opens the candidate window, ready for
+// typing; the keyboard hook brings it the keys typed in other applications.
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 #include "options.h"
-#include "views/candidate_window_view.h"
-#include "views/main_menu.h"
-#include "views/popup_view.h"
 #include "platform/qt/qt_platform.h"
 #include "quit_on_signal.h"
 #include "shell/application.h"
 #include "single_instance.h"
+#include "views/about_view.h"
+#include "views/candidate_window_view.h"
+#include "views/main_window_view.h"
+#include "views/popup_view.h"
 
 namespace {
 
@@ -23,6 +26,7 @@ namespace {
 void SubstituteIdeographFont() { QFont::insertSubstitutions("Chu Nom Minh U", {"HanaMinA", "HanaMinB"}); }
 
 constexpr int kPopupGap = 8;  // pixels
+constexpr std::u16string_view kStartPage = u"its:hvtdu.chm::/html\\khoidong.htm";
 
 void RefuseSecondInstance() {
     std::cerr << "orvik2004: another orvik2004 of this user is running\n";
@@ -54,20 +58,25 @@ int main(int argc, char** argv) {
 
     orvik::QtPlatform platform(QDir::currentPath().toStdString());
     orvik::Application app(platform);
+    orvik::MainWindowView mainWindow(app, platform);
     orvik::CandidateWindowView candidateWindow(app, platform);
     orvik::PopupView popup(app, platform);
-    platform.SetPopupMenu(orvik::WindowId::OrvikU, [&] { orvik::ShowMainMenu(app, platform); });
-    // Without the hook nothing could switch the input method on again.
+    orvik::AboutView about(app, platform);
+    // Without the hook the candidate window is where the user types, and
+    // closing it ends the program; the main window's close box and the
+    // menu's last item end it as well.
     platform.SetUnloadHandler([&platform](orvik::WindowId window) {
         if (window == orvik::WindowId::HVTNP && !platform.HookConnected()) QApplication::quit();
     });
 
     orvik::OrvikU& main = app.MainWindow();
     // Start-up with the saved settings comes later; until then the program
-    // starts as the default settings would: Unicode output, Telex->Han, and
-    // the input method on.
-    main.Menunoi.Unicode.Checked = true;
+    // starts as the default settings would: Unicode output, Telex->Han, the
+    // main window with its start page, and the input method on.
+    main.Unicode_Click(orvik::menu_number::kUnicode);
     main.TelexH_Click(orvik::menu_number::kTelexH);
+    mainWindow.show();
+    main.NavigateWebBrowser1(kStartPage);
     main.IMEstate_Click(orvik::menu_number::kIMEstate);
     if (options->imeOn && !main.Menunoi.IMEstate.Checked) main.IMEstate_Click(orvik::menu_number::kIMEstate);
     platform.RedrawAll();

@@ -5,55 +5,40 @@
 
 #include "platform/qt/qt_platform.h"
 #include "shell/application.h"
+#include "shell/menunoi_items.h"
 
 namespace orvik {
 
 namespace {
 
-struct MenuEntry {
-    MenuItem Menunoi::*item;  // nullptr: a separator
-    void (OrvikU::*action)(std::int16_t);
-    std::int16_t number;
-};
-
-constexpr MenuEntry kEntries[] = {
-    {&Menunoi::TelexH, &OrvikU::TelexH_Click, menu_number::kTelexH},
-    {&Menunoi::TelexN, &OrvikU::TelexN_Click, menu_number::kTelexN},
-    {&Menunoi::CangJieH, &OrvikU::CangJieH_Click, menu_number::kCangJieH},
-    {&Menunoi::CangJie, &OrvikU::CangJie_Click, menu_number::kCangJie},
-    {&Menunoi::PinYin, &OrvikU::PINYIN_Click, menu_number::kPinYin},
-    {&Menunoi::IMEstate, &OrvikU::IMEstate_Click, menu_number::kIMEstate},
-    {nullptr, nullptr, 0},
-    {&Menunoi::OnlyViet, nullptr, menu_number::kOnlyViet},
-    {&Menunoi::Unicode, nullptr, menu_number::kUnicode},
-    {&Menunoi::VW2, nullptr, menu_number::kVW2},
-    {&Menunoi::TCVN, nullptr, menu_number::kTCVN},
-    {&Menunoi::VNI2, nullptr, menu_number::kVNI2},
-};
+constexpr std::u16string_view kSeparator = u"-";
 
 }  // namespace
 
-void ShowMainMenu(Application& app, QtPlatform& platform) {
+// The items are read when the menu opens, so the marks are the state of
+// that moment.
+void FillMainMenu(QMenu& menu, Application& app, QtPlatform& platform) {
     OrvikU& main = app.MainWindow();
-    QMenu menu;
-    std::map<QAction*, const MenuEntry*> actions;
-    for (const MenuEntry& entry : kEntries) {
-        if (!entry.item) {
+    for (const MenunoiItem& entry : MenunoiItems()) {
+        const MenuItem& item = main.Menunoi.*(entry.item);
+        if (item.Caption == kSeparator) {
             menu.addSeparator();
             continue;
         }
-        const MenuItem& item = main.Menunoi.*(entry.item);
         QAction* action = menu.addAction(QString::fromStdU16String(item.Caption));
-        action->setCheckable(true);
-        action->setChecked(item.Checked);
-        action->setEnabled(entry.action != nullptr);
-        actions[action] = &entry;
+        action->setCheckable(entry.checkable);
+        action->setChecked(entry.checkable && item.Checked);
+        QObject::connect(action, &QAction::triggered, &menu, [&main, &platform, click = entry.click] {
+            click(main);
+            platform.RedrawAll();
+        });
     }
-    QAction* chosen = menu.exec(QCursor::pos());
-    const auto found = actions.find(chosen);
-    if (found == actions.end()) return;
-    (main.*(found->second->action))(found->second->number);
-    platform.RedrawAll();
+}
+
+void ShowMainMenu(Application& app, QtPlatform& platform) {
+    QMenu menu;
+    FillMainMenu(menu, app, platform);
+    menu.exec(QCursor::pos());
 }
 
 }  // namespace orvik

@@ -5,38 +5,16 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <filesystem>
 
-#include "ime/page_file.h"
-#include "views/candidate_window_view.h"
+#include "data_copy.h"
 #include "platform/qt/page_view.h"
-#include "views/popup_view.h"
 #include "platform/qt/qt_platform.h"
 #include "shell/application.h"
+#include "views/candidate_window_view.h"
+#include "views/popup_view.h"
 
 namespace orvik {
 namespace {
-
-namespace fs = std::filesystem;
-
-// The real data files, seen through a directory of this test's own, where
-// the window writes its page file.
-class DataCopy {
-public:
-    DataCopy() : path_(fs::temp_directory_path() / ("orvik-qt-" + std::to_string(::getpid()))) {
-        fs::create_directories(path_);
-        // A page file left by a run of the program stays behind: the window
-        // writes its own.
-        for (const auto& entry : fs::directory_iterator(ORVIK_DATA_DIR))
-            if (entry.path().filename() != kPageFileName)
-                fs::create_symlink(entry.path(), path_ / entry.path().filename());
-    }
-    ~DataCopy() { fs::remove_all(path_); }
-    std::string Path() const { return path_.string(); }
-
-private:
-    fs::path path_;
-};
 
 void TypeKey(QWidget& window, Qt::Key key, const QString& text) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -54,9 +32,9 @@ struct DesktopProgram {
 
     DesktopProgram() {
         OrvikU& main = app.MainWindow();
-        main.Menunoi.Unicode.Checked = true;
-        main.TelexH_Click(30);
-        main.IMEstate_Click(10);
+        main.Unicode_Click(menu_number::kUnicode);
+        main.TelexH_Click(menu_number::kTelexH);
+        main.IMEstate_Click(menu_number::kIMEstate);
     }
 };
 

@@ -91,6 +91,9 @@ void QtPlatform::NoticeNoHook() {
     auto* box = new QMessageBox(QMessageBox::Information, QString::fromStdU16String(std::u16string(kMessageCaption)),
                                 QString::fromUtf8(kNoHookNotice), QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // A message box blocks the other windows unless told otherwise; the
+    // program stays usable in its own windows while the notice is open.
+    box->setModal(false);
     box->show();
 }
 
