@@ -27,15 +27,6 @@ struct CandidateWindowApp : FixtureApp {
         for (char16_t c : keys) platform.DeliverKey(static_cast<std::int16_t>(c));
     }
     std::int16_t Key(std::int16_t code, std::int16_t shift = 0) { return platform.DeliverKey(code, shift); }
-
-    // The recorded calls whose text starts with one of `prefixes`.
-    std::vector<std::string> CallsOf(std::initializer_list<std::string_view> prefixes) const {
-        std::vector<std::string> out;
-        for (const auto& call : platform.Calls())
-            for (auto prefix : prefixes)
-                if (call.rfind(prefix, 0) == 0) out.push_back(call);
-        return out;
-    }
 };
 
 inline const std::vector<std::string> kShiftSpace = {

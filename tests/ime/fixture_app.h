@@ -2,7 +2,10 @@
 // the hand-made index files of tests/fixtures/ime.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/fake/recording_platform.h"
 #include "shell/application.h"
@@ -19,6 +22,15 @@ struct FixtureApp {
     Module1& module() { return app.module(); }
     OrvikU& main() { return app.MainWindow(); }
     HVTNP& candidates() { return app.CandidateWindow(); }
+
+    // The recorded calls whose text starts with one of `prefixes`.
+    std::vector<std::string> CallsOf(std::initializer_list<std::string_view> prefixes) const {
+        std::vector<std::string> out;
+        for (const auto& call : platform.Calls())
+            for (auto prefix : prefixes)
+                if (call.rfind(prefix, 0) == 0) out.push_back(call);
+        return out;
+    }
 
     // Types `keys` into the candidate window as the key handling does.
     void Type(const std::u16string& keys) {

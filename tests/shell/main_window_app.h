@@ -37,14 +37,6 @@ struct MainWindowApp : FixtureApp {
         for (int i = 0; i < count; ++i) line += UpperHexText(static_cast<std::uint32_t>(0x5000 + i));
         BuildCandidatePages(module(), line, Layout::Han, false);
     }
-
-    std::vector<std::string> CallsOf(std::initializer_list<std::string_view> prefixes) const {
-        std::vector<std::string> out;
-        for (const auto& call : platform.Calls())
-            for (auto prefix : prefixes)
-                if (call.rfind(prefix, 0) == 0) out.push_back(call);
-        return out;
-    }
 };
 
 }  // namespace orvik::testing
