@@ -62,13 +62,6 @@ int main(int argc, char** argv) {
     orvik::CandidateWindowView candidateWindow(app, platform);
     orvik::PopupView popup(app, platform);
     orvik::AboutView about(app, platform);
-    // Without the hook the candidate window is where the user types, and
-    // closing it ends the program; the main window's close box and the
-    // menu's last item end it as well.
-    platform.SetUnloadHandler([&platform](orvik::WindowId window) {
-        if (window == orvik::WindowId::HVTNP && !platform.HookConnected()) QApplication::quit();
-    });
-
     orvik::OrvikU& main = app.MainWindow();
     // Start-up with the saved settings comes later; until then the program
     // starts as the default settings would: Unicode output, Telex->Han, the

@@ -41,8 +41,6 @@ void QtPlatform::RegisterControl(const std::string& name, QWidget* control) { co
 
 void QtPlatform::SetPopupMenu(WindowId owner, std::function<void()> show) { popupMenus_[owner] = std::move(show); }
 
-void QtPlatform::SetUnloadHandler(std::function<void(WindowId)> handler) { unloadHandler_ = std::move(handler); }
-
 void QtPlatform::ScheduleRedraw() {
     if (redrawPending_) return;
     redrawPending_ = true;

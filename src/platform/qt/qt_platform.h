@@ -57,8 +57,6 @@ public:
     void RegisterView(const std::string& name, PageView* view);
     void RegisterControl(const std::string& name, QWidget* control);
     void SetPopupMenu(WindowId owner, std::function<void()> show);
-    // Told when a window has been unloaded.
-    void SetUnloadHandler(std::function<void(WindowId)> handler);
     // Redraws every registered window once the current event is done.
     void ScheduleRedraw();
     void RedrawAll();
@@ -181,7 +179,6 @@ private:
     std::map<std::string, QPointer<PageView>, std::less<>> views_;
     std::map<std::string, QPointer<QWidget>, std::less<>> controls_;
     std::map<WindowId, std::function<void()>> popupMenus_;
-    std::function<void(WindowId)> unloadHandler_;
     std::map<std::string, QByteArray> clipboardFormats_;  // what this program put there since the last clear
     bool clipboardTextSet_ = false;
     std::map<std::string, std::unique_ptr<QTimer>, std::less<>> timers_;

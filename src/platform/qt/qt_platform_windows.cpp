@@ -121,10 +121,7 @@ void QtPlatform::DragWindow(WindowId window) {
     if (widget && widget->windowHandle()) widget->windowHandle()->startSystemMove();
 }
 
-void QtPlatform::UnloadWindow(WindowId window) {
-    HideWindow(window);
-    if (unloadHandler_) unloadHandler_(window);
-}
+void QtPlatform::UnloadWindow(WindowId window) { HideWindow(window); }
 
 void QtPlatform::FocusControl(std::string_view control) {
     const auto found = controls_.find(control);
