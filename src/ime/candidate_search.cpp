@@ -73,4 +73,18 @@ int FoundCount(std::u16string_view line, Layout layout) {
     return static_cast<int>(line.size()) / FieldWidth(layout);
 }
 
+bool TurnCandidatePage(Module1& module, int step) {
+    const int page = module.CurPage + step;
+    if (page > module.LastPage) {
+        module.CurPage = module.LastPage;
+        return false;
+    }
+    if (page < 0) {
+        module.CurPage = 0;
+        return false;
+    }
+    module.CurPage = static_cast<std::int16_t>(page);
+    return true;
+}
+
 }  // namespace orvik

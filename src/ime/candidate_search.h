@@ -49,4 +49,8 @@ void BuildCandidatePages(Module1& module, std::u16string_view line, Layout layou
 // The number of fields the line holds, as the found count says it.
 int FoundCount(std::u16string_view line, Layout layout);
 
+// Moves CurPage by `step`; a move past either end stays at that end and
+// answers false, since the page shown does not change.
+bool TurnCandidatePage(Module1& module, int step);
+
 }  // namespace orvik

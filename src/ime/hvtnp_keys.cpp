@@ -1,6 +1,7 @@
 // The candidate window's key-up rules: the first rule that matches the key
 // (and the box, the popup and the candidate list) acts.
 #include "engine/telex.h"
+#include "ime/candidate_search.h"
 #include "ime/hvtnp.h"
 
 namespace orvik {
@@ -80,17 +81,7 @@ void HVTNP::Form_KeyUp(std::int16_t& KeyCode, std::int16_t Shift) {
 
 // Down and Up: a page that would pass either end is not drawn again.
 void HVTNP::TurnPage(int step) {
-    const int page = module_.CurPage + step;
-    if (page > module_.LastPage) {
-        module_.CurPage = module_.LastPage;
-        return;
-    }
-    if (page < 0) {
-        module_.CurPage = 0;
-        return;
-    }
-    module_.CurPage = static_cast<std::int16_t>(page);
-    DoiHTLM(module_.CandPages[static_cast<std::size_t>(page)]);
+    if (TurnCandidatePage(module_, step)) DoiHTLM(module_.CandPages[static_cast<std::size_t>(module_.CurPage)]);
 }
 
 void HVTNP::SendComposedReading(std::u16string_view suffix) {

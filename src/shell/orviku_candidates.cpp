@@ -2,6 +2,7 @@
 // candidate, which goes to the clipboard as RTF in the ideograph output font
 // and opens its dictionary page in the main window.
 #include "engine/text.h"
+#include "ime/candidate_search.h"
 #include "ime/send_texts.h"
 #include "shell/application.h"
 #include "shell/orviku.h"
@@ -19,20 +20,9 @@ constexpr int kVariantValueWidth = 5;
 // Paging stops at either end; paging back needs a list.
 void OrvikU::Command1_Click(std::int16_t Index) {
     Module1& module = app_.module();
-    if (Index == kNextPage) {
-        if (module.CurPage + 1 > module.LastPage) {
-            module.CurPage = module.LastPage;
-            return;
-        }
-        ++module.CurPage;
-    } else {
-        if (module.CandPages[0].empty()) return;
-        if (module.CurPage - 1 < 0) {
-            module.CurPage = 0;
-            return;
-        }
-        --module.CurPage;
-    }
+    const bool previous = Index != kNextPage;
+    if (previous && module.CandPages[0].empty()) return;
+    if (!TurnCandidatePage(module, previous ? -1 : +1)) return;
     MainShowPage(module.CandPages[static_cast<std::size_t>(module.CurPage)]);
 }
 

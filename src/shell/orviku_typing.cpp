@@ -88,18 +88,8 @@ void OrvikU::Text1_KeyUp(std::int16_t& KeyCode, std::int16_t Shift) {
 // shown again.
 void OrvikU::TurnPage(int step, std::int16_t& key) {
     Module1& module = app_.module();
-    if (module.CandPages[0].empty()) return;
-    const int page = module.CurPage + step;
-    if (page > module.LastPage) {
-        module.CurPage = module.LastPage;
-        return;
-    }
-    if (page < 0) {
-        module.CurPage = 0;
-        return;
-    }
-    module.CurPage = static_cast<std::int16_t>(page);
-    MainShowPage(module.CandPages[static_cast<std::size_t>(page)]);
+    if (module.CandPages[0].empty() || !TurnCandidatePage(module, step)) return;
+    MainShowPage(module.CandPages[static_cast<std::size_t>(module.CurPage)]);
     key = 0;
 }
 
