@@ -6,24 +6,18 @@
 
 #include "clip_database.h"
 #include "command.h"
+#include "run_command.h"
 #include "wave.h"
 
 namespace orvik::cli {
 namespace {
 
+using testing::Outcome;
+using testing::RunCommand;
+
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome Clip(const Args& args) {
-    std::istringstream in;
-    std::ostringstream out, err;
-    const int status = RunClip(args, {in, out, err});
-    return {status, out.str(), err.str()};
-}
+Outcome Clip(const Args& args) { return RunCommand(RunClip, args); }
 
 std::string Slurp(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);

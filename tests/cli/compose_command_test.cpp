@@ -1,23 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "command.h"
+#include "run_command.h"
 
 namespace orvik::cli {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
+using testing::Outcome;
+using testing::RunCommand;
 
-Outcome Compose(const Args& args, const std::string& input = {}) {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = RunCompose(args, {in, out, err});
-    return {status, out.str(), err.str()};
-}
+Outcome Compose(const Args& args, const std::string& input = {}) { return RunCommand(RunCompose, args, input); }
 
 TEST(ComposeCommand, PrintsOneLinePerWordInTheChosenCode) {
     struct Case { Args args; std::string out; };

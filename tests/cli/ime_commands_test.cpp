@@ -1,25 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "command.h"
+#include "run_command.h"
 
 namespace orvik::cli {
 namespace {
 
+using testing::Outcome;
+using testing::RunCommand;
+
 const std::string kData = ORVIK_FIXTURES "/ime";
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome Invoke(int (*command)(const Args&, Streams), const Args& args) {
-    std::istringstream in;
-    std::ostringstream out, err;
-    const int status = command(args, {in, out, err});
-    return {status, out.str(), err.str()};
-}
+Outcome Invoke(int (*command)(const Args&, Streams), const Args& args) { return RunCommand(command, args); }
 
 TEST(CandidatesCommand, PrintsThePagesOfEachTypedCode) {
     const Outcome run = Invoke(RunCandidates, {"--data", kData, "--mode", "telex-nom", "MOOTJ", "trong", "x"});

@@ -1,26 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "command.h"
 #include "ime_request.h"
+#include "run_command.h"
 
 namespace orvik::cli {
 namespace {
 
+using testing::Outcome;
+using testing::RunCommand;
+
 const std::string kData = ORVIK_FIXTURES "/ime";
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome Type(const Args& args, const std::string& input = {}) {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = RunType(args, {in, out, err});
-    return {status, out.str(), err.str()};
-}
+Outcome Type(const Args& args, const std::string& input = {}) { return RunCommand(RunType, args, input); }
 
 TEST(TypeCommand, PrintsTheBoxItsReadingTheCountAndThePageShown) {
     std::string page;
