@@ -38,7 +38,7 @@ public:
     std::string ProgramDirectory() override { return dir_.string(); }
     std::string CurrentDirectory() override { return dir_.string(); }
     void Navigate(std::string_view, std::u16string_view) override {}
-    void MessageBox(std::u16string_view, std::u16string_view) override {}
+    std::int32_t MsgBox(std::u16string_view, std::int32_t, std::u16string_view) override { return kIdOk; }
 
 private:
     std::filesystem::path dir_;

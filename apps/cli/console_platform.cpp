@@ -39,8 +39,10 @@ bool ConsolePlatform::WriteFile(const std::string& path, std::string_view bytes)
 
 void ConsolePlatform::Navigate(std::string_view, std::u16string_view) {}
 
-void ConsolePlatform::MessageBox(std::u16string_view text, std::u16string_view caption) {
+// No one can answer a question here: OK stands for the answer.
+std::int32_t ConsolePlatform::MsgBox(std::u16string_view text, std::int32_t, std::u16string_view caption) {
     messages_ << U16ToUtf8(caption) << ": " << U16ToUtf8(text) << '\n';
+    return kIdOk;
 }
 
 }  // namespace orvik::cli

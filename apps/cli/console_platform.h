@@ -23,7 +23,7 @@ public:
     std::string ProgramDirectory() override { return dataDirectory_; }
     std::string CurrentDirectory() override { return scratchDirectory_; }
     void Navigate(std::string_view view, std::u16string_view address) override;
-    void MessageBox(std::u16string_view text, std::u16string_view caption) override;
+    std::int32_t MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) override;
 
 private:
     std::string dataDirectory_;

@@ -22,10 +22,10 @@ void OnSignal(int) {
 
 }  // namespace
 
-void QuitOnSignals() {
+void EndOnSignals(std::function<void()> orderlyEnd) {
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) return;
     auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, qApp);
-    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] { QApplication::quit(); });
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, std::move(orderlyEnd));
     struct sigaction action {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);

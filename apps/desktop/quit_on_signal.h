@@ -1,10 +1,12 @@
-// Ends the program's event loop on SIGTERM and SIGINT, so that the orderly
-// end (the keyboard hook removed, the hook library freed) runs also when a
-// session or a terminal stops the program.
+// Runs the program's orderly end on SIGTERM and SIGINT, so that a logout,
+// `kill` or Ctrl+C in a terminal saves the settings and removes the keyboard
+// hook and the tray icons as the menu's "close" does, without asking.
 #pragma once
+
+#include <functional>
 
 namespace orvik::desktop {
 
-void QuitOnSignals();
+void EndOnSignals(std::function<void()> orderlyEnd);
 
 }  // namespace orvik::desktop

@@ -27,7 +27,7 @@ void HVTNP::SendToTarget(std::u16string_view text, std::u16string_view suffix) {
     if (isReading) {
         module_.ItemText = ReadingRtf(reading, module_.Tables, module_.VnFontName, module_.VnFontSize);
     } else {
-        module_.ItemText = CandidateRtf(text, module_.NomFontSize);
+        module_.ItemText = CandidateRtf(text, module_.NomFontSize.Points());
         // The window keeps the surrogate pair of a supplementary pick.
         if (text.size() == 5) To_SurrogateC(text);
     }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/letter_tables.h"
+#include "ime/font_size.h"
 #include "lookup/shared_lines.h"
 #include "platform/platform.h"
 
@@ -60,7 +61,7 @@ public:
     // Fonts of the ideograph output and of Vietnamese text. The ideograph
     // size keeps what the font dialog gives, such as 10.5.
     std::u16string NomFontName = u"Chu Nom Minh U";
-    float NomFontSize = 16;
+    FontSizeValue NomFontSize;
     std::u16string VnFontName = u"Arial";
     int VnFontSize = 12;
 
@@ -74,6 +75,10 @@ public:
     // that cannot be read, and an index too long for its slots, are reported
     // in one message box; what could be read is kept.
     void LoadModeIndex(std::u16string_view fileName, bool nomButtonDown);
+
+    // Removes the Vietnamese system font from the desktop and tells every
+    // window the fonts changed.
+    void ReleaseSystemFont();
 
 private:
     Platform& platform_;

@@ -4,6 +4,26 @@ namespace orvik {
 
 WPopup::WPopup(Platform& platform) : platform_(platform) { Text1.Visible = false; }
 
+namespace {
+
+constexpr std::u16string_view kTrayTip = u"Left Mouse = Tra chu, Right Mouse = Phien am";
+
+}  // namespace
+
+NotifyIconData WPopup::TrayIconRecord(Platform& platform, std::u16string_view tip) {
+    return MakeTrayIconData(platform.HandleOf(WindowId::WPopup), kTrayIconId, kNifMessage | kNifIcon | kNifTip,
+                            kWmMouseMove, platform.IconOf(WindowId::WPopup), tip);
+}
+
+void WPopup::Form_Initialize() { platform_.Shell_NotifyIconA(kNimAdd, TrayIconRecord(platform_, kTrayTip)); }
+
+WPopup::TrayPress WPopup::Form_MouseMove(float X) {
+    SendCopyKeys(platform_);
+    if (IsTrayMessage(X, kWmRButtonDown)) return TrayPress::Right;
+    if (IsTrayMessage(X, kWmLButtonDown)) return TrayPress::Left;
+    return TrayPress::None;
+}
+
 void WPopup::Form_Load() {
     platform_.SetTopmost(WindowId::WPopup);
     WebBrowser1.Address = u"about:blank";

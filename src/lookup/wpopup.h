@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/controls.h"
+#include "platform/notify_icon_data.h"
 #include "platform/platform.h"
 
 namespace orvik {
@@ -22,7 +23,19 @@ public:
     TextBox Text1;
     Button Command1;
 
+    static constexpr std::uint32_t kTrayIconId = 1;
+    // The record that adds or removes the popup's tray icon; it needs no
+    // popup loaded.
+    static NotifyIconData TrayIconRecord(Platform& platform, std::u16string_view tip);
+
+    // Creation: adds the popup's tray icon.
+    void Form_Initialize();
     void Form_Load();
+    // A notification of the tray icon: the selection of the application in
+    // the foreground is copied first, whatever the press; answers which
+    // press it was, for the look-up (left) or the transcription (right).
+    enum class TrayPress { None, Left, Right };
+    TrayPress Form_MouseMove(float X);
     // A press on the popup's surface, or a request to close it: hide it.
     void Form_MouseDown();
     void Form_QueryUnload(bool& cancel);

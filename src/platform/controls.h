@@ -23,7 +23,7 @@ struct TwipRect {
 
 struct Button {
     std::u16string Caption;
-    std::u16string ToolTipText;
+    std::u16string ToolTipText{};
 };
 
 struct Label {
@@ -65,8 +65,15 @@ struct StatusBar {
     std::u16string Text;
 };
 
+// A box that takes typed text as well as a choice from its list.
 struct ComboBox {
     std::u16string Text;
+    std::vector<std::u16string> List{};
+};
+
+struct CheckBox {
+    bool Value = false;
+    bool Enabled = true;
 };
 
 // The drive, folder and file lists of a document chooser: the chosen drive

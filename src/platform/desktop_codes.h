@@ -103,6 +103,27 @@ inline constexpr std::int32_t kClipboardRtf = -16639;  // the RTF format (0xBF01
 inline constexpr std::int32_t kClipboardText = 1;
 inline constexpr int kWhKeyboard = 2;                  // SetWindowsHookExA: a keyboard hook
 inline constexpr std::int32_t kCfBoth = 3;             // font dialog: screen and printer fonts
+inline constexpr std::uint32_t kWmClose = 16;
+inline constexpr std::uint32_t kWmFontChange = 0x1D;
+inline constexpr std::uint32_t kWmMouseMove = 0x200;
+inline constexpr std::uint32_t kHwndBroadcast = 0xFFFF;
+
+// Message boxes: the buttons and icon of a box, and the button answered.
+inline constexpr std::int32_t kMbOkOnly = 0;
+inline constexpr std::int32_t kMbOkCancel = 1;
+inline constexpr std::int32_t kMbExclamation = 48;
+inline constexpr std::int32_t kMbTypeMask = 0x0F;  // the bits of a style that choose the buttons
+inline constexpr std::int32_t kMbIconMask = 0xF0;  // and those that choose the icon
+inline constexpr std::int32_t kIdOk = 1;
+inline constexpr std::int32_t kIdCancel = 2;
+
+// Tray icons: adding and deleting one, and the parts of its record that
+// count (callback message, icon and tip).
+inline constexpr std::uint32_t kNimAdd = 0;
+inline constexpr std::uint32_t kNimDelete = 2;
+inline constexpr std::uint32_t kNifMessage = 1;
+inline constexpr std::uint32_t kNifIcon = 2;
+inline constexpr std::uint32_t kNifTip = 4;
 
 // Twips per screen pixel at 96 and at 120 dots per inch: a tray icon's
 // notification reports its mouse message times this as an X coordinate.

@@ -12,5 +12,9 @@ namespace orvik {
 // A missing, unreadable or non-regular file gives !ok with the reason.
 FileBytes ReadDiskFile(const std::string& path);
 bool WriteDiskFile(const std::string& path, std::string_view bytes);
+// A rename never replaces a file: false when the source is missing or the
+// target exists.
+bool RenameDiskFile(const std::string& from, const std::string& to);
+bool DeleteDiskFile(const std::string& path);
 
 }  // namespace orvik

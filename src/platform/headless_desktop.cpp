@@ -1,7 +1,10 @@
 #include "platform/headless_desktop.h"
 
 #include <chrono>
+#include <iostream>
 #include <thread>
+
+#include "platform/disk_files.h"
 
 namespace orvik {
 
@@ -17,5 +20,30 @@ std::u16string HeadlessDesktop::ClipboardGetText(std::int32_t format) {
 void HeadlessDesktop::Sleep(std::uint32_t milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
+
+bool HeadlessDesktop::RenameFile(const std::string& from, const std::string& to) { return RenameDiskFile(from, to); }
+
+bool HeadlessDesktop::DeleteFile(const std::string& path) { return DeleteDiskFile(path); }
+
+namespace {
+
+std::u16string SettingName(std::u16string_view appName, std::u16string_view section, std::u16string_view key) {
+    return std::u16string(appName) + u"/" + std::u16string(section) + u"/" + std::u16string(key);
+}
+
+}  // namespace
+
+std::u16string HeadlessDesktop::GetSetting(std::u16string_view appName, std::u16string_view section,
+                                           std::u16string_view key, std::u16string_view defaultValue) {
+    const auto value = settings_.find(SettingName(appName, section, key));
+    return value == settings_.end() ? std::u16string(defaultValue) : value->second;
+}
+
+void HeadlessDesktop::SaveSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
+                                  std::u16string_view value) {
+    settings_[SettingName(appName, section, key)] = std::u16string(value);
+}
+
+void HeadlessDesktop::LogLine(std::string_view line) { std::cerr << "orvik: " << line << "\n"; }
 
 }  // namespace orvik

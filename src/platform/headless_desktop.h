@@ -4,7 +4,10 @@
 // lives in memory; the windows only remember whether they are shown. With no
 // event loop, timers never tick and there is nothing to quit; no keys reach
 // a focused window, the font dialog answers as cancelled and no program can
-// be started. Files, views and messages are left to the implementation.
+// be started. There is no notification area and no other program's window;
+// settings live in memory for the run, another instance never counts, and
+// the log is standard error. Files on disk are renamed and deleted for real;
+// reading, writing, views and messages are left to the implementation.
 #pragma once
 
 #include <map>
@@ -53,11 +56,26 @@ public:
     void StopTimer(std::string_view) override {}
     bool StartProgram(std::u16string_view) override { return false; }
     void Quit() override {}
+    bool RenameFile(const std::string& from, const std::string& to) override;
+    bool DeleteFile(const std::string& path) override;
+    bool PrevInstance() override { return false; }
+    std::u16string GetSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
+                              std::u16string_view defaultValue) override;
+    void SaveSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
+                     std::u16string_view value) override;
+    std::int32_t Shell_NotifyIconA(std::uint32_t, const NotifyIconData&) override { return 0; }
+    void SetTraySink(TraySink*) override {}
+    IconHandle IconOf(WindowId) override { return 0; }
+    WindowHandle FindWindowA(std::string_view, std::u16string_view) override { return 0; }
+    std::int32_t SendMessageA(WindowHandle, std::uint32_t, std::uint32_t, std::int32_t) override { return 0; }
+    std::int32_t RemoveFontResourceA(std::string_view) override { return 0; }
+    void LogLine(std::string_view line) override;
 
 private:
     static constexpr ThreadId kOwnThread = 1;
     std::map<std::int32_t, std::u16string> clipboard_;
     std::set<WindowId> visible_;
+    std::map<std::u16string, std::u16string> settings_;
 };
 
 }  // namespace orvik

@@ -35,4 +35,11 @@ FileText Platform::ReadText(const std::string& path, FileEncoding encoding) {
     return {true, {}, DecodeFileText(file.bytes, encoding)};
 }
 
+void SendCopyKeys(Platform& platform) {
+    platform.keybd_event(kVkControl, kScanControl, 0);
+    platform.keybd_event(kVkC, kScanC, 0);
+    platform.keybd_event(kVkC, kScanC, kKeyEventKeyUp);
+    platform.keybd_event(kVkControl, kScanControl, kKeyEventKeyUp);
+}
+
 }  // namespace orvik

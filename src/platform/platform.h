@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "platform/desktop_codes.h"
+#include "platform/notify_icon_data.h"
 
 namespace orvik {
 
-// Windows of other applications and of this program, and the threads that
-// own them. 0 is no window.
-using WindowHandle = std::uint32_t;
+// Windows of other applications and of this program (WindowHandle), and
+// the threads that own them. 0 is no window.
 using ThreadId = std::uint32_t;
 // The keyboard hook library, its hook procedure and the installed hook.
 using ModuleHandle = std::uint32_t;
@@ -32,6 +32,15 @@ class KeySink {
 public:
     virtual ~KeySink() = default;
     virtual void KeyUp(WindowHandle window, std::int16_t& keyCode, std::int16_t shift) = 0;
+};
+
+// Where the notifications of the tray icons go: a press of the left or the
+// right button (kWmLButtonDown, kWmRButtonDown) on the icon that `window`
+// added with `id`.
+class TraySink {
+public:
+    virtual ~TraySink() = default;
+    virtual void TrayNotification(WindowHandle window, std::uint32_t id, std::int32_t mouseMessage) = 0;
 };
 
 // How a text file's bytes become text: index files and big5uni.idx are read
@@ -76,8 +85,48 @@ public:
     // Browser views, named "window.control" ("HVTNP.WebBrowser1").
     virtual void Navigate(std::string_view view, std::u16string_view address) = 0;
 
-    // A modal message box.
-    virtual void MessageBox(std::u16string_view text, std::u16string_view caption) = 0;
+    // Renames a file; false when the source is missing or the target exists.
+    virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
+    // Deletes a file; false when it cannot.
+    virtual bool DeleteFile(const std::string& path) = 0;
+
+    // A modal message box with the buttons and icon of `style` (kMbOkOnly,
+    // kMbOkCancel, kMbExclamation); answers the button pressed (kIdOk,
+    // kIdCancel).
+    virtual std::int32_t MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) = 0;
+    // A message box with its OK button only.
+    void MessageBox(std::u16string_view text, std::u16string_view caption) { MsgBox(text, kMbOkOnly, caption); }
+
+    // Whether another instance of the program runs for this user. The first
+    // answer is kept: an instance that answers false stays the one running.
+    virtual bool PrevInstance() = 0;
+
+    // The per-user settings store: text values by application, section and
+    // key; a key never written reads as `defaultValue`.
+    virtual std::u16string GetSetting(std::u16string_view appName, std::u16string_view section,
+                                      std::u16string_view key, std::u16string_view defaultValue) = 0;
+    virtual void SaveSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
+                             std::u16string_view value) = 0;
+
+    // Adds (kNimAdd) or deletes (kNimDelete) the tray icon the record names
+    // by hWnd and uID; nonzero on success. The icons' presses reach the tray
+    // sink.
+    virtual std::int32_t Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) = 0;
+    virtual void SetTraySink(TraySink* sink) = 0;
+    // The icon of one of the program's own windows.
+    virtual IconHandle IconOf(WindowId window) = 0;
+
+    // A window of any program by its class name and title; 0 when there is
+    // none. SendMessageA delivers a message to it and waits for the answer.
+    virtual WindowHandle FindWindowA(std::string_view className, std::u16string_view title) = 0;
+    virtual std::int32_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                                      std::int32_t lParam) = 0;
+    // Removes a font the program added to the desktop's fonts.
+    virtual std::int32_t RemoveFontResourceA(std::string_view fontFile) = 0;
+
+    // A line for whoever reads the program's log (standard error): what it
+    // noticed and worked around, such as a damaged setting.
+    virtual void LogLine(std::string_view line) = 0;
 
     // Keys and text to the application in the foreground. Synthesized keys
     // reach it without coming back to this program as new input.
@@ -144,7 +193,7 @@ public:
     // window with the focus and does not wait for it. False when it cannot be
     // started.
     virtual bool StartProgram(std::u16string_view commandLine) = 0;
-    // Ends the event loop; the program then unloads its main window and ends.
+    // Ends the process once the event being handled is done.
     virtual void Quit() = 0;
 
     // Blocks the program for `milliseconds`.
@@ -161,6 +210,10 @@ inline constexpr std::string_view kHookProcedure = "KeyboardHook";
 
 // The caption of the system's messages.
 inline constexpr std::u16string_view kMessageCaption = u"Việt Orvik thông báo";
+
+// Ctrl+C to the application in the foreground, as four key events: Ctrl
+// down, C down, C up, Ctrl up.
+void SendCopyKeys(Platform& platform);
 
 std::u16string DecodeFileText(std::string_view bytes, FileEncoding encoding);
 

@@ -21,20 +21,23 @@ std::u16string CharPageAddress(const Menunoi& menu, std::int32_t codePoint) {
 
 Application::Application(Platform& platform) : platform_(platform), module_(platform) {
     platform_.SetKeySink(this);
+    platform_.SetTraySink(this);
 }
 
 // A running timer must not call into a window that is gone.
 Application::~Application() {
     if (aboutLoaded_) about_->Form_Unload();
     platform_.SetKeySink(nullptr);
+    platform_.SetTraySink(nullptr);
 }
 
 // The first use of the main window runs its creation, which installs the
-// keyboard hook.
+// keyboard hook, and its load, which shows it.
 OrvikU& Application::MainWindow() {
     if (!mainWindow_) {
         mainWindow_ = std::make_unique<OrvikU>(*this);
         mainWindow_->Form_Initialize();
+        mainWindow_->Form_Load();
     }
     return *mainWindow_;
 }
@@ -42,12 +45,28 @@ OrvikU& Application::MainWindow() {
 // The main window's unload comes at the program's end; its object stays,
 // since the other windows read the mode from its menu to the last.
 void Application::UnloadMainWindow() {
-    if (mainWindow_) mainWindow_->Form_Unload();
+    if (!mainWindow_ || mainUnloaded_) return;
+    bool cancel = false;
+    mainWindow_->Form_QueryUnload(cancel, false);
+    if (cancel) return;
+    mainUnloaded_ = true;
+    mainWindow_->Form_Unload();
 }
 
 CauHinh& Application::ConfigDialog() {
-    if (!configDialog_) configDialog_ = std::make_unique<CauHinh>(platform_);
+    if (!configDialog_) configDialog_ = std::make_unique<CauHinh>(*this);
     return *configDialog_;
+}
+
+void Application::LoadConfigDialog() {
+    if (configLoaded_) return;
+    configLoaded_ = true;
+    ConfigDialog().Form_Load();
+}
+
+void Application::UnloadConfigDialog() {
+    bool cancel = false;
+    if (configLoaded_) ConfigDialog().Form_QueryUnload(cancel, false);
 }
 
 HVTNP& Application::CandidateWindow() {
@@ -83,9 +102,15 @@ void Application::CandidateWindowUnloaded() {
 WPopup& Application::Popup() {
     if (!popup_) {
         popup_ = std::make_unique<WPopup>(platform_);
+        popup_->Form_Initialize();
         popup_->Form_Load();
     }
     return *popup_;
+}
+
+void Application::UnloadPopup() {
+    bool cancel = false;
+    if (popup_) popup_->Form_QueryUnload(cancel);
 }
 
 QXAbout& Application::AboutWindow() {
@@ -119,6 +144,15 @@ void Application::KeyUp(WindowHandle window, std::int16_t& keyCode, std::int16_t
         CandidateWindow().Form_KeyUp(keyCode, shift);
     else if (window == platform_.HandleOf(WindowId::OrvikU))
         MainWindow().Form_KeyUp(keyCode, shift);
+}
+
+// The tray reports its presses to a window as mouse moves with the message
+// in X, at 96 dots per inch.
+void Application::TrayNotification(WindowHandle window, std::uint32_t, std::int32_t mouseMessage) {
+    const auto x = static_cast<float>(mouseMessage * kTwipsPerPixelAt96Dpi);
+    if (window == platform_.HandleOf(WindowId::OrvikU)) return MainWindow().Form_MouseMove(x);
+    if (window != platform_.HandleOf(WindowId::WPopup)) return;
+    if (Popup().Form_MouseMove(x) == WPopup::TrayPress::Right) TranscribeSelection(true);
 }
 
 bool Application::PopupVisible() { return Popup().Visible(); }

@@ -15,9 +15,10 @@
 
 namespace orvik {
 
-// Receives the keyboard hook's keys and routes them to the window they are
-// for; answers the candidate window's requests to the other windows.
-class Application : public CandidateWindowHost, public KeySink {
+// Receives the keyboard hook's keys and the tray icons' presses and routes
+// them to the window they are for; answers the candidate window's requests
+// to the other windows.
+class Application : public CandidateWindowHost, public KeySink, public TraySink {
 public:
     explicit Application(Platform& platform);
     ~Application() override;
@@ -27,17 +28,27 @@ public:
     Platform& platform() { return platform_; }
     Module1& module() { return module_; }
 
+    // The main window, created and loaded on first use.
     OrvikU& MainWindow();
-    // Runs the main window's unload, which removes the keyboard hook.
+    // The program's own unload of the main window, which ends the process.
     void UnloadMainWindow();
     CauHinh& ConfigDialog();
+    // Loads the configuration dialog, which reads and applies the settings.
+    void LoadConfigDialog();
+    // The dialog refuses to be unloaded; it stays until the process ends.
+    // Nothing when it was never loaded.
+    void UnloadConfigDialog();
     HVTNP& CandidateWindow();
     bool CandidateWindowLoaded() const { return candidateLoaded_; }
     // Loads the candidate window (created on first use) and runs its load.
     HVTNP& LoadCandidateWindow();
     // Runs the candidate window's unload and drops it.
     void UnloadCandidateWindow();
+    // The popup, created (its tray icon added) and loaded on first use.
     WPopup& Popup();
+    // An unload of the popup, which it turns into hiding; nothing when it
+    // was never loaded.
+    void UnloadPopup();
     // The about window: loaded when not loaded yet (its count starts), then
     // shown and brought to the front.
     void ShowAboutWindow();
@@ -47,6 +58,7 @@ public:
     void UnloadAboutWindow();
 
     void KeyUp(WindowHandle window, std::int16_t& keyCode, std::int16_t shift) override;
+    void TrayNotification(WindowHandle window, std::uint32_t id, std::int32_t mouseMessage) override;
 
     bool PopupVisible() override;
     void HidePopup() override;
@@ -68,6 +80,8 @@ private:
     std::unique_ptr<HVTNP> candidateWindow_;
     std::unique_ptr<WPopup> popup_;
     std::unique_ptr<QXAbout> about_;
+    bool mainUnloaded_ = false;
+    bool configLoaded_ = false;
     bool candidateLoaded_ = false;
     bool candidateUnloaded_ = false;  // the window object waits to be made anew
     bool aboutLoaded_ = false;

@@ -11,6 +11,7 @@
 
 #include "ime/menunoi.h"
 #include "platform/controls.h"
+#include "platform/notify_icon_data.h"
 #include "shell/input_modes.h"
 #include "shell/open_document_panel.h"
 #include "shell/output_codes.h"
@@ -45,12 +46,16 @@ public:
     Frame Frame5{u"Chọn chữ:"};
     Label Label1;
     PictureBox Picture3;
-    Toolbar Toolbar1{{{u"Back"}, {u"Next"}, {u"VanHoc"}, {u"TraChu"}, {u"PhienAm"}, {u"Ref"}, {u"Quit"}}, {}};
+    // The tool bars as designed, which their views are built from before
+    // the window is loaded.
+    inline static const Toolbar kToolbar1Design{
+        {{u"Back"}, {u"Next"}, {u"VanHoc"}, {u"TraChu"}, {u"PhienAm"}, {u"Ref"}, {u"Quit"}}, {}};
+    inline static const Toolbar kTbToolbarDesign{
+        {{u"Han"}, {u"Nom"}, {u"Viet"}, {u"Bothu"}, {u"Xem"}, {u"IME"}, {u"Help"}, {u"Menuchinh"}, {u"Quit"}}, {}};
+    Toolbar Toolbar1 = kToolbar1Design;
     // Button k (from 1) is position k - 1; "Han" and "Nom" are the script
     // buttons, "IME" mirrors the input-method state.
-    Toolbar tbToolbar{{{u"Han"}, {u"Nom"}, {u"Viet"}, {u"Bothu"}, {u"Xem"}, {u"IME"}, {u"Help"}, {u"Menuchinh"},
-                       {u"Quit"}},
-                      {}};
+    Toolbar tbToolbar = kTbToolbarDesign;
     StatusBar StatusBar1;
     PictureBox Picture1;  // kept at the right edge
     OpenDocumentPanel Picture2;
@@ -69,11 +74,23 @@ public:
     TwipRect WebBrowser1Rect{50, 2280, 9400, 4200};
     int Picture1Left = 7450;
 
-    // Creation: tells the keyboard hook library the main window, locates
-    // its hook procedure and installs the hook.
+    // The main tray icon's number among the window's icons.
+    static constexpr std::uint32_t kTrayIconId = 1;
+    // The record that adds or removes the main tray icon.
+    NotifyIconData TrayIconRecord(std::u16string_view tip);
+
+    // Creation: the tray icon, the keyboard hook library told the main
+    // window, its hook procedure located and installed, the dictionaries
+    // renamed to ".chm".
     void Form_Initialize();
-    // Unload: removes the hook, frees the library and unloads the candidate
-    // window.
+    // Load: shows the window with the start page, the focus in the typing
+    // box.
+    void Form_Load();
+    // A request to unload the window: the user's (close box, logout) asks
+    // whether to end the program; the program's own removes the tray icon.
+    void Form_QueryUnload(bool& cancel, bool fromUser);
+    // Unload: removes the hook, frees the library, unloads the other windows,
+    // releases the system font and ends the process.
     void Form_Unload();
     // Key releases of the window (it sees its controls' keys first), among
     // them the command codes the keyboard hook reports for its chords.
@@ -116,8 +133,11 @@ public:
     void Help_Click(std::int16_t index);
     void CFont_Click(std::int16_t index);
     void VFont_Click(std::int16_t index);
-    // Ends the program the way its event loop ends: the main window is
-    // unloaded, which removes the keyboard hook.
+    // The tool bar's "Quit": asks whether to end the program, then ends it
+    // in order.
+    void tbToolbar_Quit();
+    // The orderly end: removes the popup's tray icon, saves the settings,
+    // deletes the page file, unloads the main window and ends the process.
     void Close_Click(std::int16_t index);
     void Vietcode_Click();
     void ImeEdit_Click();
@@ -152,6 +172,8 @@ public:
     void NavigateWebBrowser1(std::u16string_view address);
 
 private:
+    // The closing question; true when the user answers OK.
+    bool AskToClose();
     void RunModeAction(const InputMode& mode);
     void RunCodeAction(const OutputCodeAction& code);
     void NextMode();
@@ -179,6 +201,7 @@ private:
     void TurnPage(int step, std::int16_t& key);
 
     Application& app_;
+    bool closing_ = false;
 };
 
 }  // namespace orvik

@@ -41,7 +41,7 @@ void OrvikU::Command2_Click(std::int16_t Index) {
         module.LookupText = Mid(module.VariantLine, module.ScratchPos - kVariantValueWidth, kVariantValueWidth);
         module.ComposedWord = UpperHexText(static_cast<std::uint32_t>(DecimalValue(module.LookupText)));
     }
-    module.ItemText = PickedCandidateRtf(module.ComposedWord, module.NomFontName, module.NomFontSize);
+    module.ItemText = PickedCandidateRtf(module.ComposedWord, module.NomFontName, module.NomFontSize.Points());
     Platform& platform = app_.platform();
     platform.ClipboardClear();
     platform.ClipboardSetText(module.ItemText, kClipboardRtf);

@@ -38,7 +38,7 @@ void OrvikU::CFont_Click(std::int16_t) {
     CommonDialog1.FontSize = kOrvikFontSize;
     CommonDialog1_ShowFont();
     module.NomFontName = CommonDialog1.FontName;
-    module.NomFontSize = CommonDialog1.FontSize;
+    module.NomFontSize = FontSizeValue(CommonDialog1.FontSize);
     app_.platform().MessageBox(kOrvikFontMessage, kMessageCaption);
 }
 

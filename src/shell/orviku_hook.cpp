@@ -1,6 +1,5 @@
-// The main window's part in the keyboard hook: installing it when the window
-// is created, removing it when the window is unloaded, and the key releases
-// of the window: Esc and the command codes the hook reports for its chords.
+// The key releases of the main window: Esc and the command codes the
+// keyboard hook reports for its chords.
 #include "shell/application.h"
 #include "shell/orviku.h"
 
@@ -11,24 +10,6 @@ namespace {
 constexpr std::uint32_t kCopyWaitMs = 200;
 
 }  // namespace
-
-void OrvikU::Form_Initialize() {
-    Platform& platform = app_.platform();
-    Module1& module = app_.module();
-    // The first call into the library loads it; locating it relies on that.
-    module.ScratchPos = platform.NhanDien(0, platform.HandleOf(WindowId::OrvikU));
-    module.HookModule = platform.GetModuleHandleA(kHookLibrary);
-    module.HookProc = platform.GetProcAddress(module.HookModule, kHookProcedure);
-    module.HookHandle = platform.SetWindowsHookExA(kWhKeyboard, module.HookProc, module.HookModule, 0);
-}
-
-void OrvikU::Form_Unload() {
-    Platform& platform = app_.platform();
-    Module1& module = app_.module();
-    platform.UnhookWindowsHookEx(module.HookHandle);
-    platform.FreeLibrary(module.HookModule);
-    app_.UnloadCandidateWindow();
-}
 
 void OrvikU::Form_KeyUp(std::int16_t& KeyCode, std::int16_t) {
     switch (KeyCode) {
@@ -98,10 +79,7 @@ void OrvikU::CopyForLookup() {
 // the time to reach the clipboard.
 void OrvikU::CopyThenWait() {
     Platform& platform = app_.platform();
-    platform.keybd_event(kVkControl, kScanControl, 0);
-    platform.keybd_event(kVkC, kScanC, 0);
-    platform.keybd_event(kVkC, kScanC, kKeyEventKeyUp);
-    platform.keybd_event(kVkControl, kScanControl, kKeyEventKeyUp);
+    SendCopyKeys(platform);
     platform.Sleep(kCopyWaitMs);
 }
 

@@ -57,8 +57,6 @@ void OrvikU::about_Click(std::int16_t) { app_.ShowAboutWindow(); }
 
 void OrvikU::Help_Click(std::int16_t) { RunProgram(u"hh.exe orvhelp.chm"); }
 
-void OrvikU::Close_Click(std::int16_t) { app_.platform().Quit(); }
-
 void OrvikU::Vietcode_Click() { RunProgram(u"Tonaro.exe"); }
 void OrvikU::ImeEdit_Click() { RunProgram(u"KeyTabEd.exe"); }
 void OrvikU::FontCreat_Click() { RunProgram(u"glyphmk.exe"); }

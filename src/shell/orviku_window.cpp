@@ -28,13 +28,6 @@ constexpr std::array<std::u16string_view, 9> kToolbarTips{
     u"Đóng chương trình",
 };
 
-// The tray reports a mouse message in X, times the twips per pixel of the
-// screen; only 96 and 120 dots per inch are known.
-bool IsTrayMessage(float x, std::int32_t message) {
-    return x == static_cast<float>(message * kTwipsPerPixelAt96Dpi) ||
-           x == static_cast<float>(message * kTwipsPerPixelAt120Dpi);
-}
-
 }  // namespace
 
 void OrvikU::Form_MouseMove(float X) {

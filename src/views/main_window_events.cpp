@@ -119,9 +119,12 @@ void MainWindowView::ApplyLayout() {
 
 // Closing the window ends the program in order, as the menu's last item
 // does.
+// The window stays: either the user cancels, or the orderly end has run and
+// the process ends.
 void MainWindowView::closeEvent(QCloseEvent* event) {
-    Forward([](OrvikU& m) { m.Close_Click(menu_number::kClose); });
-    event->accept();
+    bool cancel = false;
+    Forward([&cancel](OrvikU& m) { m.Form_QueryUnload(cancel, true); });
+    event->ignore();
 }
 
 }  // namespace orvik

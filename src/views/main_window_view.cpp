@@ -100,16 +100,18 @@ void MainWindowView::Build() {
 }
 
 // The buttons of tbToolbar whose actions exist; the others, and those of
-// Toolbar1, come with the dictionary browser.
+// Toolbar1, come with the dictionary browser. The view is built before the
+// window is loaded, from the tool bars' design.
 void MainWindowView::BuildToolbars() {
     const ToolbarView::Actions actions{
         {u"Xem", [this] { Forward([](OrvikU& m) { m.ShowPicture2(); }); }},
         {u"IME", [this] { Forward([](OrvikU& m) { m.IMEstate_Click(menu_number::kIMEstate); }); }},
         {u"Help", [this] { Forward([](OrvikU& m) { m.Help_Click(menu_number::kHelp); }); }},
         {u"Menuchinh", [this] { Forward([](OrvikU& m) { m.MoMenu(); }); }},
+        {u"Quit", [this] { Forward([](OrvikU& m) { m.tbToolbar_Quit(); }); }},
     };
-    tbToolbar_ = new ToolbarView(Model().tbToolbar, actions, this);
-    toolbar1_ = new ToolbarView(Model().Toolbar1, {}, this);
+    tbToolbar_ = new ToolbarView(OrvikU::kTbToolbarDesign, actions, this);
+    toolbar1_ = new ToolbarView(OrvikU::kToolbar1Design, {}, this);
 }
 
 void MainWindowView::Place() {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "data_copy.h"
 #include "platform/qt/archive_pages.h"
 #include "platform/qt/page_view.h"
 
@@ -17,8 +18,9 @@ namespace fs = std::filesystem;
 bool ShowsNoDataPage(const PageView& view) { return view.toPlainText().contains("Data not yet"); }
 
 TEST(PageViewTest, ItsAddressShowsTheDictionaryPage) {
-    PageView view([] { return std::string(ORVIK_DATA_DIR); });
-    view.Open("its:hvtdu.chm::/html\\hv19968.htm");  // installed as hvtdu.dat
+    const DataCopy data;
+    PageView view([&] { return data.Path(); });
+    view.Open("its:hvtdu.chm::/html\\hv19968.htm");
     EXPECT_TRUE(view.toPlainText().contains(QChar(0x4E00))) << view.toPlainText().toStdString();
     EXPECT_FALSE(ShowsNoDataPage(view));
 }
@@ -26,6 +28,7 @@ TEST(PageViewTest, ItsAddressShowsTheDictionaryPage) {
 TEST(PageViewTest, WhatCannotBeOpenedShowsTheNoDataPage) {
     const fs::path damaged = fs::temp_directory_path() / "orvik-damaged.chm";
     std::ofstream(damaged) << "ITSF this is no compiled help file";
+    const DataCopy data;
     const std::string addresses[] = {
         "its:hvtdu.chm::/html/hv1.htm",          // a page the dictionary does not have
         "its:missing.chm::/x.htm",               // no such file
@@ -33,10 +36,14 @@ TEST(PageViewTest, WhatCannotBeOpenedShowsTheNoDataPage) {
         "/nonexistent/temp.htm",                 // a missing local file
     };
     for (const std::string& address : addresses) {
-        PageView view([] { return std::string(ORVIK_DATA_DIR); });
+        PageView view([&] { return data.Path(); });
         view.Open(QString::fromStdString(address));
         EXPECT_TRUE(ShowsNoDataPage(view)) << address;
     }
+    // A dictionary still under its installed name, "hvtdu.dat", is not read.
+    PageView installed([] { return std::string(ORVIK_DATA_DIR); });
+    installed.Open("its:hvtdu.chm::/html/hv19968.htm");
+    EXPECT_TRUE(ShowsNoDataPage(installed));
     fs::remove(damaged);
 }
 

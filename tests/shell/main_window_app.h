@@ -13,6 +13,9 @@
 
 namespace orvik::testing {
 
+// The page the main window opens with.
+inline constexpr std::u16string_view kStartPage = u"its:hvtdu.chm::/html\\khoidong.htm";
+
 struct MainWindowApp : FixtureApp {
     explicit MainWindowApp(void (OrvikU::*mode)(std::int16_t) = &OrvikU::TelexH_Click) {
         (main().*mode)(0);

@@ -1,6 +1,5 @@
-// The main window's part in the keyboard hook: the hook installed at its
-// creation and removed at its unload, and the command codes of the hook's
-// chords reaching its key handler whatever window takes the other keys.
+// The command codes of the keyboard hook's chords reaching the main window's
+// key handler whatever window takes the other keys.
 #include <gtest/gtest.h>
 
 #include "ime/candidate_window_app.h"
@@ -11,24 +10,6 @@ namespace {
 
 using testing::CandidateWindowApp;
 using testing::FixtureApp;
-
-TEST(MainWindowHook, CreationInstallsTheHookAndUnloadRemovesIt) {
-    FixtureApp fx;
-    fx.main();
-    const std::vector<std::string> installed{"NhanDien 0 1001", "GetModuleHandleA qxdll.dll",
-                                             "GetProcAddress 7 KeyboardHook", "SetWindowsHookExA 2 9 7 0"};
-    EXPECT_EQ(fx.platform.Calls(), installed);
-    EXPECT_EQ(fx.module().HookHandle, RecordingPlatform::kHookId);
-
-    fx.platform.SetForeground(500, 77, 501);
-    fx.main().IMEstate_Click(menu_number::kIMEstate);
-    fx.platform.ClearCalls();
-    fx.app.UnloadMainWindow();
-    const std::vector<std::string> removed{"UnhookWindowsHookEx 11", "FreeLibrary 7", "NhanDien 0 1001",
-                                           "UnloadWindow HVTNP"};
-    EXPECT_EQ(fx.platform.Calls(), removed);
-    EXPECT_FALSE(fx.main().Menunoi.IMEstate.Checked);
-}
 
 TEST(MainWindowHook, TheOnOffChordSwitchesTheInputMethodFromAnyApplication) {
     FixtureApp fx;

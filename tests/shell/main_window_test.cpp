@@ -47,7 +47,6 @@ TEST(MainWindowMenu, ItemsRunTheirActions) {
         {&Menunoi::FontCreat, {"StartProgram glyphmk.exe"}},
         {&Menunoi::Convert, {"MinimizeWindow OrvikU", "StartProgram Recoder.exe"}},
         {&Menunoi::Charmap, {"StartProgram Charmap.exe"}},
-        {&Menunoi::Close, {"Quit"}},
     };
     for (const auto& c : cases) {
         FixtureApp fx;
@@ -137,7 +136,7 @@ TEST(MainWindowFonts, TheOrvikChooserAlwaysStartsFromChuNomMinhU16AndKeepsHalfSi
     fx.main().CFont_Click(3);
     fx.main().CFont_Click(3);
     EXPECT_EQ(fx.module().NomFontName, u"HanaMinA");
-    EXPECT_EQ(fx.module().NomFontSize, 10.5f);
+    EXPECT_EQ(fx.module().NomFontSize.Points(), 10.5f);
     const std::string opened = "ShowFontDialog [Chon Font xuat ra chu Han] 3 Chu Nom Minh U 16";
     const auto& calls = fx.platform.Calls();
     EXPECT_EQ(std::count(calls.begin(), calls.end(), opened), 2);

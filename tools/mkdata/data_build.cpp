@@ -51,7 +51,9 @@ void BuildIndexes(const Characters& chars, DataDir& out, Report& report) {
 }
 
 // Dictionaries are installed as .dat files; the program renames them to .chm
-// at its first start. The user guide keeps its .chm name.
+// at its start, but never over an existing one, so a .chm left by an earlier
+// start is removed: the new build is the one the program takes in. The user
+// guide keeps its .chm name.
 void BuildDictionaries(const Characters& chars, const Options& options,
                        const std::map<std::string, std::vector<const Syllable*>>& pages, Report& report) {
     const auto work = options.outDir / "chm-work";
@@ -61,6 +63,7 @@ void BuildDictionaries(const Characters& chars, const Options& options,
         const auto chm = CompileChm(project, work / project.name, options.chmcmd);
         const std::string installed = project.name + (project.name == "orvhelp" ? ".chm" : ".dat");
         std::filesystem::copy_file(chm, options.outDir / installed, std::filesystem::copy_options::overwrite_existing);
+        if (installed.ends_with(".dat")) std::filesystem::remove(options.outDir / (project.name + ".chm"));
         report.pages[installed] = project.pages.size();
         report.sizes[installed] = std::filesystem::file_size(options.outDir / installed);
     }

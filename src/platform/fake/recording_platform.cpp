@@ -29,8 +29,10 @@ void RecordingPlatform::Navigate(std::string_view view, std::u16string_view addr
     calls_.push_back("Navigate " + std::string(view) + " " + U16ToUtf8(address));
 }
 
-void RecordingPlatform::MessageBox(std::u16string_view text, std::u16string_view caption) {
-    calls_.push_back("MessageBox [" + U16ToUtf8(caption) + "] " + U16ToUtf8(text));
+std::int32_t RecordingPlatform::MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) {
+    const std::string box = style == kMbOkOnly ? "MessageBox" : "MsgBox " + std::to_string(style);
+    calls_.push_back(box + " [" + U16ToUtf8(caption) + "] " + U16ToUtf8(text));
+    return style == kMbOkOnly ? kIdOk : messageBoxAnswer_;
 }
 
 namespace {
@@ -262,5 +264,111 @@ std::string RecordingPlatform::FileContent(const std::string& path) const {
     const auto file = files_.find(path);
     return file == files_.end() ? std::string() : file->second;
 }
+
+bool RecordingPlatform::FileExists(const std::string& path) const {
+    if (files_.count(path) != 0) return true;
+    if (std::find(removed_.begin(), removed_.end(), path) != removed_.end()) return false;
+    return ReadDiskFile(path).ok;
+}
+
+bool RecordingPlatform::RenameFile(const std::string& from, const std::string& to) {
+    calls_.push_back("RenameFile " + from + " " + to);
+    if (!FileExists(from) || FileExists(to)) return false;
+    const auto memory = files_.find(from);
+    SetFile(to, memory != files_.end() ? memory->second : ReadDiskFile(from).bytes);
+    RemoveFile(from);
+    return true;
+}
+
+bool RecordingPlatform::DeleteFile(const std::string& path) {
+    calls_.push_back("DeleteFile " + path);
+    if (!FileExists(path)) return false;
+    RemoveFile(path);
+    return true;
+}
+
+bool RecordingPlatform::PrevInstance() {
+    calls_.push_back("PrevInstance");
+    return otherInstance_;
+}
+
+// The program uses one application and section; a key written under any
+// other is recorded with them and kept apart.
+namespace {
+
+std::u16string StoreKey(std::u16string_view appName, std::u16string_view section, std::u16string_view key) {
+    return std::u16string(appName) + u"\\" + std::u16string(section) + u"\\" + std::u16string(key);
+}
+
+constexpr std::u16string_view kTestApp = u"VietOrvikU2004";
+constexpr std::u16string_view kTestSection = u"Settings";
+
+}  // namespace
+
+std::u16string RecordingPlatform::GetSetting(std::u16string_view appName, std::u16string_view section,
+                                             std::u16string_view key, std::u16string_view defaultValue) {
+    calls_.push_back("GetSetting " + U16ToUtf8(StoreKey(appName, section, key)));
+    const auto value = settings_.find(StoreKey(appName, section, key));
+    return value == settings_.end() ? std::u16string(defaultValue) : value->second;
+}
+
+void RecordingPlatform::SaveSetting(std::u16string_view appName, std::u16string_view section,
+                                    std::u16string_view key, std::u16string_view value) {
+    calls_.push_back("SaveSetting " + U16ToUtf8(StoreKey(appName, section, key)) + " = " + U16ToUtf8(value));
+    settings_[StoreKey(appName, section, key)] = std::u16string(value);
+}
+
+void RecordingPlatform::SetSetting(std::u16string_view key, std::u16string value) {
+    settings_[StoreKey(kTestApp, kTestSection, key)] = std::move(value);
+}
+
+std::u16string RecordingPlatform::Setting(std::u16string_view key) const {
+    const auto value = settings_.find(StoreKey(kTestApp, kTestSection, key));
+    return value == settings_.end() ? std::u16string() : value->second;
+}
+
+bool RecordingPlatform::HasSetting(std::u16string_view key) const {
+    return settings_.count(StoreKey(kTestApp, kTestSection, key)) != 0;
+}
+
+std::int32_t RecordingPlatform::Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) {
+    const TrayIconFields icon = ReadTrayIconData(data);
+    calls_.push_back("Shell_NotifyIconA " + Number(message) + " " + Number(icon.hWnd) + " " + Number(icon.uID) + " " +
+                     Number(icon.uFlags) + " " + Number(icon.uCallbackMessage) + " " + Number(icon.hIcon) + " [" +
+                     U16ToUtf8(icon.tip) + "]");
+    const std::pair key{icon.hWnd, icon.uID};
+    if (message == kNimAdd) return trayIcons_.insert(key).second ? 1 : 0;
+    if (message == kNimDelete) return trayIcons_.erase(key) != 0 ? 1 : 0;
+    return 0;
+}
+
+void RecordingPlatform::PressTrayIcon(WindowHandle window, std::uint32_t id, std::int32_t mouseMessage) {
+    if (traySink_ != nullptr && trayIcons_.count({window, id}) != 0)
+        traySink_->TrayNotification(window, id, mouseMessage);
+}
+
+void RecordingPlatform::PlaceForeignWindow(std::string className, std::u16string title, WindowHandle window) {
+    foreignWindows_[{std::move(className), std::move(title)}] = window;
+}
+
+WindowHandle RecordingPlatform::FindWindowA(std::string_view className, std::u16string_view title) {
+    calls_.push_back("FindWindowA " + std::string(className) + " [" + U16ToUtf8(title) + "]");
+    const auto window = foreignWindows_.find({std::string(className), std::u16string(title)});
+    return window == foreignWindows_.end() ? 0 : window->second;
+}
+
+std::int32_t RecordingPlatform::SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                                             std::int32_t lParam) {
+    calls_.push_back("SendMessageA " + Number(window) + " " + Number(message) + " " + Number(wParam) + " " +
+                     Number(lParam));
+    return 0;
+}
+
+std::int32_t RecordingPlatform::RemoveFontResourceA(std::string_view fontFile) {
+    calls_.push_back("RemoveFontResourceA " + std::string(fontFile));
+    return 1;
+}
+
+void RecordingPlatform::LogLine(std::string_view line) { calls_.push_back("LogLine " + std::string(line)); }
 
 }  // namespace orvik

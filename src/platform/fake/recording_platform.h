@@ -26,7 +26,24 @@ public:
     std::string ProgramDirectory() override { return programDirectory_; }
     std::string CurrentDirectory() override { return currentDirectory_; }
     void Navigate(std::string_view view, std::u16string_view address) override;
-    void MessageBox(std::u16string_view text, std::u16string_view caption) override;
+    bool RenameFile(const std::string& from, const std::string& to) override;
+    bool DeleteFile(const std::string& path) override;
+    // A box with OK only is recorded as "MessageBox [caption] text", others
+    // as "MsgBox style [caption] text".
+    std::int32_t MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) override;
+    bool PrevInstance() override;
+    std::u16string GetSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
+                              std::u16string_view defaultValue) override;
+    void SaveSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
+                     std::u16string_view value) override;
+    std::int32_t Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) override;
+    void SetTraySink(TraySink* sink) override { traySink_ = sink; }
+    IconHandle IconOf(WindowId window) override { return 2001 + static_cast<IconHandle>(window); }
+    WindowHandle FindWindowA(std::string_view className, std::u16string_view title) override;
+    std::int32_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                              std::int32_t lParam) override;
+    std::int32_t RemoveFontResourceA(std::string_view fontFile) override;
+    void LogLine(std::string_view line) override;
 
     void keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t flags) override;
     std::int32_t PostMessageW(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
@@ -94,6 +111,23 @@ public:
     // desktop.
     void RefuseProgram(std::u16string commandLine) { refused_.insert(std::move(commandLine)); }
 
+    // Another instance of the program runs.
+    void SetOtherInstance(bool running) { otherInstance_ = running; }
+    // The button the user presses in the message boxes from now on.
+    void AnswerMessageBox(std::int32_t button) { messageBoxAnswer_ = button; }
+    // A value in the settings store, and what it holds ("" when nothing).
+    void SetSetting(std::u16string_view key, std::u16string value);
+    std::u16string Setting(std::u16string_view key) const;
+    bool HasSetting(std::u16string_view key) const;
+    // The tray icons present, by window and number.
+    std::set<std::pair<WindowHandle, std::uint32_t>> TrayIcons() const { return trayIcons_; }
+    // A press on a tray icon, as the notification area reports it.
+    void PressTrayIcon(WindowHandle window, std::uint32_t id, std::int32_t mouseMessage);
+    // A window of another program that FindWindowA finds.
+    void PlaceForeignWindow(std::string className, std::u16string title, WindowHandle window);
+    // Whether a file exists: set by the test, written, or on the disk.
+    bool FileExists(const std::string& path) const;
+
     // What the clipboard holds in `format`.
     std::u16string Clipboard(std::int32_t format) const;
 
@@ -123,6 +157,14 @@ private:
     std::optional<FontChoice> fontAnswer_;
     std::map<std::string, std::function<void()>> timers_;
     std::set<std::u16string> refused_;
+    bool otherInstance_ = false;
+    std::int32_t messageBoxAnswer_ = kIdOk;
+    // Keys of the one application and section the program uses, with the
+    // application and section they were written under.
+    std::map<std::u16string, std::u16string> settings_;
+    std::set<std::pair<WindowHandle, std::uint32_t>> trayIcons_;
+    TraySink* traySink_ = nullptr;
+    std::map<std::pair<std::string, std::u16string>, WindowHandle> foreignWindows_;
 };
 
 }  // namespace orvik

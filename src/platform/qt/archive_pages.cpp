@@ -30,11 +30,7 @@ std::string ArchiveOnDisk(const std::string& directory, const std::string& file)
     namespace fs = std::filesystem;
     fs::path path(file);
     if (path.is_relative()) path = fs::path(directory) / path;
-    std::error_code error;
-    if (fs::exists(path, error)) return path.string();
-    fs::path installed = path;
-    if (LCase(Utf8ToU16(path.extension().string())) == u".chm") installed.replace_extension(".dat");
-    return fs::exists(installed, error) ? installed.string() : path.string();
+    return path.string();
 }
 
 }  // namespace

@@ -25,8 +25,7 @@ std::optional<ArchiveAddress> ParseArchiveAddress(std::u16string_view address);
 std::u16string ArchiveAddressText(const ArchiveAddress& address);
 
 // The page's bytes. FILE is taken relative to `directory` unless it is
-// absolute; the dictionaries are installed as ".dat" and renamed to ".chm"
-// at start-up, so a missing ".chm" is also looked for under ".dat".
+// absolute.
 FileBytes ReadArchivePage(const std::string& directory, const ArchiveAddress& address);
 
 // What a view shows for an address that cannot be opened.

@@ -21,7 +21,10 @@ QtPlatform::QtPlatform(std::string dataDirectory)
       hook_({[this](const hook::KeyUp& key) { HookKeyEvent(key); },
              [this](const hook::Focus& focus) { hookFocus_ = focus; }, [this] { HookLost(); }}),
       reconnectTimer_(std::make_unique<QTimer>()),
-      timerContext_(std::make_unique<QObject>()) {
+      timerContext_(std::make_unique<QObject>()),
+      settings_(SettingsStore::UserFolder(), [this](std::string_view line) { LogLine(line); }),
+      tray_([this](std::string_view line) { LogLine(line); }),
+      instance_([this](std::string_view line) { LogLine(line); }) {
     reconnectTimer_->setInterval(kReconnectMs);
     QObject::connect(reconnectTimer_.get(), &QTimer::timeout, [this] { ConnectHook(); });
 }
@@ -76,11 +79,14 @@ void QtPlatform::Navigate(std::string_view view, std::u16string_view address) {
     if (found != views_.end() && found->second) found->second->Open(QString::fromStdU16String(std::u16string(address)));
 }
 
-void QtPlatform::MessageBox(std::u16string_view text, std::u16string_view caption) {
-    QMessageBox box(QMessageBox::Information, QString::fromStdU16String(std::u16string(caption)),
-                    QString::fromStdU16String(std::u16string(text)), QMessageBox::Ok);
+std::int32_t QtPlatform::MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) {
+    const bool withCancel = (style & kMbTypeMask) == kMbOkCancel;
+    const bool exclamation = (style & kMbIconMask) == kMbExclamation;
+    QMessageBox box(exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    QString::fromStdU16String(std::u16string(caption)), QString::fromStdU16String(std::u16string(text)),
+                    withCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    box.exec();
+    return box.exec() == QMessageBox::Cancel ? kIdCancel : kIdOk;
 }
 
 }  // namespace orvik

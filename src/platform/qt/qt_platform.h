@@ -18,6 +18,12 @@
 // program's own help view, "Charmap.exe" the desktop's character map
 // (gucharmap or kcharselect), any other program is looked up on PATH by its
 // name, also without ".exe" and in lower case.
+//
+// Settings, the tray icons and the single running instance have their own
+// classes (SettingsStore, TrayIcons, InstanceLock). No other program's
+// windows or fonts are reached on this desktop: finding a window answers
+// none, and broadcasting a font change or removing a font does nothing but
+// say so on the log (standard error).
 #pragma once
 
 #include <QObject>
@@ -33,7 +39,10 @@
 #include "platform/hook/hook_protocol.h"
 #include "platform/qt/hook_connection.h"
 #include "platform/qt/hook_keys.h"
+#include "platform/qt/instance_lock.h"
 #include "platform/qt/paste_order.h"
+#include "platform/qt/settings_store.h"
+#include "platform/qt/tray_icons.h"
 
 class QKeyEvent;
 class QTimer;
@@ -77,7 +86,27 @@ public:
     std::string ProgramDirectory() override { return dataDirectory_; }
     std::string CurrentDirectory() override { return dataDirectory_; }
     void Navigate(std::string_view view, std::u16string_view address) override;
-    void MessageBox(std::u16string_view text, std::u16string_view caption) override;
+    bool RenameFile(const std::string& from, const std::string& to) override;
+    bool DeleteFile(const std::string& path) override;
+    // Buttons from the low bits of `style`; kMbExclamation adds the warning
+    // icon. Closing the box answers as Cancel does, or OK when it has no
+    // Cancel.
+    std::int32_t MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) override;
+    bool PrevInstance() override { return instance_.OtherInstanceRuns(); }
+    std::u16string GetSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
+                              std::u16string_view defaultValue) override;
+    void SaveSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
+                     std::u16string_view value) override;
+    std::int32_t Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) override;
+    void SetTraySink(TraySink* sink) override { tray_.SetSink(sink); }
+    IconHandle IconOf(WindowId window) override;
+    WindowHandle FindWindowA(std::string_view className, std::u16string_view title) override;
+    std::int32_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                              std::int32_t lParam) override;
+    std::int32_t RemoveFontResourceA(std::string_view fontFile) override;
+    void LogLine(std::string_view line) override;
+    // The tray icon a window added with a number, so a test can press it.
+    QSystemTrayIcon* TrayIcon(WindowHandle window, std::uint32_t id) const { return tray_.Find(window, id); }
 
     void keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t flags) override;
     std::int32_t PostMessageW(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
@@ -183,6 +212,9 @@ private:
     bool clipboardTextSet_ = false;
     std::map<std::string, std::unique_ptr<QTimer>, std::less<>> timers_;
     std::unique_ptr<PageView> helpView_;  // the help viewer's window
+    SettingsStore settings_;
+    TrayIcons tray_;
+    InstanceLock instance_;
 };
 
 }  // namespace orvik

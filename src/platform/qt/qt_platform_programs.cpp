@@ -2,7 +2,6 @@
 // for those the system names, and the end of the event loop.
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -47,11 +46,9 @@ bool QtPlatform::StartProgram(std::u16string_view commandLine) {
 }
 
 // The help file is found as the page views find compiled help files: in the
-// data directory, also under ".dat" while the ".chm" is missing.
+// data directory unless its path is absolute.
 bool QtPlatform::ShowHelpFile(const QString& file) {
-    const QDir data(QString::fromStdString(dataDirectory_));
-    const QString installed = QFileInfo(file).completeBaseName() + ".dat";
-    if (file.isEmpty() || (!data.exists(file) && !data.exists(installed))) return false;
+    if (file.isEmpty() || !QDir(QString::fromStdString(dataDirectory_)).exists(file)) return false;
     if (!helpView_) {
         helpView_ = std::make_unique<PageView>([this] { return dataDirectory_; });
         helpView_->setWindowTitle(QStringLiteral("Việt Orvik 2004 - Trợ giúp"));
@@ -64,6 +61,8 @@ bool QtPlatform::ShowHelpFile(const QString& file) {
     return true;
 }
 
-void QtPlatform::Quit() { QCoreApplication::quit(); }
+// quit() would first ask every window to close, which the main window
+// answers with the closing question; the orderly end has already run.
+void QtPlatform::Quit() { QCoreApplication::exit(0); }
 
 }  // namespace orvik

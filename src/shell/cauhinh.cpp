@@ -1,0 +1,248 @@
+#include "shell/cauhinh.h"
+
+#include <cmath>
+
+#include "engine/text.h"
+#include "shell/application.h"
+#include "shell/font_texts.h"
+#include "shell/settings_values.h"
+
+namespace orvik {
+
+namespace {
+
+constexpr std::u16string_view kSettingsApp = u"VietOrvikU2004";
+constexpr std::u16string_view kSettingsSection = u"Settings";
+
+constexpr std::u16string_view kPresentIme = u"Present IME";
+constexpr std::u16string_view kVnCode = u"VN Code";
+constexpr std::u16string_view kNomFontNameKey = u"Nom Font Name";
+constexpr std::u16string_view kNomFontSizeKey = u"Nom Font Size";
+constexpr std::u16string_view kVnFontNameKey = u"VN Font Name";
+constexpr std::u16string_view kVnFontSizeKey = u"VN Font Size";
+constexpr std::u16string_view kSystem98Key = u"System 98";
+
+constexpr std::u16string_view kDefaultMode = u"Telex->Han";
+constexpr std::u16string_view kDefaultCode = u"Unicode";
+constexpr std::u16string_view kDefaultNomFontSize = u"16";
+constexpr std::u16string_view kDefaultVnFontName = u"Arial";
+constexpr std::u16string_view kDefaultVnFontSize = u"12";
+constexpr std::u16string_view kDefaultSystem98 = u"True";
+
+// The code box's list in its order: the action each code runs, and the
+// Vietnamese font the code proposes.
+struct CodeEntry {
+    std::u16string_view code;
+    void (OrvikU::*action)(std::int16_t);
+    std::int16_t number;
+    std::u16string_view fontName;
+};
+constexpr CodeEntry kCodeEntries[] = {
+    {u"Unicode", &OrvikU::Unicode_Click, menu_number::kUnicode, u"Arial"},
+    {u"VietWare-X", &OrvikU::VW2_Click, menu_number::kVW2, u"VNtimes new roman"},
+    {u"VNI-WIN", &OrvikU::VNI2_Click, menu_number::kVNI2, u"VNI-Times"},
+    {u"TCVN3", &OrvikU::TCVN_Click, menu_number::kTCVN, u".VnTime"},
+};
+constexpr std::int32_t kProposedVnFontSize = 12;
+
+// The input-mode box's list in its order; the two VNI entries select no
+// mode.
+struct ModeEntry {
+    std::u16string_view mode;
+    void (OrvikU::*action)(std::int16_t);
+    std::int16_t number;
+};
+constexpr ModeEntry kModeEntries[] = {
+    {u"Telex->Han", &OrvikU::TelexH_Click, menu_number::kTelexH},
+    {u"Telex->Nom", &OrvikU::TelexN_Click, menu_number::kTelexN},
+    {u"VNI->Han", nullptr, 0},
+    {u"VNI->Nom", nullptr, 0},
+    {u"S-CangJie Han", &OrvikU::CangJieH_Click, menu_number::kCangJieH},
+    {u"S-CangJie Nom", &OrvikU::CangJie_Click, menu_number::kCangJie},
+    {u"PinYin Han", &OrvikU::PINYIN_Click, menu_number::kPinYin},
+};
+
+// The comparisons are exact and case-sensitive.
+template <typename Entry, std::size_t N>
+const Entry* FindEntry(const Entry (&entries)[N], std::u16string_view Entry::*name, std::u16string_view text) {
+    for (const Entry& entry : entries)
+        if (entry.*name == text) return &entry;
+    return nullptr;
+}
+
+const CodeEntry* FindCode(std::u16string_view text) { return FindEntry(kCodeEntries, &CodeEntry::code, text); }
+const ModeEntry* FindMode(std::u16string_view text) { return FindEntry(kModeEntries, &ModeEntry::mode, text); }
+
+}  // namespace
+
+CauHinh::CauHinh(Application& app) : app_(app) {}
+
+void CauHinh::Form_Load() {
+    for (const CodeEntry& entry : kCodeEntries) Combo1.List.emplace_back(entry.code);
+    for (const ModeEntry& entry : kModeEntries) Combo2.List.emplace_back(entry.mode);
+    NapCauhinh();
+    const Module1& module = app_.module();
+    DlgNomFontName = module.NomFontName;
+    DlgNomFontSize = module.NomFontSize;
+    DlgVnFontName = module.VnFontName;
+    DlgVnFontSize = module.VnFontSize;
+    ShowFontLabels();
+}
+
+void CauHinh::Form_QueryUnload(bool& cancel, bool fromUser) {
+    cancel = true;
+    if (fromUser) Command2_Click();
+}
+
+void CauHinh::NapCauhinh() {
+    Combo2.Text = ReadSetting(kPresentIme, kDefaultMode);
+    Combo1.Text = ReadSetting(kVnCode, kDefaultCode);
+    ReadFontSettings();
+    ApplyStoredCode();
+    ApplyStoredMode();
+}
+
+// A stored value that cannot be used is replaced by its default and named on
+// the log; the store itself is left as it is until the orderly end.
+void CauHinh::ReadFontSettings() {
+    Module1& module = app_.module();
+    module.NomFontName = ReadSetting(kNomFontNameKey, kOrvikFontName);
+    const std::u16string nomSize = ReadSetting(kNomFontSizeKey, kDefaultNomFontSize);
+    const auto nomPoints = FontSizeValue::FromText(nomSize);
+    if (!nomPoints) ReportUnusable(kNomFontSizeKey, nomSize, kDefaultNomFontSize);
+    module.NomFontSize = nomPoints.value_or(FontSizeValue());
+    module.VnFontName = ReadSetting(kVnFontNameKey, kDefaultVnFontName);
+    const std::u16string vnSize = ReadSetting(kVnFontSizeKey, kDefaultVnFontSize);
+    const auto vnPoints = ReadVnFontSize(vnSize);
+    if (!vnPoints) ReportUnusable(kVnFontSizeKey, vnSize, kDefaultVnFontSize);
+    module.VnFontSize = vnPoints.value_or(kProposedVnFontSize);
+    const std::u16string system98 = ReadSetting(kSystem98Key, kDefaultSystem98);
+    const auto system98Value = ReadBoolean(system98);
+    if (!system98Value) ReportUnusable(kSystem98Key, system98, kDefaultSystem98);
+    module.System98 = system98Value.value_or(true);
+}
+
+// A code not in the list falls back to Unicode, so one code is always in
+// force. The code action sets the Vietnamese font of its code; the font the
+// user chose and stored is the one kept.
+void CauHinh::ApplyStoredCode() {
+    Module1& module = app_.module();
+    const std::u16string vnFontName = module.VnFontName;
+    const int vnFontSize = module.VnFontSize;
+    if (!FindCode(Combo1.Text)) {
+        ReportUnusable(kVnCode, Combo1.Text, kDefaultCode);
+        Combo1.Text = kDefaultCode;
+    }
+    ApplyCodeBox();
+    module.VnFontName = vnFontName;
+    module.VnFontSize = vnFontSize;
+}
+
+// A mode not in the list selects Telex->Han; the VNI entries select none.
+void CauHinh::ApplyStoredMode() {
+    if (FindMode(Combo2.Text)) return ApplyModeBox();
+    ReportUnusable(kPresentIme, Combo2.Text, kDefaultMode);
+    app_.MainWindow().TelexH_Click(menu_number::kTelexH);
+}
+
+std::u16string CauHinh::ReadSetting(std::u16string_view key, std::u16string_view defaultValue) {
+    return app_.platform().GetSetting(kSettingsApp, kSettingsSection, key, defaultValue);
+}
+
+void CauHinh::ReportUnusable(std::u16string_view key, std::u16string_view value, std::u16string_view used) {
+    app_.platform().LogLine("the setting \"" + U16ToUtf8(key) + "\" = \"" + U16ToUtf8(value) +
+                            "\" cannot be used; using " + U16ToUtf8(used));
+}
+
+void CauHinh::SaveCauhinh() {
+    Platform& platform = app_.platform();
+    const Module1& module = app_.module();
+    const auto write = [&](std::u16string_view key, std::u16string_view value) {
+        platform.SaveSetting(kSettingsApp, kSettingsSection, key, value);
+    };
+    write(kPresentIme, Combo2.Text);
+    write(kVnCode, Combo1.Text);
+    write(kNomFontNameKey, module.NomFontName);
+    write(kNomFontSizeKey, module.NomFontSize.Text());
+    write(kVnFontNameKey, module.VnFontName);
+    write(kVnFontSizeKey, DecimalText(module.VnFontSize));
+    write(kSystem98Key, module.System98 ? u"True" : u"False");
+}
+
+void CauHinh::Combo1_Validate() {
+    const CodeEntry* proposal = FindCode(Combo1.Text);
+    if (!proposal) return;
+    DlgVnFontName = proposal->fontName;
+    DlgVnFontSize = kProposedVnFontSize;
+    ShowFontLabels();
+}
+
+void CauHinh::Label3_Click() { ChooseVietFont(); }
+void CauHinh::Frame4_Click() { ChooseVietFont(); }
+void CauHinh::Label4_Click() { ChooseOrvikFont(); }
+void CauHinh::Frame5_Click() { ChooseOrvikFont(); }
+
+// The chooser starts from the font in force, not from the pending one; the
+// Vietnamese size is whole, a half going to the even neighbour.
+void CauHinh::ChooseVietFont() {
+    OrvikU& main = app_.MainWindow();
+    const Module1& module = app_.module();
+    main.CommonDialog1 = {kCfBoth, std::u16string(kVietFontTitle), module.VnFontName,
+                          static_cast<float>(module.VnFontSize)};
+    main.CommonDialog1_ShowFont();
+    DlgVnFontName = main.CommonDialog1.FontName;
+    DlgVnFontSize = static_cast<std::int32_t>(std::lrint(main.CommonDialog1.FontSize));
+    ShowFontLabels();
+    app_.platform().MessageBox(kVietFontMessage, kMessageCaption);
+}
+
+void CauHinh::ChooseOrvikFont() {
+    OrvikU& main = app_.MainWindow();
+    const Module1& module = app_.module();
+    main.CommonDialog1 = {kCfBoth, std::u16string(kOrvikFontTitle), module.NomFontName, module.NomFontSize.Points()};
+    main.CommonDialog1_ShowFont();
+    DlgNomFontName = main.CommonDialog1.FontName;
+    DlgNomFontSize = FontSizeValue(main.CommonDialog1.FontSize);
+    ShowFontLabels();
+    app_.platform().MessageBox(kOrvikFontMessage, kMessageCaption);
+}
+
+// The fonts come after the code action, so a font chosen here replaces the
+// default font of the code.
+void CauHinh::Command1_Click() {
+    Module1& module = app_.module();
+    module.TypedKeys.clear();
+    ApplyCodeBox();
+    ApplyModeBox();
+    module.NomFontName = DlgNomFontName;
+    module.NomFontSize = DlgNomFontSize;
+    module.VnFontName = DlgVnFontName;
+    module.VnFontSize = static_cast<std::int16_t>(DlgVnFontSize);
+    app_.platform().HideWindow(WindowId::CauHinh);
+}
+
+// The boxes and the working copies keep what the user changed.
+void CauHinh::Command2_Click() { app_.platform().HideWindow(WindowId::CauHinh); }
+
+void CauHinh::Command4_Click() { app_.ShowAboutWindow(); }
+
+void CauHinh::Show() {
+    app_.platform().ShowWindow(WindowId::CauHinh);
+    app_.platform().RestoreWindow(WindowId::CauHinh);
+}
+
+void CauHinh::ApplyCodeBox() {
+    if (const CodeEntry* entry = FindCode(Combo1.Text)) (app_.MainWindow().*(entry->action))(entry->number);
+}
+
+void CauHinh::ApplyModeBox() {
+    const ModeEntry* entry = FindMode(Combo2.Text);
+    if (entry && entry->action) (app_.MainWindow().*(entry->action))(entry->number);
+}
+
+void CauHinh::ShowFontLabels() {
+    Label3.Caption = DlgVnFontName + u", " + DecimalText(DlgVnFontSize);
+    Label4.Caption = DlgNomFontName + u", " + DlgNomFontSize.Text();
+}
+
+}  // namespace orvik

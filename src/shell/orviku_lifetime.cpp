@@ -1,0 +1,112 @@
+// The main window's life, which is the program's: its creation installs the
+// tray icon and the keyboard hook and brings the dictionaries in under their
+// ".chm" names; its load shows it with the start page; the orderly end saves
+// the settings and releases everything in order before the process ends.
+#include <array>
+
+#include "ime/page_file.h"
+#include "shell/application.h"
+#include "shell/orviku.h"
+
+namespace orvik {
+
+namespace {
+
+constexpr std::u16string_view kTrayTip = u"Left Mouse = Mo Thau nhap phap, Right Mouse = Mo menu chinh";
+constexpr std::u16string_view kStartPage = u"its:hvtdu.chm::/html\\khoidong.htm";
+constexpr std::u16string_view kCloseQuestion = u"Muốn đóng chương trình Việt-Orvik-2004 ?";
+constexpr std::u16string_view kCloseCaption = u"Việt Orvik 2004 on Browser";
+
+// The dictionaries are installed as ".dat" and read only as ".chm".
+constexpr std::array<const char*, 3> kDictionaries{"hvtdu", "nomtdu", "tdviet"};
+
+// The window of another program that the orderly end closes, if it is open.
+constexpr std::string_view kFontLoaderClass = "ThunderRT6FormDC";
+constexpr std::u16string_view kFontLoaderTitle = u"Nap font";
+
+}  // namespace
+
+NotifyIconData OrvikU::TrayIconRecord(std::u16string_view tip) {
+    Platform& platform = app_.platform();
+    return MakeTrayIconData(platform.HandleOf(WindowId::OrvikU), kTrayIconId, kNifMessage | kNifIcon | kNifTip,
+                            kWmMouseMove, platform.IconOf(WindowId::OrvikU), tip);
+}
+
+void OrvikU::Form_Initialize() {
+    Platform& platform = app_.platform();
+    Module1& module = app_.module();
+    platform.Shell_NotifyIconA(kNimAdd, TrayIconRecord(kTrayTip));
+    // The first call into the library loads it; locating it relies on that.
+    module.ScratchPos = platform.NhanDien(0, platform.HandleOf(WindowId::OrvikU));
+    module.HookModule = platform.GetModuleHandleA(kHookLibrary);
+    module.HookProc = platform.GetProcAddress(module.HookModule, kHookProcedure);
+    module.HookHandle = platform.SetWindowsHookExA(kWhKeyboard, module.HookProc, module.HookModule, 0);
+    // A dictionary already renamed by an earlier start, or missing, stays
+    // as it is.
+    const std::string directory = platform.CurrentDirectory() + "/";
+    for (const char* name : kDictionaries)
+        platform.RenameFile(directory + name + ".dat", directory + name + ".chm");
+}
+
+void OrvikU::Form_Load() {
+    Platform& platform = app_.platform();
+    Text1.FontName = app_.module().VnFontName;
+    platform.ShowWindow(WindowId::OrvikU);
+    NavigateWebBrowser1(kStartPage);
+    WebBrowser2.Address = u"about:blank";
+    platform.Navigate("OrvikU.WebBrowser2", WebBrowser2.Address);
+    app_.module().ScratchPos = platform.NhanDien(0, platform.HandleOf(WindowId::OrvikU));
+    platform.FocusControl("OrvikU.Text1");
+}
+
+bool OrvikU::AskToClose() {
+    Module1& module = app_.module();
+    module.ScratchPos = app_.platform().MsgBox(kCloseQuestion, kMbOkCancel, kCloseCaption);
+    return module.ScratchPos == kIdOk;
+}
+
+// The user closing the window is asked first; the program's own unload is
+// not.
+void OrvikU::Form_QueryUnload(bool& cancel, bool fromUser) {
+    if (fromUser && !AskToClose()) {
+        cancel = true;
+        return;
+    }
+    app_.module().ScratchPos = app_.platform().Shell_NotifyIconA(kNimDelete, TrayIconRecord(u""));
+    if (fromUser) Close_Click(menu_number::kClose);
+}
+
+void OrvikU::tbToolbar_Quit() {
+    if (AskToClose()) Close_Click(menu_number::kClose);
+}
+
+// The orderly end, run once: the only place the settings are written.
+void OrvikU::Close_Click(std::int16_t) {
+    if (closing_) return;
+    closing_ = true;
+    Platform& platform = app_.platform();
+    Module1& module = app_.module();
+    module.ScratchPos = platform.Shell_NotifyIconA(kNimDelete, WPopup::TrayIconRecord(platform, u""));
+    app_.UnloadPopup();
+    app_.ConfigDialog().SaveCauhinh();
+    app_.UnloadConfigDialog();
+    module.ScratchPos = static_cast<std::int32_t>(platform.FindWindowA(kFontLoaderClass, kFontLoaderTitle));
+    if (module.ScratchPos > 0) platform.SendMessageA(static_cast<WindowHandle>(module.ScratchPos), kWmClose, 1, 1);
+    platform.DeleteFile(platform.CurrentDirectory() + "/" + std::string(kPageFileName));
+    app_.UnloadMainWindow();
+    platform.Quit();
+}
+
+void OrvikU::Form_Unload() {
+    Platform& platform = app_.platform();
+    Module1& module = app_.module();
+    platform.UnhookWindowsHookEx(module.HookHandle);
+    platform.FreeLibrary(module.HookModule);
+    app_.UnloadPopup();
+    app_.UnloadConfigDialog();
+    app_.UnloadCandidateWindow();
+    module.ReleaseSystemFont();
+    platform.Quit();
+}
+
+}  // namespace orvik
