@@ -31,6 +31,16 @@ std::int32_t StoredLength(std::string_view packed) {
 
 int DigitCount(std::int32_t n) { return static_cast<int>(std::to_string(n).size()); }
 
+// Deflate never packs more than 1032 bytes into one; a little slack covers
+// the stream's header and end.
+constexpr std::size_t kDeflateGreatestRatio = 1032;
+constexpr std::size_t kStreamSlack = 64;
+
+bool CouldHold(std::string_view stream, std::int32_t length) {
+    const auto claimed = static_cast<std::size_t>(length);
+    return length <= kLargestUnpacked && claimed <= (stream.size() + kStreamSlack) * kDeflateGreatestRatio;
+}
+
 }  // namespace
 
 ZlibError::ZlibError(int zlibResult)
@@ -40,10 +50,11 @@ ZlibError::ZlibError(int zlibResult)
 
 std::string UncompressString(std::string_view packed) {
     const std::int32_t n = StoredLength(packed);
-    std::string buffer(static_cast<std::size_t>(n), ' ');
     const auto streamStart = static_cast<std::size_t>(DigitCount(n) + 1);
     const std::string_view stream =
         streamStart < packed.size() ? packed.substr(streamStart) : std::string_view{};
+    if (!CouldHold(stream, n)) throw ZlibError(Z_MEM_ERROR);
+    std::string buffer(static_cast<std::size_t>(n), ' ');
     uLongf destLen = static_cast<uLongf>(n);
     // zlib wants a non-null destination even for an empty buffer.
     unsigned char spare = 0;
@@ -51,6 +62,7 @@ std::string UncompressString(std::string_view packed) {
     const int result = uncompress(dest, &destLen, reinterpret_cast<const Bytef*>(stream.data()),
                                   static_cast<uLong>(stream.size()));
     if (result != Z_OK) throw ZlibError(result);
+    if (destLen != static_cast<uLongf>(n)) throw ZlibError(Z_DATA_ERROR);
     return buffer;
 }
 

@@ -27,8 +27,15 @@ private:
     std::int32_t number_;
 };
 
-// The unpacked data, exactly as many bytes as the stored length says; a stored
-// length larger than the data leaves the rest as spaces. Throws ZlibError.
+// The unpacked data, exactly as many bytes as the stored length says. Throws
+// ZlibError: with zlib's memory error for a stored length the packed data
+// could never hold (beyond deflate's greatest ratio, or above
+// kLargestUnpacked), before anything is allocated; with zlib's data error
+// when the data unpacks to fewer bytes than stored, which is damage, not
+// padding.
 std::string UncompressString(std::string_view packed);
+
+// The largest unpacked string accepted: far above any speech clip.
+inline constexpr std::int32_t kLargestUnpacked = 64 * 1024 * 1024;
 
 }  // namespace orvik

@@ -24,8 +24,9 @@ TEST(UncompressString, ReturnsExactlyTheStoredLength) {
     EXPECT_EQ(UncompressString(Packed(data.size(), data)), data);
     EXPECT_EQ(UncompressString(Packed(data.size(), data, '\xff')), data);
     EXPECT_EQ(UncompressString(Packed(10, "0123456789")), "0123456789");
-    // A larger stored length keeps the rest of the buffer as spaces.
-    EXPECT_EQ(UncompressString(Packed(12, "0123456789")), "0123456789  ");
+    // The greatest ratio deflate reaches still unpacks.
+    const std::string zeros(4'000'000, '\0');
+    EXPECT_EQ(UncompressString(Packed(zeros.size(), zeros)), zeros);
 }
 
 TEST(UncompressString, ReportsZlibFailuresWithTheirNumbers) {
@@ -34,6 +35,12 @@ TEST(UncompressString, ReportsZlibFailuresWithTheirNumbers) {
     damaged[5] = static_cast<char>(damaged[5] ^ 0x55);
     const Case cases[] = {
         {Packed(9, "0123456789"), -2147221499, "Insufficient space in output buffer to uncompress string"},
+        // A stored length beyond what the data unpacks to is damage.
+        {Packed(12, "0123456789"), -2147221501, "Cannot uncompress corrupt data"},
+        // Lengths the packed data could never hold are refused before any
+        // memory is taken.
+        {Packed(2147483647, "0123456789"), -2147221500, "Insufficient memory to uncompress string"},
+        {Packed(200'000, "0123456789"), -2147221500, "Insufficient memory to uncompress string"},
         {damaged, -2147221501, "Cannot uncompress corrupt data"},
         // No length: an empty buffer, which this zlib reports as a damaged stream.
         {"x " + Compressed("abc"), -2147221501, "Cannot uncompress corrupt data"},
