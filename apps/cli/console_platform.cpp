@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <stdexcept>
 #include <utility>
 
 #include "engine/text.h"
@@ -12,13 +13,16 @@ namespace orvik::cli {
 
 namespace {
 
-// A directory of this run's own, so the page file never lands in the
-// user's working directory.
+// A private directory of this run's own (mode 0700, a name no one could
+// plant beforehand), so the page file never lands in the user's working
+// directory nor follows a link someone else left.
 std::string MakeScratchDirectory() {
     std::error_code error;
-    const auto dir = std::filesystem::temp_directory_path(error) / ("orvik-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir, error);
-    return dir.string();
+    std::filesystem::path base = std::filesystem::temp_directory_path(error);
+    if (error) base = "/tmp";  // TMPDIR names no directory
+    std::string pattern = (base / "orvik-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a scratch directory in " + pattern);
+    return pattern;
 }
 
 }  // namespace

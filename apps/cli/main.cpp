@@ -1,6 +1,8 @@
 // orvik: the command-line face of the system's engine.
 #include <algorithm>
 #include <iostream>
+#include <iterator>
+#include <stdexcept>
 #include <string_view>
 
 #include "command.h"
@@ -63,9 +65,17 @@ int Main(int argc, char** argv) {
         return 0;
     }
     const Args rest(all.begin() + 1, all.end());
-    for (const auto& command : kCommands)
-        if (command.name == name) return command.run(rest, io);
-    return UsageError(io.err, "unknown command '" + name + "'");
+    const auto command = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                      [&](const Command& c) { return c.name == name; });
+    if (command == std::end(kCommands)) return UsageError(io.err, "unknown command '" + name + "'");
+    // What the desktop refuses (no scratch directory, say) ends the run with
+    // its reason.
+    try {
+        return command->run(rest, io);
+    } catch (const std::runtime_error& error) {
+        io.err << "orvik: " << error.what() << '\n';
+        return 1;
+    }
 }
 
 }  // namespace orvik::cli
