@@ -1,6 +1,7 @@
 #include "ime/candidate_search.h"
 
 #include "engine/text.h"
+#include "lookup/code_tables.h"
 
 namespace orvik {
 
@@ -24,7 +25,7 @@ std::u16string CandidateItem(const Module1& module, std::int32_t codePoint, int 
 }  // namespace
 
 bool ListedAsVariantKey(std::u16string_view variantLine, std::int32_t codePoint) {
-    return Find(variantLine, DecimalText(codePoint) + u"/") > 0;
+    return FindVariantKey(variantLine, codePoint) > 0;
 }
 
 int FieldWidth(Layout layout) { return layout == Layout::Nom ? 5 : 4; }

@@ -35,8 +35,8 @@ struct CandidateLine {
 // window, is not found.
 CandidateLine FindCandidateLine(const Module1& module, std::u16string_view code);
 
-// Whether a Han candidate is coloured: its decimal code point + "/" occurs
-// anywhere in VariantLine (also as the tail of a longer number).
+// Whether a Han candidate is coloured: it is the key of an entry of
+// VariantLine.
 bool ListedAsVariantKey(std::u16string_view variantLine, std::int32_t codePoint);
 
 void ClearCandidates(Module1& module);

@@ -74,8 +74,12 @@ void HVTNP::ShowTypedCode() {
 void HVTNP::Text1_Change() {
     ClearCandidates(module_);
     if (Text1.Text.empty()) return DoiHTLM(u"");
-    // Emptying the box runs this again, which shows the empty page.
-    if (Text1.Text.size() > kMaxBoxLength) return SetText1(u"");
+    // An over-long code is dropped with its keys, so the next key starts a
+    // new code; emptying the box runs this again, which shows the empty page.
+    if (Text1.Text.size() > kMaxBoxLength) {
+        module_.TypedKeys.clear();
+        return SetText1(u"");
+    }
     TimChu(NormaliseTypedCode(module_.TypedKeys));
 }
 

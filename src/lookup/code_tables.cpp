@@ -8,10 +8,20 @@ namespace orvik {
 
 namespace {
 
-// Position of the decimal code point followed by "/", or 0.
-int FindListed(std::u16string_view line, std::int32_t codePoint) {
-    return Find(line, DecimalText(codePoint) + u"/");
+constexpr int kBig5Width = 4;      // hex digits of a Big5 code
+constexpr int kVariantWidth = 5;   // digits of a variant's target and key
+
+// The first occurrence of `needle` whose position p (from 1) `atBoundary`
+// accepts, or 0.
+template <typename Boundary>
+int FindAtBoundary(std::u16string_view line, std::u16string_view needle, Boundary atBoundary) {
+    for (int p = Find(line, needle); p > 0; p = Find(line, needle, p + 1))
+        if (atBoundary(p)) return p;
+    return 0;
 }
+
+// The character at position p (from 1), or "/" before the line's start.
+char16_t At(std::u16string_view line, int p) { return p < 1 ? u'/' : line[static_cast<std::size_t>(p - 1)]; }
 
 std::int32_t NumberIn(std::u16string_view text) {
     const double value = DecimalValue(text);
@@ -27,24 +37,49 @@ std::optional<std::int32_t> Big5ToCodePoint(std::u16string_view big5Line, std::u
 }
 
 std::optional<std::u16string> CodePointToBig5(std::u16string_view big5Line, std::int32_t codePoint) {
-    const int pos = FindListed(big5Line, codePoint);
-    if (pos <= 4) return std::nullopt;
-    return Mid(big5Line, pos - 4, 4);
+    const int pos = FindBig5Entry(big5Line, codePoint);
+    if (pos == 0) return std::nullopt;
+    return Mid(big5Line, pos - kBig5Width, kBig5Width);
 }
 
-bool ListsCodePoint(std::u16string_view line, std::int32_t codePoint) {
-    return FindListed(line, codePoint) > 0;
+// The digits follow "/" and the four hex digits of the Big5 code.
+int FindBig5Entry(std::u16string_view big5Line, std::int32_t codePoint) {
+    return FindAtBoundary(big5Line, DecimalText(codePoint) + u"/", [&](int p) {
+        return p > kBig5Width + 1 && At(big5Line, p - kBig5Width - 1) == u'/';
+    });
+}
+
+// The key follows the five target digits, which start the line or follow
+// the "/" of the entry before.
+int FindVariantKey(std::u16string_view variantLine, std::int32_t codePoint) {
+    return FindAtBoundary(variantLine, DecimalText(codePoint) + u"/", [&](int p) {
+        return p > kVariantWidth && At(variantLine, p - kVariantWidth - 1) == u'/';
+    });
+}
+
+int FindNomEntry(std::u16string_view nomLine, std::int32_t codePoint) {
+    return FindAtBoundary(nomLine, DecimalText(codePoint) + u"/", [&](int p) { return At(nomLine, p - 1) == u'/'; });
+}
+
+bool ListedInBig5Line(std::u16string_view big5Line, std::int32_t codePoint) {
+    return FindBig5Entry(big5Line, codePoint) > 0;
+}
+
+bool ListedInNomLine(std::u16string_view nomLine, std::int32_t codePoint) {
+    return FindNomEntry(nomLine, codePoint) > 0;
 }
 
 std::optional<std::int32_t> VariantTarget(std::u16string_view variantLine, std::int32_t codePoint) {
-    const int pos = FindListed(variantLine, codePoint);
-    if (pos <= 5) return std::nullopt;
-    return NumberIn(Mid(variantLine, pos - 5, 5));
+    const int pos = FindVariantKey(variantLine, codePoint);
+    if (pos == 0) return std::nullopt;
+    return NumberIn(Mid(variantLine, pos - kVariantWidth, kVariantWidth));
 }
 
 std::optional<std::u16string> FirstReading(std::u16string_view readingLine, std::u16string_view key) {
     if (key.empty()) return std::nullopt;
-    const int pos = Find(readingLine, std::u16string(key) + u":");
+    // An entry starts the line or follows the "\" that ends the one before.
+    const int pos = FindAtBoundary(readingLine, std::u16string(key) + u":",
+                                   [&](int p) { return p == 1 || At(readingLine, p - 1) == u'\\'; });
     if (pos == 0) return std::nullopt;
     std::u16string reading = Mid(readingLine, pos + static_cast<int>(key.size()) + 1, 50);
     for (const char16_t end : {u'\\', u'/'})

@@ -1,6 +1,9 @@
 // Look-ups in the three lines of big5uni.idx and the reading table, and the
-// addresses of dictionary pages. Every look-up is a plain substring search
-// that relies on the fixed shapes of the lines:
+// addresses of dictionary pages. Every look-up is a substring search that
+// takes only a match starting at an entry's boundary, so a number never
+// matches the tail of a longer one or a run across two entries (19968 is not
+// found in "/a4401119968/" by 9968, nor "134688/" across the variant
+// entries "...13468" and "8...."). The lines' shapes:
 //   Big5Line     "/" + four lower-case hex digits of a Big5 code + decimal code point, ..., "/"
 //   VariantLine  five-digit target + five-digit key + "/", ...
 //   NomLine      decimal code point + "/", ...
@@ -20,9 +23,16 @@ std::optional<std::int32_t> Big5ToCodePoint(std::u16string_view big5Line, std::u
 // The four characters just before the decimal code point + "/" in `big5Line`.
 std::optional<std::u16string> CodePointToBig5(std::u16string_view big5Line, std::int32_t codePoint);
 
-// Whether the decimal code point + "/" occurs in the line: Han membership on
-// Big5Line, Nom membership on NomLine.
-bool ListsCodePoint(std::u16string_view line, std::int32_t codePoint);
+// Where the entry of a code point starts in each line (from 1), or 0: in
+// Big5Line the position of its decimal digits, in VariantLine of its key
+// digits, in NomLine of its number.
+int FindBig5Entry(std::u16string_view big5Line, std::int32_t codePoint);
+int FindVariantKey(std::u16string_view variantLine, std::int32_t codePoint);
+int FindNomEntry(std::u16string_view nomLine, std::int32_t codePoint);
+
+// Han membership (Big5Line) and Nom membership (NomLine).
+bool ListedInBig5Line(std::u16string_view big5Line, std::int32_t codePoint);
+bool ListedInNomLine(std::u16string_view nomLine, std::int32_t codePoint);
 
 // The target whose page holds `codePoint`: the number in the five characters
 // just before the decimal code point + "/" in `variantLine`.

@@ -4,6 +4,7 @@
 #include "engine/text.h"
 #include "ime/candidate_search.h"
 #include "ime/send_texts.h"
+#include "lookup/code_tables.h"
 #include "shell/application.h"
 #include "shell/orviku.h"
 
@@ -36,7 +37,7 @@ void OrvikU::Command2_Click(std::int16_t Index) {
     module.ComposedWord = module.CandCodes[static_cast<std::size_t>(n)];
     if (module.ComposedWord.empty()) return;
     const std::int32_t k = FieldCodePoint(module.ComposedWord);
-    module.ScratchPos = Find(module.VariantLine, DecimalText(k) + u"/");
+    module.ScratchPos = FindVariantKey(module.VariantLine, k);
     if (module.ScratchPos > kVariantValueWidth) {
         module.LookupText = Mid(module.VariantLine, module.ScratchPos - kVariantValueWidth, kVariantValueWidth);
         module.ComposedWord = UpperHexText(static_cast<std::uint32_t>(DecimalValue(module.LookupText)));

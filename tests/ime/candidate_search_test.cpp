@@ -88,13 +88,12 @@ TEST(CandidateSearch, CutsListsIntoPagesOfTen) {
     EXPECT_TRUE(m.CandCodes[0].empty());
 }
 
-TEST(CandidateSearch, HighlightsVariantKeysByPlainSubstringInHanOnly) {
+TEST(CandidateSearch, HighlightsWholeVariantKeysInHanOnly) {
     FixtureApp fx;
     fx.main().TelexH_Click(30);
-    // 123 is highlighted because "04123/" ends in "123/"; 20108 is a key.
+    // 20108 is a key; 123 is not, though "04123/" ends in "123/".
     fx.Type(u"ky");
-    EXPECT_EQ(ShownFragment(fx.platform),
-              "<FONT color=\"#0066AA\">&#123;</FONT><FONT color=\"#0066AA\">.&#20108;</FONT>.&#35806; ! End");
+    EXPECT_EQ(ShownFragment(fx.platform), "&#123;<FONT color=\"#0066AA\">.&#20108;</FONT>.&#35806; ! End");
     fx.module().VariantLine = u"1996820108/";
     BuildCandidatePages(fx.module(), u"4E8C", Layout::Nom, false);
     EXPECT_EQ(fx.module().CandPages[0], u"&#20108; ! End");
@@ -131,11 +130,14 @@ TEST(CandidateSearch, MalformedDirectoryEntriesFindNothing) {
     EXPECT_EQ(FindCandidateLine(m, u"abcdefghijkl").line, u"4E00");
 }
 
-TEST(CandidateWindow, TooLongCodesEmptyTheBox) {
+// The keys go with the box, so the next key starts a new code rather than
+// being ignored behind an empty box.
+TEST(CandidateWindow, TooLongCodesEmptyTheBoxAndTheirKeys) {
     FixtureApp fx;
     fx.main().CangJieH_Click(32);
     fx.Type(u"abcdefghijk");
     EXPECT_EQ(fx.candidates().Text1.Text, u"");
+    EXPECT_EQ(fx.module().TypedKeys, u"");
     EXPECT_EQ(ShownFragment(fx.platform), "");
     fx.Type(u"mm");
     EXPECT_EQ(fx.candidates().Text1.Text, u"mm");

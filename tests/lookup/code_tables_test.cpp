@@ -9,8 +9,9 @@
 namespace orvik {
 namespace {
 
-constexpr std::u16string_view kBig5 = u"/a4a419968/a4a520108/a44c4123/";
-constexpr std::u16string_view kVariants = u"1996820108/0000104123/";
+constexpr std::u16string_view kBig5 = u"/a4a419968/a4a520108/a44c4123/a44019968/";
+constexpr std::u16string_view kVariants = u"1996820108/0000104123/1346813468/8000080000/";
+constexpr std::u16string_view kNom = u"19968/134688/";
 
 TEST(CodeTables, LooksUpBig5CodesAndCodePoints) {
     EXPECT_EQ(Big5ToCodePoint(kBig5, u"a4a4"), 19968);
@@ -20,23 +21,44 @@ TEST(CodeTables, LooksUpBig5CodesAndCodePoints) {
     EXPECT_EQ(CodePointToBig5(kBig5, 19968), u"a4a4");
     EXPECT_EQ(CodePointToBig5(kBig5, 4123), u"a44c");
     EXPECT_EQ(CodePointToBig5(kBig5, 30000), std::nullopt);
-    EXPECT_TRUE(ListsCodePoint(kBig5, 20108));
-    EXPECT_TRUE(ListsCodePoint(kBig5, 123));  // a plain substring test
-    EXPECT_FALSE(ListsCodePoint(kBig5, 2010));
 }
 
-TEST(CodeTables, FindsVariantTargetsAndFirstReadings) {
-    EXPECT_EQ(VariantTarget(kVariants, 20108), 19968);
-    // "4123/" is the tail of the key 04123, so the five characters before it
-    // straddle the target: the plain substring rule reads 00010.
-    EXPECT_EQ(VariantTarget(kVariants, 4123), 10);
-    EXPECT_EQ(VariantTarget(kVariants, 19968), std::nullopt);
+// Only a match at an entry's boundary counts: a number is never the tail of
+// a longer one, nor a run across two entries.
+TEST(CodeTables, MatchesOnlyWholeEntries) {
+    struct Case {
+        std::int32_t codePoint;
+        bool inBig5, inNom;
+        std::optional<std::int32_t> target;
+    };
+    const Case cases[] = {
+        {19968, true, true, std::nullopt},
+        {20108, true, false, 19968},
+        {4123, true, false, std::nullopt},  // keys are written with five digits
+        {123, false, false, std::nullopt},     // the tail of 4123
+        {9968, false, false, std::nullopt},    // the tail of 19968
+        {4019968, false, false, std::nullopt}, // "a440" + 19968 read as one number
+        {134688, false, true, std::nullopt},   // "...13468" + "8...." of two variant entries
+        {13468, false, false, 13468},
+        {34688, false, false, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ListedInBig5Line(kBig5, c.codePoint), c.inBig5) << c.codePoint;
+        EXPECT_EQ(ListedInNomLine(kNom, c.codePoint), c.inNom) << c.codePoint;
+        EXPECT_EQ(VariantTarget(kVariants, c.codePoint), c.target) << c.codePoint;
+    }
+    // U+26F0 is 9968 and not in Big5: no Big5 code from "/a44019968/".
+    EXPECT_EQ(CodePointToBig5(kBig5, 0x26F0), std::nullopt);
     EXPECT_EQ(VariantTarget(u"20108/", 20108), std::nullopt);  // no target before it
-    const std::u16string readings = u"a4a4:nhất/nhứt\\a4a5:nhị\\4E00:" + std::u16string(60, u'x');
+}
+
+TEST(CodeTables, FindsFirstReadingsOfWholeKeys) {
+    const std::u16string readings = u"a4a4:nhất/nhứt\\a4a5:nhị\\ba4a5:x\\4E00:" + std::u16string(60, u'x');
     EXPECT_EQ(FirstReading(readings, u"a4a4"), u"nhất");
     EXPECT_EQ(FirstReading(readings, u"a4a5"), u"nhị");
     EXPECT_EQ(FirstReading(readings, u"4E00"), std::u16string(50, u'x'));
     EXPECT_EQ(FirstReading(readings, u"ffff"), std::nullopt);
+    EXPECT_EQ(FirstReading(u"ba4a5:x\\", u"a4a5"), std::nullopt);
 }
 
 TEST(CodeTables, AddressesDictionaryPages) {
