@@ -5,6 +5,7 @@
 // main window's close box (after asking), or SIGTERM.
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <iostream>
 #include <string>
 
@@ -38,7 +39,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!QDir::setCurrent(QString::fromStdString(options->dataDirectory))) {
-        std::cerr << "orvik2004: cannot use the data directory " << options->dataDirectory << "\n";
+        // A user who started the program from the desktop sees no terminal.
+        const std::string reason = "cannot use the data directory " + options->dataDirectory;
+        std::cerr << "orvik2004: " << reason << "\n";
+        QMessageBox::critical(nullptr, QString::fromUtf8("Việt Orvik thông báo"), QString::fromStdString(reason));
         return 1;
     }
     SubstituteIdeographFont();
