@@ -277,6 +277,17 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
+Utf8Census CountUtf8(std::string_view bytes) {
+    Utf8Census census;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t before = i;
+        const char32_t cp = DecodeUtf8At(bytes, i);
+        if (cp == kReplacement && i - before == 1) ++census.invalid;
+        else if (i - before > 1) ++census.multibyte;
+    }
+    return census;
+}
+
 std::string U16ToUtf8(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());

@@ -61,6 +61,13 @@ std::u16string UpperHexText(std::uint32_t value);
 std::u16string Utf8ToU16(std::string_view utf8);
 std::string U16ToUtf8(std::u16string_view text);
 bool IsValidUtf8(std::string_view bytes);
+// How much of a text is UTF-8: its sequences of two bytes or more, and the
+// bytes that begin no valid sequence.
+struct Utf8Census {
+    std::size_t multibyte = 0;
+    std::size_t invalid = 0;
+};
+Utf8Census CountUtf8(std::string_view bytes);
 
 // One char16_t per byte and back (8-bit code text). `ToBytes` keeps the low
 // byte of each unit.

@@ -4,9 +4,20 @@
 
 namespace orvik {
 
-std::u16string DecodeFileText(std::string_view bytes, FileEncoding encoding) {
-    if (encoding == FileEncoding::Utf8 && IsValidUtf8(bytes)) return Utf8ToU16(bytes);
-    return FromBytes(bytes);
+namespace {
+
+// UTF-8 with damage has far more good sequences than bad bytes; an 8-bit
+// file read as UTF-8 has few or none good ones.
+constexpr std::size_t kGoodPerBad = 10;
+
+}  // namespace
+
+DecodedText DecodeFileText(std::string_view bytes, FileEncoding encoding) {
+    if (encoding == FileEncoding::Bytes) return {FromBytes(bytes), 0};
+    const Utf8Census census = CountUtf8(bytes);
+    if (census.invalid == 0 || census.multibyte >= census.invalid * kGoodPerBad)
+        return {Utf8ToU16(bytes), census.invalid};
+    return {FromBytes(bytes), 0};
 }
 
 std::vector<std::u16string> SplitLines(std::u16string_view text) {
@@ -24,15 +35,18 @@ std::vector<std::u16string> SplitLines(std::u16string_view text) {
 }
 
 FileLines Platform::ReadLines(const std::string& path, FileEncoding encoding) {
-    FileBytes file = ReadFile(path);
+    FileText file = ReadText(path, encoding);
     if (!file.ok) return {false, file.reason, {}};
-    return {true, {}, SplitLines(DecodeFileText(file.bytes, encoding))};
+    return {true, {}, SplitLines(file.text)};
 }
 
 FileText Platform::ReadText(const std::string& path, FileEncoding encoding) {
     FileBytes file = ReadFile(path);
     if (!file.ok) return {false, file.reason, {}};
-    return {true, {}, DecodeFileText(file.bytes, encoding)};
+    DecodedText decoded = DecodeFileText(file.bytes, encoding);
+    if (decoded.badBytes > 0)
+        LogLine(path + ": " + std::to_string(decoded.badBytes) + " bytes that are not UTF-8, read as U+FFFD");
+    return {true, {}, std::move(decoded.text)};
 }
 
 void SendCopyKeys(Platform& platform) {

@@ -215,7 +215,14 @@ inline constexpr std::u16string_view kMessageCaption = u"Việt Orvik thông bá
 // down, C down, C up, Ctrl up.
 void SendCopyKeys(Platform& platform);
 
-std::u16string DecodeFileText(std::string_view bytes, FileEncoding encoding);
+// A file's text: 8-bit text one character per byte; UTF-8 as UTF-8, also
+// when a few of its bytes are bad (they read as U+FFFD and are counted in
+// `badBytes`); text that is mostly not UTF-8 one character per byte.
+struct DecodedText {
+    std::u16string text;
+    std::size_t badBytes = 0;
+};
+DecodedText DecodeFileText(std::string_view bytes, FileEncoding encoding);
 
 // Lines ended by CR LF or LF; a last line without an ending counts, an empty
 // tail after the last ending does not.
