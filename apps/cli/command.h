@@ -24,6 +24,7 @@ int RunCandidates(const Args& args, Streams io);
 int RunLookup(const Args& args, Streams io);
 int RunClip(const Args& args, Streams io);
 int RunType(const Args& args, Streams io);
+int RunPage(const Args& args, Streams io);
 
 // Prints "orvik: " + message and a hint to stderr; answers kUsageError.
 int UsageError(std::ostream& err, const std::string& message);

@@ -33,6 +33,9 @@ constexpr std::string_view kHelp =
     "        Prints the box's bytes in hexadecimal, a tab, the box as it reads,\n"
     "        a tab, the found count; then the candidate page shown. With no KEYS,\n"
     "        each line of standard input is one run and prints one line.\n"
+    "  page [--data DIR] ADDRESS\n"
+    "        prints the page an its:FILE::PATH address shows (FILE relative to\n"
+    "        DIR, as above), or why it cannot be shown.\n"
     "  clip [--data DIR] WORD --out FILE.wav\n"
     "        unpack the speech clip of WORD from DIR/doctv.MDB (DIR as above)\n"
     "  demo  a sentence typed in Telex, composed in all four codes\n"
@@ -49,6 +52,7 @@ constexpr Command kCommands[] = {
     {"demo", RunDemo},
     {"candidates", RunCandidates},
     {"lookup", RunLookup},
+    {"page", RunPage},
     {"type", RunType},
 };
 

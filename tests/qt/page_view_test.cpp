@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "data_copy.h"
-#include "platform/qt/archive_pages.h"
+#include "platform/archive_pages.h"
 #include "platform/qt/page_view.h"
 
 namespace orvik {

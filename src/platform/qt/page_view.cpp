@@ -4,7 +4,7 @@
 
 #include "engine/text.h"
 #include "platform/disk_files.h"
-#include "platform/qt/archive_pages.h"
+#include "platform/archive_pages.h"
 
 namespace orvik {
 

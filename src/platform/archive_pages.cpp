@@ -1,4 +1,4 @@
-#include "platform/qt/archive_pages.h"
+#include "platform/archive_pages.h"
 
 #include <chm_lib.h>
 
@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "engine/text.h"
+#include "platform/chm_verdicts.h"
 
 namespace orvik {
 
@@ -54,12 +55,17 @@ std::u16string ArchiveAddressText(const ArchiveAddress& address) {
 
 FileBytes ReadArchivePage(const std::string& directory, const ArchiveAddress& address) {
     const std::string archive = ArchiveOnDisk(directory, address.file);
+    const ChmVerdict verdict = CheckedChmFile(archive);
+    if (!verdict.ok) return {false, verdict.reason, {}};
     const ChmHandle chm(chm_open(archive.c_str()));
     if (!chm) return {false, "cannot open " + archive, {}};
     chmUnitInfo unit{};
     if (chm_resolve_object(chm.get(), address.path.c_str(), &unit) != CHM_RESOLVE_SUCCESS)
         return {false, address.path + " is not in " + archive, {}};
     if (unit.length > kLargestPage) return {false, address.path + " is damaged in " + archive, {}};
+    const ChmEntry entry{static_cast<std::uint64_t>(unit.space), unit.start, unit.length};
+    if (const auto reason = CheckChmObject(verdict.layout, entry))
+        return {false, address.path + " cannot be read from " + archive + ": " + *reason, {}};
     std::string bytes(static_cast<std::size_t>(unit.length), '\0');
     const LONGINT64 read = chm_retrieve_object(chm.get(), &unit, reinterpret_cast<unsigned char*>(bytes.data()), 0,
                                                static_cast<LONGINT64>(unit.length));

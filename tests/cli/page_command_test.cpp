@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/tiny_chm.h"
+#include "run_command.h"
+
+namespace orvik::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RunCommand;
+
+class PageCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("orvik_pagecmd_" + std::to_string(::getpid()));
+        fs::create_directories(dir_);
+        std::string bytes = orvik::testing::TinyChmBytes();
+        std::ofstream(dir_ / "tiny.chm", std::ios::binary) << bytes;
+        bytes[0x78 + 0x10] = bytes[0x78 + 0x11] = 0;  // directory block length 0
+        std::ofstream(dir_ / "broken.chm", std::ios::binary) << bytes;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    fs::path dir_;
+};
+
+TEST_F(PageCommandTest, PrintsThePageAnAddressShows) {
+    const auto run = RunCommand(RunPage, {"--data", dir_.string(), "its:tiny.chm::html\\p7.htm"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, orvik::testing::TinyChmPage(7));
+}
+
+TEST_F(PageCommandTest, SaysWhyAPageCannotBeShown) {
+    struct Case {
+        const char* address;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"its:tiny.chm::/html/absent.htm", "is not in"},
+        {"its:missing.chm::/html/p1.htm", "missing.chm: cannot be opened"},
+        {"its:broken.chm::/html/p1.htm", "broken.chm: directory block length 0"},
+        {"http://example.org/", "not an its:FILE::PATH address"},
+    };
+    for (const Case& c : cases) {
+        const auto run = RunCommand(RunPage, {"--data", dir_.string(), c.address});
+        EXPECT_EQ(run.status, 1) << c.address;
+        EXPECT_TRUE(run.out.empty()) << c.address;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << c.address << ": " << run.err;
+    }
+}
+
+TEST_F(PageCommandTest, RefusesBadCommandLines) {
+    for (const Args& args : {Args{}, Args{"--data"}, Args{"--size", "its:a::/b"}, Args{"its:a::/b", "its:c::/d"}})
+        EXPECT_EQ(RunCommand(RunPage, args).status, kUsageError);
+}
+
+}  // namespace
+}  // namespace orvik::cli
