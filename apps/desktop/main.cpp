@@ -6,12 +6,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <iostream>
 #include <string>
 
 #include "options.h"
 #include "platform/qt/qt_platform.h"
 #include "quit_on_signal.h"
+#include "working_directory.h"
 #include "shell/application.h"
 #include "shell/main_procedure.h"
 #include "views/about_view.h"
@@ -38,11 +40,14 @@ int main(int argc, char** argv) {
         std::cerr << "usage: orvik2004 [--data DIR] [--ime-on]\n";
         return 2;
     }
-    if (!QDir::setCurrent(QString::fromStdString(options->dataDirectory))) {
+    const auto working = orvik::desktop::PrepareWorkingDirectory(
+        options->dataDirectory, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString());
+    if (working.path.empty() || !QDir::setCurrent(QString::fromStdString(working.path))) {
         // A user who started the program from the desktop sees no terminal.
-        const std::string reason = "cannot use the data directory " + options->dataDirectory;
-        std::cerr << "orvik2004: " << reason << "\n";
-        QMessageBox::critical(nullptr, QString::fromUtf8("Việt Orvik thông báo"), QString::fromStdString(reason));
+        const std::string problem =
+            working.path.empty() ? working.problem : "cannot work in the directory " + working.path;
+        std::cerr << "orvik2004: " << problem << "\n";
+        QMessageBox::critical(nullptr, QString::fromUtf8("Việt Orvik thông báo"), QString::fromStdString(problem));
         return 1;
     }
     SubstituteIdeographFont();
