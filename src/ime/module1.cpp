@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "engine/text.h"
+#include "ime/index_shape.h"
 
 namespace orvik {
 
@@ -30,6 +31,8 @@ void Module1::LoadModeIndex(std::u16string_view fileName, bool nomButtonDown) {
     const std::string path = platform_.ProgramDirectory() + "/" + U16ToUtf8(fileName);
     FileLines file = platform_.ReadLines(path, FileEncoding::Bytes);
     if (!file.ok) problems.push_back(Describe({std::u16string(fileName), file.reason}));
+    if (file.ok)
+        if (auto problem = IndexShapeProblem(fileName, file.lines)) problems.push_back(std::move(*problem));
     std::size_t i = 0;
     bool overflow = false;
     for (auto& line : file.lines) {

@@ -69,5 +69,30 @@ TEST(LoadModeIndex, KeepsTheFirst9001LinesOfATooLongFile) {
     EXPECT_NE(fx.platform.Calls().back().find("long.idx có hơn 9001 dòng"), std::string::npos);
 }
 
+// A damaged index is named once, with its line where there is one; what
+// could be read is kept.
+TEST(LoadModeIndex, SaysWhatIsWrongWithTheShapeOfAnIndex) {
+    struct Case {
+        std::string bytes;
+        std::string message;  // empty: nothing to say
+    };
+    const Case cases[] = {
+        {"4E00\r\n4E8C\r\n!\"\"!a \"#!b \r\n", ""},
+        {"", "Tệp bad.idx không có dòng mục lục (dòng bắt đầu bằng \"!\"): không có chữ nào để chọn."},
+        {"4E00\r\n4E8C\r\n", "Tệp bad.idx không có dòng mục lục (dòng bắt đầu bằng \"!\"): không có chữ nào để chọn."},
+        {"4E00\r4E8C\r!\"\"!a \r", "Tệp bad.idx xuống dòng bằng CR: không đọc được dòng mục lục, không có chữ nào để chọn."},
+        {"4E00\r\n4T8C\r\n!\"\"!a \r\n", "Tệp bad.idx, dòng 2: có ký tự không phải số thập lục phân."},
+        {"2000B 4E00\r\n!\"\"!a \r\n", ""},
+    };
+    for (const auto& c : cases) {
+        FixtureApp fx;
+        fx.platform.SetFile(kProgramDir + "/bad.idx", c.bytes);
+        fx.module().LoadModeIndex(u"bad.idx", false);
+        const auto boxes = fx.CallsOf({"MessageBox"});
+        if (c.message.empty()) EXPECT_TRUE(boxes.empty()) << c.bytes;
+        else EXPECT_EQ(boxes, std::vector<std::string>{"MessageBox [Việt Orvik thông báo] " + c.message}) << c.bytes;
+    }
+}
+
 }  // namespace
 }  // namespace orvik
