@@ -35,12 +35,6 @@ struct ConfigProgram {
         QApplication::processEvents();
     }
 
-    // The notice that no key hook answers stays open until it is closed.
-    ~ConfigProgram() {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (qobject_cast<QMessageBox*>(window)) delete window;
-    }
-
     CauHinh& Model() { return app.ConfigDialog(); }
     template <typename Control>
     Control& Find(const char* name) {

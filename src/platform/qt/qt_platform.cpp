@@ -30,7 +30,11 @@ QtPlatform::QtPlatform(std::string dataDirectory)
 }
 
 // The hook's connection goes first and quietly: its loss is no news now.
-QtPlatform::~QtPlatform() { hook_.Close(); }
+// The notice that no hook answers is not modal and may still be open.
+QtPlatform::~QtPlatform() {
+    hook_.Close();
+    delete noHookNotice_.data();
+}
 
 void QtPlatform::RegisterWindow(WindowId id, QWidget* window, std::function<void()> redraw) {
     windows_[id] = {window, std::move(redraw)};

@@ -201,6 +201,7 @@ private:
     PasteOrder paste_;
     std::unique_ptr<QTimer> reconnectTimer_;
     bool noHookNoticed_ = false;
+    QPointer<QWidget> noHookNotice_;  // open until the user closes it
     bool redrawPending_ = false;
     std::unique_ptr<QObject> timerContext_;  // cancels a pending redraw on destruction
     std::map<WindowId, WindowEntry> windows_;

@@ -95,6 +95,7 @@ void QtPlatform::NoticeNoHook() {
     // program stays usable in its own windows while the notice is open.
     box->setModal(false);
     box->show();
+    noHookNotice_ = box;
 }
 
 // What the program sends while it handles a key event answers that event.
