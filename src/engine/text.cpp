@@ -1,6 +1,8 @@
 #include "engine/text.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstring>
 
 namespace orvik {
@@ -180,6 +182,15 @@ double DecimalValue(std::u16string_view s) {
             value += (s[i] - u'0') * scale;
     }
     return sign * value;
+}
+
+std::optional<double> ExactDecimalValue(std::u16string_view s) {
+    const std::string digits = U16ToUtf8(Trim(s));
+    double value = 0;
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, value);
+    if (digits.empty() || error != std::errc{} || stop != end || !std::isfinite(value)) return std::nullopt;
+    return value;
 }
 
 std::u16string DecimalText(std::int64_t value) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -50,6 +51,10 @@ std::int32_t HexValue(std::u16string_view digits);
 // optional sign, digits, an optional fraction); the number ends at the first
 // character that cannot continue it. No number gives 0.
 double DecimalValue(std::u16string_view s);
+// A text that is a finite decimal number and nothing else, blanks around it
+// allowed, read without the desktop's locale ("10.5" everywhere); none
+// otherwise.
+std::optional<double> ExactDecimalValue(std::u16string_view s);
 
 // A number in decimal digits (with "-" when negative), and a non-negative
 // number in upper-case hexadecimal digits without leading zeros.

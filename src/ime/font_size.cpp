@@ -22,14 +22,9 @@ std::u16string ShortNumberText(float points) {
 FontSizeValue::FontSizeValue(float points) : points_(points), text_(ShortNumberText(points)) {}
 
 std::optional<FontSizeValue> FontSizeValue::FromText(std::u16string_view text) {
-    const std::string digits = U16ToUtf8(Trim(text));
-    if (digits.empty()) return std::nullopt;
-    // Read without the desktop's locale: the store writes "10.5" everywhere.
-    float points = 0;
-    const char* end = digits.data() + digits.size();
-    const auto [stop, error] = std::from_chars(digits.data(), end, points);
-    if (error != std::errc{} || stop != end || !std::isfinite(points) || points <= 0) return std::nullopt;
-    return FontSizeValue(points, std::u16string(text));
+    const auto points = ExactDecimalValue(text);
+    if (!points || *points <= 0 || !std::isfinite(static_cast<float>(*points))) return std::nullopt;
+    return FontSizeValue(static_cast<float>(*points), std::u16string(text));
 }
 
 }  // namespace orvik
