@@ -10,12 +10,7 @@ constexpr std::u16string_view kTrayTip = u"Left Mouse = Tra chu, Right Mouse = P
 
 }  // namespace
 
-NotifyIconData WPopup::TrayIconRecord(Platform& platform, std::u16string_view tip) {
-    return MakeTrayIconData(platform.HandleOf(WindowId::WPopup), kTrayIconId, kNifMessage | kNifIcon | kNifTip,
-                            kWmMouseMove, platform.IconOf(WindowId::WPopup), tip);
-}
-
-void WPopup::Form_Initialize() { platform_.Shell_NotifyIconA(kNimAdd, TrayIconRecord(platform_, kTrayTip)); }
+void WPopup::Form_Initialize() { platform_.Shell_NotifyIconA(kNimAdd, WindowTrayIconRecord(platform_, WindowId::WPopup, kTrayTip)); }
 
 WPopup::TrayPress WPopup::Form_MouseMove(float X) {
     SendCopyKeys(platform_);

@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "platform/controls.h"
-#include "platform/notify_icon_data.h"
 #include "platform/platform.h"
 
 namespace orvik {
@@ -22,11 +21,6 @@ public:
     BrowserView WebBrowser1;
     TextBox Text1;
     Button Command1;
-
-    static constexpr std::uint32_t kTrayIconId = 1;
-    // The record that adds or removes the popup's tray icon; it needs no
-    // popup loaded.
-    static NotifyIconData TrayIconRecord(Platform& platform, std::u16string_view tip);
 
     // Creation: adds the popup's tray icon.
     void Form_Initialize();

@@ -49,6 +49,12 @@ FileText Platform::ReadText(const std::string& path, FileEncoding encoding) {
     return {true, {}, std::move(decoded.text)};
 }
 
+NotifyIconData WindowTrayIconRecord(Platform& platform, WindowId window, std::u16string_view tip) {
+    constexpr std::uint32_t kTrayIconId = 1;
+    return MakeTrayIconData(platform.HandleOf(window), kTrayIconId, kNifMessage | kNifIcon | kNifTip, kWmMouseMove,
+                            platform.IconOf(window), tip);
+}
+
 void SendCopyKeys(Platform& platform) {
     platform.keybd_event(kVkControl, kScanControl, 0);
     platform.keybd_event(kVkC, kScanC, 0);

@@ -211,6 +211,11 @@ inline constexpr std::string_view kHookProcedure = "KeyboardHook";
 // The caption of the system's messages.
 inline constexpr std::u16string_view kMessageCaption = u"Việt Orvik thông báo";
 
+// The record that adds or removes the tray icon of one of the program's
+// windows: its number 1, its icon, the tip, and notifications as mouse
+// moves of the window.
+NotifyIconData WindowTrayIconRecord(Platform& platform, WindowId window, std::u16string_view tip);
+
 // Ctrl+C to the application in the foreground, as four key events: Ctrl
 // down, C down, C up, Ctrl up.
 void SendCopyKeys(Platform& platform);

@@ -11,7 +11,6 @@
 
 #include "ime/menunoi.h"
 #include "platform/controls.h"
-#include "platform/notify_icon_data.h"
 #include "shell/input_modes.h"
 #include "shell/open_document_panel.h"
 #include "shell/output_codes.h"
@@ -73,11 +72,6 @@ public:
     int ScaleHeight = 0;
     TwipRect WebBrowser1Rect{50, 2280, 9400, 4200};
     int Picture1Left = 7450;
-
-    // The main tray icon's number among the window's icons.
-    static constexpr std::uint32_t kTrayIconId = 1;
-    // The record that adds or removes the main tray icon.
-    NotifyIconData TrayIconRecord(std::u16string_view tip);
 
     // Creation: the tray icon, the keyboard hook library told the main
     // window, its hook procedure located and installed, the dictionaries

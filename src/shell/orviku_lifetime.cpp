@@ -26,16 +26,10 @@ constexpr std::u16string_view kFontLoaderTitle = u"Nap font";
 
 }  // namespace
 
-NotifyIconData OrvikU::TrayIconRecord(std::u16string_view tip) {
-    Platform& platform = app_.platform();
-    return MakeTrayIconData(platform.HandleOf(WindowId::OrvikU), kTrayIconId, kNifMessage | kNifIcon | kNifTip,
-                            kWmMouseMove, platform.IconOf(WindowId::OrvikU), tip);
-}
-
 void OrvikU::Form_Initialize() {
     Platform& platform = app_.platform();
     Module1& module = app_.module();
-    platform.Shell_NotifyIconA(kNimAdd, TrayIconRecord(kTrayTip));
+    platform.Shell_NotifyIconA(kNimAdd, WindowTrayIconRecord(platform, WindowId::OrvikU, kTrayTip));
     // The first call into the library loads it; locating it relies on that.
     module.ScratchPos = platform.NhanDien(0, platform.HandleOf(WindowId::OrvikU));
     module.HookModule = platform.GetModuleHandleA(kHookLibrary);
@@ -72,7 +66,7 @@ void OrvikU::Form_QueryUnload(bool& cancel, bool fromUser) {
         cancel = true;
         return;
     }
-    app_.module().ScratchPos = app_.platform().Shell_NotifyIconA(kNimDelete, TrayIconRecord(u""));
+    app_.module().ScratchPos = app_.platform().Shell_NotifyIconA(kNimDelete, WindowTrayIconRecord(app_.platform(), WindowId::OrvikU, u""));
     if (fromUser) Close_Click(menu_number::kClose);
 }
 
@@ -86,7 +80,7 @@ void OrvikU::Close_Click(std::int16_t) {
     closing_ = true;
     Platform& platform = app_.platform();
     Module1& module = app_.module();
-    module.ScratchPos = platform.Shell_NotifyIconA(kNimDelete, WPopup::TrayIconRecord(platform, u""));
+    module.ScratchPos = platform.Shell_NotifyIconA(kNimDelete, WindowTrayIconRecord(platform, WindowId::WPopup, u""));
     app_.UnloadPopup();
     app_.ConfigDialog().SaveCauhinh();
     app_.UnloadConfigDialog();
