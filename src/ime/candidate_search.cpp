@@ -28,8 +28,6 @@ bool ListedAsVariantKey(std::u16string_view variantLine, std::int32_t codePoint)
     return FindVariantKey(variantLine, codePoint) > 0;
 }
 
-int FieldWidth(Layout layout) { return layout == Layout::Nom ? 5 : 4; }
-
 std::int32_t CandidateCodePoint(std::u16string_view field) {
     const std::int32_t value = HexValue(field);
     return value < 0 ? value + 65536 : value;

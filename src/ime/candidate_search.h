@@ -7,14 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "ime/index_layout.h"
 #include "ime/module1.h"
 
 namespace orvik {
-
-enum class Layout { Han, Nom };
-
-// Characters per candidate field: 4 in the Han layout, 5 in the Nom layout.
-int FieldWidth(Layout layout);
 
 // The code point of a candidate field; four hex digits read as a signed
 // 16-bit number are corrected by 65536.

@@ -4,6 +4,7 @@
 
 #include "engine/text.h"
 #include "ime/index_shape.h"
+#include "lookup/code_table_shape.h"
 
 namespace orvik {
 
@@ -22,17 +23,18 @@ void Module1::ReleaseSystemFont() {
     platform_.SendMessageA(kHwndBroadcast, kWmFontChange, 0, 0);
 }
 
-void Module1::LoadModeIndex(std::u16string_view fileName, bool nomButtonDown) {
+void Module1::LoadModeIndex(std::u16string_view fileName, bool nomButtonDown, Layout layout) {
     for (auto& slot : IndexLines) slot.clear();
     DirectoryLine.clear();
     std::vector<std::u16string> problems;
     if (const auto problem = LoadBig5Lines(platform_, *this)) problems.push_back(Describe(*problem));
+    else if (auto shape = CodeTableShapeProblem(*this)) problems.push_back(std::move(*shape));
 
     const std::string path = platform_.ProgramDirectory() + "/" + U16ToUtf8(fileName);
     FileLines file = platform_.ReadLines(path, FileEncoding::Bytes);
     if (!file.ok) problems.push_back(Describe({std::u16string(fileName), file.reason}));
     if (file.ok)
-        if (auto problem = IndexShapeProblem(fileName, file.lines)) problems.push_back(std::move(*problem));
+        if (auto problem = IndexShapeProblem(fileName, file.lines, layout)) problems.push_back(std::move(*problem));
     std::size_t i = 0;
     bool overflow = false;
     for (auto& line : file.lines) {

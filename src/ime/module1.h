@@ -10,6 +10,7 @@
 
 #include "engine/letter_tables.h"
 #include "ime/font_size.h"
+#include "ime/index_layout.h"
 #include "lookup/shared_lines.h"
 #include "platform/platform.h"
 
@@ -72,9 +73,10 @@ public:
     // Loads the index file `fileName` of the program directory into
     // IndexLines and DirectoryLine, after the three lines of big5uni.idx and
     // before the reading table chosen by the tool bar's "Nom" button. Files
-    // that cannot be read, and an index too long for its slots, are reported
-    // in one message box; what could be read is kept.
-    void LoadModeIndex(std::u16string_view fileName, bool nomButtonDown);
+    // that cannot be read or are out of shape (the index's fields measured by
+    // `layout`), and an index too long for its slots, are reported in one
+    // message box; what could be read is kept.
+    void LoadModeIndex(std::u16string_view fileName, bool nomButtonDown, Layout layout);
 
     // Removes the Vietnamese system font from the desktop and tells every
     // window the fonts changed.

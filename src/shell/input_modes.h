@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "ime/index_layout.h"
 #include "ime/menunoi.h"
 
 namespace orvik {
@@ -15,6 +16,7 @@ enum class ButtonState { Pressed, Released, Unchanged };
 struct InputMode {
     std::u16string_view comboText;  // the mode's entry in the dialog's Combo2
     std::string_view indexFile;
+    Layout layout;  // the width of the index file's candidate fields
     MenuItem Menunoi::*item;
     std::array<ButtonState, 3> buttons;  // tool-bar buttons 1 to 3 (Han, Nom, Viet)
     std::optional<std::int16_t> letterTable;
@@ -28,23 +30,23 @@ struct InputMode {
 };
 
 inline constexpr InputMode kTelexHan{
-    u"Telex->Han", "telexhan.idx", &Menunoi::TelexH,
+    u"Telex->Han", "telexhan.idx", Layout::Han, &Menunoi::TelexH,
     {ButtonState::Pressed, ButtonState::Released, ButtonState::Released}, 4,
     u"Telex chữ Hán", u"Telex Han", true, u"Trạng thái : ", true};
 inline constexpr InputMode kTelexNom{
-    u"Telex->Nom", "telenomu.idx", &Menunoi::TelexN,
+    u"Telex->Nom", "telenomu.idx", Layout::Nom, &Menunoi::TelexN,
     {ButtonState::Released, ButtonState::Pressed, ButtonState::Released}, 1,
     u"Telex chữ Nôm", u"Telex Nom", true, u"Trạng thái : ", true};
 inline constexpr InputMode kCangJieHan{
-    u"S-CangJie Han", "UCangJie.idx", &Menunoi::CangJieH,
+    u"S-CangJie Han", "UCangJie.idx", Layout::Han, &Menunoi::CangJieH,
     {ButtonState::Pressed, ButtonState::Released, ButtonState::Unchanged}, 0,
     u"Thương Hiệt giản chữ Hán", u"CangJie Han", false, u"Trạng thái: ", true};
 inline constexpr InputMode kCangJieNom{
-    u"S-CangJie Nom", "NCangJie.idx", &Menunoi::CangJie,
+    u"S-CangJie Nom", "NCangJie.idx", Layout::Nom, &Menunoi::CangJie,
     {ButtonState::Released, ButtonState::Pressed, ButtonState::Unchanged}, 0,
     u"Thương Hiệt giản chữ Nôm", u"CangJie Nom", false, u"Trạng thái: ", true};
 inline constexpr InputMode kPinYinHan{
-    u"PinYin Han", "UPinYin.idx", &Menunoi::PinYin,
+    u"PinYin Han", "UPinYin.idx", Layout::Han, &Menunoi::PinYin,
     {ButtonState::Pressed, ButtonState::Released, ButtonState::Unchanged}, std::nullopt,
     u"PinYin Hán (phải đánh đủ dấu thanh: 1,2,3,4,5)", u"PinYin", false, u"Trạng thái : ", false};
 

@@ -66,7 +66,7 @@ void OrvikU::PINYIN_Click(std::int16_t) { RunModeAction(kPinYinHan); }
 void OrvikU::RunModeAction(const InputMode& mode) {
     Module1& module = app_.module();
     // The reading table is chosen by the "Nom" button as it is at loading.
-    const auto load = [&] { module.LoadModeIndex(Utf8ToU16(mode.indexFile), tbToolbar[1].Pressed); };
+    const auto load = [&] { module.LoadModeIndex(Utf8ToU16(mode.indexFile), tbToolbar[1].Pressed, mode.layout); };
     if (mode.buttonsFirst) SetButtons(mode, 3);
     else load();
     CheckMode(mode);

@@ -23,7 +23,7 @@ TEST(DecodeLineNumber, ReadsTwoBase96Digits) {
 TEST(LoadModeIndex, StoresCandidateLinesAndTheDirectoryLineAfterThem) {
     FixtureApp fx;
     Module1& m = fx.module();
-    m.LoadModeIndex(u"telexhan.idx", false);
+    m.LoadModeIndex(u"telexhan.idx", false, Layout::Han);
     EXPECT_EQ(m.IndexLines[0], u"4E004E8C");
     EXPECT_EQ(m.IndexLines[3], u"007B4E8C8BDE");
     EXPECT_EQ(m.IndexLines[4], m.DirectoryLine);
@@ -42,10 +42,10 @@ TEST(LoadModeIndex, StoresCandidateLinesAndTheDirectoryLineAfterThem) {
 TEST(LoadModeIndex, ReportsMissingFilesAndKeepsGoingWithWhatItCouldRead) {
     FixtureApp fx;
     Module1& m = fx.module();
-    m.LoadModeIndex(u"telexhan.idx", false);
+    m.LoadModeIndex(u"telexhan.idx", false, Layout::Han);
     fx.platform.RemoveFile(kProgramDir + "/big5uni.idx");
     fx.platform.ClearCalls();
-    m.LoadModeIndex(u"missing.idx", true);
+    m.LoadModeIndex(u"missing.idx", true, Layout::Nom);
     EXPECT_TRUE(m.DirectoryLine.empty());
     EXPECT_TRUE(m.IndexLines[0].empty());
     EXPECT_TRUE(m.Big5Line.empty());
@@ -63,7 +63,7 @@ TEST(LoadModeIndex, KeepsTheFirst9001LinesOfATooLongFile) {
     file += "!\"\"!a \r\n";
     fx.platform.SetFile(kProgramDir + "/long.idx", file);
     Module1& m = fx.module();
-    m.LoadModeIndex(u"long.idx", false);
+    m.LoadModeIndex(u"long.idx", false, Layout::Han);
     EXPECT_EQ(m.IndexLines[9000], u"9000");
     EXPECT_EQ(m.DirectoryLine, u"!\"\"!a ");
     EXPECT_NE(fx.platform.Calls().back().find("long.idx có hơn 9001 dòng"), std::string::npos);
@@ -74,20 +74,68 @@ TEST(LoadModeIndex, KeepsTheFirst9001LinesOfATooLongFile) {
 TEST(LoadModeIndex, SaysWhatIsWrongWithTheShapeOfAnIndex) {
     struct Case {
         std::string bytes;
+        Layout layout;
         std::string message;  // empty: nothing to say
     };
+    const std::string noDirectory =
+        "Tệp bad.idx không có dòng mục lục (dòng bắt đầu bằng \"!\"): không có chữ nào để chọn.";
+    const std::string badEntry = ": mục không đúng dạng (hai ký tự số dòng, \"!\", mã 1 đến 12 ký tự, dấu cách).";
     const Case cases[] = {
-        {"4E00\r\n4E8C\r\n!\"\"!a \"#!b \r\n", ""},
-        {"", "Tệp bad.idx không có dòng mục lục (dòng bắt đầu bằng \"!\"): không có chữ nào để chọn."},
-        {"4E00\r\n4E8C\r\n", "Tệp bad.idx không có dòng mục lục (dòng bắt đầu bằng \"!\"): không có chữ nào để chọn."},
-        {"4E00\r4E8C\r!\"\"!a \r", "Tệp bad.idx xuống dòng bằng CR: không đọc được dòng mục lục, không có chữ nào để chọn."},
-        {"4E00\r\n4T8C\r\n!\"\"!a \r\n", "Tệp bad.idx, dòng 2: có ký tự không phải số thập lục phân."},
-        {"2000B 4E00\r\n!\"\"!a \r\n", ""},
+        {"4E00\r\n4E8C\r\n!\"\"!a \"#!b \r\n", Layout::Han, ""},
+        {"2000B 4E00\r\n!\"\"!a \r\n", Layout::Nom, ""},
+        {"", Layout::Han, noDirectory},
+        {"4E00\r\n4E8C\r\n", Layout::Han, noDirectory},
+        {"4E00\r4E8C\r!\"\"!a \r", Layout::Han,
+         "Tệp bad.idx xuống dòng bằng CR: không đọc được dòng mục lục, không có chữ nào để chọn."},
+        // 548C with one digit changed would be read as "T".
+        {"4E00\r\n54xC\r\n!\"\"!a \r\n", Layout::Han, "Tệp bad.idx, dòng 2: có ký tự không phải số thập lục phân."},
+        {"4E00 \r\n!\"\"!a \r\n", Layout::Han, "Tệp bad.idx, dòng 1: có ký tự không phải số thập lục phân."},
+        {"4E004E8\r\n!\"\"!a \r\n", Layout::Han,
+         "Tệp bad.idx, dòng 1: dài 7 ký tự, không chia hết thành các chữ 4 ký tự."},
+        {"4E00\r\n!\"\"!a \"#!b \r\n", Layout::Han,
+         "Tệp bad.idx, dòng 2 (dòng mục lục): mã \"b\" chỉ đến dòng 2, nhưng tệp chỉ có 1 dòng chữ trước dòng mục lục."},
+        {"4E00\r\n!\"\"!a \"\"b \r\n", Layout::Han, "Tệp bad.idx, dòng 2 (dòng mục lục), ký tự thứ 7" + badEntry},
+        {"4E00\r\n!\"\"!a \"\"! \r\n", Layout::Han, "Tệp bad.idx, dòng 2 (dòng mục lục), ký tự thứ 7" + badEntry},
+        {"4E00\r\n!\"\"!abcdefghijklm \r\n", Layout::Han, "Tệp bad.idx, dòng 2 (dòng mục lục), ký tự thứ 2" + badEntry},
+        {"4E00\r\n!\"\"!a \"\"!b\r\n", Layout::Han, "Tệp bad.idx, dòng 2 (dòng mục lục), ký tự thứ 7" + badEntry},
     };
     for (const auto& c : cases) {
         FixtureApp fx;
         fx.platform.SetFile(kProgramDir + "/bad.idx", c.bytes);
-        fx.module().LoadModeIndex(u"bad.idx", false);
+        fx.module().LoadModeIndex(u"bad.idx", false, c.layout);
+        const auto boxes = fx.CallsOf({"MessageBox"});
+        if (c.message.empty()) EXPECT_TRUE(boxes.empty()) << c.bytes;
+        else EXPECT_EQ(boxes, std::vector<std::string>{"MessageBox [Việt Orvik thông báo] " + c.message}) << c.bytes;
+    }
+}
+
+// An empty, cut-short or garbled big5uni.idx would make every look-up answer
+// "not listed" without a word.
+TEST(LoadModeIndex, SaysWhatIsWrongWithTheShapeOfTheCodeTable) {
+    struct Case {
+        std::string bytes;
+        std::string message;  // empty: nothing to say
+    };
+    const std::string line1 = "Tệp big5uni.idx, dòng 1";
+    const std::string big5Shape =
+        ": không đúng dạng \"/\" + mã Big5 (bốn chữ số thập lục phân thường) + mã chữ thập phân + \"/\".";
+    const Case cases[] = {
+        {"/a4a419968/a4a520108/\r\n1996820108/\r\n19968/131083/\r\n", ""},
+        {"", line1 + " trống: không tra được chữ nào theo dòng này."},
+        {"/a4a419968/a4a520108/\r\n1996820108/\r\n", "Tệp big5uni.idx, dòng 3 trống: không tra được chữ nào theo dòng này."},
+        {"a4a419968/\r\n1996820108/\r\n19968/\r\n", line1 + ", ký tự thứ 1" + big5Shape},
+        {"/a4a419968/A4A520108/\r\n1996820108/\r\n19968/\r\n", line1 + ", ký tự thứ 12" + big5Shape},
+        {"/a4a419968/a4a5201080/\r\n1996820108/\r\n19968/\r\n", line1 + ", ký tự thứ 12" + big5Shape},
+        {"/a4a419968/a4a520108\r\n1996820108/\r\n19968/\r\n", line1 + ", ký tự thứ 12" + big5Shape},
+        {"/a4a419968/\r\n199682010/\r\n19968/\r\n",
+         "Tệp big5uni.idx, dòng 2, ký tự thứ 1: không đúng dạng mã chữ đích năm chữ số + mã chữ năm chữ số + \"/\"."},
+        {"/a4a419968/\r\n1996820108/\r\n19968/13x083/\r\n",
+         "Tệp big5uni.idx, dòng 3, ký tự thứ 7: không đúng dạng mã chữ thập phân + \"/\"."},
+    };
+    for (const auto& c : cases) {
+        FixtureApp fx;
+        fx.platform.SetFile(kProgramDir + "/big5uni.idx", c.bytes);
+        fx.module().LoadModeIndex(u"telexhan.idx", false, Layout::Han);
         const auto boxes = fx.CallsOf({"MessageBox"});
         if (c.message.empty()) EXPECT_TRUE(boxes.empty()) << c.bytes;
         else EXPECT_EQ(boxes, std::vector<std::string>{"MessageBox [Việt Orvik thông báo] " + c.message}) << c.bytes;
