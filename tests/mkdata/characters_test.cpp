@@ -26,19 +26,19 @@ TEST(Characters, GathersReadingsCodesAndFrequencies) {
     EXPECT_EQ(chars.Find(0x58F9)->viet, std::vector<std::string>{"nhất"});  // lower-cased
 }
 
-TEST(Characters, Big5CharacterWithoutReadingInheritsItsVariants) {
+TEST(Characters, CharacterWithoutReadingInheritsItsVariants) {
     const Characters chars = SampleCharacters();
     const Ideograph& men = *chars.Find(0x5011);
     EXPECT_EQ(men.viet, std::vector<std::string>{"môn"});
     EXPECT_TRUE(men.vietInherited);
     EXPECT_FALSE(men.HasOwnReading());
-    // Inheritance is for dictionary characters only: 弌 has no Big5 code.
-    EXPECT_TRUE(chars.Find(0x5F0C)->viet.empty());
+    // A character without a Big5 code inherits too: 弌 reads as 一.
+    EXPECT_EQ(chars.Find(0x5F0C)->viet, (std::vector<std::string>{"nhất", "nhứt"}));
 }
 
 TEST(Characters, SetsHoldTheRightCharactersInTheirOrder) {
     const Characters chars = SampleCharacters();
-    EXPECT_EQ(chars.Big5Set(), (std::vector<char32_t>{0x4E00, 0x5011, 0x58F9}));
+    EXPECT_EQ(chars.Big5Set(), (std::vector<char32_t>{0x4E00, 0x79BE, 0x5011, 0x58F9}));
     EXPECT_EQ(chars.NomSet(), (std::vector<char32_t>{0x4E00, 0x4EEC, 0x58F9, 0x2029B}));
     EXPECT_EQ(chars.HanReadingSet(), (std::vector<char32_t>{0x4E00, 0x4EEC, 0x5011, 0x58F9}));
 }

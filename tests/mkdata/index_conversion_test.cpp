@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "build_error.h"
+
 namespace orvik::mkdata {
 namespace {
 
@@ -13,10 +15,12 @@ TEST(IndexConversion, SupplementaryCharactersBecomePrivateUseCodes) {
     EXPECT_EQ(inputs.machuan, "/57344:131739/57345:173782/57346:131072/\r\n");
 }
 
-TEST(IndexConversion, ConvertingTheInputsGivesTheIndexBack) {
-    EXPECT_EQ(ConvertIndex(MakeConversionInputs(kNomIndex)), kNomIndex);
-    // A map target of five digits ends at its "/".
-    EXPECT_EQ(ConvertIndex({"E000\r\n!\"\"!a \r\n", "/57344:40000/\r\n"}), "9C40 \r\n!\"\"!a \r\n");
+TEST(IndexConversion, TheProgramsConversionOfTheInputsGivesTheIndexBack) {
+    EXPECT_EQ(ConvertedIndexBytes(MakeConversionInputs(kNomIndex)), kNomIndex);
+}
+
+TEST(IndexConversion, InputsTheProgramWouldRefuseStopTheBuild) {
+    EXPECT_THROW(ConvertedIndexBytes({"E000\r\n!\"\"!a \r\n", "57344:131072/\r\n"}), BuildError);
 }
 
 }  // namespace

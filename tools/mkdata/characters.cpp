@@ -80,7 +80,13 @@ Ideograph Gather(const Unihan& unihan, char32_t cp) {
     c.cantonese = std::string(unihan.Field(cp, "kCantonese"));
     c.radicalStrokes = std::string(unihan.Field(cp, "kRSUnicode"));
     c.totalStrokes = std::string(unihan.Field(cp, "kTotalStrokes"));
+    c.korean = std::string(unihan.Field(cp, "kKorean"));
+    c.japaneseOn = std::string(unihan.Field(cp, "kJapaneseOn"));
+    c.tang = std::string(unihan.Field(cp, "kTang"));
+    c.phonetic = std::string(unihan.Field(cp, "kPhonetic"));
     for (const char* field : kVariantFields) AddVariants(c.variants, unihan.Field(cp, field));
+    AddVariants(c.traditional, unihan.Field(cp, "kTraditionalVariant"));
+    AddVariants(c.simplified, unihan.Field(cp, "kSimplifiedVariant"));
     return c;
 }
 
@@ -89,7 +95,8 @@ Ideograph Gather(const Unihan& unihan, char32_t cp) {
 std::set<std::string, std::less<>> WantedUnihanFields() {
     std::set<std::string, std::less<>> fields = {
         "kBigFive",   "kVietnamese", "kCangjie",    "kMandarin",  "kHanyuPinyin", "kHanyuPinlu",
-        "kFrequency", "kGradeLevel", "kDefinition", "kCantonese", "kRSUnicode",   "kTotalStrokes"};
+        "kFrequency", "kGradeLevel", "kDefinition", "kCantonese", "kRSUnicode",   "kTotalStrokes",
+        "kKorean",    "kJapaneseOn", "kTang",       "kPhonetic"};
     for (const char* field : kVariantFields) fields.insert(field);
     return fields;
 }
@@ -99,11 +106,12 @@ Characters::Characters(const Unihan& unihan) {
     InheritReadings();
 }
 
-// A Big5 character without a reading of its own reads as its first variant
-// (traditional, simplified, semantic, Z) that has one: 們 reads as 们 does.
+// A character without a reading of its own reads as its first variant
+// (traditional, simplified, semantic, Z) that has one: 們 reads as 们 does,
+// and a simplified character as its traditional form.
 void Characters::InheritReadings() {
     for (auto& [cp, c] : all_) {
-        if (c.big5 == 0 || !c.viet.empty()) continue;
+        if (!c.viet.empty()) continue;
         for (char32_t partner : c.variants) {
             const Ideograph* other = Find(partner);
             if (other == nullptr || !other->HasOwnReading()) continue;
@@ -137,9 +145,18 @@ std::vector<char32_t> Characters::NomSet() const {
 std::vector<char32_t> Characters::HanReadingSet() const {
     std::vector<char32_t> out;
     for (const auto& [cp, c] : all_)
-        if (cp <= 0xFFFF && !c.viet.empty()) out.push_back(cp);
+        if (cp <= 0xFFFF && (c.HasOwnReading() || (c.big5 != 0 && !c.viet.empty()))) out.push_back(cp);
     return out;
 }
+
+std::vector<char32_t> Characters::PredictedTelexSet() const {
+    std::vector<char32_t> out;
+    for (const auto& [cp, c] : all_)
+        if (c.big5 != 0 && c.prediction && c.prediction->inTelex) out.push_back(cp);
+    return out;
+}
+
+void Characters::SetPrediction(char32_t cp, Prediction prediction) { all_.at(cp).prediction = std::move(prediction); }
 
 bool Characters::MoreFrequent(char32_t a, char32_t b) const {
     const Ideograph* x = Find(a);

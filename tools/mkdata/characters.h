@@ -1,17 +1,33 @@
 // What the data files say about each ideograph, gathered from Unihan once:
-// Big5 code, Vietnamese readings (own or inherited from a variant), shape
-// and Mandarin codes, dictionary facts and the frequency signals.
+// Big5 code, Vietnamese readings (own, inherited from a variant or
+// predicted), shape and Mandarin codes, the other readings, dictionary facts
+// and the frequency signals.
 #pragma once
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "unihan.h"
 
 namespace orvik::mkdata {
+
+// Readings proposed for a character that has none, from its other readings.
+// Where the transcription shows one it carries this mark, which no real
+// reading has and the read-aloud drops ("?" would read as a question mark:
+// the corrections join " ?" to the word before).
+inline constexpr std::string_view kPredictedMark = "*";
+
+struct Prediction {
+    std::vector<std::string> readings;  // best first
+    std::string sources;                // the readings and characters it rests on
+    bool inReadingTables = false;       // transcribed, marked as predicted
+    bool inTelex = false;               // typed, after the characters with real readings
+};
 
 struct Ideograph {
     char32_t cp = 0;
@@ -25,7 +41,10 @@ struct Ideograph {
     int frequencyTier = 6;                 // kFrequency 1-5; 6 when absent
     int gradeLevel = 7;                    // kGradeLevel 1-6; 7 when absent
     std::string definition, cantonese, radicalStrokes, totalStrokes;
+    std::string korean, japaneseOn, tang, phonetic;
     std::vector<char32_t> variants;        // traditional, simplified, semantic, Z
+    std::vector<char32_t> traditional, simplified;
+    std::optional<Prediction> prediction;  // only for characters without viet
 
     bool HasOwnReading() const { return !viet.empty() && !vietInherited; }
     // Big5 level 1 (A440-C67E) holds the common characters.
@@ -44,8 +63,13 @@ public:
 
     std::vector<char32_t> Big5Set() const;   // in Big5 code order
     std::vector<char32_t> NomSet() const;    // own kVietnamese, code-point order
-    // BMP characters with a reading, own or inherited.
+    // BMP characters with a reading of their own, and Big5 characters with an
+    // inherited one.
     std::vector<char32_t> HanReadingSet() const;
+    // Big5 characters typed only by their predicted readings.
+    std::vector<char32_t> PredictedTelexSet() const;
+
+    void SetPrediction(char32_t cp, Prediction prediction);
 
     // True when `a` is more likely in running text than `b`.
     bool MoreFrequent(char32_t a, char32_t b) const;

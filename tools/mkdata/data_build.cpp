@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "big5_charmap.h"
 #include "build_error.h"
 #include "characters.h"
 #include "clips.h"
@@ -10,6 +11,8 @@
 #include "index_conversion.h"
 #include "lookup_tables.h"
 #include "mode_indexes.h"
+#include "predicted_readings.h"
+#include "reading_coverage.h"
 #include "source_files.h"
 #include "syllables.h"
 #include "text_files.h"
@@ -18,6 +21,8 @@
 namespace orvik::mkdata {
 
 namespace {
+
+constexpr std::size_t kReportedExamples = 10;
 
 class DataDir {
 public:
@@ -36,7 +41,7 @@ private:
 // The conversion of these inputs must give the Nôm CangJie index back.
 void BuildConversionInputs(const std::string& nomIndex, DataDir& out) {
     const ConversionInputs inputs = MakeConversionInputs(nomIndex);
-    if (ConvertIndex(inputs) != nomIndex) throw BuildError("ncangjie.dxx and machuan.txt do not convert back to NCangJie.idx");
+    if (ConvertedIndexBytes(inputs) != nomIndex) throw BuildError("ncangjie.dxx and machuan.txt do not convert back to NCangJie.idx");
     out.Write("ncangjie.dxx", inputs.dxx);
     out.Write("machuan.txt", inputs.machuan);
 }
@@ -81,18 +86,26 @@ Report BuildAll(const Options& options) {
 
     Unihan unihan(WantedUnihanFields());
     unihan.LoadDirectory(options.unihanDir);
-    const Characters chars(unihan);
+    Characters readings(unihan);
+    report.heldOut = MeasureHeldOut(readings);
+    report.gates = GatesOf(report.heldOut);
+    report.predicted = PredictReadings(readings, report.gates);
+    const Characters& chars = readings;
     const auto syllables = SyllablesOfDictionary(ReadFile(options.hunspellDic, "hunspell-vi"));
     if (syllables.empty()) throw BuildError(options.hunspellDic.string() + ": no Vietnamese syllable found");
     const auto pages = ByPageKey(syllables);
 
     BuildIndexes(chars, out, report);
-    out.Write("big5uni.idx", Big5UniFile(chars));
-    out.Write("phienam.txt", HanReadingTable(chars));
+    const auto symbols = Big5Symbols(CharmapEntries(ReadGzFile(options.big5Charmap, "locales")), chars);
+    const std::string corrections = CorrectionList(ReadFile(options.textDir / "Tonaro.txt", "this project"));
+    out.Write("big5uni.idx", Big5UniFile(chars, symbols));
+    out.Write("phienam.txt", HanReadingTable(chars, symbols, CorrectedCodes(corrections)));
     out.Write("phiennom.txt", NomReadingTable(chars));
     out.Write("tdviet.idx", WordListFile(pages));
-    out.Write("Tonaro.txt", CorrectionList(ReadFile(options.textDir / "Tonaro.txt", "this project")));
-    report.readingTextShare = ReadingTextShare(chars);
+    out.Write("Tonaro.txt", corrections);
+    report.big5Symbols = symbols.size();
+    report.coverage = MeasureCoverage(chars);
+    report.examples = PredictionExamples(chars, kReportedExamples);
     BuildDictionaries(chars, options, pages, report);
     if (options.clips) {
         report.clips = BuildClips(syllables, out.Path() / "doctv.MDB");

@@ -52,6 +52,11 @@ std::string HanPage(const Characters& chars, const Ideograph& c) {
     std::string body = "<p style=\"font-size:72pt\">" + CharRef(c.cp) + "</p>\n<table>\n";
     body += Row("Mã", "U+" + Hex(c.cp, 4, true) + " (" + std::to_string(c.cp) + "), Big5 " + Hex(c.big5, 4, true));
     body += Row(c.vietInherited ? "Âm Hán Việt (theo dị thể)" : "Âm Hán Việt", Joined(c.viet, ", "));
+    if (c.prediction) {
+        body += Row("Âm Hán Việt dự đoán", Joined(c.prediction->readings, ", ") +
+                                                " <small>(đoán theo các âm đọc khác, chưa kiểm chứng)</small>");
+        body += Row("Dự đoán từ", Escape(c.prediction->sources));
+    }
     body += Row("Quan thoại", Joined(c.pinyin, ", "));
     body += Row("Quảng Đông", Escape(c.cantonese));
     body += Row("Nghĩa (English)", Escape(c.definition));
@@ -130,7 +135,10 @@ std::string ReadingsOf(const Characters& chars, const std::u32string& line) {
     std::vector<std::string> readings;
     for (char32_t cp : line) {
         const Ideograph* c = chars.Find(cp);
-        readings.push_back(c != nullptr && !c->viet.empty() ? c->viet.front() : "?");
+        if (c != nullptr && !c->viet.empty()) readings.push_back(c->viet.front());
+        else if (c != nullptr && c->prediction && c->prediction->inReadingTables)
+            readings.push_back(c->prediction->readings.front() + std::string(kPredictedMark));
+        else readings.push_back("?");
     }
     return Joined(readings, " ");
 }

@@ -22,7 +22,8 @@ ChmProject VietDictionary(const Characters& chars, const std::map<std::string, s
 ChmProject UserGuide(const std::filesystem::path& textDir);
 
 // The readings of a classical text, one line of characters per line, each
-// character read by its first reading ("?" when it has none).
+// character read by its first reading, or by its prediction, marked, where
+// the transcription shows predictions ("?" when it has none).
 std::string ReadingsOf(const Characters& chars, const std::u32string& line);
 
 }  // namespace orvik::mkdata

@@ -5,6 +5,8 @@
 
 #include "build_error.h"
 #include "engine/text.h"
+#include "ime/index_conversion.h"
+#include "platform/platform.h"
 #include "utf8.h"
 
 namespace orvik::mkdata {
@@ -57,25 +59,11 @@ ConversionInputs MakeConversionInputs(const std::string& nomIndex) {
     return out;
 }
 
-std::string ConvertIndex(const ConversionInputs& inputs) {
-    const std::string map = Lines(inputs.machuan).front();
-    std::string out;
-    for (const auto& line : Lines(inputs.dxx)) {
-        if (line.starts_with("!")) return out + line + "\r\n";
-        for (std::size_t at = 0; at + 4 <= line.size(); at += 4) {
-            const std::string field = line.substr(at, 4);
-            const std::size_t found = map.find(std::to_string(FieldValue(field)) + ":");
-            std::string code = field;
-            if (found != std::string::npos) {
-                std::string number = map.substr(map.find(':', found) + 1, 6);
-                if (number.size() == 6 && number[5] == '/') number.pop_back();
-                code = Hex(static_cast<char32_t>(std::stoul(number)), 1, true);
-            }
-            out += code + (code.size() == 4 ? " " : "");
-        }
-        out += "\r\n";
-    }
-    return out;
+std::string ConvertedIndexBytes(const ConversionInputs& inputs) {
+    const std::vector<std::u16string> map = SplitLines(FromBytes(inputs.machuan));
+    const IndexConversion converted = ConvertIndex(map.empty() ? u"" : map.front(), SplitLines(FromBytes(inputs.dxx)));
+    if (converted.problem) throw BuildError(U16ToUtf8(*converted.problem));
+    return IndexFileBytes(converted.lines);
 }
 
 }  // namespace orvik::mkdata

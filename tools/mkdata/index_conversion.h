@@ -17,9 +17,8 @@ struct ConversionInputs {
 // characters than private-use code points (U+E000-U+F8FF).
 ConversionInputs MakeConversionInputs(const std::string& nomIndex);
 
-// The conversion as the program runs it, used to check the inputs: every
-// field of four digits is looked up in the map and written back in the Nôm
-// layout; the directory line is kept.
-std::string ConvertIndex(const ConversionInputs& inputs);
+// The bytes of ncangjie.udx as the program's conversion writes them from
+// these inputs; throws with the conversion's message when it refuses them.
+std::string ConvertedIndexBytes(const ConversionInputs& inputs);
 
 }  // namespace orvik::mkdata

@@ -19,11 +19,16 @@ CandidateOrder ByFrequency(const Characters& chars) {
 // Readings keyed by their Telex spelling; where the keys as typed differ from
 // the normalised ones (ư typed "uw"), the typed form is a second entry, since
 // the main window looks keys up without the "uw" -> "w" step.
+// A character typed by its predicted readings has no real one.
+const std::vector<std::string>& TypedReadings(const Ideograph& c) {
+    return c.viet.empty() && c.prediction ? c.prediction->readings : c.viet;
+}
+
 KeyedCharacters TelexKeyed(const Characters& chars, const std::vector<char32_t>& set) {
     KeyedCharacters keyed;
     for (char32_t cp : set) {
         bool any = false;
-        for (const auto& reading : chars.Find(cp)->viet) {
+        for (const auto& reading : TypedReadings(*chars.Find(cp))) {
             const auto keys = TelexKeysOf(reading);
             if (!keys) continue;
             any = true;
@@ -52,9 +57,20 @@ BuiltIndex CangJieIndex(const Characters& chars, const std::string& file, Layout
 
 }  // namespace
 
+// Characters with a real reading of the key come first, then those typed by
+// a prediction, each by frequency.
 BuiltIndex BuildTelexHan(const Characters& chars) {
-    const auto set = chars.HanReadingSet();
-    return BuildModeIndex("telexhan.idx", Layout::Han, set, TelexKeyed(chars, set), ByFrequency(chars));
+    auto set = chars.HanReadingSet();
+    const auto predicted = chars.PredictedTelexSet();
+    set.insert(set.end(), predicted.begin(), predicted.end());
+    const CandidateOrder order = [&chars](const std::string&, const std::set<char32_t>& keyed) {
+        std::vector<char32_t> line(keyed.begin(), keyed.end());
+        chars.SortByFrequency(line);
+        std::stable_partition(line.begin(), line.end(),
+                              [&chars](char32_t cp) { return !chars.Find(cp)->viet.empty(); });
+        return line;
+    };
+    return BuildModeIndex("telexhan.idx", Layout::Han, set, TelexKeyed(chars, set), order);
 }
 
 BuiltIndex BuildTelexNom(const Characters& chars) {

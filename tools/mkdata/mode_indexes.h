@@ -8,7 +8,8 @@
 
 namespace orvik::mkdata {
 
-// telexhan.idx: BMP characters with a reading (own or inherited).
+// telexhan.idx: BMP characters with a reading (own or inherited), then Big5
+// characters typed by their predicted readings.
 BuiltIndex BuildTelexHan(const Characters& chars);
 // telenomu.idx: every character with its own reading.
 BuiltIndex BuildTelexNom(const Characters& chars);

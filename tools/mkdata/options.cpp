@@ -17,6 +17,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         const std::string& value = args[++i];
         if (arg == "--unihan") options.unihanDir = value;
         else if (arg == "--hunspell") options.hunspellDic = value;
+        else if (arg == "--charmap") options.big5Charmap = value;
         else if (arg == "--text") options.textDir = value;
         else if (arg == "--out") options.outDir = value;
         else if (arg == "--stamp") options.stamp = value;

@@ -1,4 +1,6 @@
-// The coverage report: what each data file reaches of its sources.
+// The coverage report: what each data file reaches of its sources, how well
+// the reading predictor does on characters held out of its training, and
+// where its readings ship.
 #pragma once
 
 #include <map>
@@ -7,7 +9,10 @@
 #include <vector>
 
 #include "characters.h"
+#include "held_out.h"
 #include "mode_index.h"
+#include "predicted_readings.h"
+#include "reading_coverage.h"
 
 namespace orvik::mkdata {
 
@@ -16,13 +21,14 @@ struct Report {
     std::map<std::string, std::size_t> pages;      // dictionary -> pages
     std::size_t clips = 0;
     std::map<std::string, std::uintmax_t> sizes;   // file -> bytes
-    double readingTextShare = 0;                   // share of running text with a reading
+    HeldOutAccuracy heldOut;
+    PredictionGates gates;
+    std::size_t predicted = 0;                     // characters given a prediction
+    std::vector<std::string> examples;             // predictions of common characters
+    ReadingCoverage coverage;
+    std::size_t big5Symbols = 0;                   // Big5 codes from the charmap
     double seconds = 0;
 };
-
-// Share of Mandarin running text (kHanyuPinlu counts) whose characters have
-// a Vietnamese reading.
-double ReadingTextShare(const Characters& chars);
 
 void PrintReport(std::ostream& out, const Report& report);
 

@@ -1,6 +1,7 @@
 #include "source_files.h"
 
 #include <bzlib.h>
+#include <zlib.h>
 
 #include <cstdio>
 #include <fstream>
@@ -43,6 +44,19 @@ std::string ReadBz2File(const std::filesystem::path& path, std::string_view pack
     BZ2_bzReadClose(&closeStatus, bz);
     if (status != BZ_STREAM_END)
         throw BuildError(path.string() + ": not a complete bzip2 file (bzip2 status " + std::to_string(status) + ")");
+    return out;
+}
+
+std::string ReadGzFile(const std::filesystem::path& path, std::string_view package) {
+    std::unique_ptr<gzFile_s, int (*)(gzFile)> file(gzopen(path.c_str(), "rb"), gzclose);
+    if (!file) throw Missing(path, package);
+    std::string out;
+    char buffer[1 << 16];
+    int n = 0;
+    while ((n = gzread(file.get(), buffer, sizeof buffer)) > 0) out.append(buffer, static_cast<std::size_t>(n));
+    int status = Z_OK;
+    const char* message = gzerror(file.get(), &status);
+    if (n < 0 || status != Z_OK) throw BuildError(path.string() + ": not a complete gzip file (" + message + ")");
     return out;
 }
 

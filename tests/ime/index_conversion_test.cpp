@@ -1,0 +1,66 @@
+// The conversion of ncangjie.dxx into ncangjie.udx: private-use fields
+// mapped back to their characters in the Nôm layout, and input it cannot
+// convert whole refused with a message naming the file and the line.
+#include "ime/index_conversion.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/text.h"
+
+namespace orvik {
+namespace {
+
+std::vector<std::u16string> Lines(std::initializer_list<std::u16string> lines) { return lines; }
+
+TEST(IndexConversion, MapsPrivateUseFieldsToTheirCharactersInTheNomLayout) {
+    // E000 reads as 57344 (-8192 + 65536); a five-digit target ends at its
+    // "/"; e001 is found whatever the case of its digits; 1CB0 (7344) is no
+    // entry of its own, though "7344:" stands inside "/57344:".
+    const auto converted = ConvertIndex(u"/57344:131083/57345:40000/57344:19968/",
+                                        Lines({u"4E00E000", u"e0011CB0abcd", u"!\"\"!a \"#!bc "}));
+    ASSERT_FALSE(converted.problem) << U16ToUtf8(*converted.problem);
+    EXPECT_EQ(converted.lines, Lines({u"4E00 2000B", u"9C40 1CB0 abcd ", u"!\"\"!a \"#!bc "}));
+    EXPECT_EQ(IndexFileBytes(converted.lines), "4E00 2000B\r\n9C40 1CB0 abcd \r\n!\"\"!a \"#!bc \r\n");
+}
+
+TEST(IndexConversion, LinesAfterTheDirectoryLineAreNotRead) {
+    const auto converted = ConvertIndex(u"/", Lines({u"4E00", u"!\"\"!a ", u"!zz", u"not hex"}));
+    EXPECT_EQ(converted.lines, Lines({u"4E00 ", u"!\"\"!a "}));
+}
+
+TEST(IndexConversion, InputItCannotConvertWholeIsRefusedNamingFileAndLine) {
+    const std::vector<std::u16string> goodIndex{u"E000", u"!\"\"!a "};
+    struct Case {
+        std::u16string map;
+        std::vector<std::u16string> dxx;
+        std::string named;
+    };
+    const std::vector<std::u16string> tooLong(9001, u"4E00");
+    std::vector<std::u16string> overfull = tooLong;
+    overfull.push_back(u"!\"\"!a ");
+    const Case cases[] = {
+        {u"", goodIndex, "machuan.txt, dòng 1: trống"},
+        {u"57344:131072/", goodIndex, "machuan.txt, dòng 1: phải bắt đầu"},
+        {u"/57344:131072", goodIndex, "machuan.txt, dòng 1, ký tự thứ 2"},
+        {u"/57344:131072/57345=1/", goodIndex, "machuan.txt, dòng 1, ký tự thứ 15"},
+        {u"/57344:255/", goodIndex, "ký tự thứ 2"},       // a target too short for a field
+        {u"/57344:1310720/", goodIndex, "ký tự thứ 2"},   // more than the six characters read
+        {u"/57344:131072/", {u"E000"}, "ncangjie.dxx không có dòng mục lục"},
+        {u"/", {u"E00G", u"!\"\"!a "}, "ncangjie.dxx, dòng 1"},
+        {u"/", {u"4E00", u"E00", u"!\"\"!a \"#!b "}, "ncangjie.dxx, dòng 2"},
+        // The directory line without its closing space would never be used up.
+        {u"/", {u"4E00", u"!\"\"!a"}, "ncangjie.dxx, dòng 2 (dòng mục lục)"},
+        {u"/", {u"4E00", u"4E01", u"!\"\"!a "}, "ncangjie.dxx, dòng 3 (dòng mục lục): có 1 mục cho 2 dòng"},
+        {u"/", {u"4E00", u"!\"\"!a \"\"!b "}, "ncangjie.dxx, dòng 2 (dòng mục lục): có 2 mục cho 1 dòng"},
+        {u"/", overfull, "ncangjie.dxx có 9001 dòng chữ"},
+    };
+    for (const Case& c : cases) {
+        const auto converted = ConvertIndex(c.map, c.dxx);
+        ASSERT_TRUE(converted.problem) << U16ToUtf8(c.map) << " / " << c.named;
+        EXPECT_NE(U16ToUtf8(*converted.problem).find(c.named), std::string::npos) << U16ToUtf8(*converted.problem);
+        EXPECT_TRUE(converted.lines.empty());
+    }
+}
+
+}  // namespace
+}  // namespace orvik
