@@ -104,6 +104,12 @@ ChmVerdict CheckChmHeaders(ChmSource& source) {
 
 ChmVerdict CheckChmFile(const std::string& path) {
     const std::string name = std::filesystem::path(path).filename().string();
+    // Opening a pipe waits for a writer and a device may never end: only a
+    // regular file can be a help file.
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return {false, name + ": is not a regular file", {}};
     ChmFileSource source(path);
     if (!source.IsOpen()) return {false, name + ": cannot be opened", {}};
     ChmVerdict verdict = CheckChmHeaders(source);

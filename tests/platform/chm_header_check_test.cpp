@@ -1,10 +1,15 @@
 #include "platform/chm_header_check.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <future>
+#include <memory>
+#include <thread>
 
 #include "engine/text.h"
 #include "platform/archive_pages.h"
@@ -172,6 +177,22 @@ TEST_F(ChmHeaderCheckTest, VerdictFollowsTheFileWhenItChanges) {
     bytes.resize(bytes.size() / 2);
     WriteCopy(name, bytes);
     EXPECT_FALSE(ReadArchivePage(work_->string(), {name, "/html/p1.htm"}).ok);
+}
+
+// A pipe named like a help file would block the reader waiting for a
+// writer; the read runs on a thread of its own so that such a wait fails the
+// test instead of hanging it.
+TEST_F(ChmHeaderCheckTest, OnlyARegularFileIsRead) {
+    const std::string name = "pipe.chm";
+    ASSERT_EQ(::mkfifo((*work_ / name).c_str(), 0600), 0);
+    auto done = std::make_shared<std::promise<FileBytes>>();
+    std::future<FileBytes> result = done->get_future();
+    std::thread([done, dir = work_->string(), name] { done->set_value(ReadArchivePage(dir, {name, "/p.htm"})); })
+        .detach();
+    ASSERT_EQ(result.wait_for(std::chrono::seconds(10)), std::future_status::ready) << "the reader waits on the pipe";
+    const FileBytes read = result.get();
+    EXPECT_FALSE(read.ok);
+    EXPECT_EQ(read.reason, name + ": is not a regular file");
 }
 
 TEST(ChmObjectCheckTest, ObjectsMustLieInsideTheirSection) {

@@ -86,6 +86,7 @@ TEST(HookProtocolTest, MalformedLinesAreRefused) {
         "focus 1 0",
         "focus 1 0 a\tb",
         "hello",
+        "hello 2147483648",       // a version beyond int
         "launch 1",
         "KEYUP 1 2 3 0",
         "keyup 1 2 3 0" + std::string(300, ' '),

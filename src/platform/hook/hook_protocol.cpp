@@ -141,10 +141,16 @@ std::optional<Message> ParseFields(std::string_view verb, std::string_view field
         if (!target || !owner) return std::nullopt;
         return Register{*target, *owner};
     }
-    const auto value = Number<std::uint32_t>((*w)[0]);
-    if (!value) return std::nullopt;
-    if (verb == "hello") return Hello{static_cast<int>(*value)};
-    return Done{*value};
+    if (verb == "hello") {
+        // A version beyond int would read back negative and encode to a
+        // line no one can parse.
+        const auto version = Number<int>((*w)[0]);
+        if (!version) return std::nullopt;
+        return Hello{*version};
+    }
+    const auto seq = Number<Seq>((*w)[0]);
+    if (!seq) return std::nullopt;
+    return Done{*seq};
 }
 
 }  // namespace

@@ -1,0 +1,205 @@
+// The look-ups in the shared lines of big5uni.idx and in a reading table.
+//
+// Input: lines (LF): the Big5 line, the variant line, the Nom line, the
+// reading line, then decimal code points to look up (any non-digit
+// separates them).
+//
+// Each look-up runs twice. On the lines as given, whatever they hold, its
+// answers keep their promised shape. On the lines rebuilt in their exact
+// layout from the entries that could be read out of the input, it must give
+// what those entries say: a number never matches the tail of a longer one
+// nor a run across two fields or entries. The code points looked up are the
+// listed ones, their tails and extensions, the runs across neighbouring
+// fields, and those of the input.
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/text.h"
+#include "fuzz_check.h"
+#include "fuzz_input.h"
+#include "lookup/code_tables.h"
+
+namespace orvik::fuzz {
+namespace {
+
+constexpr std::int32_t kLargestCodePoint = 0x10FFFF;
+// Each look-up reads a whole line; more code points would only slow a run.
+constexpr std::size_t kMostQueries = 64;
+
+struct Tables {
+    std::map<std::int32_t, std::u16string> big5OfCodePoint;  // first entry of each
+    std::map<std::u16string, std::int32_t> codePointOfBig5;
+    std::map<std::int32_t, std::int32_t> targetOfKey;
+    std::set<std::int32_t> nom;
+    std::map<std::u16string, std::u16string> firstReading;
+    std::u16string big5Line, variantLine, nomLine, readingLine;  // rebuilt
+    std::set<std::int32_t> queries;
+};
+
+bool AllOf(std::u16string_view text, std::u16string_view allowed) {
+    return !text.empty() && text.find_first_not_of(allowed) == std::u16string_view::npos;
+}
+
+constexpr std::u16string_view kDigits = u"0123456789";
+constexpr std::u16string_view kLowerHex = u"0123456789abcdef";
+
+std::optional<std::int32_t> CodePointIn(std::u16string_view digits, std::int32_t low) {
+    if (!AllOf(digits, kDigits) || digits.size() > 7) return std::nullopt;
+    const auto value = static_cast<std::int32_t>(DecimalValue(digits));
+    if (value < low || value > kLargestCodePoint) return std::nullopt;
+    return value;
+}
+
+std::vector<std::u16string_view> Fields(std::u16string_view line, char16_t separator) {
+    std::vector<std::u16string_view> fields;
+    for (std::size_t at = 0; at <= line.size();) {
+        std::size_t end = line.find(separator, at);
+        if (end == std::u16string_view::npos) end = line.size();
+        fields.push_back(line.substr(at, end - at));
+        at = end + 1;
+    }
+    return fields;
+}
+
+// Every number written next to another and the numbers around it: the
+// candidates for a false match.
+void AddNeighbours(Tables& t, std::int32_t a, std::int32_t b) {
+    if (t.queries.size() >= kMostQueries) return;
+    for (std::int32_t n : {a, b}) {
+        for (std::int32_t cut = 10; cut <= 1000000; cut *= 10) t.queries.insert(n % cut);
+        t.queries.insert(n * 10 + 8);
+    }
+    const std::u16string across = DecimalText(a).substr(1) + DecimalText(b);
+    if (const auto n = CodePointIn(across.substr(0, 7), 1)) t.queries.insert(*n);
+}
+
+void ReadBig5Line(Tables& t, std::u16string_view line) {
+    std::int32_t before = 0;
+    for (std::u16string_view field : Fields(line, u'/')) {
+        if (field.size() < 5 || !AllOf(field.substr(0, 4), kLowerHex)) continue;
+        const auto codePoint = CodePointIn(field.substr(4), 1);
+        if (!codePoint || *codePoint > 0xFFFF) continue;
+        const std::u16string big5(field.substr(0, 4));
+        t.big5OfCodePoint.emplace(*codePoint, big5);
+        t.codePointOfBig5.emplace(big5, *codePoint);
+        t.big5Line += u"/" + big5 + DecimalText(*codePoint);
+        AddNeighbours(t, before, *codePoint);
+        before = *codePoint;
+    }
+    t.big5Line += u"/";
+}
+
+void ReadVariantLine(Tables& t, std::u16string_view line) {
+    for (std::u16string_view field : Fields(line, u'/')) {
+        const auto target = CodePointIn(field.substr(0, 5), 10000);
+        const auto key = field.size() == 10 ? CodePointIn(field.substr(5), 10000) : std::nullopt;
+        if (!target || !key || *target > 0xFFFF || *key > 0xFFFF) continue;
+        t.targetOfKey.emplace(*key, *target);
+        t.variantLine += DecimalText(*target) + DecimalText(*key) + u"/";
+        AddNeighbours(t, *target, *key);
+    }
+}
+
+void ReadNomLine(Tables& t, std::u16string_view line) {
+    std::int32_t before = 0;
+    for (std::u16string_view field : Fields(line, u'/')) {
+        const auto codePoint = field.empty() || field[0] == u'0' ? std::nullopt : CodePointIn(field, 1);
+        if (!codePoint) continue;
+        t.nom.insert(*codePoint);
+        t.nomLine += DecimalText(*codePoint) + u"/";
+        AddNeighbours(t, before, *codePoint);
+        before = *codePoint;
+    }
+}
+
+// Entries "key:reading/reading\": keys of hexadecimal digits, readings
+// without the separators.
+void ReadReadingLine(Tables& t, std::u16string_view line) {
+    for (std::u16string_view entry : Fields(line, u'\\')) {
+        const std::size_t colon = entry.find(u':');
+        if (colon == std::u16string_view::npos) continue;
+        const std::u16string key(entry.substr(0, colon));
+        const std::u16string_view readings = entry.substr(colon + 1);
+        if (!AllOf(key, u"0123456789abcdefABCDEF") || key.size() > 6) continue;
+        const std::u16string first(readings.substr(0, readings.find(u'/')));
+        t.firstReading.emplace(key, first.substr(0, 50));
+        t.readingLine += key + u":" + std::u16string(readings) + u"\\";
+    }
+}
+
+void CheckAsGiven(const std::u16string& big5, const std::u16string& variant, const std::u16string& nom,
+                  const std::u16string& reading, std::int32_t codePoint) {
+    if (const auto code = CodePointToBig5(big5, codePoint)) {
+        ORVIK_FUZZ_CHECK(code->size() == 4);
+        ORVIK_FUZZ_CHECK(FindBig5Entry(big5, codePoint) > 5);
+        const auto back = Big5ToCodePoint(big5, *code);
+        ORVIK_FUZZ_CHECK(!back || (*back >= -9999 && *back <= 99999));
+    }
+    ORVIK_FUZZ_CHECK(ListedInNomLine(nom, codePoint) == (FindNomEntry(nom, codePoint) > 0));
+    if (const auto target = VariantTarget(variant, codePoint)) ORVIK_FUZZ_CHECK(*target >= -9999 && *target <= 99999);
+    if (const auto first = FirstReading(reading, UpperHexText(static_cast<std::uint32_t>(codePoint)))) {
+        ORVIK_FUZZ_CHECK(first->size() <= 50);
+        ORVIK_FUZZ_CHECK(first->find_first_of(u"\\/") == std::u16string::npos);
+    }
+}
+
+template <class Map>
+auto Lookup(const Map& map, const typename Map::key_type& key) -> std::optional<typename Map::mapped_type> {
+    const auto found = map.find(key);
+    if (found == map.end()) return std::nullopt;
+    return found->second;
+}
+
+void CheckRebuilt(const Tables& t, std::int32_t codePoint) {
+    ORVIK_FUZZ_CHECK(CodePointToBig5(t.big5Line, codePoint) == Lookup(t.big5OfCodePoint, codePoint));
+    ORVIK_FUZZ_CHECK(ListedInBig5Line(t.big5Line, codePoint) == t.big5OfCodePoint.count(codePoint) > 0);
+    ORVIK_FUZZ_CHECK(VariantTarget(t.variantLine, codePoint) == Lookup(t.targetOfKey, codePoint));
+    ORVIK_FUZZ_CHECK(ListedInNomLine(t.nomLine, codePoint) == t.nom.count(codePoint) > 0);
+    const std::u16string key = UpperHexText(static_cast<std::uint32_t>(codePoint));
+    ORVIK_FUZZ_CHECK(FirstReading(t.readingLine, key) == Lookup(t.firstReading, key));
+}
+
+void CheckBig5Codes(const Tables& t) {
+    for (const auto& [big5, codePoint] : t.codePointOfBig5) {
+        ORVIK_FUZZ_CHECK(Big5ToCodePoint(t.big5Line, big5) == codePoint);
+        ORVIK_FUZZ_CHECK(FirstReading(t.readingLine, big5) == Lookup(t.firstReading, big5));
+    }
+}
+
+void AddInputQueries(Tables& t, std::u16string_view text) {
+    for (std::u16string_view field : Fields(text, u' ')) {
+        if (t.queries.size() >= 2 * kMostQueries) return;
+        if (const auto n = CodePointIn(field.substr(0, 7), 0)) t.queries.insert(*n);
+    }
+}
+
+}  // namespace
+}  // namespace orvik::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace orvik;
+    const auto parts = fuzz::SplitInput(fuzz::AsText(data, size), '\n', 5);
+    const std::u16string big5 = FromBytes(parts[0]), variant = FromBytes(parts[1]), nom = FromBytes(parts[2]);
+    const std::u16string reading = Utf8ToU16(parts[3]);
+
+    fuzz::Tables tables;
+    fuzz::ReadBig5Line(tables, big5);
+    fuzz::ReadVariantLine(tables, variant);
+    fuzz::ReadNomLine(tables, nom);
+    fuzz::ReadReadingLine(tables, reading);
+    std::u16string queries = FromBytes(parts[4]);
+    for (char16_t& c : queries)
+        if (c < u'0' || c > u'9') c = u' ';
+    fuzz::AddInputQueries(tables, queries);
+
+    for (const std::int32_t codePoint : tables.queries) {
+        fuzz::CheckAsGiven(big5, variant, nom, reading, codePoint);
+        fuzz::CheckRebuilt(tables, codePoint);
+    }
+    fuzz::CheckBig5Codes(tables);
+    return 0;
+}

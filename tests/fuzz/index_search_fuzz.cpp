@@ -1,0 +1,127 @@
+// The index loader and the candidate search on any index file.
+//
+// Input: one options byte, the typed code, NUL, the bytes of the index file.
+// Options: bit 0 the Nom layout (fields of five), bit 1 the "Nom" button
+// down (which reading table loads), bit 2 variants coloured. big5uni.idx and
+// the reading tables are the hand-made ones of the tests.
+//
+// What must hold: an index offering nothing to type is named in a message;
+// the eight-wide directory search agrees with the plain one; a code is found
+// only under its own key; an index that loads without complaint finds every
+// key it lists; the pages stay within their slots.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "engine/text.h"
+#include "fuzz_check.h"
+#include "fuzz_input.h"
+#include "ime/candidate_search.h"
+#include "platform/fake/recording_platform.h"
+
+namespace orvik::fuzz {
+namespace {
+
+const std::string kProgramDir = ORVIK_FIXTURES "/ime";
+constexpr std::u16string_view kIndexName = u"telexhan.idx";
+
+std::vector<std::string> MessageBoxes(const RecordingPlatform& platform) {
+    std::vector<std::string> boxes;
+    for (const auto& call : platform.Calls())
+        if (call.rfind("MessageBox", 0) == 0) boxes.push_back(call);
+    return boxes;
+}
+
+void CheckLoaded(const Module1& module, const std::vector<std::string>& boxes) {
+    ORVIK_FUZZ_CHECK(module.IndexLines.size() == static_cast<std::size_t>(kIndexSlots));
+    ORVIK_FUZZ_CHECK(module.DirectoryLine.empty() || module.DirectoryLine.front() == u'!');
+    const bool indexNamed = std::any_of(boxes.begin(), boxes.end(), [](const std::string& box) {
+        return box.find(U16ToUtf8(kIndexName)) != std::string::npos;
+    });
+    ORVIK_FUZZ_CHECK(!module.DirectoryLine.empty() || indexNamed);
+}
+
+void CheckSearch(const Module1& module, const std::u16string& code) {
+    const std::u16string needle = u"!" + LCase(code) + u" ";
+    ORVIK_FUZZ_CHECK(FindInLongText(module.DirectoryLine, needle) == Find(module.DirectoryLine, needle));
+    const CandidateLine found = FindCandidateLine(module, code);
+    const bool ignored = code.empty() || code.front() < 32;
+    ORVIK_FUZZ_CHECK((found.kind == CandidateLine::Ignored) == ignored);
+    if (found.kind == CandidateLine::Found)
+        ORVIK_FUZZ_CHECK(Find(module.DirectoryLine, u"!" + code + u" ") > 0);
+}
+
+// A directory line that passed the load's checks: every lower-case key it
+// lists must lead to the candidate line its entry numbers.
+void CheckEveryKeyFound(const Module1& module) {
+    const std::u16string& line = module.DirectoryLine;
+    for (std::size_t at = 1; at + 3 < line.size();) {
+        const std::size_t space = line.find(u' ', at + 3);
+        if (space == std::u16string::npos) return;
+        const std::u16string key = line.substr(at + 3, space - at - 3);
+        const int number = DecodeLineNumber(line.substr(at, 2));
+        const bool first = Find(line, u"!" + key + u" ") == static_cast<int>(at + 3);
+        const bool inSlots = number >= 0 && number < kIndexSlots;
+        if (first && inSlots && !key.empty() && key == LCase(key) && key.front() >= 32) {
+            const CandidateLine found = FindCandidateLine(module, key);
+            ORVIK_FUZZ_CHECK(found.kind == CandidateLine::Found);
+            ORVIK_FUZZ_CHECK(found.line == module.IndexLines[static_cast<std::size_t>(number)]);
+        }
+        at = space + 1;
+    }
+}
+
+int ItemsOnPages(const Module1& module) {
+    int items = 0;
+    for (const auto& page : module.CandPages)
+        for (int p = Find(page, u"&#"); p > 0; p = Find(page, u"&#", p + 1)) ++items;
+    return items;
+}
+
+void CheckPages(Module1& module, const std::u16string& line, Layout layout, bool highlight) {
+    BuildCandidatePages(module, line, layout, highlight);
+    const auto width = static_cast<std::size_t>(FieldWidth(layout));
+    const bool blank = line.find_first_not_of(u' ') == std::u16string::npos;
+    const int fields = blank ? 0 : static_cast<int>(std::min<std::size_t>((line.size() + width - 1) / width, kCandSlots));
+    ORVIK_FUZZ_CHECK(ItemsOnPages(module) == fields);
+    ORVIK_FUZZ_CHECK(module.LastPage == fields / 10 && module.CurPage == 0);
+    const std::u16string& last = module.CandPages[static_cast<std::size_t>(module.LastPage)];
+    ORVIK_FUZZ_CHECK(last.size() >= 6 && last.substr(last.size() - 6) == u" ! End");
+    ORVIK_FUZZ_CHECK(FoundCount(line, layout) == static_cast<int>(line.size() / width));
+    for (int turn = 0; turn <= module.LastPage + 1; ++turn) {
+        const bool moved = TurnCandidatePage(module, 1);
+        ORVIK_FUZZ_CHECK(moved == (turn < module.LastPage));
+        ORVIK_FUZZ_CHECK(module.CurPage >= 0 && module.CurPage <= module.LastPage);
+    }
+}
+
+}  // namespace
+}  // namespace orvik::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace orvik;
+    if (size == 0) return 0;
+    const unsigned options = data[0];
+    const auto parts = fuzz::SplitInput(fuzz::AsText(data + 1, size - 1), '\0', 2);
+    const Layout layout = options & 1 ? Layout::Nom : Layout::Han;
+
+    // One module for every run, as the program has: a load replaces all the
+    // module's index state, and a fresh module's 9001 slots would cost more
+    // than the load.
+    static RecordingPlatform platform(fuzz::kProgramDir);
+    static Module1 module(platform);
+    platform.ClearCalls();
+    platform.SetFile(fuzz::kProgramDir + "/" + U16ToUtf8(fuzz::kIndexName), std::string(parts[1]));
+    module.LoadModeIndex(fuzz::kIndexName, (options & 2) != 0, layout);
+    const auto boxes = fuzz::MessageBoxes(platform);
+    fuzz::CheckLoaded(module, boxes);
+
+    const std::u16string code = FromBytes(parts[0]);
+    fuzz::CheckSearch(module, code);
+    if (boxes.empty()) fuzz::CheckEveryKeyFound(module);
+
+    const CandidateLine found = FindCandidateLine(module, code);
+    fuzz::CheckPages(module, found.kind == CandidateLine::Found ? found.line : module.IndexLines[0], layout,
+                     (options & 4) != 0);
+    return 0;
+}
