@@ -1,8 +1,9 @@
 // orvik2004: the desktop program. It starts as one instance per user with
 // the settings of its last orderly end: the main window shown with the start
 // page, the two tray icons, the keyboard hook installed and the input method
-// off until the user switches it on. It ends through the menu's "close", the
-// main window's close box (after asking), or SIGTERM.
+// off until the user switches it on (started with --tray, as the desktop
+// session starts it, the main window is minimized at once). It ends through
+// the menu's "close", the main window's close box (after asking), or SIGTERM.
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -37,7 +38,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     const auto options = orvik::desktop::ParseOptions(QApplication::arguments());
     if (!options) {
-        std::cerr << "usage: orvik2004 [--data DIR] [--ime-on]\n";
+        std::cerr << "usage: orvik2004 [--data DIR] [--ime-on] [--tray]\n";
         return 2;
     }
     const auto working = orvik::desktop::PrepareWorkingDirectory(
@@ -53,6 +54,8 @@ int main(int argc, char** argv) {
     SubstituteIdeographFont();
 
     orvik::QtPlatform platform(QDir::currentPath().toStdString());
+    platform.SetAutostartCommand(
+        orvik::desktop::AutostartCommand(*options, QCoreApplication::applicationFilePath().toStdString()));
     orvik::Application app(platform);
     orvik::MainWindowView mainWindow(app, platform);
     orvik::CandidateWindowView candidateWindow(app, platform);
@@ -62,6 +65,8 @@ int main(int argc, char** argv) {
     if (!orvik::Main(app)) return 1;
     orvik::OrvikU& main = app.MainWindow();
     orvik::desktop::EndOnSignals([&main] { main.Close_Click(orvik::menu_number::kClose); });
+    // The view tells the main window's model that it is minimized.
+    if (options->tray) platform.MinimizeWindow(orvik::WindowId::OrvikU);
     if (options->imeOn && !main.Menunoi.IMEstate.Checked) main.IMEstate_Click(orvik::menu_number::kIMEstate);
     platform.RedrawAll();
     // The popup opens below the candidate window rather than over it.

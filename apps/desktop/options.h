@@ -1,20 +1,28 @@
 // The desktop program's command line: "--data DIR" runs it on another data
-// directory than the build's; "--ime-on" switches the input method on once
-// start-up is done.
+// directory than the default one; "--ime-on" switches the input method on
+// once start-up is done; "--tray" starts it quietly, its main window
+// minimized and only its tray icons showing, as the desktop session starts
+// it for a user who chose to start it with the desktop.
 #pragma once
 
 #include <QStringList>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orvik::desktop {
 
 struct Options {
     std::string dataDirectory;
     bool imeOn = false;
+    bool tray = false;
 };
 
 // Nothing when the arguments are not understood.
 std::optional<Options> ParseOptions(const QStringList& arguments);
+
+// The command the user's autostart entry runs: `program` started quietly,
+// on the data directory of this run when it is not the default one.
+std::vector<std::string> AutostartCommand(const Options& options, const std::string& program);
 
 }  // namespace orvik::desktop

@@ -4,6 +4,7 @@
 
 #include "engine/text.h"
 #include "shell/application.h"
+#include "shell/autostart.h"
 #include "shell/font_texts.h"
 #include "shell/settings_values.h"
 
@@ -98,6 +99,7 @@ void CauHinh::NapCauhinh() {
     Combo2.Text = ReadSetting(kPresentIme, kDefaultMode);
     Combo1.Text = ReadSetting(kVnCode, kDefaultCode);
     ReadFontSettings();
+    ReadStartWithDesktop();
     ApplyStoredCode();
     ApplyStoredMode();
 }
@@ -120,6 +122,14 @@ void CauHinh::ReadFontSettings() {
     const auto system98Value = ReadBoolean(system98);
     if (!system98Value) ReportUnusable(kSystem98Key, system98, kDefaultSystem98);
     module.System98 = system98Value.value_or(true);
+}
+
+void CauHinh::ReadStartWithDesktop() {
+    const std::u16string stored = ReadSetting(kStartWithDesktopKey, kStartWithDesktopDefault);
+    const auto value = ReadBoolean(stored);
+    if (!value) ReportUnusable(kStartWithDesktopKey, stored, kStartWithDesktopDefault);
+    StartWithDesktop = value.value_or(false);
+    Check3.Value = StartWithDesktop;
 }
 
 // A code not in the list falls back to Unicode, so one code is always in
@@ -167,6 +177,7 @@ void CauHinh::SaveCauhinh() {
     write(kVnFontNameKey, module.VnFontName);
     write(kVnFontSizeKey, DecimalText(module.VnFontSize));
     write(kSystem98Key, module.System98 ? u"True" : u"False");
+    write(kStartWithDesktopKey, StartWithDesktop ? u"True" : u"False");
 }
 
 void CauHinh::Combo1_Validate() {
@@ -218,7 +229,16 @@ void CauHinh::Command1_Click() {
     module.NomFontSize = DlgNomFontSize;
     module.VnFontName = DlgVnFontName;
     module.VnFontSize = static_cast<std::int16_t>(DlgVnFontSize);
+    ApplyStartWithDesktopBox();
     app_.platform().HideWindow(WindowId::CauHinh);
+}
+
+// The entry is touched only when the choice changes; a refused change
+// leaves the box showing the choice in force.
+void CauHinh::ApplyStartWithDesktopBox() {
+    if (Check3.Value == StartWithDesktop) return;
+    if (ApplyStartWithDesktop(app_.platform(), Check3.Value)) StartWithDesktop = Check3.Value;
+    else Check3.Value = StartWithDesktop;
 }
 
 // The boxes and the working copies keep what the user changed.

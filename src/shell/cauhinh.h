@@ -1,6 +1,6 @@
 // The configuration dialog: the seven settings kept between runs (read once
 // at start-up by its load, written once at the orderly end), and the choice
-// of output code, input mode and the two fonts. It is loaded hidden at
+// of output code, input mode, the two fonts and the start with the desktop. It is loaded hidden at
 // start-up and never unloaded: closing it only hides it.
 #pragma once
 
@@ -40,6 +40,11 @@ public:
     // and cannot be changed: it states what happens.
     CheckBox Check2{true, false};
     Label Label5{u"Tự động save cấu hình khi thoát"};
+    // Start with the desktop: the box as the user sets it, which OK applies,
+    // and the choice in force.
+    CheckBox Check3;
+    Label Label6{u"Tự chạy khi vào desktop (thu nhỏ vào khay)"};
+    bool StartWithDesktop = false;
     Button Command4{u"About"};
     Button Command1{u"OK"};
     Button Command2{u"Cancel"};
@@ -60,7 +65,7 @@ public:
     // Reads the settings store and applies it: the code and mode actions of
     // the main window run for the stored texts.
     void NapCauhinh();
-    // Writes the seven settings.
+    // Writes the seven settings and the start with the desktop.
     void SaveCauhinh();
 
     // Leaving the code box proposes the Vietnamese font of its code.
@@ -82,6 +87,8 @@ public:
 
 private:
     void ReadFontSettings();
+    void ReadStartWithDesktop();
+    void ApplyStartWithDesktopBox();
     void ApplyStoredCode();
     void ApplyStoredMode();
     std::u16string ReadSetting(std::u16string_view key, std::u16string_view defaultValue);

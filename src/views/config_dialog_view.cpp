@@ -21,19 +21,22 @@ namespace orvik {
 namespace {
 
 // The design places, in twips: the title; Frame1 holding the code and mode
-// boxes side by side, the two font frames below them and the save box; the
-// button row along the bottom. The controls of a frame are placed in it.
-constexpr TwipRect kWindowRect{0, 0, 5280, 4200};
+// boxes side by side, the two font frames below them, the save box and the
+// start-with-the-desktop box; the button row along the bottom. The controls
+// of a frame are placed in it.
+constexpr TwipRect kWindowRect{0, 0, 5280, 4560};
 constexpr TwipRect kLabel1Rect{120, 120, 5040, 480};
-constexpr TwipRect kFrame1Rect{120, 660, 5040, 2760};
+constexpr TwipRect kFrame1Rect{120, 660, 5040, 3120};
 constexpr int kLeftColumn = 135, kRightColumn = 2565, kUpperRow = 300, kLowerRow = 1260;
 constexpr int kFrameWidth = 2340, kFrameHeight = 870;
 // What a small frame holds: a box or a font label, under its title.
 constexpr TwipRect kInFrameRect{120, 375, 2100, 375};
 constexpr TwipRect kCheck2Rect{135, 2280, 285, 330};
 constexpr TwipRect kLabel5Rect{435, 2295, 4470, 300};
+constexpr TwipRect kCheck3Rect{135, 2640, 285, 330};
+constexpr TwipRect kLabel6Rect{435, 2655, 4470, 300};
 // About on the left, OK and Cancel together on the right.
-constexpr int kButtonTop = 3600, kButtonWidth = 1200, kButtonHeight = 420;
+constexpr int kButtonTop = 3960, kButtonWidth = 1200, kButtonHeight = 420;
 constexpr int kCommand4Left = 120, kCommand1Left = 2640, kCommand2Left = 3960;
 
 constexpr int kTitlePointSize = 14;
@@ -143,6 +146,8 @@ void ConfigDialogView::BuildFrame1() {
     label4_ = MakeFontLabel(frame5_, "Label4");
     check2_ = Make<QCheckBox>(frame1_, "Check2");
     label5_ = Make<QLabel>(frame1_, "Label5");
+    check3_ = Make<QCheckBox>(frame1_, "Check3");
+    label6_ = Make<QLabel>(frame1_, "Label6");
 }
 
 void ConfigDialogView::Place() {
@@ -157,6 +162,8 @@ void ConfigDialogView::Place() {
         inFrame->setGeometry(TwipsToPixels(kInFrameRect, *this));
     check2_->setGeometry(TwipsToPixels(kCheck2Rect, *this));
     label5_->setGeometry(TwipsToPixels(kLabel5Rect, *this));
+    check3_->setGeometry(TwipsToPixels(kCheck3Rect, *this));
+    label6_->setGeometry(TwipsToPixels(kLabel6Rect, *this));
     command4_->setGeometry(TwipsToPixels(ButtonRect(kCommand4Left), *this));
     command1_->setGeometry(TwipsToPixels(ButtonRect(kCommand1Left), *this));
     command2_->setGeometry(TwipsToPixels(ButtonRect(kCommand2Left), *this));
@@ -167,6 +174,8 @@ void ConfigDialogView::Connect() {
     ConnectCombo(combo2_, &CauHinh::Combo2);
     connect(check2_, &QCheckBox::toggled, this,
             [this](bool on) { Forward([on](CauHinh& m) { m.Check2.Value = on; }); });
+    connect(check3_, &QCheckBox::toggled, this,
+            [this](bool on) { Forward([on](CauHinh& m) { m.Check3.Value = on; }); });
     connect(command1_, &QPushButton::clicked, this, [this] { Forward(&CauHinh::Command1_Click); });
     connect(command2_, &QPushButton::clicked, this, [this] { Forward(&CauHinh::Command2_Click); });
     connect(command4_, &QPushButton::clicked, this, [this] { Forward(&CauHinh::Command4_Click); });
@@ -218,7 +227,7 @@ ConfigDialogView::Click ConfigDialogView::ClickOf(const QObject* watched) const 
 // runs no handler of the model.
 void ConfigDialogView::Redraw() {
     const CauHinh& model = Model();
-    const QSignalBlocker block1(combo1_), block2(combo2_), blockCheck(check2_);
+    const QSignalBlocker block1(combo1_), block2(combo2_), blockCheck2(check2_), blockCheck3(check3_);
     setWindowTitle(FromModel(model.Caption));
     label1_->setText(FromModel(model.Label1.Caption));
     frame1_->setTitle(FromModel(model.Frame1.Caption));
@@ -233,6 +242,9 @@ void ConfigDialogView::Redraw() {
     check2_->setChecked(model.Check2.Value);
     check2_->setEnabled(model.Check2.Enabled);
     label5_->setText(FromModel(model.Label5.Caption));
+    check3_->setChecked(model.Check3.Value);
+    check3_->setEnabled(model.Check3.Enabled);
+    label6_->setText(FromModel(model.Label6.Caption));
     ShowButton(*command4_, model.Command4);
     ShowButton(*command1_, model.Command1);
     ShowButton(*command2_, model.Command2);

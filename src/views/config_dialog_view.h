@@ -1,6 +1,6 @@
 // The configuration dialog on screen, drawn from the model CauHinh: the
-// title, the code and input-mode boxes, the two font labels, the save box
-// and the three buttons. Typing or choosing in a box writes the model's
+// title, the code and input-mode boxes, the two font labels, the save box,
+// the start-with-the-desktop box and the three buttons. Typing or choosing in a box writes the model's
 // box; the focus leaving the code box for another control of the dialog
 // runs its validation; a click on a font label or around it in its frame
 // opens that font's chooser. Closing the window asks the model, which
@@ -62,6 +62,8 @@ private:
     QLabel* label4_;
     QCheckBox* check2_;
     QLabel* label5_;
+    QCheckBox* check3_;
+    QLabel* label6_;
     QPushButton* command4_;
     QPushButton* command1_;
     QPushButton* command2_;

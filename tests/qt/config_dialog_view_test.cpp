@@ -146,6 +146,21 @@ TEST(ConfigDialogViewTest, AClickOnAFontLabelOrItsFrameChoosesThatFont) {
     }
 }
 
+// The start-with-the-desktop box shows the model and a click changes only
+// the box: the entry waits for OK.
+TEST(ConfigDialogViewTest, TheStartWithTheDesktopBoxEditsTheModelsBox) {
+    ConfigProgram program;
+    auto& box = program.Find<QCheckBox>("Check3");
+    EXPECT_FALSE(box.isChecked());
+    EXPECT_EQ(program.Find<QLabel>("Label6").text(), QString::fromStdU16String(program.Model().Label6.Caption));
+    box.click();
+    EXPECT_TRUE(program.Model().Check3.Value);
+    EXPECT_FALSE(program.Model().StartWithDesktop);
+    program.Model().Check3.Value = false;
+    program.platform.RedrawAll();
+    EXPECT_FALSE(box.isChecked());
+}
+
 TEST(ConfigDialogViewTest, ClosingTheWindowOnlyHidesIt) {
     ConfigProgram program;
     ASSERT_TRUE(program.dialog.isVisible());
