@@ -2,8 +2,9 @@
 #include <ostream>
 #include <stdexcept>
 
-#include "clip_store.h"
 #include "command.h"
+#include "engine/text.h"
+#include "lookup/clip_store.h"
 #include "lookup/mzlib.h"
 
 namespace orvik::cli {
@@ -41,7 +42,8 @@ int RunClip(const Args& args, Streams io) {
     ClipRequest request;
     if (const int status = ParseClip(args, request, io.err); status != 0) return status;
     try {
-        const auto packed = ReadPackedClip(request.dataDir / "doctv.MDB", request.word);
+        ClipStore clips(request.dataDir / ClipStore::kFileName);
+        const auto packed = clips.FindFirst(ClipField::Chu, Utf8ToU16(request.word));
         if (!packed) {
             io.err << "orvik: no clip for '" << request.word << "'\n";
             return 1;

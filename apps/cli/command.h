@@ -23,8 +23,10 @@ int RunDemo(const Args& args, Streams io);
 int RunCandidates(const Args& args, Streams io);
 int RunLookup(const Args& args, Streams io);
 int RunClip(const Args& args, Streams io);
+int RunSpeak(const Args& args, Streams io);
 int RunType(const Args& args, Streams io);
 int RunPage(const Args& args, Streams io);
+int RunTranscribe(const Args& args, Streams io);
 
 // Prints "orvik: " + message and a hint to stderr; answers kUsageError.
 int UsageError(std::ostream& err, const std::string& message);

@@ -1,11 +1,14 @@
 #include <optional>
 #include <ostream>
 
+#include "clipboard_input.h"
 #include "command.h"
 #include "console_platform.h"
 #include "engine/text.h"
 #include "ime_request.h"
 #include "lookup/code_tables.h"
+#include "platform/clipboard_rtf.h"
+#include "platform/desktop_codes.h"
 
 namespace orvik::cli {
 
@@ -49,16 +52,47 @@ void PrintLookup(Application& app, std::int32_t codePoint, std::ostream& out) {
         << "]\n";
 }
 
+// "--rtf FILE" is taken out of the arguments; the rest are those of a
+// look-up of words.
+std::optional<std::string> TakeRtfOption(Args& args) {
+    for (auto arg = args.begin(); arg != args.end(); ++arg) {
+        if (*arg != "--rtf" || arg + 1 == args.end()) continue;
+        std::string file = *(arg + 1);
+        args.erase(arg, arg + 2);
+        return file;
+    }
+    return std::nullopt;
+}
+
+// The page the quick-view look-up opens when the RTF of `input` is on the
+// clipboard, read as the desktop reads it.
+int LookupRtf(Application& app, ConsolePlatform& platform, const std::string& input, Streams io) {
+    const auto bytes = ReadClipboardInput(input, io.in, kClipboardReadLimit, io.err);
+    if (!bytes) return 1;
+    platform.ClipboardSetText(OwnerRtf(*bytes, true), kClipboardRtf);
+    app.LookupSelection();
+    if (!app.PopupVisible()) {
+        io.err << "orvik: no Han or Nom character in " << input << '\n';
+        return 1;
+    }
+    io.out << U16ToUtf8(app.Popup().WebBrowser1.Address) << '\n';
+    return 0;
+}
+
 }  // namespace
 
-int RunLookup(const Args& args, Streams io) {
+int RunLookup(const Args& given, Streams io) {
+    Args args = given;
+    const std::optional<std::string> rtf = TakeRtfOption(args);
     ImeRequest request;
     request.mode = &kModeOptions[0];
-    if (const int status = ParseImeRequest(args, "lookup", request, io.err); status != 0) return status;
+    if (const int status = ParseImeRequest(args, "lookup", request, io.err, !rtf); status != 0) return status;
+    if (rtf && !request.words.empty()) return UsageError(io.err, "lookup takes words or --rtf FILE, not both");
     if (const int status = CheckDataDirectory(request.dataDirectory, io.err); status != 0) return status;
     ConsolePlatform platform(request.dataDirectory, io.err);
     Application app(platform);
     (app.MainWindow().*request.mode->action)(request.mode->number);
+    if (rtf) return LookupRtf(app, platform, *rtf, io);
     for (const auto& word : request.words) {
         const auto codePoint = ParseCharacter(word);
         if (!codePoint) return UsageError(io.err, "'" + word + "' is neither a character nor U+XXXX");

@@ -26,6 +26,9 @@ constexpr std::string_view kHelp =
     "  lookup [--data DIR] [--mode MODE] CHAR|U+XXXX...\n"
     "        the Big5 code, variant target, dictionary page and first reading.\n"
     "        DIR defaults to the data directory of the build.\n"
+    "  lookup [--data DIR] [--mode MODE] --rtf FILE|-\n"
+    "        the page the quick-view popup opens for the RTF of FILE copied to\n"
+    "        the clipboard: its first Han or Nom character, in MODE's dictionary.\n"
     "  type [--data DIR] [--mode MODE] [--code unicode|tcvn3|vni|vietware] [KEYS...]\n"
     "        types into the main window's typing box (MODE as above, default\n"
     "        telex-han; code unicode): each KEYS word key by key (letters, digits)\n"
@@ -38,6 +41,16 @@ constexpr std::string_view kHelp =
     "        DIR, as above), or why it cannot be shown.\n"
     "  clip [--data DIR] WORD --out FILE.wav\n"
     "        unpack the speech clip of WORD from DIR/doctv.MDB (DIR as above)\n"
+    "  speak [--data DIR] TEXT --out FILE.wav\n"
+    "        the clips the popup plays when it reads TEXT aloud (pauses and the\n"
+    "        clip of words without one included), joined into one WAVE file\n"
+    "  transcribe [--data DIR] [--nom] [--raw] [--text] [FILE|-]\n"
+    "        the readings the popup shows for the RTF of FILE (default: standard\n"
+    "        input) on the clipboard, read as the desktop reads it (surrogate\n"
+    "        pairs joined; --raw keeps them as written); --text takes plain UTF-8\n"
+    "        text and renders it as RTF, as for a clipboard without RTF. Telex Han\n"
+    "        readings, or Telex Nom with --nom. A text over the limit is refused\n"
+    "        (exit status 2).\n"
     "  demo  a sentence typed in Telex, composed in all four codes\n"
     "  help  this text (also --help)\n";
 
@@ -53,6 +66,8 @@ constexpr Command kCommands[] = {
     {"candidates", RunCandidates},
     {"lookup", RunLookup},
     {"page", RunPage},
+    {"speak", RunSpeak},
+    {"transcribe", RunTranscribe},
     {"type", RunType},
 };
 

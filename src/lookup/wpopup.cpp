@@ -1,5 +1,7 @@
 #include "lookup/wpopup.h"
 
+#include <algorithm>
+
 namespace orvik {
 
 WPopup::WPopup(Platform& platform) : platform_(platform) { Text1.Visible = false; }
@@ -7,6 +9,11 @@ WPopup::WPopup(Platform& platform) : platform_(platform) { Text1.Visible = false
 namespace {
 
 constexpr std::u16string_view kTrayTip = u"Left Mouse = Tra chu, Right Mouse = Phien am";
+
+// In twips.
+constexpr std::int32_t kLookupHeight = 4600;
+constexpr std::int32_t kMargin = 30;
+constexpr std::int32_t kButtonFromBottom = 580, kButtonFromRight = 800;
 
 }  // namespace
 
@@ -37,6 +44,23 @@ void WPopup::ShowPage(std::u16string_view address) {
     Text1.Visible = false;
     WebBrowser1.Address = std::u16string(address);
     platform_.Navigate("WPopup.WebBrowser1", address);
+}
+
+void WPopup::ShowLookup(std::u16string_view address) {
+    ShowPage(address);
+    platform_.SetWindowHeight(WindowId::WPopup, kLookupHeight);
+    platform_.SetTopmost(WindowId::WPopup);
+}
+
+void WPopup::Form_Resize(std::int32_t W, std::int32_t H) {
+    const auto fill = [&](TwipRect& rect) {
+        rect.Width = std::max(0, W - kMargin);
+        rect.Height = std::max(0, H - rect.Top - kMargin);
+    };
+    fill(Layout.WebBrowser1);
+    fill(Layout.Text1);
+    Layout.Command1.Top = std::max(0, H - kButtonFromBottom);
+    Layout.Command1.Left = std::max(0, W - kButtonFromRight);
 }
 
 void WPopup::ShowTranscription(std::u16string_view text) {

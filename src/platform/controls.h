@@ -14,6 +14,10 @@ struct TextBox {
     std::u16string FontName;
     bool Visible = true;
     std::u16string ToolTipText{};
+    // The selection: its start counted from 0 (the cursor when nothing is
+    // selected) and its length, in UTF-16 units of Text.
+    std::int32_t SelStart = 0;
+    std::int32_t SelLength = 0;
 };
 
 // A control's place in its container, in twips (1440 to the inch).
@@ -22,8 +26,12 @@ struct TwipRect {
 };
 
 struct Button {
-    std::u16string Caption;
+    std::u16string Caption{};
     std::u16string ToolTipText{};
+    bool Enabled = true;
+    // The image control whose picture the button shows ("Image1"); none
+    // when empty.
+    std::u16string Picture{};
 };
 
 struct Label {

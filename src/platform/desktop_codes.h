@@ -107,6 +107,7 @@ inline constexpr std::uint32_t kWmClose = 16;
 inline constexpr std::uint32_t kWmFontChange = 0x1D;
 inline constexpr std::uint32_t kWmMouseMove = 0x200;
 inline constexpr std::uint32_t kHwndBroadcast = 0xFFFF;
+inline constexpr std::uint32_t kSndMemory = 4;  // sndPlaySoundA: the sound is a WAVE file in memory
 
 // Message boxes: the buttons and icon of a box, and the button answered.
 inline constexpr std::int32_t kMbOkOnly = 0;

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "platform/disk_files.h"
+#include "platform/wave_image.h"
 
 namespace orvik {
 
@@ -19,6 +20,13 @@ std::u16string HeadlessDesktop::ClipboardGetText(std::int32_t format) {
 
 void HeadlessDesktop::Sleep(std::uint32_t milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+SoundResult HeadlessDesktop::sndPlaySoundA(std::string_view sound, std::uint32_t flags) {
+    if ((flags & kSndMemory) == 0) return {false, "only sounds held in memory are played"};
+    const WaveParse wave = ParseWaveImage(sound);
+    if (!wave.ok) return {false, "damaged WAVE file: " + wave.error};
+    return {true, {}};
 }
 
 bool HeadlessDesktop::RenameFile(const std::string& from, const std::string& to) { return RenameDiskFile(from, to); }

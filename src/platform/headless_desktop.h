@@ -2,7 +2,7 @@
 // other application and no keyboard hook is there, so the program's own main
 // window is always in the foreground and sends stop there; the clipboard
 // lives in memory; the windows only remember whether they are shown. With no
-// event loop, timers never tick and there is nothing to quit; no keys reach
+// event loop, timers never tick, no event waits and there is nothing to quit; no keys reach
 // a focused window, the font dialog answers as cancelled and no program can
 // be started. There is no notification area and no other program's window;
 // settings live in memory for the run, another instance never counts, and
@@ -34,6 +34,10 @@ public:
     bool UnhookWindowsHookEx(HookId) override { return false; }
     bool FreeLibrary(ModuleHandle) override { return false; }
     void Sleep(std::uint32_t milliseconds) override;
+    void DoEvents() override {}
+    // With no sound device, a clip whose WAVE header reads counts as played
+    // at once.
+    SoundResult sndPlaySoundA(std::string_view sound, std::uint32_t flags) override;
     void SetKeySink(KeySink*) override {}
     void ClipboardClear() override { clipboard_.clear(); }
     void ClipboardSetText(std::u16string_view text, std::int32_t format) override;
@@ -44,13 +48,20 @@ public:
     bool WindowVisible(WindowId window) override { return visible_.count(window) != 0; }
     void MinimizeWindow(WindowId) override {}
     void SetTopmost(WindowId) override {}
+    void SetWindowHeight(WindowId, std::int32_t) override {}
     void DragWindow(WindowId) override {}
     void UnloadWindow(WindowId window) override { visible_.erase(window); }
+    void RefreshWindow(WindowId) override {}
     void FocusControl(std::string_view) override {}
     void ShowPopupMenu(WindowId) override {}
     void MaximizeWindow(WindowId) override {}
     void RestoreWindow(WindowId) override {}
     void SendKeys(std::u16string_view) override {}
+    // The views show nothing, so they have no history and no location.
+    void GoBack(std::string_view) override {}
+    void GoForward(std::string_view) override {}
+    void Refresh(std::string_view) override {}
+    std::u16string LocationURL(std::string_view) override { return {}; }
     FontChoice ShowFontDialog(std::u16string_view, std::int32_t, const FontChoice& start) override { return start; }
     void StartTimer(std::string_view, std::uint32_t, std::function<void()>) override {}
     void StopTimer(std::string_view) override {}
@@ -63,6 +74,8 @@ public:
                               std::u16string_view defaultValue) override;
     void SaveSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
                      std::u16string_view value) override;
+    // No desktop session starts a run without a desktop.
+    bool SetAutostartEntry(bool) override { return false; }
     std::int32_t Shell_NotifyIconA(std::uint32_t, const NotifyIconData&) override { return 0; }
     void SetTraySink(TraySink*) override {}
     IconHandle IconOf(WindowId) override { return 0; }

@@ -66,6 +66,12 @@ struct FileText {
     std::u16string text;
 };
 
+// Whether a sound was played through to its end, and why not.
+struct SoundResult {
+    bool played = false;
+    std::string reason;  // what refused the sound, when !played
+};
+
 // A font as the font dialog gives it: face name and point size.
 struct FontChoice {
     std::u16string FontName;
@@ -84,6 +90,14 @@ public:
 
     // Browser views, named "window.control" ("HVTNP.WebBrowser1").
     virtual void Navigate(std::string_view view, std::u16string_view address) = 0;
+    // The view's history: the page before, the page after, the page on
+    // display loaded again. Nothing where the history has no such page.
+    virtual void GoBack(std::string_view view) = 0;
+    virtual void GoForward(std::string_view view) = 0;
+    virtual void Refresh(std::string_view view) = 0;
+    // The address of the page on display, however the view came to it (the
+    // program, a followed link, its history); empty when it shows none.
+    virtual std::u16string LocationURL(std::string_view view) = 0;
 
     // Renames a file; false when the source is missing or the target exists.
     virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
@@ -107,6 +121,11 @@ public:
                                       std::u16string_view key, std::u16string_view defaultValue) = 0;
     virtual void SaveSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
                              std::u16string_view value) = 0;
+    // The user's entry that starts this program with the desktop session,
+    // quietly into the notification area (on this desktop, a file of the
+    // XDG autostart folder): written when `present`, removed otherwise.
+    // False when the desktop refuses; the reason goes to the log.
+    virtual bool SetAutostartEntry(bool present) = 0;
 
     // Adds (kNimAdd) or deletes (kNimDelete) the tray icon the record names
     // by hWnd and uID; nonzero on success. The icons' presses reach the tray
@@ -166,8 +185,13 @@ public:
     virtual bool WindowVisible(WindowId window) = 0;
     virtual void MinimizeWindow(WindowId window) = 0;
     virtual void SetTopmost(WindowId window) = 0;  // SetWindowPos HWND_TOPMOST, neither moved nor sized
+    // The window's outer height, in twips; the screen still holds it all.
+    virtual void SetWindowHeight(WindowId window, std::int32_t twips) = 0;
     virtual void DragWindow(WindowId window) = 0;  // ReleaseCapture, then drag by the caption
     virtual void UnloadWindow(WindowId window) = 0;
+    // Draws a window from its model at once, so that a change shows before
+    // a long call (playing a clip) holds the thread.
+    virtual void RefreshWindow(WindowId window) = 0;
     // Gives the keyboard focus to a control, named "window.control".
     virtual void FocusControl(std::string_view control) = 0;
     // Shows the main window's menu as a pop-up menu at the mouse.
@@ -198,6 +222,15 @@ public:
 
     // Blocks the program for `milliseconds`.
     virtual void Sleep(std::uint32_t milliseconds) = 0;
+    // Lets the events waiting for the user-interface thread run (presses,
+    // repaints, timers) and returns: a long operation stays responsive, and
+    // a handler may run again inside it.
+    virtual void DoEvents() = 0;
+
+    // Plays a sound and returns when it has been played. With kSndMemory,
+    // the only flag the program uses, `sound` is a complete RIFF WAVE file
+    // held in memory.
+    virtual SoundResult sndPlaySoundA(std::string_view sound, std::uint32_t flags) = 0;
 
     // A file's lines, and its whole text, decoded as `encoding` says.
     FileLines ReadLines(const std::string& path, FileEncoding encoding);

@@ -2,11 +2,14 @@
 
 #include "engine/text.h"
 #include "lookup/code_tables.h"
+#include "lookup/selection_lookup.h"
 #include "lookup/transcription.h"
 
 namespace orvik {
 
 namespace {
+
+constexpr std::uint32_t kCopyWaitMs = 100;
 
 // A character's page in the dictionary of the checked mode: the Han
 // dictionary in the Han modes, the Nom one in the Nom modes.
@@ -152,7 +155,9 @@ void Application::TrayNotification(WindowHandle window, std::uint32_t, std::int3
     const auto x = static_cast<float>(mouseMessage * kTwipsPerPixelAt96Dpi);
     if (window == platform_.HandleOf(WindowId::OrvikU)) return MainWindow().Form_MouseMove(x);
     if (window != platform_.HandleOf(WindowId::WPopup)) return;
-    if (Popup().Form_MouseMove(x) == WPopup::TrayPress::Right) TranscribeSelection(true);
+    const WPopup::TrayPress press = Popup().Form_MouseMove(x);
+    if (press == WPopup::TrayPress::Right) TranscribeSelection(true);
+    if (press == WPopup::TrayPress::Left) LookupSelection();
 }
 
 bool Application::PopupVisible() { return Popup().Visible(); }
@@ -180,6 +185,19 @@ void Application::TranscribeSelection(bool) {
     const bool nomDown = MainWindow().tbToolbar[1].Pressed;
     const auto corrections = LoadTonaroPairs(platform_);
     Popup().ShowTranscription(Transcribe(rtf, module_, nomDown, corrections));
+}
+
+// The copy sent by the tray press is given time to reach the clipboard.
+void Application::LookupSelection() {
+    module_.LookupText.clear();
+    platform_.Sleep(kCopyWaitMs);
+    module_.LookupText = platform_.ClipboardGetText(kClipboardRtf);
+    const auto codePoint = SelectedCodePoint(module_.LookupText, module_.Big5Line);
+    if (!codePoint) return;
+    const Menunoi& menu = MainWindow().Menunoi;
+    const ModeScripts scripts{menu.TelexH.Checked || menu.PinYin.Checked || menu.CangJieH.Checked, menu.NomLayout()};
+    const std::u16string page = SelectionPageAddress(*codePoint, scripts, module_);
+    if (!page.empty()) Popup().ShowLookup(page);
 }
 
 void Application::ShowMainMenu() { MainWindow().MoMenu(); }

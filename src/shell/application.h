@@ -68,6 +68,9 @@ public:
     // window's dictionary browser view.
     void ShowCharPage(std::u16string_view hexCode) override;
     void TranscribeSelection(bool flag) override;
+    // Shows the dictionary page of the first Han or Nom character of the
+    // selection copied to the clipboard; nothing when it holds none.
+    void LookupSelection();
     void ShowMainMenu() override;
     std::u16string CodeBoxText() override;
     void CandidateWindowUnloaded() override;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,7 +44,7 @@ public:
     std::array<Button, 10> Command2;
     // The character pickers of the dictionary browser.
     Frame Frame5{u"Chọn chữ:"};
-    Label Label1;
+    Label Label1{u"dxx→udx"};  // runs the index conversion
     PictureBox Picture3;
     // The tool bars as designed, which their views are built from before
     // the window is loaded.
@@ -97,6 +98,21 @@ public:
     void Form_Resize();
     // The tool bar's tip follows the button under the mouse.
     void tbToolbar_MouseMove(float X, float buttonWidth);
+    // Toolbar1's tip follows the button under the mouse; over "TraChu" and
+    // "PhienAm" every move also copies the selection of the application in
+    // the foreground, so it is on the clipboard when the button is pressed.
+    void Toolbar1_MouseMove(float X, float buttonWidth);
+
+    // A tool-bar button pressed, by its key: Toolbar1 drives WebBrowser1
+    // and the look-ups of a selection, tbToolbar the dictionaries and the
+    // program.
+    void Toolbar1_ButtonClick(std::u16string_view key);
+    void tbToolbar_ButtonClick(std::u16string_view key);
+    // The character pickers of Frame5. Picture3 copies the character
+    // selected in WebBrowser1 as the plain text "&#" + decimal + ";";
+    // Label1 converts ncangjie.dxx into ncangjie.udx with machuan.txt.
+    void Picture3_Click();
+    void Label1_Click();
 
     // The typing box's keys.
     void Text1_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
@@ -168,6 +184,14 @@ public:
 private:
     // The closing question; true when the user answers OK.
     bool AskToClose();
+    // The script buttons' actions and the Vietnamese dictionary's look-up
+    // of the typed word.
+    void ShowHanPage();
+    void ShowNomPage();
+    void ShowVietPage();
+    // After a script switch: the typed keys searched again in the new mode,
+    // and the code point of the dictionary page on display.
+    std::optional<std::int32_t> SearchAgainAndReadPage();
     void RunModeAction(const InputMode& mode);
     void RunCodeAction(const OutputCodeAction& code);
     void NextMode();

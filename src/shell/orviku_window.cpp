@@ -1,7 +1,8 @@
 // The main window as a desktop window: the notifications of its tray icon,
-// its layout on resize and the tips of its tool bar.
+// its layout on resize and the tips of its tool bars.
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "shell/application.h"
 #include "shell/orviku.h"
@@ -28,6 +29,28 @@ constexpr std::array<std::u16string_view, 9> kToolbarTips{
     u"Đóng chương trình",
 };
 
+constexpr std::array<std::u16string_view, 5> kToolbar1Tips{
+    u"Trang trước (Back)", u"Trang sau (Forward)", u"Văn tuyển kinh điển (E-Book)", u"Tra nghĩa chữ tô đen",
+    u"Hỗ trợ phiên âm",
+};
+// The positions of "TraChu" and "PhienAm", whose actions read the clipboard.
+constexpr std::size_t kLookupPosition = 3;
+constexpr std::size_t kTranscribePosition = 4;
+
+// The button under the mouse, Int(X / button width) from 0; none off the
+// buttons that have a tip. The width is positive.
+template <std::size_t N>
+std::optional<std::size_t> TipPosition(const std::array<std::u16string_view, N>& tips, float X, float buttonWidth) {
+    const double position = std::floor(static_cast<double>(X) / static_cast<double>(buttonWidth));
+    if (position < 0 || position >= static_cast<double>(tips.size())) return std::nullopt;
+    return static_cast<std::size_t>(position);
+}
+
+template <std::size_t N>
+std::u16string_view TipAt(const std::array<std::u16string_view, N>& tips, std::optional<std::size_t> position) {
+    return position ? tips[*position] : u"";
+}
+
 }  // namespace
 
 void OrvikU::Form_MouseMove(float X) {
@@ -49,9 +72,14 @@ void OrvikU::Form_Resize() {
 
 void OrvikU::tbToolbar_MouseMove(float X, float buttonWidth) {
     if (buttonWidth <= 0) return;
-    const double position = std::floor(static_cast<double>(X) / static_cast<double>(buttonWidth));
-    const bool onButton = position >= 0 && position < static_cast<double>(kToolbarTips.size());
-    tbToolbar.ToolTipText = onButton ? kToolbarTips[static_cast<std::size_t>(position)] : u"";
+    tbToolbar.ToolTipText = TipAt(kToolbarTips, TipPosition(kToolbarTips, X, buttonWidth));
+}
+
+void OrvikU::Toolbar1_MouseMove(float X, float buttonWidth) {
+    if (buttonWidth <= 0) return;
+    const auto position = TipPosition(kToolbar1Tips, X, buttonWidth);
+    Toolbar1.ToolTipText = TipAt(kToolbar1Tips, position);
+    if (position == kLookupPosition || position == kTranscribePosition) SendCopyKeys(app_.platform());
 }
 
 }  // namespace orvik

@@ -1,5 +1,5 @@
 // The main window's events: keys typed into the typing box and those its
-// other controls leave to it, the mouse over tbToolbar, resizing and
+// other controls leave to it, the mouse over the tool bars, resizing and
 // closing. Each goes to the model's handler, then the windows are drawn
 // again.
 #include "views/main_window_view.h"
@@ -32,10 +32,16 @@ OrvikU::State StateOf(const QWidget& window) {
 
 }  // namespace
 
-// The box and tbToolbar with its buttons are watched.
+// The box and both tool bars with their buttons are watched.
 bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == text1_) return TypeIntoBox(event);
     return ForwardToolbarMouse(watched, event);
+}
+
+ToolbarView* MainWindowView::BarOf(QObject* watched) const {
+    for (ToolbarView* bar : {tbToolbar_, toolbar1_})
+        if (watched == bar || (watched != nullptr && watched->parent() == bar)) return bar;
+    return nullptr;
 }
 
 // The box's key handlers write the box; it neither types nor deletes by
@@ -51,17 +57,26 @@ bool MainWindowView::TypeIntoBox(QEvent* event) {
     return !key.matches(QKeySequence::Copy);
 }
 
+// A move reaches the bar's handler in twips; the tip shown is the bar's
+// tip in the model.
 bool MainWindowView::ForwardToolbarMouse(QObject* watched, QEvent* event) {
+    ToolbarView* bar = BarOf(watched);
+    if (bar == nullptr) return false;
+    const bool isToolbar1 = bar == toolbar1_;
     if (event->type() == QEvent::MouseMove) {
         const double dpi = logicalDpiX();
         const auto x = static_cast<float>(
-            PixelsToTwips(tbToolbar_->BarX(*watched, static_cast<QMouseEvent&>(*event).position().toPoint().x()), dpi));
-        const auto buttonWidth = static_cast<float>(PixelsToTwips(tbToolbar_->ButtonWidth(), dpi));
-        Forward([x, buttonWidth](OrvikU& m) { m.tbToolbar_MouseMove(x, buttonWidth); });
+            PixelsToTwips(bar->BarX(*watched, static_cast<QMouseEvent&>(*event).position().toPoint().x()), dpi));
+        const auto buttonWidth = static_cast<float>(PixelsToTwips(bar->ButtonWidth(), dpi));
+        Forward([=](OrvikU& m) {
+            if (isToolbar1) m.Toolbar1_MouseMove(x, buttonWidth);
+            else m.tbToolbar_MouseMove(x, buttonWidth);
+        });
         return false;
     }
     if (event->type() != QEvent::ToolTip) return false;
-    const QString tip = QString::fromStdU16String(Model().tbToolbar.ToolTipText);
+    const OrvikU& model = Model();
+    const QString tip = QString::fromStdU16String(isToolbar1 ? model.Toolbar1.ToolTipText : model.tbToolbar.ToolTipText);
     if (tip.isEmpty()) QToolTip::hideText();
     else QToolTip::showText(static_cast<QHelpEvent&>(*event).globalPos(), tip, static_cast<QWidget*>(watched));
     return true;

@@ -11,6 +11,7 @@
 #include "shell/application.h"
 #include "views/main_menu.h"
 #include "views/open_document_panel_view.h"
+#include "views/pickers_view.h"
 #include "views/toolbar_view.h"
 #include "views/twips.h"
 
@@ -33,6 +34,8 @@ constexpr TwipRect kText1Rect{960, 510, 3300, 390};
 constexpr TwipRect kLabel2Rect{4380, 555, 2100, 300};
 constexpr int kButtonLeft = 60, kButtonTop = 990, kButtonWidth = 420, kButtonHeight = 360;
 constexpr TwipRect kWebBrowser2Rect{60, 1410, 8640, 810};
+// Frame5 stands right of the buttons, in their row.
+constexpr TwipRect kFrame5Rect{5220, 975, 3480, 390};
 constexpr TwipRect kPicture2Rect{60, 480, 8640, 4260};
 
 constexpr int kBoxPointSize = 12;
@@ -93,25 +96,22 @@ void MainWindowView::Build() {
     pageFont.setPointSize(kPagePointSize);
     webBrowser2_->setFont(pageFont);
     webBrowser1_ = new PageView(dataDirectory, this);
+    frame5_ = new PickersView(app_, platform_, this);
     statusBar1_ = new QStatusBar(this);
     statusText_ = new QLabel(statusBar1_);
     statusBar1_->addWidget(statusText_, 1);
     picture2_ = new OpenDocumentPanelView(app_, platform_, this);
 }
 
-// The buttons of tbToolbar whose actions exist; the others, and those of
-// Toolbar1, come with the dictionary browser. The view is built before the
-// window is loaded, from the tool bars' design.
+// The view is built before the window is loaded, from the tool bars'
+// design; a press gives the button's key to the bar's handler.
 void MainWindowView::BuildToolbars() {
-    const ToolbarView::Actions actions{
-        {u"Xem", [this] { Forward([](OrvikU& m) { m.ShowPicture2(); }); }},
-        {u"IME", [this] { Forward([](OrvikU& m) { m.IMEstate_Click(menu_number::kIMEstate); }); }},
-        {u"Help", [this] { Forward([](OrvikU& m) { m.Help_Click(menu_number::kHelp); }); }},
-        {u"Menuchinh", [this] { Forward([](OrvikU& m) { m.MoMenu(); }); }},
-        {u"Quit", [this] { Forward([](OrvikU& m) { m.tbToolbar_Quit(); }); }},
-    };
-    tbToolbar_ = new ToolbarView(OrvikU::kTbToolbarDesign, actions, this);
-    toolbar1_ = new ToolbarView(OrvikU::kToolbar1Design, {}, this);
+    tbToolbar_ = new ToolbarView(
+        OrvikU::kTbToolbarDesign,
+        [this](const std::u16string& key) { Forward([&key](OrvikU& m) { m.tbToolbar_ButtonClick(key); }); }, this);
+    toolbar1_ = new ToolbarView(
+        OrvikU::kToolbar1Design,
+        [this](const std::u16string& key) { Forward([&key](OrvikU& m) { m.Toolbar1_ButtonClick(key); }); }, this);
 }
 
 void MainWindowView::Place() {
@@ -129,6 +129,7 @@ void MainWindowView::Place() {
         command2_[static_cast<std::size_t>(i)]->setGeometry(TwipsToPixels(ButtonRect(i + 1), *this));
     command1_[kNextPage]->setGeometry(TwipsToPixels(ButtonRect(11), *this));
     webBrowser2_->setGeometry(TwipsToPixels(kWebBrowser2Rect, *this));
+    frame5_->setGeometry(TwipsToPixels(kFrame5Rect, *this));
     picture2_->setGeometry(TwipsToPixels(kPicture2Rect, *this));
     // Tab goes from the box along the buttons to the two views.
     setTabOrder(text1_, command2_.front());
@@ -151,10 +152,16 @@ void MainWindowView::Connect() {
                 [this, index] { Forward([index](OrvikU& m) { m.Command2_Click(index); }); });
     }
     text1_->installEventFilter(this);
-    // The tool bar's tip follows the button under the mouse.
-    tbToolbar_->setMouseTracking(true);
-    tbToolbar_->installEventFilter(this);
-    for (QWidget* button : tbToolbar_->findChildren<QWidget*>()) {
+    WatchMouse(*tbToolbar_);
+    WatchMouse(*toolbar1_);
+}
+
+// A bar's tip follows the button under the mouse: the moves over the bar
+// and over its buttons are watched.
+void MainWindowView::WatchMouse(ToolbarView& bar) {
+    bar.setMouseTracking(true);
+    bar.installEventFilter(this);
+    for (QWidget* button : bar.findChildren<QWidget*>()) {
         button->setMouseTracking(true);
         button->installEventFilter(this);
     }
@@ -164,6 +171,8 @@ void MainWindowView::Register() {
     platform_.RegisterWindow(WindowId::OrvikU, this, [this] { Redraw(); });
     platform_.RegisterView("OrvikU.WebBrowser1", webBrowser1_);
     platform_.RegisterView("OrvikU.WebBrowser2", webBrowser2_);
+    // Picture3 gives the dictionary view the focus to copy its selection.
+    platform_.RegisterControl("OrvikU.WebBrowser1", webBrowser1_);
     platform_.RegisterControl("OrvikU.Text1", text1_);
     platform_.SetPopupMenu(WindowId::OrvikU, [this] { ShowMainMenu(app_, platform_); });
 }
@@ -186,6 +195,7 @@ void MainWindowView::Redraw() {
     picture1_->setVisible(model.Picture1.Visible);
     statusText_->setText(FromModel(model.StatusBar1.Text));
     picture2_->Redraw();
+    frame5_->Redraw();
 }
 
 }  // namespace orvik

@@ -1,7 +1,8 @@
 // The main window on screen, drawn from the model OrvikU: the two tool
 // bars, the typing box with its label and the found count, the paging and
-// pick buttons, the candidate list WebBrowser2, the dictionary view
-// WebBrowser1, the status bar and the open-document panel. Every event goes
+// pick buttons, the character pickers Frame5, the candidate list
+// WebBrowser2, the dictionary view WebBrowser1, the status bar and the
+// open-document panel. Every event goes
 // to the model's handler and the windows are drawn again from their models;
 // keys typed into the typing box go to its key handlers, which write the
 // box. A resize goes through the model's layout rule.
@@ -23,6 +24,7 @@ class Application;
 class OpenDocumentPanelView;
 class OrvikU;
 class PageView;
+class PickersView;
 class ToolbarView;
 
 class MainWindowView : public QWidget {
@@ -37,6 +39,9 @@ public:
     PageView& CandidateList() { return *webBrowser2_; }
     // Button "1" to "9" for 0 to 8, "0" for 9.
     QPushButton& PickButton(int index) { return *command2_[static_cast<std::size_t>(index)]; }
+    ToolbarView& Toolbar1() { return *toolbar1_; }
+    ToolbarView& TbToolbar() { return *tbToolbar_; }
+    PickersView& Frame5() { return *frame5_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,6 +65,9 @@ private:
     }
     bool TypeIntoBox(QEvent* event);
     bool ForwardToolbarMouse(QObject* watched, QEvent* event);
+    // The bar the watched object is or lies on; none for other objects.
+    ToolbarView* BarOf(QObject* watched) const;
+    void WatchMouse(ToolbarView& bar);
     void ForwardResize();
     void ApplyLayout();
 
@@ -75,6 +83,7 @@ private:
     std::array<QPushButton*, 10> command2_;
     PageView* webBrowser2_;
     PageView* webBrowser1_;
+    PickersView* frame5_;
     QStatusBar* statusBar1_;
     QLabel* statusText_;
     OpenDocumentPanelView* picture2_;

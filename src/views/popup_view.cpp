@@ -3,10 +3,12 @@
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 
 #include "platform/qt/display_text.h"
 #include "platform/qt/page_view.h"
 #include "platform/qt/qt_platform.h"
+#include "views/text_box_selection.h"
 #include "views/twips.h"
 #include "shell/application.h"
 
@@ -15,8 +17,6 @@ namespace orvik {
 namespace {
 
 constexpr TwipRect kPopupRect{0, 0, 5400, 4200};
-constexpr int kMarginTwips = 15;
-constexpr int kButtonWidth = 600, kButtonHeight = 400;
 
 }  // namespace
 
@@ -25,13 +25,15 @@ PopupView::PopupView(Application& app, QtPlatform& platform)
     webBrowser1_ = new PageView([this] { return platform_.DataDirectory(); }, this);
     text1_ = new QPlainTextEdit(this);
     text1_->setReadOnly(true);
-    // Reading aloud comes with the speech clips; until then the button shows
-    // where it will be.
-    command1_ = new QPushButton(QString::fromUtf8("\u25B6"), this);
-    command1_->setEnabled(false);
+    command1_ = new QPushButton(this);
+    connect(command1_, &QPushButton::clicked, this, [this] {
+        Model().Command1_Click();
+        platform_.RedrawAll();
+    });
     resize(TwipsToPixels(kPopupRect, *this).size());
     platform_.RegisterWindow(WindowId::WPopup, this, [this] { Redraw(); });
     platform_.RegisterView("WPopup.WebBrowser1", webBrowser1_);
+    platform_.RegisterControl("WPopup.Text1", text1_);
 }
 
 PopupView::~PopupView() { platform_.UnregisterWindow(WindowId::WPopup); }
@@ -43,20 +45,27 @@ void PopupView::Redraw() {
     setWindowTitle(QString::fromStdU16String(model.Caption));
     text1_->setVisible(model.Text1.Visible);
     const QString text = QString::fromStdU16String(DisplayText(model.Text1.Text, model.Text1.FontName));
-    if (text1_->toPlainText() != text) text1_->setPlainText(text);
+    const bool newText = text1_->toPlainText() != text;
+    if (newText) text1_->setPlainText(text);
+    if (newText || model.Text1.SelStart != shownSelStart_ || model.Text1.SelLength != shownSelLength_) {
+        ShowSelection(*text1_, model.Text1);
+        shownSelStart_ = model.Text1.SelStart;
+        shownSelLength_ = model.Text1.SelLength;
+    }
+    const bool reading = model.Command1.Picture == WPopup::kImage2;
+    command1_->setIcon(style()->standardIcon(reading ? QStyle::SP_MediaStop : QStyle::SP_MediaPlay));
+    command1_->setEnabled(model.Command1.Enabled);
 }
 
-// The page view and the box fill the window but for a margin; the button
-// sits in the lower right corner.
+// The model places the controls in twips of the client area.
 void PopupView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const double dpiX = logicalDpiX(), dpiY = logicalDpiY();
-    const int margin = TwipsToPixels(kMarginTwips, dpiX);
-    const QRect area(margin, margin, width() - 2 * margin, height() - 2 * margin);
-    webBrowser1_->setGeometry(area);
-    text1_->setGeometry(area);
-    command1_->setGeometry(width() - TwipsToPixels(800, dpiX), height() - TwipsToPixels(580, dpiY),
-                           TwipsToPixels(kButtonWidth, dpiX), TwipsToPixels(kButtonHeight, dpiY));
+    WPopup& model = Model();
+    model.Form_Resize(PixelsToTwips(width(), dpiX), PixelsToTwips(height(), dpiY));
+    webBrowser1_->setGeometry(TwipsToPixels(model.Layout.WebBrowser1, *this));
+    text1_->setGeometry(TwipsToPixels(model.Layout.Text1, *this));
+    command1_->setGeometry(TwipsToPixels(model.Layout.Command1, *this));
     command1_->raise();
 }
 

@@ -1,10 +1,12 @@
 // The quick-view popup on screen, drawn from the model WPopup: a page view
-// and a transcription box over the same area, and the read-aloud button.
+// and a transcription box over the same area, and the read-aloud button,
+// which shows a play picture while idle and a stop picture while reading.
 // A press on its surface and a request to close it go to the model, which
 // only hides it.
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -37,6 +39,9 @@ private:
     PageView* webBrowser1_;
     QPlainTextEdit* text1_;
     QPushButton* command1_;
+    // The model's selection last shown, so a selection the user makes is
+    // kept until the model selects anew.
+    std::int32_t shownSelStart_ = -1, shownSelLength_ = -1;
 };
 
 }  // namespace orvik

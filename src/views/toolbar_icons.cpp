@@ -37,22 +37,6 @@ constexpr KeyIcon kIcons[] = {
     {u"Ref", QStyle::SP_BrowserReload},
 };
 
-// The text as large as fits the icon, in the bar's text colour.
-QIcon DrawnIcon(const QString& text, const QWidget& toolbar) {
-    QPixmap pixmap(kIconPixels, kIconPixels);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    QFont font = toolbar.font();
-    font.setPixelSize(kIconPixels - 4);
-    while (font.pixelSize() > 6 && QFontMetrics(font).horizontalAdvance(text) > kIconPixels)
-        font.setPixelSize(font.pixelSize() - 1);
-    painter.setFont(font);
-    painter.setPen(toolbar.palette().color(QPalette::WindowText));
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, text);
-    return QIcon(pixmap);
-}
-
 }  // namespace
 
 QIcon ToolbarIcon(std::u16string_view key, const QWidget& toolbar) {
@@ -60,9 +44,24 @@ QIcon ToolbarIcon(std::u16string_view key, const QWidget& toolbar) {
         if (icon.key != key) continue;
         if (const auto* standard = std::get_if<QStyle::StandardPixmap>(&icon.source))
             return toolbar.style()->standardIcon(*standard);
-        return DrawnIcon(QString::fromUtf8(std::get<const char*>(icon.source)), toolbar);
+        return TextIcon(QString::fromUtf8(std::get<const char*>(icon.source)), toolbar);
     }
     return {};
+}
+
+QIcon TextIcon(const QString& text, const QWidget& widget) {
+    QPixmap pixmap(kIconPixels, kIconPixels);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QFont font = widget.font();
+    font.setPixelSize(kIconPixels - 4);
+    while (font.pixelSize() > 6 && QFontMetrics(font).horizontalAdvance(text) > kIconPixels)
+        font.setPixelSize(font.pixelSize() - 1);
+    painter.setFont(font);
+    painter.setPen(widget.palette().color(QPalette::WindowText));
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, text);
+    return QIcon(pixmap);
 }
 
 }  // namespace orvik

@@ -11,5 +11,7 @@ class QWidget;
 namespace orvik {
 
 QIcon ToolbarIcon(std::u16string_view key, const QWidget& toolbar);
+// A text drawn as large as fits an icon, in the widget's text colour.
+QIcon TextIcon(const QString& text, const QWidget& widget);
 
 }  // namespace orvik

@@ -6,16 +6,19 @@
 
 namespace orvik {
 
-ToolbarView::ToolbarView(const Toolbar& model, const Actions& actions, QWidget* parent) : QToolBar(parent) {
+// Only the model presses a button: the check mark a click toggles is put
+// back before the handler runs (which may hold a question open), and the
+// redraw after it shows the model's state.
+ToolbarView::ToolbarView(const Toolbar& model, const Press& press, QWidget* parent) : QToolBar(parent) {
     setMovable(false);
     setFloatable(false);
     for (const ToolbarButton& button : model.Buttons) {
-        const QString key = QString::fromStdU16String(button.Key);
-        QAction* action = addAction(ToolbarIcon(button.Key, *this), key);
+        QAction* action = addAction(ToolbarIcon(button.Key, *this), QString::fromStdU16String(button.Key));
         action->setCheckable(true);
-        const auto run = actions.find(button.Key);
-        action->setEnabled(run != actions.end());
-        if (run != actions.end()) connect(action, &QAction::triggered, this, run->second);
+        connect(action, &QAction::triggered, this, [action, press, key = button.Key](bool checked) {
+            action->setChecked(!checked);
+            press(key);
+        });
     }
     Redraw(model);
 }

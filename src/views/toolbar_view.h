@@ -1,11 +1,10 @@
 // A tool bar of the main window drawn from its model: one icon button per
-// key, in the model's order, shown pressed as the model says. A click runs
-// the action given for the button's key; a button without one is disabled.
+// key, in the model's order, shown pressed as the model says. A click on a
+// button gives its key to the bar's press handler.
 #pragma once
 
 #include <QToolBar>
 #include <functional>
-#include <map>
 #include <string>
 
 #include "platform/controls.h"
@@ -14,9 +13,9 @@ namespace orvik {
 
 class ToolbarView : public QToolBar {
 public:
-    using Actions = std::map<std::u16string, std::function<void()>, std::less<>>;
+    using Press = std::function<void(const std::u16string& key)>;
 
-    ToolbarView(const Toolbar& model, const Actions& actions, QWidget* parent);
+    ToolbarView(const Toolbar& model, const Press& press, QWidget* parent);
 
     void Redraw(const Toolbar& model);
     // The place of the pointer over the bar or one of its buttons, in the

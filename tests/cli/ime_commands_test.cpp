@@ -30,6 +30,30 @@ TEST(LookupCommand, PrintsBig5VariantPageAndReading) {
               "page       its:hvtdu.chm::/html\\hv20108.htm\nreading    nhị  [phienam.txt]\n");
 }
 
+// The copied RTF is read as the desktop reads the clipboard, so LibreOffice's
+// positive surrogate halves find the Nom character as Word's negative ones do.
+TEST(LookupCommand, PrintsThePageTheQuickViewOpensForCopiedRtf) {
+    struct Case {
+        std::string mode, rtf;
+        int status;
+        std::string out;
+    };
+    const Case cases[] = {
+        {"telex-han", "{\\rtf1 ab \\u20108?}", 0, "its:hvtdu.chm::/html\\hv19968.htm\n"},
+        {"telex-nom", "{\\rtf1 \\u-10176?\\u-9205?}", 0, "its:nomtdu.chm::/n131083.htm\n"},
+        {"telex-nom", "{\\rtf1 \\uc1\\u55360 ?\\u56331 ?}", 0, "its:nomtdu.chm::/n131083.htm\n"},
+        {"cangjie-han", "{\\rtf1 \\'a4\\'a4}", 0, "its:hvtdu.chm::/html\\hv19968.htm\n"},
+        {"telex-han", "{\\rtf1 plain}", 1, ""},
+    };
+    for (const auto& c : cases) {
+        const Outcome run = RunCommand(RunLookup, {"--data", kData, "--mode", c.mode, "--rtf", "-"}, c.rtf);
+        EXPECT_EQ(run.status, c.status) << c.rtf << run.err;
+        EXPECT_EQ(run.out, c.out) << c.rtf;
+    }
+    EXPECT_EQ(Invoke(RunLookup, {"--data", kData, "--rtf", "-", "二"}).status, kUsageError);
+    EXPECT_EQ(Invoke(RunLookup, {"--data", kData, "--rtf", kData + "/none.rtf"}).status, 1);
+}
+
 TEST(ImeCommands, ExplainMissingDataAndBadArguments) {
     const Outcome noData = Invoke(RunCandidates, {"--data", kData + "/none", "--mode", "pinyin", "yi1"});
     EXPECT_EQ(noData.status, 1);

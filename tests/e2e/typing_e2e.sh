@@ -5,11 +5,18 @@
 # sent with Space land in the field, in the "2K" mode (characters committed)
 # and in the "98" mode (pasted from the clipboard).
 #
-# usage: typing_e2e.sh BUILD_DIR [SCREENSHOT_DIR]
+# usage: typing_e2e.sh BUILD_DIR|--installed [SCREENSHOT_DIR]
+# (--installed: the installed orvik2004 and the key hook among fcitx5's
+# system addons, as scripts/check-package runs it)
 # Exits 77 (skipped) with the reason when a tool it needs is missing.
 set -euo pipefail
 
-build=$(realpath "$1")
+if [[ "$1" == --installed ]]; then
+  export ORVIK_INSTALLED=1
+  build=
+else
+  build=$(realpath "$1")
+fi
 shots=${2:-}
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)

@@ -51,5 +51,33 @@ TEST(PopupPages, TranscriptionShowsTheReadingsOrRefusesALargeSelection) {
     EXPECT_EQ(fx.platform.Calls().back().rfind("MessageBox", 0), 0u);
 }
 
+// A left press on the popup's tray icon copies the selection, waits for the
+// copy and shows the first ideograph's page, sized and above other windows.
+TEST(PopupPages, TheTrayLookUpShowsThePageOfTheFirstIdeograph) {
+    FixtureApp fx;
+    fx.main().TelexH_Click(30);
+    fx.app.Popup().ShowTranscription(u"nhất");
+    fx.app.HidePopup();
+    fx.platform.ClipboardSetText(u"{\\rtf1 abc \\u20108?\\u19968?}", kClipboardRtf);
+    fx.platform.ClearCalls();
+    fx.platform.PressTrayIcon(fx.platform.HandleOf(WindowId::WPopup), 1, kWmLButtonDown);
+    EXPECT_EQ(fx.CallsOf({"Sleep", "ClipboardGetText", "ShowWindow", "Navigate", "SetWindowHeight", "SetWindowPos"}),
+              (std::vector<std::string>{"Sleep 100", "ClipboardGetText -16639", "ShowWindow WPopup",
+                                        "Navigate WPopup.WebBrowser1 its:hvtdu.chm::/html\\hv19968.htm",
+                                        "SetWindowHeight WPopup 4600", "SetWindowPos WPopup HWND_TOPMOST"}));
+    EXPECT_FALSE(fx.app.Popup().Text1.Visible);
+}
+
+TEST(PopupPages, ALookUpThatFindsNoCharacterLeavesThePopupAsItWas) {
+    for (const std::u16string rtf : {u"", u"{\\rtf1 plain}", u"{\\rtf1 \\'a4\\'ff}"}) {
+        FixtureApp fx;
+        fx.main().TelexH_Click(30);
+        fx.platform.ClipboardSetText(rtf, kClipboardRtf);
+        fx.platform.ClearCalls();
+        fx.app.LookupSelection();
+        EXPECT_TRUE(fx.CallsOf({"ShowWindow", "Navigate"}).empty()) << U16ToUtf8(rtf);
+    }
+}
+
 }  // namespace
 }  // namespace orvik

@@ -49,6 +49,7 @@ TEST(Start, ANormalStartRunsInOrderWithTheInputMethodOff) {
         settings + "VN Font Name",
         settings + "VN Font Size",
         settings + "System 98",
+        settings + "Start With Desktop",
         "Shell_NotifyIconA 0 1001 1 7 512 2001 " + kMainTip,
         "NhanDien 0 1001",
         "GetModuleHandleA qxdll.dll",
@@ -128,6 +129,7 @@ const std::vector<std::string> kOrderlyEnd{
     "SaveSetting VietOrvikU2004\\Settings\\VN Font Name = Arial",
     "SaveSetting VietOrvikU2004\\Settings\\VN Font Size = 12",
     "SaveSetting VietOrvikU2004\\Settings\\System 98 = True",
+    "SaveSetting VietOrvikU2004\\Settings\\Start With Desktop = False",
     "FindWindowA ThunderRT6FormDC [Nap font]",
     "DeleteFile /current/temp.htm",
     "Shell_NotifyIconA 2 1001 1 7 512 2001 []",
@@ -171,6 +173,7 @@ TEST(End, TheMenuEndsWithoutAskingSavesOnceAndUnloadsTheCandidateWindow) {
         "SaveSetting VietOrvikU2004\\Settings\\VN Font Name = Arial",
         "SaveSetting VietOrvikU2004\\Settings\\VN Font Size = 12",
         "SaveSetting VietOrvikU2004\\Settings\\System 98 = False",
+        "SaveSetting VietOrvikU2004\\Settings\\Start With Desktop = False",
         "NhanDien 0 1001",
         "UnloadWindow HVTNP",
     };
@@ -184,7 +187,7 @@ TEST(End, TheToolBarsQuitAsksFirst) {
         StartedApp fx;
         fx.platform.AnswerMessageBox(answer);
         fx.main().tbToolbar_Quit();
-        EXPECT_EQ(fx.CallsOf({"SaveSetting"}).size(), answer == kIdOk ? 7u : 0u);
+        EXPECT_EQ(fx.CallsOf({"SaveSetting"}).size(), answer == kIdOk ? 8u : 0u);
         EXPECT_EQ(fx.platform.TrayIcons().empty(), answer == kIdOk);
     }
 }

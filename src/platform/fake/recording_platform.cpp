@@ -27,6 +27,27 @@ bool RecordingPlatform::WriteFile(const std::string& path, std::string_view byte
 
 void RecordingPlatform::Navigate(std::string_view view, std::u16string_view address) {
     calls_.push_back("Navigate " + std::string(view) + " " + U16ToUtf8(address));
+    locations_[std::string(view)] = std::u16string(address);
+}
+
+void RecordingPlatform::GoBack(std::string_view view) { calls_.push_back("GoBack " + std::string(view)); }
+
+void RecordingPlatform::GoForward(std::string_view view) { calls_.push_back("GoForward " + std::string(view)); }
+
+void RecordingPlatform::Refresh(std::string_view view) { calls_.push_back("Refresh " + std::string(view)); }
+
+std::u16string RecordingPlatform::LocationURL(std::string_view view) {
+    calls_.push_back("LocationURL " + std::string(view));
+    const auto location = locations_.find(view);
+    return location == locations_.end() ? std::u16string() : location->second;
+}
+
+void RecordingPlatform::SetLocation(std::string_view view, std::u16string address) {
+    locations_[std::string(view)] = std::move(address);
+}
+
+void RecordingPlatform::SelectInView(std::string_view view, std::u16string rtf) {
+    selections_[std::string(view)] = std::move(rtf);
 }
 
 std::int32_t RecordingPlatform::MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) {
@@ -134,6 +155,19 @@ bool RecordingPlatform::FreeLibrary(ModuleHandle module) {
 
 void RecordingPlatform::Sleep(std::uint32_t milliseconds) { calls_.push_back("Sleep " + Number(milliseconds)); }
 
+void RecordingPlatform::DoEvents() {
+    calls_.push_back("DoEvents");
+    if (onDoEvents_) onDoEvents_();
+}
+
+SoundResult RecordingPlatform::sndPlaySoundA(std::string_view sound, std::uint32_t flags) {
+    calls_.push_back("sndPlaySoundA " + Number(flags) + " (" + Number(static_cast<std::int64_t>(sound.size())) +
+                     " bytes)");
+    if (soundRefusal_) return {false, *soundRefusal_};
+    sounds_.emplace_back(sound);
+    return {true, {}};
+}
+
 void RecordingPlatform::ClipboardClear() {
     calls_.push_back("ClipboardClear");
     clipboard_.clear();
@@ -174,6 +208,10 @@ void RecordingPlatform::SetTopmost(WindowId window) {
     calls_.push_back(std::string("SetWindowPos ") + NameOf(window) + " HWND_TOPMOST");
 }
 
+void RecordingPlatform::SetWindowHeight(WindowId window, std::int32_t twips) {
+    calls_.push_back(std::string("SetWindowHeight ") + NameOf(window) + " " + Number(twips));
+}
+
 void RecordingPlatform::DragWindow(WindowId window) {
     calls_.push_back(std::string("DragWindow ") + NameOf(window));
 }
@@ -183,8 +221,13 @@ void RecordingPlatform::UnloadWindow(WindowId window) {
     visible_.erase(window);
 }
 
+void RecordingPlatform::RefreshWindow(WindowId window) {
+    calls_.push_back(std::string("RefreshWindow ") + NameOf(window));
+}
+
 void RecordingPlatform::FocusControl(std::string_view control) {
     calls_.push_back("FocusControl " + std::string(control));
+    focusedControl_ = std::string(control);
 }
 
 void RecordingPlatform::ShowPopupMenu(WindowId owner) {
@@ -199,7 +242,12 @@ void RecordingPlatform::RestoreWindow(WindowId window) {
     calls_.push_back(std::string("RestoreWindow ") + NameOf(window));
 }
 
-void RecordingPlatform::SendKeys(std::u16string_view keys) { calls_.push_back("SendKeys " + U16ToUtf8(keys)); }
+// A view copies its selection on Ctrl+C, as the desktop's browser views do.
+void RecordingPlatform::SendKeys(std::u16string_view keys) {
+    calls_.push_back("SendKeys " + U16ToUtf8(keys));
+    const auto selection = selections_.find(focusedControl_);
+    if (keys == u"^c" && selection != selections_.end()) clipboard_[kClipboardRtf] = selection->second;
+}
 
 FontChoice RecordingPlatform::ShowFontDialog(std::u16string_view title, std::int32_t flags, const FontChoice& start) {
     calls_.push_back("ShowFontDialog [" + U16ToUtf8(title) + "] " + Number(flags) + " " + U16ToUtf8(start.FontName) +
@@ -316,6 +364,11 @@ void RecordingPlatform::SaveSetting(std::u16string_view appName, std::u16string_
                                     std::u16string_view key, std::u16string_view value) {
     calls_.push_back("SaveSetting " + U16ToUtf8(StoreKey(appName, section, key)) + " = " + U16ToUtf8(value));
     settings_[StoreKey(appName, section, key)] = std::u16string(value);
+}
+
+bool RecordingPlatform::SetAutostartEntry(bool present) {
+    calls_.push_back(std::string("SetAutostartEntry ") + (present ? "1" : "0"));
+    return !autostartRefused_;
 }
 
 void RecordingPlatform::SetSetting(std::u16string_view key, std::u16string value) {

@@ -26,6 +26,12 @@ public:
     std::string ProgramDirectory() override { return programDirectory_; }
     std::string CurrentDirectory() override { return currentDirectory_; }
     void Navigate(std::string_view view, std::u16string_view address) override;
+    // Recorded; the views keep no history, the location stays as it is.
+    void GoBack(std::string_view view) override;
+    void GoForward(std::string_view view) override;
+    void Refresh(std::string_view view) override;
+    // The address last navigated to or set by the test.
+    std::u16string LocationURL(std::string_view view) override;
     bool RenameFile(const std::string& from, const std::string& to) override;
     bool DeleteFile(const std::string& path) override;
     // A box with OK only is recorded as "MessageBox [caption] text", others
@@ -36,6 +42,8 @@ public:
                               std::u16string_view defaultValue) override;
     void SaveSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
                      std::u16string_view value) override;
+    // Recorded as "SetAutostartEntry 1" (written) or "0" (removed).
+    bool SetAutostartEntry(bool present) override;
     std::int32_t Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) override;
     void SetTraySink(TraySink* sink) override { traySink_ = sink; }
     IconHandle IconOf(WindowId window) override { return 2001 + static_cast<IconHandle>(window); }
@@ -61,6 +69,10 @@ public:
     bool UnhookWindowsHookEx(HookId hook) override;
     bool FreeLibrary(ModuleHandle module) override;
     void Sleep(std::uint32_t milliseconds) override;
+    // Runs what the test gave OnDoEvents, as the events waiting then.
+    void DoEvents() override;
+    // Keeps the sound's bytes; refused when the test said so.
+    SoundResult sndPlaySoundA(std::string_view sound, std::uint32_t flags) override;
     void SetKeySink(KeySink* sink) override { sink_ = sink; }
     void ClipboardClear() override;
     void ClipboardSetText(std::u16string_view text, std::int32_t format) override;
@@ -71,8 +83,10 @@ public:
     bool WindowVisible(WindowId window) override { return visible_.count(window) != 0; }
     void MinimizeWindow(WindowId window) override;
     void SetTopmost(WindowId window) override;
+    void SetWindowHeight(WindowId window, std::int32_t twips) override;
     void DragWindow(WindowId window) override;
     void UnloadWindow(WindowId window) override;
+    void RefreshWindow(WindowId window) override;
     void FocusControl(std::string_view control) override;
     void ShowPopupMenu(WindowId owner) override;
     void MaximizeWindow(WindowId window) override;
@@ -115,6 +129,8 @@ public:
     void SetOtherInstance(bool running) { otherInstance_ = running; }
     // The button the user presses in the message boxes from now on.
     void AnswerMessageBox(std::int32_t button) { messageBoxAnswer_ = button; }
+    // The desktop refuses to write or remove the autostart entry from now on.
+    void RefuseAutostart() { autostartRefused_ = true; }
     // A value in the settings store, and what it holds ("" when nothing).
     void SetSetting(std::u16string_view key, std::u16string value);
     std::u16string Setting(std::u16string_view key) const;
@@ -128,6 +144,12 @@ public:
     // Whether a file exists: set by the test, written, or on the disk.
     bool FileExists(const std::string& path) const;
 
+    // The page a view shows, as if the user followed a link to it.
+    void SetLocation(std::string_view view, std::u16string address);
+    // Text selected in a view, as RTF: Ctrl+C sent by SendKeys while the
+    // view has the focus (FocusControl) puts it on the clipboard.
+    void SelectInView(std::string_view view, std::u16string rtf);
+
     // What the clipboard holds in `format`.
     std::u16string Clipboard(std::int32_t format) const;
 
@@ -136,6 +158,14 @@ public:
     void RemoveFile(const std::string& path);
     // The bytes the test set or last wrote at `path`; empty when none.
     std::string FileContent(const std::string& path) const;
+
+    // What happens, as the user's doing, each time the program lets pending
+    // events run.
+    void OnDoEvents(std::function<void()> events) { onDoEvents_ = std::move(events); }
+    // The sounds played, in order, and a device that refuses them from now
+    // on with `reason`.
+    const std::vector<std::string>& PlayedSounds() const { return sounds_; }
+    void RefuseSounds(std::string reason) { soundRefusal_ = std::move(reason); }
 
     const std::vector<std::string>& Calls() const { return calls_; }
     void ClearCalls() { calls_.clear(); }
@@ -147,6 +177,9 @@ private:
     std::vector<std::string> removed_;
     std::vector<std::string> calls_;
     std::map<std::int32_t, std::u16string> clipboard_;
+    std::map<std::string, std::u16string, std::less<>> locations_;
+    std::map<std::string, std::u16string, std::less<>> selections_;
+    std::string focusedControl_;
     std::set<WindowId> visible_;
     std::map<WindowHandle, ThreadId> threads_;
     WindowHandle foreground_ = 0;
@@ -163,8 +196,12 @@ private:
     // application and section they were written under.
     std::map<std::u16string, std::u16string> settings_;
     std::set<std::pair<WindowHandle, std::uint32_t>> trayIcons_;
+    bool autostartRefused_ = false;
     TraySink* traySink_ = nullptr;
     std::map<std::pair<std::string, std::u16string>, WindowHandle> foreignWindows_;
+    std::function<void()> onDoEvents_;
+    std::vector<std::string> sounds_;
+    std::optional<std::string> soundRefusal_;
 };
 
 }  // namespace orvik

@@ -34,9 +34,11 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/hook/hook_protocol.h"
+#include "platform/qt/copy_watch.h"
 #include "platform/qt/hook_connection.h"
 #include "platform/qt/hook_keys.h"
 #include "platform/qt/instance_lock.h"
@@ -86,6 +88,10 @@ public:
     std::string ProgramDirectory() override { return dataDirectory_; }
     std::string CurrentDirectory() override { return dataDirectory_; }
     void Navigate(std::string_view view, std::u16string_view address) override;
+    void GoBack(std::string_view view) override;
+    void GoForward(std::string_view view) override;
+    void Refresh(std::string_view view) override;
+    std::u16string LocationURL(std::string_view view) override;
     bool RenameFile(const std::string& from, const std::string& to) override;
     bool DeleteFile(const std::string& path) override;
     // Buttons from the low bits of `style`; kMbExclamation adds the warning
@@ -97,6 +103,12 @@ public:
                               std::u16string_view defaultValue) override;
     void SaveSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
                      std::u16string_view value) override;
+    // "orvik2004.desktop" in the autostart folder under the user's
+    // configuration home ($XDG_CONFIG_HOME/autostart), starting the command
+    // SetAutostartCommand named; a missing entry counts as removed.
+    bool SetAutostartEntry(bool present) override;
+    // The program and arguments the autostart entry starts.
+    void SetAutostartCommand(std::vector<std::string> command) { autostartCommand_ = std::move(command); }
     std::int32_t Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) override;
     void SetTraySink(TraySink* sink) override { tray_.SetSink(sink); }
     IconHandle IconOf(WindowId window) override;
@@ -127,6 +139,9 @@ public:
     bool FreeLibrary(ModuleHandle module) override;
     void SetKeySink(KeySink* sink) override { sink_ = sink; }
     void Sleep(std::uint32_t milliseconds) override;
+    void DoEvents() override;
+    // Through the desktop's default sound output; see PlayWave.
+    SoundResult sndPlaySoundA(std::string_view sound, std::uint32_t flags) override;
 
     void ClipboardClear() override;
     void ClipboardSetText(std::u16string_view text, std::int32_t format) override;
@@ -138,8 +153,10 @@ public:
     bool WindowVisible(WindowId window) override;
     void MinimizeWindow(WindowId window) override;
     void SetTopmost(WindowId window) override;
+    void SetWindowHeight(WindowId window, std::int32_t twips) override;
     void DragWindow(WindowId window) override;
     void UnloadWindow(WindowId window) override;
+    void RefreshWindow(WindowId window) override;
     void FocusControl(std::string_view control) override;
     void ShowPopupMenu(WindowId owner) override;
     void MaximizeWindow(WindowId window) override;
@@ -177,6 +194,7 @@ private:
     };
 
     QWidget* Widget(WindowId window) const;
+    PageView* View(std::string_view view) const;
     bool OwnsHandle(WindowHandle window) const;
     WindowHandle ActiveOwnWindow() const;
     // The foreground as the hook reports it, for the program inactive.
@@ -211,9 +229,11 @@ private:
     std::map<WindowId, std::function<void()>> popupMenus_;
     std::map<std::string, QByteArray> clipboardFormats_;  // what this program put there since the last clear
     bool clipboardTextSet_ = false;
+    CopyWatch copyWatch_;  // whether a synthesized Ctrl+C copied anything
     std::map<std::string, std::unique_ptr<QTimer>, std::less<>> timers_;
     std::unique_ptr<PageView> helpView_;  // the help viewer's window
     SettingsStore settings_;
+    std::vector<std::string> autostartCommand_;
     TrayIcons tray_;
     InstanceLock instance_;
 };

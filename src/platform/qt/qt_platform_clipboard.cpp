@@ -3,11 +3,18 @@
 // which other programs use), plain text as text. RTF comes with its plain
 // text beside it, so that applications that take no RTF paste the same
 // characters; text set since the last clear takes that place.
+//
+// The RTF read is what the look-up and the transcription work on: the
+// owner's RTF with its surrogate pairs joined (ORVIK_CLIPBOARD_RTF=literal
+// keeps it as written), or the owner's plain text rendered as RTF. When a
+// Ctrl+C the program sent copied nothing new, the X11 PRIMARY selection is
+// read the same way, if it holds anything.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
 #include "engine/text.h"
+#include "platform/clipboard_rtf.h"
 #include "platform/rtf_plain_text.h"
 #include "platform/qt/qt_platform.h"
 
@@ -17,6 +24,23 @@ namespace {
 
 constexpr const char* kRtfFormats[] = {"text/rtf", "text/richtext", "application/rtf"};
 constexpr const char* kTextFormat = "text/plain";
+
+bool JoinPairs() { return qEnvironmentVariable("ORVIK_CLIPBOARD_RTF") != QStringLiteral("literal"); }
+
+// An RTF format listed but empty (the list may be older than the owner's
+// content) counts as not offered.
+std::u16string RtfOf(const QMimeData* data) {
+    if (!data) return {};
+    for (const char* mime : kRtfFormats) {
+        if (!data->hasFormat(mime)) continue;
+        const QByteArray bytes = data->data(mime);
+        if (bytes.isEmpty()) continue;
+        return OwnerRtf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), JoinPairs());
+    }
+    const QString text = data->text();
+    return PlainTextOwnerRtf(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                                 static_cast<std::size_t>(text.size())));
+}
 
 }  // namespace
 
@@ -52,16 +76,17 @@ void QtPlatform::PutOnClipboard(const std::u16string& text, std::int32_t format)
 }
 
 std::u16string QtPlatform::ClipboardGetText(std::int32_t format) {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data) return {};
-    if (format == kClipboardText) return data->text().toStdU16String();
-    if (format != kClipboardRtf) return {};
-    for (const char* mime : kRtfFormats) {
-        if (!data->hasFormat(mime)) continue;
-        const QByteArray bytes = data->data(mime);
-        return FromBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (format == kClipboardText) {
+        const QMimeData* data = clipboard->mimeData();
+        return data ? data->text().toStdU16String() : std::u16string();
     }
-    return {};
+    if (format != kClipboardRtf) return {};
+    if (copyWatch_.NothingCopied() && clipboard->supportsSelection()) {
+        std::u16string selected = RtfOf(clipboard->mimeData(QClipboard::Selection));
+        if (!selected.empty()) return selected;
+    }
+    return RtfOf(clipboard->mimeData());
 }
 
 }  // namespace orvik

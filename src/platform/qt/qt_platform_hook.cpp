@@ -120,6 +120,7 @@ void QtPlatform::SendDelivery(const hook::Message& message) {
 
 void QtPlatform::keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t flags) {
     const hook::Keybd keybd{answering_, key, scan, flags};
+    copyWatch_.KeySent(key, flags);
     paste_.Deliver([this, keybd] {
         SendDelivery(keybd);
         if (hook_.IsOpen()) paste_.KeySent(keybd.vk, keybd.flags);

@@ -1,6 +1,8 @@
 // The program's own windows, as the window views registered them. Windows
 // without a view yet only remember whether they are shown. Key strings and
 // the font dialog.
+#include <algorithm>
+
 #include <QApplication>
 #include <QFontDialog>
 #include <QKeyEvent>
@@ -10,6 +12,7 @@
 
 #include "platform/qt/key_string.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/screen_placement.h"
 
 namespace orvik {
 
@@ -31,7 +34,9 @@ WindowHandle QtPlatform::ActiveOwnWindow() const {
 
 // While the hook brings the keys typed elsewhere, the floating windows must
 // not take the focus from the application the user types in; without it the
-// user types into them and they must take it.
+// user types into them and they must take it. The popup shows a look-up of
+// another application's selection, so it never takes the focus by showing,
+// though a click still gives it the focus.
 void QtPlatform::ShowWindow(WindowId window) {
     QWidget* widget = Widget(window);
     if (!widget) {
@@ -41,9 +46,10 @@ void QtPlatform::ShowWindow(WindowId window) {
     const bool floating = window == WindowId::HVTNP || window == WindowId::WPopup;
     if (floating && !widget->isVisible()) {
         const bool keepFocusAway = HookConnected();
-        widget->setAttribute(Qt::WA_ShowWithoutActivating, keepFocusAway);
+        widget->setAttribute(Qt::WA_ShowWithoutActivating, keepFocusAway || window == WindowId::WPopup);
         widget->setWindowFlag(Qt::WindowDoesNotAcceptFocus, keepFocusAway);
     }
+    if (window == WindowId::WPopup && !widget->isVisible()) widget->move(BesidePointer(widget->frameGeometry()).topLeft());
     widget->show();
     widget->raise();
     ScheduleRedraw();
@@ -105,6 +111,15 @@ FontChoice QtPlatform::ShowFontDialog(std::u16string_view title, std::int32_t, c
                                             QString::fromStdU16String(std::u16string(title)));
     if (!chosen) return start;
     return {font.family().toStdU16String(), static_cast<float>(font.pointSizeF())};
+}
+
+void QtPlatform::SetWindowHeight(WindowId window, std::int32_t twips) {
+    QWidget* widget = Widget(window);
+    if (!widget) return;
+    constexpr int kTwipsPerInch = 1440;
+    const int frame = widget->frameGeometry().height() - widget->height();
+    widget->resize(widget->width(), std::max(1, twips * widget->logicalDpiY() / kTwipsPerInch - frame));
+    widget->move(KeptOnScreen(widget->frameGeometry()).topLeft());
 }
 
 void QtPlatform::SetTopmost(WindowId window) {

@@ -1,0 +1,124 @@
+#include <fstream>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "command.h"
+#include "engine/text.h"
+#include "lookup/wpopup.h"
+#include "platform/disk_files.h"
+#include "platform/headless_desktop.h"
+#include "platform/wave_image.h"
+
+namespace orvik::cli {
+
+namespace {
+
+struct SpeakRequest {
+    std::string dataDir = ORVIK_DEFAULT_DATA_DIR;
+    std::string text;
+    std::string out;
+};
+
+int ParseSpeak(const Args& args, SpeakRequest& request, std::ostream& err) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--data" || arg == "--out") {
+            if (i + 1 == args.size()) return UsageError(err, arg + " needs a value");
+            (arg == "--data" ? request.dataDir : request.out) = args[++i];
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return UsageError(err, "unknown option '" + arg + "' for speak");
+        } else {
+            request.text += (request.text.empty() ? "" : " ") + arg;
+        }
+    }
+    if (request.text.empty() || request.out.empty())
+        return UsageError(err, "usage: orvik speak [--data DIR] TEXT --out FILE.wav");
+    return 0;
+}
+
+// The desktop of the popup as the command reads aloud: its current
+// directory is the data directory, where doctv.MDB lies; each clip played
+// is kept instead of sounding; the first message ends the command.
+class SpeechRecorder : public HeadlessDesktop {
+public:
+    explicit SpeechRecorder(std::string dataDirectory) : dataDirectory_(std::move(dataDirectory)) {}
+
+    FileBytes ReadFile(const std::string& path) override { return ReadDiskFile(path); }
+    bool WriteFile(const std::string&, std::string_view) override { return false; }
+    std::string ProgramDirectory() override { return dataDirectory_; }
+    std::string CurrentDirectory() override { return dataDirectory_; }
+    void Navigate(std::string_view, std::u16string_view) override {}
+    std::int32_t MsgBox(std::u16string_view text, std::int32_t, std::u16string_view) override {
+        if (message_.empty()) message_ = text;
+        return kIdOk;
+    }
+    SoundResult sndPlaySoundA(std::string_view sound, std::uint32_t flags) override {
+        SoundResult result = HeadlessDesktop::sndPlaySoundA(sound, flags);
+        if (result.played) clips_.emplace_back(sound);
+        return result;
+    }
+
+    const std::u16string& Message() const { return message_; }
+    const std::vector<std::string>& Clips() const { return clips_; }
+
+private:
+    std::string dataDirectory_;
+    std::u16string message_;
+    std::vector<std::string> clips_;
+};
+
+// One WAVE file of all the clips' sound, one after another.
+std::string JoinClips(const std::vector<std::string>& clips) {
+    WaveFormat format;
+    std::string samples;
+    for (std::size_t i = 0; i < clips.size(); ++i) {
+        const WaveParse wave = ParseWaveImage(clips[i]);
+        if (i == 0) format = wave.image.format;
+        if (wave.image.format != format)
+            throw std::runtime_error("clip " + std::to_string(i + 1) + " differs in sample format from the first");
+        samples += wave.image.samples;
+    }
+    return WriteWaveImage(format, samples);
+}
+
+void WriteOut(const std::string& path, const std::string& bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!file.flush()) throw std::runtime_error("cannot write " + path);
+}
+
+}  // namespace
+
+// Reads TEXT aloud as the popup reads a transcription, with the clips of
+// DIR/doctv.MDB, and writes the clips it played into one WAVE file.
+int RunSpeak(const Args& args, Streams io) {
+    SpeakRequest request;
+    if (const int status = ParseSpeak(args, request, io.err); status != 0) return status;
+    SpeechRecorder desktop(request.dataDir);
+    WPopup popup(desktop);
+    popup.ShowTranscription(Utf8ToU16(request.text));
+    popup.Command1_Click();
+    if (!desktop.Message().empty()) {
+        io.err << "orvik: " << U16ToUtf8(desktop.Message()) << "\n";
+        return 1;
+    }
+    if (desktop.Clips().empty()) {
+        io.err << "orvik: nothing in the text is read aloud (ideographs and numbers are skipped)\n";
+        return 1;
+    }
+    try {
+        const std::string wave = JoinClips(desktop.Clips());
+        WriteOut(request.out, wave);
+        const WaveParse written = ParseWaveImage(wave);
+        io.out << request.out << ": " << desktop.Clips().size() << " clips, " << written.image.DurationMs() << " ms, "
+               << wave.size() << " bytes\n";
+    } catch (const std::exception& e) {
+        io.err << "orvik: " << e.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace orvik::cli

@@ -1,0 +1,126 @@
+// The popup's read-aloud: Command1 starts and stops it, Docchuoi reads the
+// transcription in Text1 word by word with the clips of doctv.MDB.
+#include <filesystem>
+
+#include "engine/text.h"
+#include "lookup/mzlib.h"
+#include "lookup/wpopup.h"
+
+namespace orvik {
+
+namespace {
+
+constexpr std::string_view kText1 = "WPopup.Text1";
+constexpr char16_t kSpace = u' ';
+// Words whose first character lies above this (or reads as a negative
+// 16-bit number) are ideographs, which have no clips.
+constexpr std::int16_t kLastSpokenChar = 10000;
+// The clips of the pauses and of a word without a clip of its own.
+constexpr std::u16string_view kShortPause = u"cach0";
+constexpr std::u16string_view kLongPause = u"cach2";
+constexpr std::u16string_view kFallback = u"cach1";
+constexpr std::u16string_view kShortPauseMarks = u",!:";
+constexpr std::u16string_view kLongPauseMarks = u".?";
+
+bool Unspoken(std::u16string_view w) {
+    if (w.empty()) return true;
+    const auto first = static_cast<std::int16_t>(w.front());
+    return first < 0 || first > kLastSpokenChar || (w.front() >= u'0' && w.front() <= u'9');
+}
+
+// The word a clip is looked up by: punctuation at the start of a word
+// stands for a pause.
+std::u16string_view ClipWord(std::u16string_view w) {
+    if (kShortPauseMarks.find(w.front()) != std::u16string_view::npos) return kShortPause;
+    if (kLongPauseMarks.find(w.front()) != std::u16string_view::npos) return kLongPause;
+    return w;
+}
+
+std::u16string Quoted(std::u16string_view word) { return u"\"" + std::u16string(word) + u"\""; }
+
+}  // namespace
+
+void WPopup::Command1_Click() {
+    if (!Text1.Visible) return;
+    Text1.Text = Trim(Text1.Text) + kSpace;
+    if (!ReaderIdle) {
+        Command1.Picture = kImage1;
+        ReaderIdle = true;
+        return;
+    }
+    Command1.Picture = kImage2;
+    ReaderIdle = false;
+    platform_.FocusControl(kText1);
+    try {
+        SpeechClips.emplace(std::filesystem::path(platform_.CurrentDirectory()) / ClipStore::kFileName);
+    } catch (const ClipStoreError& error) {
+        platform_.MessageBox(u"Không mở được kho âm doctv.MDB.\n" + Utf8ToU16(error.what()), kMessageCaption);
+        return EndReadAloud();
+    }
+    Docchuoi(Text1.Text);
+    SpeechClips.reset();
+}
+
+void WPopup::Docchuoi(std::u16string t) {
+    t = LCase(t);
+    WordStart = 0;
+    WordEnd = 0;
+    const auto n = static_cast<std::int32_t>(t.size());
+    for (std::int32_t k = WordStart + 1; k <= n; ++k) {
+        if (t[static_cast<std::size_t>(k - 1)] == kSpace) {
+            WordStart = WordEnd;
+            WordEnd = k;
+            Text1.SelStart = WordStart;
+            Text1.SelLength = k - WordStart - 1;
+            const std::u16string w = Trim(Mid(Text1.Text, Text1.SelStart + 1, Text1.SelLength));
+            platform_.RefreshWindow(WindowId::WPopup);
+            if (Unspoken(w)) continue;
+            if (!SpeakWord(ClipWord(w))) break;
+        }
+        platform_.DoEvents();
+        if (ReaderIdle) {
+            Command1.Picture = kImage1;
+            Command1.Enabled = true;
+            platform_.FocusControl(kText1);
+            break;
+        }
+    }
+    EndReadAloud();
+}
+
+bool WPopup::SpeakWord(std::u16string_view word) {
+    // A read-aloud started and finished inside pending events has closed
+    // the clips; this one stops.
+    if (!SpeechClips) return false;
+    try {
+        auto packed = SpeechClips->FindFirst(ClipField::Chu, word);
+        if (!packed) packed = SpeechClips->FindFirst(ClipField::Ghichu, kFallback);
+        if (!packed) {
+            platform_.MessageBox(u"Kho âm doctv.MDB không có âm " + Quoted(word) + u" và không có âm " +
+                                     Quoted(kFallback) + u".",
+                                 kMessageCaption);
+            return false;
+        }
+        const SoundResult played = platform_.sndPlaySoundA(UncompressString(*packed), kSndMemory);
+        if (played.played) return true;
+        platform_.MessageBox(u"Không phát được âm " + Quoted(word) + u".\n" + Utf8ToU16(played.reason),
+                             kMessageCaption);
+    } catch (const ClipStoreError& error) {
+        platform_.MessageBox(u"Không đọc được kho âm doctv.MDB.\n" + Utf8ToU16(error.what()), kMessageCaption);
+    } catch (const ZlibError& error) {
+        platform_.MessageBox(u"Âm " + Quoted(word) + u" trong kho âm doctv.MDB bị hỏng.\n" + Utf8ToU16(error.what()),
+                             kMessageCaption);
+    }
+    return false;
+}
+
+void WPopup::EndReadAloud() {
+    WordStart = WordEnd;
+    Text1.SelStart = static_cast<std::int32_t>(Text1.Text.size());
+    Text1.SelLength = 0;
+    ReaderIdle = true;
+    Command1.Picture = kImage1;
+    Command1.Enabled = true;
+}
+
+}  // namespace orvik

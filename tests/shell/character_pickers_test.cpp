@@ -1,0 +1,129 @@
+// The main window's character pickers: Picture3 copies the character
+// selected in the dictionary view as "&#" + decimal + ";", Label1 converts
+// ncangjie.dxx into ncangjie.udx in the current directory and says how it
+// went.
+#include <gtest/gtest.h>
+
+#include "engine/text.h"
+#include "ime/fixture_app.h"
+
+namespace orvik {
+namespace {
+
+using testing::FixtureApp;
+using testing::kProgramDir;
+
+std::u16string Escapes(std::u16string_view escape, int count) {
+    std::u16string text;
+    for (int i = 0; i < count; ++i) text += escape;
+    return text;
+}
+
+TEST(CharacterPickers, Picture3CopiesTheSelectedCharacterAsAReference) {
+    FixtureApp fx;
+    fx.main();
+    fx.platform.SelectInView("OrvikU.WebBrowser1", u"{\\rtf1 \\u72?\\u105?\\u20013?\\u25991?}");
+    fx.platform.ClipboardSetText(u"old", kClipboardText);
+    fx.platform.ClearCalls();
+    fx.main().Picture3_Click();
+    EXPECT_EQ(fx.platform.Calls(),
+              (std::vector<std::string>{"ClipboardClear", "FocusControl OrvikU.WebBrowser1", "SendKeys ^c", "Sleep 100",
+                                        "ClipboardGetText -16639", "ClipboardClear", "ClipboardSetText 1 &#20013;"}));
+    EXPECT_EQ(fx.platform.Clipboard(kClipboardRtf), u"");
+}
+
+TEST(CharacterPickers, Picture3ReadsEscapesUntilAnIdeographOrItsLimit) {
+    struct Case {
+        std::u16string selection;
+        std::u16string copied;
+    };
+    const Case cases[] = {
+        {u"{\\rtf1 plain text}", u"&#0;"},
+        {u"", u"&#0;"},
+        {u"\\u65?\\u19900?\\u19901?\\u20013?", u"&#19901;"},
+        {u"\\u-3000?", u"&#62536;"},
+        {u"\\u131072?", u"&#131072;"},  // a supplementary character written whole
+        {u"\\u65?\\u66?x", u"&#66;"},   // the text ends: the last one read
+        // The 1501st of a run of Latin escapes is the last one examined.
+        {Escapes(u"\\u65?", 1500) + u"\\u66?\\u67?\\u20013?", u"&#66;"},
+        {Escapes(u"\\u65?", 1499) + u"\\u66?\\u20013?", u"&#20013;"},
+    };
+    for (const Case& c : cases) {
+        FixtureApp fx;
+        fx.platform.SelectInView("OrvikU.WebBrowser1", c.selection);
+        fx.main().Picture3_Click();
+        EXPECT_EQ(fx.platform.Clipboard(kClipboardText), c.copied) << U16ToUtf8(c.selection.substr(0, 40));
+        EXPECT_EQ(fx.module().LookupText, c.copied);
+    }
+}
+
+// machuan.txt and ncangjie.dxx in the program directory.
+struct ConversionApp : FixtureApp {
+    static constexpr const char* kOutput = "/current/ncangjie.udx";
+    ConversionApp(std::string map, std::string dxx) {
+        platform.SetFile(kProgramDir + "/machuan.txt", std::move(map));
+        platform.SetFile(kProgramDir + "/ncangjie.dxx", std::move(dxx));
+        main().TelexH_Click(menu_number::kTelexH);
+        platform.ClearCalls();
+    }
+    std::vector<std::string> Messages() const { return CallsOf({"MessageBox"}); }
+};
+
+TEST(CharacterPickers, Label1ConvertsTheIndexAndShowsTheDirectoryLine) {
+    const std::string directory = "!\"\"!a \"#!b ";
+    ConversionApp fx("/57344:131083/57345:40000/\r\n", "4E00E000\r\ne001abcd\r\n" + directory + "\r\n");
+    fx.main().Label1_Click();
+    EXPECT_EQ(fx.platform.FileContent(ConversionApp::kOutput), "4E00 2000B\r\n9C40 abcd \r\n" + directory + "\r\n");
+    EXPECT_EQ(fx.Messages(), std::vector<std::string>{"MessageBox [Việt Orvik thông báo] " + directory});
+    // The input mode's index stays loaded.
+    EXPECT_EQ(fx.module().IndexLines[0], u"4E004E8C");
+    EXPECT_NE(fx.module().DirectoryLine.find(u"hoaf"), std::u16string::npos);
+}
+
+TEST(CharacterPickers, Label1ShowsTheFirstHundredCharactersOfALongDirectoryLine) {
+    std::string directory = "!";
+    std::string lines;
+    for (int n = 0; n < 30; ++n) {
+        directory += std::string{'"', static_cast<char>('"' + n)} + "!key" + std::to_string(n) + " ";
+        lines += "4E00\r\n";
+    }
+    ConversionApp fx("/\r\n", lines + directory + "\r\n");
+    fx.main().Label1_Click();
+    EXPECT_EQ(fx.Messages(), std::vector<std::string>{"MessageBox [Việt Orvik thông báo] " + directory.substr(0, 100)});
+}
+
+TEST(CharacterPickers, Label1RefusesBadInputAndKeepsTheOutputItHad) {
+    struct Case {
+        std::string map;
+        std::string dxx;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"57344:131083/\r\n", "E000\r\n!\"\"!a \r\n",
+         "Tệp machuan.txt, dòng 1: phải bắt đầu bằng \"/\".\nTệp ncangjie.udx không được ghi."},
+        {"/\r\n", "E000\r\nE0Z1\r\n!\"\"!a \"#!b \r\n",
+         "Tệp ncangjie.dxx, dòng 2: có ký tự không phải số thập lục phân.\nTệp ncangjie.udx không được ghi."},
+    };
+    for (const Case& c : cases) {
+        ConversionApp fx(c.map, c.dxx);
+        fx.platform.SetFile(ConversionApp::kOutput, "good");
+        fx.main().Label1_Click();
+        EXPECT_EQ(fx.Messages(), std::vector<std::string>{"MessageBox [Việt Orvik thông báo] " + c.message});
+        EXPECT_EQ(fx.platform.FileContent(ConversionApp::kOutput), "good");
+        EXPECT_TRUE(fx.CallsOf({"WriteFile"}).empty());
+    }
+}
+
+TEST(CharacterPickers, Label1NamesAFileItCannotRead) {
+    for (const std::string missing : {"machuan.txt", "ncangjie.dxx"}) {
+        ConversionApp fx("/\r\n", "4E00\r\n!\"\"!a \r\n");
+        fx.platform.RemoveFile(kProgramDir + "/" + missing);
+        fx.main().Label1_Click();
+        EXPECT_EQ(fx.Messages(), std::vector<std::string>{"MessageBox [Việt Orvik thông báo] Không đọc được tệp " +
+                                                          missing + ": file not found"});
+        EXPECT_TRUE(fx.CallsOf({"WriteFile"}).empty());
+    }
+}
+
+}  // namespace
+}  // namespace orvik
