@@ -1,4 +1,3 @@
-#include <fstream>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -10,33 +9,11 @@
 #include "platform/disk_files.h"
 #include "platform/headless_desktop.h"
 #include "platform/wave_image.h"
+#include "wave_request.h"
 
 namespace orvik::cli {
 
 namespace {
-
-struct SpeakRequest {
-    std::string dataDir = ORVIK_DEFAULT_DATA_DIR;
-    std::string text;
-    std::string out;
-};
-
-int ParseSpeak(const Args& args, SpeakRequest& request, std::ostream& err) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--data" || arg == "--out") {
-            if (i + 1 == args.size()) return UsageError(err, arg + " needs a value");
-            (arg == "--data" ? request.dataDir : request.out) = args[++i];
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return UsageError(err, "unknown option '" + arg + "' for speak");
-        } else {
-            request.text += (request.text.empty() ? "" : " ") + arg;
-        }
-    }
-    if (request.text.empty() || request.out.empty())
-        return UsageError(err, "usage: orvik speak [--data DIR] TEXT --out FILE.wav");
-    return 0;
-}
 
 // The desktop of the popup as the command reads aloud: its current
 // directory is the data directory, where doctv.MDB lies; each clip played
@@ -83,22 +60,19 @@ std::string JoinClips(const std::vector<std::string>& clips) {
     return WriteWaveImage(format, samples);
 }
 
-void WriteOut(const std::string& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!file.flush()) throw std::runtime_error("cannot write " + path);
-}
-
 }  // namespace
 
 // Reads TEXT aloud as the popup reads a transcription, with the clips of
 // DIR/doctv.MDB, and writes the clips it played into one WAVE file.
 int RunSpeak(const Args& args, Streams io) {
-    SpeakRequest request;
-    if (const int status = ParseSpeak(args, request, io.err); status != 0) return status;
+    WaveRequest request;
+    const std::string usage = "usage: orvik speak [--data DIR] TEXT --out FILE.wav";
+    if (const int status = ParseWaveRequest(args, "speak", usage, request, io.err); status != 0) return status;
+    std::string text;
+    for (const std::string& word : request.words) text += (text.empty() ? "" : " ") + word;
     SpeechRecorder desktop(request.dataDir);
     WPopup popup(desktop);
-    popup.ShowTranscription(Utf8ToU16(request.text));
+    popup.ShowTranscription(Utf8ToU16(text));
     popup.Command1_Click();
     if (!desktop.Message().empty()) {
         io.err << "orvik: " << U16ToUtf8(desktop.Message()) << "\n";
@@ -110,7 +84,7 @@ int RunSpeak(const Args& args, Streams io) {
     }
     try {
         const std::string wave = JoinClips(desktop.Clips());
-        WriteOut(request.out, wave);
+        WriteWaveFile(request.out, wave);
         const WaveParse written = ParseWaveImage(wave);
         io.out << request.out << ": " << desktop.Clips().size() << " clips, " << written.image.DurationMs() << " ms, "
                << wave.size() << " bytes\n";

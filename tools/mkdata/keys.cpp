@@ -11,15 +11,6 @@ namespace orvik::mkdata {
 
 namespace {
 
-const LetterTables& UnicodeTables() {
-    static const LetterTables tables = [] {
-        LetterTables t;
-        BuildLetterTables(t, kVietWareX);
-        return t;
-    }();
-    return tables;
-}
-
 bool AllSmallLetters(std::u16string_view keys) {
     return !keys.empty() && std::all_of(keys.begin(), keys.end(), [](char16_t c) { return c >= u'a' && c <= u'z'; });
 }
@@ -45,8 +36,17 @@ constexpr PinYinLetter kPinYinLetters[] = {
 
 }  // namespace
 
+const LetterTables& UnicodeLetterTables() {
+    static const LetterTables tables = [] {
+        LetterTables t;
+        BuildLetterTables(t, kVietWareX);
+        return t;
+    }();
+    return tables;
+}
+
 std::optional<TelexKeys> TelexKeysOf(const std::string& reading) {
-    const std::u16string raw = UnicodeToTelex(UnicodeTables(), LCase(Utf8ToU16(reading)));
+    const std::u16string raw = UnicodeToTelex(UnicodeLetterTables(), LCase(Utf8ToU16(reading)));
     if (!AllSmallLetters(raw)) return std::nullopt;
     return TelexKeys{U16ToUtf8(raw), U16ToUtf8(NormaliseTypedCode(raw))};
 }

@@ -6,7 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/letter_tables.h"
+
 namespace orvik::mkdata {
+
+// The letter tables of Unicode text, built once: readings are Unicode.
+const LetterTables& UnicodeLetterTables();
 
 struct TelexKeys {
     std::string raw;         // the keys as typed, lower case, tone key last

@@ -39,15 +39,6 @@ std::string CanonicalInitial(std::string_view spelt) {
     return std::string(spelt);
 }
 
-const LetterTables& UnicodeTables() {
-    static const LetterTables tables = [] {
-        LetterTables t;
-        BuildLetterTables(t, kVietWareX);
-        return t;
-    }();
-    return tables;
-}
-
 }  // namespace
 
 std::optional<VietSyllable> SplitReading(const std::string& reading) {
@@ -75,7 +66,7 @@ std::optional<VietSyllable> SplitReading(const std::string& reading) {
 std::string ComposeReading(const VietSyllable& s) {
     std::string keys = SpeltInitial(s.initial, s.rhyme) + s.rhyme;
     if (s.tone != ' ') keys += s.tone;
-    return U16ToUtf8(ComposeForOutput(UnicodeTables(), Utf8ToU16(keys), true, false));
+    return U16ToUtf8(ComposeForOutput(UnicodeLetterTables(), Utf8ToU16(keys), true, false));
 }
 
 bool ToneFitsRhyme(const std::string& rhyme, char tone) {
