@@ -100,6 +100,10 @@ timeout 10 bash -c 'until swaymsg -t get_tree | grep -q "\"app_id\": \"zenity\""
 swaymsg '[app_id="zenity"] focus' >/dev/null
 timeout 10 bash -c 'until [[ "$(fcitx5-remote)" != 0 ]]; do sleep 0.05; done' \
   || { echo "the entry has no input context of fcitx5" >&2; exit 1; }
+# fcitx5 has the input context as soon as the field enables text input, but
+# grabs the keyboard through the compositor a moment later; a key typed in
+# between reaches the field untouched.
+sleep 1
 swaymsg -t get_tree > "$work/tree.json"
 
 shot() { [[ -n "$shots" ]] && grim "$shots/wayland-$1.png"; return 0; }
