@@ -6,6 +6,7 @@
 // the menu's "close", the main window's close box (after asking), or SIGTERM.
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <iostream>
@@ -36,6 +37,10 @@ constexpr int kPopupGap = 8;  // pixels
 int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // The installed desktop entry and icon: Wayland compositors match the
+    // windows to the entry by this name, and window lists show the icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("orvik2004"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("orvik2004")));
     const auto options = orvik::desktop::ParseOptions(QApplication::arguments());
     if (!options) {
         std::cerr << "usage: orvik2004 [--data DIR] [--ime-on] [--tray]\n";
