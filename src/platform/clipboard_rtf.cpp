@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/text.h"
+#include "platform/rtf_control.h"
 
 namespace orvik {
 
@@ -16,56 +17,16 @@ namespace {
 // code page); a larger "\ucN" is taken as this, so no count makes the
 // reading skip far ahead.
 constexpr long kMostFallback = 8;
-// Digits of a control word's number beyond this value are read but ignored.
-constexpr long kNumberCap = 10'000'000;
 
-bool IsLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-bool IsHexDigit(char16_t c) { return IsDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
 bool IsLineEnd(char16_t c) { return c == u'\r' || c == u'\n'; }
 
-// One control of RTF starting at a backslash: a word ("\" + letters + an
-// optional signed number + an optional space), a hex escape ("\'" + two
-// digits) or a symbol ("\" + one character).
-struct Control {
-    std::size_t end = 0;
-    std::u16string_view word;  // empty but for a control word
-    std::optional<long> number;
-};
+bool IsCountControl(const RtfControl& control) { return control.word == u"uc" && control.number.has_value(); }
 
-Control ReadControl(std::u16string_view rtf, std::size_t at) {
-    std::size_t i = at + 1;
-    if (i >= rtf.size()) return {i, {}, {}};
-    if (rtf[i] == u'\'') {
-        for (++i; i < rtf.size() && i < at + 4 && IsHexDigit(rtf[i]);) ++i;
-        return {i, {}, {}};
-    }
-    if (!IsLetter(rtf[i])) return {i + 1, {}, {}};
-    const std::size_t wordStart = i;
-    while (i < rtf.size() && IsLetter(rtf[i])) ++i;
-    Control control{0, rtf.substr(wordStart, i - wordStart), std::nullopt};
-    const bool negative = i < rtf.size() && rtf[i] == u'-';
-    const std::size_t digits = negative ? i + 1 : i;
-    long value = 0;
-    std::size_t j = digits;
-    for (; j < rtf.size() && IsDigit(rtf[j]); ++j)
-        if (value < kNumberCap) value = value * 10 + (rtf[j] - u'0');
-    if (j > digits) {
-        control.number = negative ? -value : value;
-        i = j;
-    }
-    if (i < rtf.size() && rtf[i] == u' ') ++i;
-    control.end = i;
-    return control;
-}
-
-bool IsCountControl(const Control& control) { return control.word == u"uc" && control.number.has_value(); }
-
-long FallbackCount(const Control& control) { return std::clamp(*control.number, 0L, kMostFallback); }
+long FallbackCount(const RtfControl& control) { return std::clamp(*control.number, 0L, kMostFallback); }
 
 // The UTF-16 unit a "\u" escape stands for; negative numbers are the
 // signed form of units above 32767.
-std::optional<char16_t> UnitOf(const Control& control) {
+std::optional<char16_t> UnitOf(const RtfControl& control) {
     if (control.word != u"u" || !control.number || *control.number < -32768 || *control.number > 65535)
         return std::nullopt;
     return static_cast<char16_t>(*control.number < 0 ? *control.number + 65536 : *control.number);
@@ -88,7 +49,7 @@ std::size_t SkipFallback(std::u16string_view rtf, std::size_t at, long count) {
             continue;
         }
         if (c == u'{' || c == u'}') break;
-        at = c == u'\\' ? ReadControl(rtf, at).end : at + 1;
+        at = c == u'\\' ? ReadRtfControl(rtf, at).end : at + 1;
         --count;
     }
     return at;
@@ -135,7 +96,7 @@ private:
             ++at_;
             return;
         }
-        const Control control = ReadControl(rtf_, at_);
+        const RtfControl control = ReadRtfControl(rtf_, at_);
         if (IsCountControl(control)) {
             if (!runStart_) {
                 runStart_ = at_;
@@ -155,11 +116,11 @@ private:
     bool JoinPair(char16_t high, std::size_t afterHigh) {
         long count = Count();
         std::size_t at = SkipFallback(rtf_, afterHigh, count);
-        Control next;
+        RtfControl next;
         for (;; at = next.end) {
             while (at < rtf_.size() && IsLineEnd(rtf_[at])) ++at;
             if (at >= rtf_.size() || rtf_[at] != u'\\') return false;
-            next = ReadControl(rtf_, at);
+            next = ReadRtfControl(rtf_, at);
             if (!IsCountControl(next)) break;
             count = FallbackCount(next);
         }

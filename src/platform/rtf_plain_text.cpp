@@ -1,19 +1,19 @@
 #include "platform/rtf_plain_text.h"
 
+#include <optional>
 #include <vector>
+
+#include "platform/rtf_control.h"
 
 namespace orvik {
 
 namespace {
 
-bool IsLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-
+// The value of a digit the control reader took as hexadecimal.
 int HexDigit(char16_t c) {
-    if (IsDigit(c)) return c - u'0';
+    if (c >= u'0' && c <= u'9') return c - u'0';
     if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
-    return -1;
+    return c - u'A' + 10;
 }
 
 // Groups whose words are no text of the document.
@@ -44,17 +44,18 @@ private:
             if (groups_.size() > 1) groups_.pop_back();
             return;
         }
-        if (c == u'\\') return Control();
+        if (c == u'\\') return Control(at_ - 1);
         if (c == u'\r' || c == u'\n') return;
         Put(c);
     }
 
-    void Control() {
+    void Control(std::size_t backslash) {
         if (at_ >= rtf_.size()) return;
         const char16_t c = rtf_[at_];
-        if (IsLetter(c)) return Word();
-        ++at_;
-        if (c == u'\'') return HexByte();
+        const RtfControl control = ReadRtfControl(rtf_, backslash);
+        at_ = control.end;
+        if (!control.word.empty()) return Act(control.word, control.number);
+        if (c == u'\'') return HexByte(backslash + 2);
         if (c == u'*') {
             Current().hidden = true;
             return;
@@ -63,32 +64,14 @@ private:
         if (c == u'~') return PutControl(u'\u00A0');
     }
 
-    void Word() {
-        const std::size_t start = at_;
-        while (at_ < rtf_.size() && IsLetter(rtf_[at_])) ++at_;
-        const std::u16string_view word = rtf_.substr(start, at_ - start);
-        const bool negative = at_ < rtf_.size() && rtf_[at_] == u'-';
-        if (negative) ++at_;
-        long number = 0;
-        bool hasNumber = false;
-        while (at_ < rtf_.size() && IsDigit(rtf_[at_])) {
-            if (number < 1'000'000) number = number * 10 + (rtf_[at_] - u'0');
-            hasNumber = true;
-            ++at_;
-        }
-        if (negative) number = -number;
-        if (at_ < rtf_.size() && rtf_[at_] == u' ') ++at_;
-        Act(word, hasNumber, number);
-    }
-
-    void Act(std::u16string_view word, bool hasNumber, long number) {
+    void Act(std::u16string_view word, std::optional<long> number) {
         if (IsDestination(word)) {
             Current().hidden = true;
-        } else if (word == u"u" && hasNumber) {
-            PutControl(static_cast<char16_t>(number < 0 ? number + 65536 : number));
+        } else if (word == u"u" && number) {
+            PutControl(static_cast<char16_t>(*number < 0 ? *number + 65536 : *number));
             pendingSkip_ = Current().unicodeSkip;
-        } else if (word == u"uc" && hasNumber) {
-            Current().unicodeSkip = static_cast<int>(number);
+        } else if (word == u"uc" && number) {
+            Current().unicodeSkip = static_cast<int>(*number);
         } else if (word == u"par" || word == u"line") {
             PutControl(u'\n');
         } else if (word == u"tab") {
@@ -96,9 +79,10 @@ private:
         }
     }
 
-    void HexByte() {
+    // The digits from `digits` to where the escape ended.
+    void HexByte(std::size_t digits) {
         int value = 0;
-        for (int i = 0; i < 2 && at_ < rtf_.size() && HexDigit(rtf_[at_]) >= 0; ++i) value = value * 16 + HexDigit(rtf_[at_++]);
+        for (std::size_t i = digits; i < at_; ++i) value = value * 16 + HexDigit(rtf_[i]);
         Put(static_cast<char16_t>(value));
     }
 
