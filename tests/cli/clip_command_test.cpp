@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "clip_database.h"
 #include "command.h"
@@ -13,18 +11,12 @@ namespace orvik::cli {
 namespace {
 
 using testing::Outcome;
+using testing::FileBytes;
 using testing::RunCommand;
 
 namespace fs = std::filesystem;
 
 Outcome Clip(const Args& args) { return RunCommand(RunClip, args); }
-
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 std::uint32_t U32At(const std::string& bytes, std::size_t at) {
     std::uint32_t v = 0;
@@ -53,7 +45,7 @@ TEST_F(ClipCommand, WritesTheUnpackedWaveOfTheWord) {
     const fs::path out = dir_ / "nguoi.wav";
     const Outcome o = Clip({"--data", dir_.string(), "người", "--out", out.string()});
     ASSERT_EQ(o.status, 0) << o.err;
-    EXPECT_EQ(Slurp(out), wave_);
+    EXPECT_EQ(FileBytes(out), wave_);
 }
 
 TEST_F(ClipCommand, FailsClearlyWithoutClipOrDatabase) {
@@ -77,7 +69,7 @@ TEST(ClipCommandOnBuiltData, NguoiUnpacksToAValidWave) {
     const fs::path out = fs::temp_directory_path() / ("orvik_nguoi_" + std::to_string(::getpid()) + ".wav");
     const Outcome o = Clip({"--data", ORVIK_DATA_DIR, "người", "--out", out.string()});
     ASSERT_EQ(o.status, 0) << o.err;
-    const std::string wav = Slurp(out);
+    const std::string wav = FileBytes(out);
     fs::remove(out);
     ASSERT_GE(wav.size(), 44u);
     EXPECT_EQ(wav.substr(0, 4), "RIFF");

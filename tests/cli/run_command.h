@@ -2,6 +2,8 @@
 // given as text, and keeps what it wrote and its status.
 #pragma once
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -19,6 +21,14 @@ inline Outcome RunCommand(int (*command)(const Args&, Streams), const Args& args
     std::ostringstream out, err;
     const int status = command(args, {in, out, err});
     return {status, out.str(), err.str()};
+}
+
+// The bytes a command wrote into a file.
+inline std::string FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
 }
 
 }  // namespace orvik::cli::testing

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "command.h"
 #include "lookup/clip_fixture.h"
@@ -16,18 +14,12 @@ namespace {
 
 using orvik::testing::ClipFixture;
 using testing::Outcome;
+using testing::FileBytes;
 using testing::RunCommand;
 
 namespace fs = std::filesystem;
 
 Outcome Speak(const Args& args) { return RunCommand(RunSpeak, args); }
-
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // The sound of the clips, one after another.
 std::string SamplesOf(const std::vector<std::string>& waves) {
@@ -48,7 +40,7 @@ protected:
 TEST_F(SpeakCommand, JoinsTheClipsThePopupPlaysIntoOneWave) {
     const Outcome o = Speak({"--data", clips_.Dir(), "Nam,", "quốc", ". ?", "漢", "l'x", "--out", Out().string()});
     ASSERT_EQ(o.status, 0) << o.err;
-    const std::string wave = Slurp(Out());
+    const std::string wave = FileBytes(Out());
     const WaveParse parse = ParseWaveImage(wave);
     ASSERT_TRUE(parse.ok) << parse.error;
     EXPECT_EQ(parse.image.format, (WaveFormat{WaveEncoding::UnsignedInt8, 1, 11025}));
@@ -83,7 +75,7 @@ TEST(SpeakCommandOnBuiltData, ReadsALineOfVerse) {
     const fs::path out = fs::temp_directory_path() / ("orvik_speak_" + std::to_string(::getpid()) + ".wav");
     const Outcome o = Speak({"--data", ORVIK_DATA_DIR, "Nam quốc sơn hà.", "--out", out.string()});
     ASSERT_EQ(o.status, 0) << o.err;
-    const std::string wave = Slurp(out);
+    const std::string wave = FileBytes(out);
     fs::remove(out);
     ClipStore store(fs::path(ORVIK_DATA_DIR) / ClipStore::kFileName);
     std::vector<std::string> expected;
