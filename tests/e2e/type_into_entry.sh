@@ -10,20 +10,34 @@ out=$2
 
 candidate_title='Han Viet Thau Nhap Phap Unicode'
 
-# A search may meet a window that goes away under it; it is tried again.
+# The entry's prompt is Vietnamese: zenity refuses a non-ASCII text in a
+# locale that is not UTF-8, as a freshly installed system's POSIX one is.
+export LC_ALL=C.UTF-8
+zenity --entry --timeout=60 --title=orvik-e2e --text='Gõ vào đây' > "$out" 2> "$out-zenity.log" &
+zenity_pid=$!
+
+# Waits for a visible window named NAME; a search may meet a window that goes
+# away under it, so it is tried again. When zenity ends before its window
+# shows, what it said is the reason.
 find_window() {
-  local found
+  local name=$1 found status
   for _ in $(seq 100); do
-    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) || true
+    found=$(xdotool search --onlyvisible --name "$name" 2> "$out-xdotool.log" | head -1) || true
     [[ -n "$found" ]] && { echo "$found"; return 0; }
+    if ! kill -0 "$zenity_pid" 2>/dev/null; then
+      status=0
+      wait "$zenity_pid" || status=$?
+      echo "zenity ended with status $status before the window $name showed; it said:" >&2
+      cat "$out-zenity.log" >&2
+      return 1
+    fi
     sleep 0.1
   done
-  echo "no window named $1" >&2
+  echo "no window named $name after 10 s; xdotool said:" >&2
+  cat "$out-xdotool.log" >&2
   return 1
 }
 
-zenity --entry --timeout=60 --title=orvik-e2e --text='Gõ vào đây' > "$out" 2>/dev/null &
-zenity_pid=$!
 entry=$(find_window '^orvik-e2e$')
 candidates=$(find_window "^$candidate_title\$")
 # Without a window manager both windows open at the top left; the entry
@@ -55,4 +69,6 @@ xdotool key --delay 80 space
 sleep 1.5
 shot reading
 xdotool key Return
-wait "$zenity_pid"
+status=0
+wait "$zenity_pid" || status=$?
+[[ $status -eq 0 ]] || { echo "zenity ended with status $status; it said:" >&2; cat "$out-zenity.log" >&2; exit 1; }

@@ -8,7 +8,8 @@
 # usage: typing_e2e.sh BUILD_DIR|--installed [SCREENSHOT_DIR]
 # (--installed: the installed orvik2004 and the key hook among fcitx5's
 # system addons, as scripts/check-package runs it)
-# Exits 77 (skipped) with the reason when a tool it needs is missing.
+# A tool it needs that is missing is named (scripts/ensure-packages installs
+# them all).
 set -euo pipefail
 
 if [[ "$1" == --installed ]]; then
@@ -21,14 +22,11 @@ shots=${2:-}
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)
 
+missing() { echo "typing_e2e: $1 is not installed (scripts/ensure-packages installs it)" >&2; exit 1; }
 for tool in Xvfb fcitx5 fcitx5-remote zenity xdotool dbus-daemon gdbus; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIPPED: $tool is not installed (scripts/ensure-packages installs it)"
-    exit 77
-  fi
+  command -v "$tool" >/dev/null || missing "$tool"
 done
-[[ -e /usr/lib/$(gcc -print-multiarch)/gtk-3.0/3.0.0/immodules/im-fcitx5.so ]] || {
-  echo "SKIPPED: the fcitx5 GTK frontend is not installed"; exit 77; }
+[[ -e /usr/lib/$(gcc -print-multiarch)/gtk-3.0/3.0.0/immodules/im-fcitx5.so ]] || missing "fcitx5-frontend-gtk3"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/orvik-e2e.XXXXXX")
 xvfb_pid=
@@ -36,7 +34,7 @@ cleanup() {
   local rc=$?
   [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
   wait 2>/dev/null || true
-  if [[ $rc -eq 0 ]]; then rm -rf "$work"; else echo "FAILED, files in $work" >&2; fi
+  if [[ $rc -eq 0 ]]; then rm -rf "$work"; else "$top/scripts/show-logs" "$work"; echo "FAILED, files in $work" >&2; fi
 }
 trap cleanup EXIT
 

@@ -7,16 +7,18 @@
 #
 # usage: typing_wayland_e2e.sh BUILD_DIR|--installed [SCREENSHOT_DIR]
 # sway refuses to run as root: run by root, the session runs as "nobody".
-# Exits 77 (skipped) with the reason when a tool it needs is missing.
+# A tool it needs that is missing is named (scripts/check-package installs
+# them all).
 set -euo pipefail
 
+missing() { echo "typing_wayland_e2e: $1 is not installed" >&2; exit 1; }
 for tool in sway wtype fcitx5 fcitx5-remote zenity dbus-daemon gdbus; do
-  command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is not installed"; exit 77; }
+  command -v "$tool" >/dev/null || missing "$tool"
 done
-[[ -e /usr/lib/$(gcc -print-multiarch)/qt6/plugins/platforms/libqwayland-generic.so ]] \
-  || { echo "SKIPPED: Qt's Wayland platform (qt6-wayland) is not installed"; exit 77; }
+[[ -e /usr/lib/$(gcc -print-multiarch)/qt6/plugins/platforms/libqwayland-generic.so ]] || missing qt6-wayland
 
 here=$(cd "$(dirname "$0")" && pwd)
+top=$(cd "$here/../.." && pwd)
 if [[ "$1" == --installed ]]; then
   program=$(command -v orvik2004)
   data_option=()
@@ -45,7 +47,7 @@ cleanup() {
     kill "${pids[i]}" 2>/dev/null || continue
     timeout 5 tail --pid="${pids[i]}" -f /dev/null || kill -9 "${pids[i]}" 2>/dev/null || true
   done
-  if [[ $rc -eq 0 ]]; then rm -rf "$work"; else echo "FAILED, files in $work" >&2; fi
+  if [[ $rc -eq 0 ]]; then rm -rf "$work"; else "$top/scripts/show-logs" "$work"; echo "FAILED, files in $work" >&2; fi
 }
 trap cleanup EXIT
 
@@ -93,7 +95,9 @@ timeout 30 bash -c "until grep -q 'the key hook answers' '$work/orvik2004.log'; 
   || { echo "orvik2004 did not reach the key hook (see orvik2004.log)" >&2; exit 1; }
 sleep 1
 
-GDK_BACKEND=wayland zenity --entry --timeout=60 --title=orvik-e2e --text='Gõ vào đây' > "$work/typed" 2>"$work/zenity.log" &
+# The entry's prompt is Vietnamese, which zenity refuses in a locale that is
+# not UTF-8.
+LC_ALL=C.UTF-8 GDK_BACKEND=wayland zenity --entry --timeout=60 --title=orvik-e2e --text='Gõ vào đây' > "$work/typed" 2>"$work/zenity.log" &
 zenity_pid=$!
 timeout 10 bash -c 'until swaymsg -t get_tree | grep -q "\"app_id\": \"zenity\""; do sleep 0.1; done' \
   || { echo "the entry did not open" >&2; exit 1; }
