@@ -3,6 +3,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvik::cli {
@@ -19,7 +20,9 @@ struct Streams {
 };
 
 int RunCompose(const Args& args, Streams io);
-int RunDemo(const Args& args, Streams io);
+// `program`: the tool as it was started, so that the hint it prints works as
+// written (build/bin/orvik in a build, orvik once installed).
+int RunDemo(const Args& args, Streams io, std::string_view program);
 int RunCandidates(const Args& args, Streams io);
 int RunLookup(const Args& args, Streams io);
 int RunClip(const Args& args, Streams io);

@@ -30,7 +30,7 @@ std::string ComposeSentence(const Composer& composer, bool withBytes) {
 
 }  // namespace
 
-int RunDemo(const Args& args, Streams io) {
+int RunDemo(const Args& args, Streams io, std::string_view program) {
     if (!args.empty()) return UsageError(io.err, "demo takes no arguments");
     io.out << "Typed in Telex, one word at a time:\n  ";
     for (std::string_view word : kSentence) io.out << word << ' ';
@@ -41,7 +41,7 @@ int RunDemo(const Args& args, Streams io) {
         io.out << "\n  " << code.title << ":\n    " << ComposeSentence(composer, false) << '\n';
         if (!code.unicode) io.out << "    bytes: " << ComposeSentence(composer, true) << '\n';
     }
-    io.out << "\nTry it yourself:  orvik compose --code vni hoaf nguwowif\n";
+    io.out << "\nTry it yourself:  " << program << " compose --code vni hoaf nguwowif\n";
     return 0;
 }
 

@@ -62,7 +62,6 @@ struct Command {
 constexpr Command kCommands[] = {
     {"clip", RunClip},
     {"compose", RunCompose},
-    {"demo", RunDemo},
     {"candidates", RunCandidates},
     {"lookup", RunLookup},
     {"page", RunPage},
@@ -84,6 +83,7 @@ int Main(int argc, char** argv) {
         return 0;
     }
     const Args rest(all.begin() + 1, all.end());
+    if (name == "demo") return RunDemo(rest, io, argv[0]);
     const auto command = std::find_if(std::begin(kCommands), std::end(kCommands),
                                       [&](const Command& c) { return c.name == name; });
     if (command == std::end(kCommands)) return UsageError(io.err, "unknown command '" + name + "'");

@@ -13,8 +13,21 @@ namespace orvik {
 namespace {
 
 constexpr const char* kNoHookNotice =
-    "Bộ gõ fcitx5 chưa có phần bổ sung orvikhook, nên chỉ gõ được trong cửa sổ của chương trình.\n"
-    "Hãy cài nó (cmake --install build) rồi khởi động lại fcitx5 (fcitx5 -r), hoặc chạy scripts/ime-session.";
+    "Bộ gõ fcitx5 chưa có phần bổ sung orvikhook, nên chỉ gõ được trong cửa sổ của chương trình.\n";
+
+#ifdef ORVIK_HOOK_INSTALL_COMMAND
+// A build from the sources installs its own key hook, and only that: its
+// programs are checked builds, never installed.
+constexpr const char* kNoHookRemedy = "Hãy cài nó (" ORVIK_HOOK_INSTALL_COMMAND
+                                      ") rồi khởi động lại fcitx5 (fcitx5 -r -d), hoặc chạy " ORVIK_IME_SESSION ".";
+constexpr const char* kNoHookRemedyLog = "Install it (" ORVIK_HOOK_INSTALL_COMMAND
+                                         ") and restart fcitx5 (fcitx5 -r -d), or run " ORVIK_IME_SESSION ".";
+#else
+// The package installed the key hook; fcitx5 loads it when it starts again.
+constexpr const char* kNoHookRemedy = "Hãy khởi động lại fcitx5 (fcitx5 -r -d), hoặc đăng xuất rồi đăng nhập lại.";
+constexpr const char* kNoHookRemedyLog = "Restart fcitx5 (fcitx5 -r -d), or log out and in again, so that it loads "
+                                         "the key hook orvikhook.";
+#endif
 
 }  // namespace
 
@@ -86,11 +99,12 @@ void QtPlatform::NoticeNoHook() {
     if (noHookNoticed_) return;
     noHookNoticed_ = true;
     std::cerr << "orvik2004: no key hook answers at " << hook_.Path()
-              << "; keys reach the program only in its own windows. Install the fcitx5 addon orvikhook and "
-                 "restart fcitx5 (see README).\n";
+              << "; keys reach the program only in its own windows. " << kNoHookRemedyLog << '\n';
     auto* box = new QMessageBox(QMessageBox::Information, QString::fromStdU16String(std::u16string(kMessageCaption)),
-                                QString::fromUtf8(kNoHookNotice), QMessageBox::Ok);
+                                QString::fromUtf8(kNoHookNotice) + QString::fromUtf8(kNoHookRemedy), QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // The command it names can be selected and copied.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // A message box blocks the other windows unless told otherwise; the
     // program stays usable in its own windows while the notice is open.
     box->setModal(false);
