@@ -14,6 +14,6 @@ inputs=("$regressions"/*)
 if ((${#inputs[@]} > 0)); then
   "$harness" "${fuzz_limits[@]}" "$check_hang" -artifact_prefix="$work/" "${inputs[@]}" </dev/null
 fi
-[[ -d "$seeds" ]] || { echo "no seeds in $seeds: build the fuzz preset" >&2; exit 1; }
+[[ -d "$seeds" ]] || { echo "no seeds in $seeds: build first (scripts/build)" >&2; exit 1; }
 "$harness" "${fuzz_limits[@]}" "$check_hang" -seed=2004 -runs="$runs" -artifact_prefix="$work/" \
   "$work/corpus" "$seeds" "$regressions" </dev/null

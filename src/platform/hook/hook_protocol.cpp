@@ -3,7 +3,9 @@
 // GCC 12 warns of uninitialized members when an optional variant is moved
 // out of these parsers under -O2 with the sanitizers; every path returns an
 // initialized message or nothing.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 
 #include <unistd.h>
 
