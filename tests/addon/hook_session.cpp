@@ -1,10 +1,6 @@
 #include "hook_session.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
-#include <filesystem>
-#include <stdexcept>
 
 namespace orvik::fcitxhook::testing {
 
@@ -14,17 +10,6 @@ constexpr std::uint16_t kSyncUnit = '~';
 constexpr std::string_view kSyncText = "~";
 
 }  // namespace
-
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "orvikhook-test.XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temporary directory");
-    path_ = pattern;
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
 
 std::string Line(const hook::Message& message) {
     std::string line = hook::Encode(message);

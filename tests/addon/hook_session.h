@@ -14,21 +14,11 @@
 #include "fake_program.h"
 #include "fcitx_harness.h"
 #include "platform/hook/hook_protocol.h"
+#include "temp_dir.h"
 
 namespace orvik::fcitxhook::testing {
 
-// A fresh directory, removed with everything in it at the end.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
+using orvik::testing::TempDir;
 
 // The line of `message`, without its "\n", as the other end reads it.
 std::string Line(const hook::Message& message);
@@ -48,7 +38,7 @@ protected:
     void SetUp() override;
 
     // The socket's path: in a directory the hook creates.
-    std::string SocketPath() const { return dir_.path() + "/run/hook"; }
+    std::string SocketPath() const { return (dir_ / "run/hook").string(); }
     // A new connection of the program; the hook's greeting is checked.
     std::unique_ptr<FakeProgram> Connect(const hook::Focus& expectedFocus);
     // A new input context of `program`, focused; its focus line is read.

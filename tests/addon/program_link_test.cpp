@@ -140,7 +140,7 @@ TEST_F(ProgramLinkTest, FocusChangesAreReportedWithTheOwnFlag) {
 
 TEST_F(ProgramLinkTest, TheSocketIsTheUsersAloneAndGoesWithTheHook) {
     struct stat dir {};
-    ASSERT_EQ(stat((dir_.path() + "/run").c_str(), &dir), 0);
+    ASSERT_EQ(stat((dir_ / "run").c_str(), &dir), 0);
     EXPECT_EQ(dir.st_mode & 07777, 0700u);
     struct stat socket {};
     ASSERT_EQ(lstat(SocketPath().c_str(), &socket), 0);
@@ -159,7 +159,7 @@ TEST_F(ProgramLinkTest, ProcessesOfOtherUsersAreRefused) {
     constexpr uid_t kNobody = 65534;
     constexpr int kBoundMs = std::chrono::milliseconds(kWaitBound).count();
     ASSERT_EQ(chmod(dir_.path().c_str(), 0711), 0);
-    ASSERT_EQ(chmod((dir_.path() + "/run").c_str(), 0711), 0);
+    ASSERT_EQ(chmod((dir_ / "run").c_str(), 0711), 0);
     ASSERT_EQ(chmod(SocketPath().c_str(), 0666), 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
@@ -221,15 +221,15 @@ TEST(HookSocketPlaceTest, TheHookStaysOutOfPlacesOthersCouldReach) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TempDir dir;
-        c.prepare(dir.path());
-        FcitxHarness harness(dir.path() + "/run/hook");
-        FakeProgram program(dir.path() + "/run/hook");
+        c.prepare(dir.path().string());
+        FcitxHarness harness((dir / "run/hook").string());
+        FakeProgram program((dir / "run/hook").string());
         EXPECT_EQ(program.Connected(), c.listens);
         if (c.listens) {
             EXPECT_EQ(program.ReadLine(), Line(hook::Hello{hook::kVersion}));
         }
         struct stat left {};
-        const bool socketThere = lstat((dir.path() + "/run/hook").c_str(), &left) == 0 && S_ISSOCK(left.st_mode);
+        const bool socketThere = lstat((dir / "run/hook").c_str(), &left) == 0 && S_ISSOCK(left.st_mode);
         EXPECT_EQ(socketThere, c.listens);
     }
 }

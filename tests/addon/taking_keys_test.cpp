@@ -172,7 +172,7 @@ TEST_F(TakingKeysTest, RepeatedPressesAreKeysOfTheirOwn) {
 
 TEST(HookWithoutProgramTest, KeysPassWhileNoProgramIsConnected) {
     TempDir dir;
-    FcitxHarness harness(dir.path() + "/hook");
+    FcitxHarness harness((dir / "hook").string());
     const fcitx::ICUUID gedit = harness.CreateInputContext("gedit");
     EXPECT_FALSE(harness.SendKey(gedit, Key("a"), false));
     EXPECT_FALSE(harness.SendKey(gedit, kChordOnOff, false));

@@ -5,6 +5,7 @@
 #include "clip_database.h"
 #include "command.h"
 #include "run_command.h"
+#include "temp_dir.h"
 #include "wave.h"
 
 namespace orvik::cli {
@@ -27,29 +28,26 @@ std::uint32_t U32At(const std::string& bytes, std::size_t at) {
 class ClipCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("orvik_clip_" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
         wave_ = mkdata::RiffWave8({0, 1000, -1000, 20000, -20000}, 11025);
         mkdata::ClipDatabase db(dir_ / "doctv.MDB");
         db.Add("người", "", wave_);
         db.Add("cach1", "cach1", mkdata::RiffWave8(mkdata::Silence(11025, 10), 11025));
         db.Commit();
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
-    fs::path dir_;
+    orvik::testing::TempDir dir_{"orvik-clip"};
     std::string wave_;
 };
 
 TEST_F(ClipCommand, WritesTheUnpackedWaveOfTheWord) {
     const fs::path out = dir_ / "nguoi.wav";
-    const Outcome o = Clip({"--data", dir_.string(), "người", "--out", out.string()});
+    const Outcome o = Clip({"--data", dir_.path().string(), "người", "--out", out.string()});
     ASSERT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(FileBytes(out), wave_);
 }
 
 TEST_F(ClipCommand, FailsClearlyWithoutClipOrDatabase) {
-    const Outcome none = Clip({"--data", dir_.string(), "xyz", "--out", (dir_ / "x.wav").string()});
+    const Outcome none = Clip({"--data", dir_.path().string(), "xyz", "--out", (dir_ / "x.wav").string()});
     EXPECT_EQ(none.status, 1);
     EXPECT_NE(none.err.find("no clip for 'xyz'"), std::string::npos);
     const Outcome noDb = Clip({"--data", (dir_ / "nowhere").string(), "người", "--out", (dir_ / "x.wav").string()});
@@ -66,11 +64,10 @@ TEST(ClipCommandUsage, NeedsOneWordAndAnOutputFile) {
 
 // Integration: the clip of "người" in the generated data is a valid RIFF WAVE.
 TEST(ClipCommandOnBuiltData, NguoiUnpacksToAValidWave) {
-    const fs::path out = fs::temp_directory_path() / ("orvik_nguoi_" + std::to_string(::getpid()) + ".wav");
-    const Outcome o = Clip({"--data", ORVIK_DATA_DIR, "người", "--out", out.string()});
+    const orvik::testing::TempDir dir("orvik-nguoi");
+    const Outcome o = Clip({"--data", ORVIK_DATA_DIR, "người", "--out", (dir / "nguoi.wav").string()});
     ASSERT_EQ(o.status, 0) << o.err;
-    const std::string wav = FileBytes(out);
-    fs::remove(out);
+    const std::string wav = FileBytes(dir / "nguoi.wav");
     ASSERT_GE(wav.size(), 44u);
     EXPECT_EQ(wav.substr(0, 4), "RIFF");
     EXPECT_EQ(wav.substr(8, 8), "WAVEfmt ");

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 
 #include "platform/tiny_chm.h"
 #include "run_command.h"
+#include "temp_dir.h"
 
 namespace orvik::cli {
 namespace {
@@ -17,19 +16,16 @@ using testing::RunCommand;
 class PageCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("orvik_pagecmd_" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
         std::string bytes = orvik::testing::TinyChmBytes();
         std::ofstream(dir_ / "tiny.chm", std::ios::binary) << bytes;
         bytes[0x78 + 0x10] = bytes[0x78 + 0x11] = 0;  // directory block length 0
         std::ofstream(dir_ / "broken.chm", std::ios::binary) << bytes;
     }
-    void TearDown() override { fs::remove_all(dir_); }
-    fs::path dir_;
+    orvik::testing::TempDir dir_{"orvik-pagecmd"};
 };
 
 TEST_F(PageCommandTest, PrintsThePageAnAddressShows) {
-    const auto run = RunCommand(RunPage, {"--data", dir_.string(), "its:tiny.chm::html\\p7.htm"});
+    const auto run = RunCommand(RunPage, {"--data", dir_.path().string(), "its:tiny.chm::html\\p7.htm"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, orvik::testing::TinyChmPage(7));
 }
@@ -46,7 +42,7 @@ TEST_F(PageCommandTest, SaysWhyAPageCannotBeShown) {
         {"http://example.org/", "not an its:FILE::PATH address"},
     };
     for (const Case& c : cases) {
-        const auto run = RunCommand(RunPage, {"--data", dir_.string(), c.address});
+        const auto run = RunCommand(RunPage, {"--data", dir_.path().string(), c.address});
         EXPECT_EQ(run.status, 1) << c.address;
         EXPECT_TRUE(run.out.empty()) << c.address;
         EXPECT_NE(run.err.find(c.says), std::string::npos) << c.address << ": " << run.err;

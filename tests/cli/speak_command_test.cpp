@@ -72,11 +72,10 @@ TEST(SpeakCommandUsage, NeedsTextAndAnOutputFile) {
 // Integration: the generated clips of a line of verse, with the fallback
 // clip for its last word, which carries the full stop.
 TEST(SpeakCommandOnBuiltData, ReadsALineOfVerse) {
-    const fs::path out = fs::temp_directory_path() / ("orvik_speak_" + std::to_string(::getpid()) + ".wav");
-    const Outcome o = Speak({"--data", ORVIK_DATA_DIR, "Nam quốc sơn hà.", "--out", out.string()});
+    const orvik::testing::TempDir dir("orvik-speak");
+    const Outcome o = Speak({"--data", ORVIK_DATA_DIR, "Nam quốc sơn hà.", "--out", (dir / "verse.wav").string()});
     ASSERT_EQ(o.status, 0) << o.err;
-    const std::string wave = FileBytes(out);
-    fs::remove(out);
+    const std::string wave = FileBytes(dir / "verse.wav");
     ClipStore store(fs::path(ORVIK_DATA_DIR) / ClipStore::kFileName);
     std::vector<std::string> expected;
     for (std::u16string_view word : {u"nam", u"quốc", u"sơn"}) expected.push_back(UncompressString(*store.FindFirst(ClipField::Chu, word)));

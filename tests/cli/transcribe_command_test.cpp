@@ -5,6 +5,7 @@
 
 #include "command.h"
 #include "run_command.h"
+#include "temp_dir.h"
 
 namespace orvik::cli {
 namespace {
@@ -56,13 +57,11 @@ TEST(TranscribeCommand, RefusesATextOverTheLimitWithTheSystemsMessage) {
 }
 
 TEST(TranscribeCommand, AppliesTheCorrectionsOfTheDataDirectory) {
-    const std::filesystem::path data = std::filesystem::temp_directory_path() / "orvik-transcribe-test";
-    std::filesystem::remove_all(data);
-    std::filesystem::copy(kData, data);
+    const orvik::testing::TempDir data("orvik-transcribe");
+    std::filesystem::copy(kData, data.path());
     std::ofstream(data / "Tonaro.txt") << "người/NGƯỜI\r\n";
-    const Outcome run = Transcribe({"--data", data.string(), "--nom"}, kLibreOfficePair);
+    const Outcome run = Transcribe({"--data", data.path().string(), "--nom"}, kLibreOfficePair);
     EXPECT_EQ(run.out, "NGƯỜI một\n");
-    std::filesystem::remove_all(data);
 }
 
 TEST(TranscribeCommand, ExplainsBadArgumentsAndUnreadableFiles) {

@@ -3,10 +3,11 @@
 #include "working_directory.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+
+#include "temp_dir.h"
 
 namespace orvik::desktop {
 namespace {
@@ -14,7 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Folders {
-    fs::path root = fs::temp_directory_path() / ("orvik-work-" + std::to_string(::getpid()));
+    testing::TempDir root{"orvik-work"};
     fs::path data = root / "data";
     fs::path home = root / "home";
     fs::path work = home / "orvik2004" / "work";
@@ -22,7 +23,6 @@ struct Folders {
         fs::create_directories(data);
         for (const char* name : {"telexhan.idx", "hvtdu.dat", "orvhelp.chm", "temp.htm"}) std::ofstream(data / name) << name;
     }
-    ~Folders() { fs::remove_all(root); }
 };
 
 TEST(WorkingDirectory, LinksTheDataFilesButNotThePageFile) {

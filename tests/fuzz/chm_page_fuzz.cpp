@@ -14,10 +14,8 @@
 // not instrumented: a read past its buffers shows only here); a page that
 // cannot be read says why, naming the file.
 #include <chm_lib.h>
-#include <unistd.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -28,6 +26,7 @@
 
 #include "fuzz_check.h"
 #include "fuzz_input.h"
+#include "fuzz_work_dir.h"
 #include "platform/archive_pages.h"
 #include "platform/chm_header_check.h"
 
@@ -99,18 +98,6 @@ void WriteArchive(const fs::path& path, std::string_view bytes) {
     fs::last_write_time(path, fs::file_time_type(std::chrono::seconds(++writes)));
 }
 
-// A directory of this process, removed when the run ends; kept alive until
-// then, past the destruction of statics.
-const fs::path& Directory() {
-    static const fs::path* const directory = [] {
-        const auto* made = new fs::path(fs::temp_directory_path() / ("orvik-chm-fuzz-" + std::to_string(::getpid())));
-        fs::create_directories(*made);
-        std::atexit([] { fs::remove_all(Directory()); });
-        return made;
-    }();
-    return *directory;
-}
-
 }  // namespace
 }  // namespace orvik::fuzz
 
@@ -124,7 +111,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace orvik;
     const std::string_view bytes = fuzz::AsText(data, size);
-    const auto path = fuzz::Directory() / fuzz::kFileName;
+    const auto path = fuzz::WorkDir() / fuzz::kFileName;
     fuzz::WriteArchive(path, bytes);
 
     ChmMemorySource memory{std::string(bytes)};
@@ -136,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> names = fuzz::PageNames(bytes);
     if (onDisk.ok) fuzz::CheckSameObjects(path, std::string(bytes), names);
     for (const std::string& name : names) {
-        const FileBytes page = ReadArchivePage(fuzz::Directory().string(), {std::string(fuzz::kFileName), name});
+        const FileBytes page = ReadArchivePage(fuzz::WorkDir().string(), {std::string(fuzz::kFileName), name});
         ORVIK_FUZZ_CHECK(page.ok == page.reason.empty());
         ORVIK_FUZZ_CHECK(page.ok || page.reason.find(fuzz::kFileName) != std::string::npos);
         ORVIK_FUZZ_CHECK(!page.ok || onDisk.ok);

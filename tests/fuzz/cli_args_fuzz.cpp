@@ -11,7 +11,6 @@
 // why on standard error; `type` and `compose` print one line per line of
 // standard input when no keys are given; `lookup` prints the Big5 code
 // that the data lists for exactly that code point, or none.
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -26,6 +25,7 @@
 #include "engine/text.h"
 #include "fuzz_check.h"
 #include "fuzz_input.h"
+#include "fuzz_work_dir.h"
 #include "platform/disk_files.h"
 
 namespace orvik::fuzz {
@@ -46,8 +46,7 @@ constexpr Command kCommands[] = {
 };
 
 std::string OutFile() {
-    static const std::string path =
-        (std::filesystem::temp_directory_path() / ("orvik-cli-fuzz-" + std::to_string(::getpid()) + ".wav")).string();
+    static const std::string path = (WorkDir() / "out.wav").string();
     return path;
 }
 

@@ -7,7 +7,6 @@
 // ClipStoreError naming the file, and nothing else escapes; the word is
 // found the same whatever the case of its letters; a clip unpacks to what
 // its packed bytes justify or to a ZlibError (run with -malloc_limit_mb).
-#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -17,6 +16,7 @@
 #include "engine/text.h"
 #include "fuzz_check.h"
 #include "fuzz_input.h"
+#include "fuzz_work_dir.h"
 #include "lookup/clip_store.h"
 #include "lookup/mzlib.h"
 
@@ -26,9 +26,8 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path& DatabasePath() {
-    static const auto* path = new fs::path(fs::temp_directory_path() /
-                                           ("orvik-clip-fuzz-" + std::to_string(::getpid()) + ".MDB"));
-    return *path;
+    static const fs::path path = WorkDir() / "doctv.MDB";
+    return path;
 }
 
 void WriteDatabase(std::string_view bytes) {
@@ -54,11 +53,6 @@ void CheckLookups(ClipStore& store, const std::u16string& word) {
 
 }  // namespace
 }  // namespace orvik::fuzz
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    std::atexit([] { std::filesystem::remove(orvik::fuzz::DatabasePath()); });
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace orvik;

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <map>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "clip_database.h"
+#include "temp_dir.h"
 #include "wave.h"
 
 namespace orvik::testing {
@@ -21,10 +21,7 @@ using ClipRecords = std::vector<std::pair<std::string, std::string>>;
 
 class ClipFixture {
 public:
-    explicit ClipFixture(const ClipRecords& records)
-        : dir_(std::filesystem::temp_directory_path() /
-               ("orvik_clips_" + std::to_string(::getpid()) + "_" + std::to_string(++count_))) {
-        std::filesystem::create_directories(dir_);
+    explicit ClipFixture(const ClipRecords& records) : dir_("orvik-clips") {
         mkdata::ClipDatabase db(Database());
         for (const auto& [chu, ghichu] : records) {
             // Each clip one sample longer than the last, so no two are alike.
@@ -35,11 +32,7 @@ public:
         }
         db.Commit();
     }
-    ~ClipFixture() { std::filesystem::remove_all(dir_); }
-    ClipFixture(const ClipFixture&) = delete;
-    ClipFixture& operator=(const ClipFixture&) = delete;
-
-    std::string Dir() const { return dir_.string(); }
+    std::string Dir() const { return dir_.path().string(); }
     std::filesystem::path Database() const { return dir_ / "doctv.MDB"; }
     // The WAVE clip of the first record whose chu is `chu`.
     const std::string& Wave(const std::string& chu) const { return waves_.at(chu); }
@@ -63,8 +56,7 @@ public:
     }
 
 private:
-    static inline int count_ = 0;
-    std::filesystem::path dir_;
+    TempDir dir_;
     std::map<std::string, std::string> waves_;
 };
 

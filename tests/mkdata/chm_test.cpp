@@ -1,11 +1,11 @@
 #include "chm_compiler.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "build_error.h"
 #include "dictionary_pages.h"
 #include "source_files.h"
+#include "temp_dir.h"
 
 namespace orvik::mkdata {
 namespace {
@@ -27,19 +27,17 @@ TEST(ChmCompiler, CompiledPagesAreListedAndReadBackByPath) {
     ChmProject project{"probe", "Probe", "html/p0.htm", {}};
     for (int i = 0; i < 3000; ++i)
         project.pages.push_back({"html/p" + std::to_string(i) + ".htm", "<p>&#" + std::to_string(19968 + i) + ";</p>"});
-    const fs::path work = fs::temp_directory_path() / ("orvik_chm_" + std::to_string(::getpid()));
-    const fs::path chm = CompileChm(project, work, "chmcmd");
+    const testing::TempDir work("orvik-chm");
+    const fs::path chm = CompileChm(project, work.path(), "chmcmd");
     EXPECT_TRUE(fs::is_regular_file(chm));
     // A page the project does not hold is caught by the check.
     project.pages.push_back({"html/absent.htm", "x"});
     EXPECT_THROW(CheckChm(chm, project), BuildError);
-    fs::remove_all(work);
 }
 
 TEST(ChmCompiler, FailingCompilerIsReported) {
-    const fs::path work = fs::temp_directory_path() / ("orvik_chmfail_" + std::to_string(::getpid()));
-    EXPECT_THROW(CompileChm({"x", "x", "a.htm", {{"a.htm", "a"}}}, work, "false"), BuildError);
-    fs::remove_all(work);
+    const testing::TempDir work("orvik-chmfail");
+    EXPECT_THROW(CompileChm({"x", "x", "a.htm", {{"a.htm", "a"}}}, work.path(), "false"), BuildError);
 }
 
 TEST(DictionaryPages, ClassicalTextsAreReadWithTheFirstReading) {

@@ -110,11 +110,9 @@ class ChmHeaderCheckTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         intact_ = new std::string(testing::TinyChmBytes());
-        work_ = new fs::path(fs::temp_directory_path() / ("orvik_chmcheck_" + std::to_string(::getpid())));
-        fs::create_directories(*work_);
+        work_ = new testing::TempDir("orvik-chmcheck");
     }
     static void TearDownTestSuite() {
-        fs::remove_all(*work_);
         delete intact_;
         delete work_;
     }
@@ -123,11 +121,11 @@ protected:
         return name;
     }
     static std::string* intact_;
-    static fs::path* work_;
+    static testing::TempDir* work_;
 };
 
 std::string* ChmHeaderCheckTest::intact_ = nullptr;
-fs::path* ChmHeaderCheckTest::work_ = nullptr;
+testing::TempDir* ChmHeaderCheckTest::work_ = nullptr;
 
 TEST_F(ChmHeaderCheckTest, IntactFilePassesAndItsPagesRead) {
     ChmMemorySource source(*intact_);
@@ -138,7 +136,7 @@ TEST_F(ChmHeaderCheckTest, IntactFilePassesAndItsPagesRead) {
     for (int page : {0, 150, 299}) {
         const std::string text = "its:" + name + "::/html/p" + std::to_string(page) + ".htm";
         const auto address = ParseArchiveAddress(Utf8ToU16(text));
-        const FileBytes read = ReadArchivePage(work_->string(), *address);
+        const FileBytes read = ReadArchivePage(work_->path().string(), *address);
         ASSERT_TRUE(read.ok) << read.reason;
         EXPECT_EQ(read.bytes, testing::TinyChmPage(page));
     }
@@ -164,7 +162,7 @@ TEST_F(ChmHeaderCheckTest, PageReaderRefusesDamagedFilesNamingThem) {
         std::string bytes = *intact_;
         damage.apply(bytes, at);
         const std::string name = WriteCopy("damaged" + std::to_string(number++) + ".chm", bytes);
-        const FileBytes read = ReadArchivePage(work_->string(), {name, "/html/p1.htm"});
+        const FileBytes read = ReadArchivePage(work_->path().string(), {name, "/html/p1.htm"});
         EXPECT_FALSE(read.ok) << damage.name;
         EXPECT_EQ(read.reason.rfind(name + ": ", 0), 0u) << damage.name << ": " << read.reason;
     }
@@ -172,11 +170,11 @@ TEST_F(ChmHeaderCheckTest, PageReaderRefusesDamagedFilesNamingThem) {
 
 TEST_F(ChmHeaderCheckTest, VerdictFollowsTheFileWhenItChanges) {
     const std::string name = WriteCopy("changing.chm", *intact_);
-    EXPECT_TRUE(ReadArchivePage(work_->string(), {name, "/html/p1.htm"}).ok);
+    EXPECT_TRUE(ReadArchivePage(work_->path().string(), {name, "/html/p1.htm"}).ok);
     std::string bytes = *intact_;
     bytes.resize(bytes.size() / 2);
     WriteCopy(name, bytes);
-    EXPECT_FALSE(ReadArchivePage(work_->string(), {name, "/html/p1.htm"}).ok);
+    EXPECT_FALSE(ReadArchivePage(work_->path().string(), {name, "/html/p1.htm"}).ok);
 }
 
 // A pipe named like a help file would block the reader waiting for a
@@ -187,7 +185,7 @@ TEST_F(ChmHeaderCheckTest, OnlyARegularFileIsRead) {
     ASSERT_EQ(::mkfifo((*work_ / name).c_str(), 0600), 0);
     auto done = std::make_shared<std::promise<FileBytes>>();
     std::future<FileBytes> result = done->get_future();
-    std::thread([done, dir = work_->string(), name] { done->set_value(ReadArchivePage(dir, {name, "/p.htm"})); })
+    std::thread([done, dir = work_->path().string(), name] { done->set_value(ReadArchivePage(dir, {name, "/p.htm"})); })
         .detach();
     ASSERT_EQ(result.wait_for(std::chrono::seconds(10)), std::future_status::ready) << "the reader waits on the pipe";
     const FileBytes read = result.get();

@@ -3,14 +3,13 @@
 // several compressed blocks and a directory with an index.
 #pragma once
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
 #include "chm_compiler.h"
+#include "temp_dir.h"
 
 namespace orvik::testing {
 
@@ -26,11 +25,11 @@ inline std::string TinyChmPage(int number) {
 
 // The .chm file, compiled once per test program into a temporary directory.
 inline const std::filesystem::path& TinyChm() {
+    static const TempDir work("orvik-tinychm");
     static const std::filesystem::path chm = [] {
         mkdata::ChmProject project{"tiny", "Tiny", "html/p0.htm", {}};
         for (int i = 0; i < 300; ++i) project.pages.push_back({"html/p" + std::to_string(i) + ".htm", TinyChmPage(i)});
-        const auto work = std::filesystem::temp_directory_path() / ("orvik_tinychm_" + std::to_string(::getpid()));
-        return mkdata::CompileChm(project, work, "chmcmd");
+        return mkdata::CompileChm(project, work.path(), "chmcmd");
     }();
     return chm;
 }

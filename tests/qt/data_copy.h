@@ -3,35 +3,30 @@
 // program's start-up leaves them: "X.dat" renamed to "X.chm".
 #pragma once
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <string>
 
 #include "ime/page_file.h"
+#include "temp_dir.h"
 
 namespace orvik {
 
 class DataCopy {
 public:
-    DataCopy() : path_(std::filesystem::temp_directory_path() / ("orvik-qt-" + std::to_string(::getpid()))) {
-        std::filesystem::create_directories(path_);
+    DataCopy() : dir_("orvik-qt") {
         // A page file left by a run of the program stays behind: the window
         // writes its own.
         for (const auto& entry : std::filesystem::directory_iterator(ORVIK_DATA_DIR)) {
             if (entry.path().filename() == kPageFileName) continue;
             std::filesystem::path name = entry.path().filename();
             if (name.extension() == ".dat") name.replace_extension(".chm");
-            std::filesystem::create_symlink(entry.path(), path_ / name);
+            std::filesystem::create_symlink(entry.path(), dir_ / name);
         }
     }
-    ~DataCopy() { std::filesystem::remove_all(path_); }
-    DataCopy(const DataCopy&) = delete;
-    DataCopy& operator=(const DataCopy&) = delete;
-    std::string Path() const { return path_.string(); }
+    std::string Path() const { return dir_.path().string(); }
 
 private:
-    std::filesystem::path path_;
+    testing::TempDir dir_;
 };
 
 }  // namespace orvik

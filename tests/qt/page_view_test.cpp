@@ -26,7 +26,8 @@ TEST(PageViewTest, ItsAddressShowsTheDictionaryPage) {
 }
 
 TEST(PageViewTest, WhatCannotBeOpenedShowsTheNoDataPage) {
-    const fs::path damaged = fs::temp_directory_path() / "orvik-damaged.chm";
+    const testing::TempDir dir("orvik-damaged");
+    const fs::path damaged = dir / "damaged.chm";
     std::ofstream(damaged) << "ITSF this is no compiled help file";
     const DataCopy data;
     const std::string addresses[] = {
@@ -44,11 +45,11 @@ TEST(PageViewTest, WhatCannotBeOpenedShowsTheNoDataPage) {
     PageView installed([] { return std::string(ORVIK_DATA_DIR); });
     installed.Open("its:hvtdu.chm::/html/hv19968.htm");
     EXPECT_TRUE(ShowsNoDataPage(installed));
-    fs::remove(damaged);
 }
 
 TEST(PageViewTest, PageFileIsReadAsEightBitTextWithCharacterReferences) {
-    const fs::path page = fs::temp_directory_path() / "orvik-temp.htm";
+    const testing::TempDir dir("orvik-page");
+    const fs::path page = dir / "temp.htm";
     std::ofstream(page, std::ios::binary) << "<P>&#21644;.&#131072; \xe0</P>";
     PageView view([] { return std::string(); });
     view.Open(QString::fromStdString(page.string()));
@@ -57,7 +58,6 @@ TEST(PageViewTest, PageFileIsReadAsEightBitTextWithCharacterReferences) {
     std::ofstream(page, std::ios::binary) << "<P>second</P>";
     view.Open(QString::fromStdString(page.string()));  // the same file, rewritten
     EXPECT_EQ(view.toPlainText(), "second");
-    fs::remove(page);
 }
 
 TEST(PageViewTest, LinksResolveAgainstTheirPage) {
