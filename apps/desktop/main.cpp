@@ -9,7 +9,11 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
+#include <langinfo.h>
 #include <string>
 
 #include "options.h"
@@ -32,9 +36,24 @@ void SubstituteIdeographFont() { QFont::insertSubstitutions("Chu Nom Minh U", {"
 
 constexpr int kPopupGap = 8;  // pixels
 
+// Started with no locale (the POSIX one of a fresh system or a bare service),
+// Xlib would write the windows' Vietnamese titles into the old window name as
+// raw bytes labelled Latin-1, and tools that read that name (window lists,
+// xdotool) would not find them. The program's text is always UTF-8, so it
+// takes C.UTF-8's character set, which every Debian has, before Qt and Xlib
+// read the locale.
+void UseUtf8Characters() {
+    std::setlocale(LC_ALL, "");
+    if (std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0) return;
+    setenv("LC_CTYPE", "C.UTF-8", 1);
+    unsetenv("LC_ALL");
+    std::setlocale(LC_CTYPE, "C.UTF-8");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    UseUtf8Characters();
     QApplication qtApp(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     // The installed desktop entry and icon: Wayland compositors match the
