@@ -46,7 +46,7 @@ TEST(PredictedReadings, OnlyCharactersWithoutAReadingInAPassingTierGetOne) {
     const Characters typed = Predicted({{}, {5}});
     const auto& prediction = typed.Find(0x79BE)->prediction;
     ASSERT_TRUE(prediction);
-    EXPECT_EQ(prediction->readings.front(), "hòa");
+    EXPECT_EQ(prediction->readings.front(), "hoà");
     EXPECT_TRUE(prediction->inTelex);
     EXPECT_FALSE(prediction->inReadingTables);
     EXPECT_NE(prediction->sources.find("Quảng Đông wo4, Quan thoại hé"), std::string::npos);
@@ -55,19 +55,19 @@ TEST(PredictedReadings, OnlyCharactersWithoutAReadingInAPassingTierGetOne) {
     EXPECT_FALSE(Predicted({{}, {1, 2, 3, 4}}).Find(0x79BE)->prediction);
 }
 
-// Typed after the characters that really read hòa; shown in a transcription
+// Typed after the characters that really read hoà; shown in a transcription
 // only with its mark, and only where that gate passed.
 TEST(PredictedReadings, TelexListsThePredictedCharacterLastAndTextsMarkIt) {
     const Characters typed = Predicted({{}, {5}});
     const std::string index = BuildTelexHan(typed).bytes;
     EXPECT_NE(index.find("\n548C9FA279BE\r\n"), std::string::npos);
     EXPECT_EQ(ReadingsOf(typed, U"和禾"), "hoà ?");
-    EXPECT_EQ(ReadingsOf(Predicted({{5}, {5}}), U"和禾"), "hoà hòa*");
+    EXPECT_EQ(ReadingsOf(Predicted({{5}, {5}}), U"和禾"), "hoà hoà*");
     const ChmProject dictionary = HanDictionary(typed, ORVIK_SOURCE_DIR "/tools/mkdata/text");
     const auto page = std::find_if(dictionary.pages.begin(), dictionary.pages.end(),
                                    [](const ChmPage& p) { return p.path == "html/hv31166.htm"; });
     ASSERT_NE(page, dictionary.pages.end());
-    EXPECT_NE(page->html.find("Âm Hán Việt dự đoán</th><td>hòa"), std::string::npos);
+    EXPECT_NE(page->html.find("Âm Hán Việt dự đoán</th><td>hoà"), std::string::npos);
     EXPECT_NE(page->html.find("Dự đoán từ</th><td>Quảng Đông wo4"), std::string::npos);
 }
 

@@ -21,7 +21,7 @@ TEST(VietSyllable, SplitsIntoInitialRhymeAndToneWithSpellingUndone) {
         ASSERT_TRUE(s) << c.reading;
         EXPECT_EQ(*s, (VietSyllable{c.initial, c.rhyme, c.tone})) << c.reading;
     }
-    for (const std::string bad : {"", "a-b", "ng", "x2"}) EXPECT_FALSE(SplitReading(bad)) << bad;
+    for (const std::string bad : {"", "a-b", "ng", "x2", "đồthưquán", "anhem"}) EXPECT_FALSE(SplitReading(bad)) << bad;
 }
 
 // The two tone placements of hoà / hòa and the spellings kì / kỳ are one

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "engine/text.h"
+#include "tone_style.h"
 #include "utf8.h"
 
 namespace orvik::mkdata {
@@ -20,7 +21,9 @@ int ParseInt(std::string_view text, int fallback) {
     return ec == std::errc() ? value : fallback;
 }
 
-std::string LowerReading(const std::string& reading) { return U16ToUtf8(LCase(Utf8ToU16(reading))); }
+std::string LowerReading(const std::string& reading) {
+    return NewStyleTone(U16ToUtf8(LCase(Utf8ToU16(reading))));
+}
 
 // "yī(32747) yí(12)" -> 32759.
 long PinluTotal(std::string_view value) {
@@ -64,11 +67,11 @@ void AddVariants(std::vector<char32_t>& out, std::string_view value) {
 Ideograph Gather(const Unihan& unihan, char32_t cp) {
     Ideograph c;
     c.cp = cp;
+    for (const auto& reading : Words(unihan.Field(cp, "kVietnamese"))) AddUnique(c.unihanViet, LowerReading(reading));
     unsigned big5 = 0;
     const std::string_view big5Text = unihan.Field(cp, "kBigFive");
     std::from_chars(big5Text.data(), big5Text.data() + big5Text.size(), big5, 16);
     c.big5 = static_cast<std::uint16_t>(big5);
-    for (const auto& reading : Words(unihan.Field(cp, "kVietnamese"))) AddUnique(c.viet, LowerReading(reading));
     c.cangjie = std::string(unihan.Field(cp, "kCangjie"));
     c.mandarin = Words(unihan.Field(cp, "kMandarin"));
     c.pinyin = c.mandarin;
@@ -101,15 +104,41 @@ std::set<std::string, std::less<>> WantedUnihanFields() {
     return fields;
 }
 
-Characters::Characters(const Unihan& unihan) {
-    for (char32_t cp : unihan.Characters()) all_.emplace(cp, Gather(unihan, cp));
+unsigned Ideograph::SourcesOf(const std::string& reading) const {
+    const auto has = [&reading](const std::vector<std::string>& list) {
+        return std::find(list.begin(), list.end(), reading) != list.end();
+    };
+    return (has(unihanViet) ? kFromUnihan : 0u) | (has(kanjidicViet) ? kFromKanjidic : 0u);
+}
+
+std::vector<std::string> Ideograph::NomOrder() const {
+    if (vietInherited) return viet;
+    std::vector<std::string> out = unihanViet;
+    for (const auto& reading : kanjidicViet) AddUnique(out, reading);
+    return out;
+}
+
+// KANJIDIC2 and the Guangyun know characters Unihan may lack a field for;
+// only characters Unihan knows are kept, since every page and index needs
+// Unihan's facts.
+Characters::Characters(const Unihan& unihan, const OtherSources& other) {
+    for (char32_t cp : unihan.Characters()) {
+        Ideograph c = Gather(unihan, cp);
+        if (const auto it = other.kanjidic.find(cp); it != other.kanjidic.end()) c.kanjidicViet = it->second;
+        if (const auto it = other.guangyun.find(cp); it != other.guangyun.end()) c.positions = it->second;
+        c.viet = c.kanjidicViet;
+        for (const auto& reading : c.unihanViet) AddUnique(c.viet, reading);
+        all_.emplace(cp, std::move(c));
+    }
     InheritReadings();
 }
 
-// A character without a reading of its own reads as its first variant
-// (traditional, simplified, semantic, Z) that has one: 們 reads as 们 does,
-// and a simplified character as its traditional form.
+// (traditional, simplified, semantic, Z): 們 reads as 们 does, and a
+// simplified character as its traditional form.
 void Characters::InheritReadings() {
+    for (auto& [cp, c] : all_) {
+        if (c.vietInherited) c.viet.clear(), c.vietInherited = false;
+    }
     for (auto& [cp, c] : all_) {
         if (!c.viet.empty()) continue;
         for (char32_t partner : c.variants) {
@@ -138,7 +167,7 @@ std::vector<char32_t> Characters::Big5Set() const {
 std::vector<char32_t> Characters::NomSet() const {
     std::vector<char32_t> out;
     for (const auto& [cp, c] : all_)
-        if (c.HasOwnReading()) out.push_back(cp);
+        if (c.HasNomReading()) out.push_back(cp);
     return out;
 }
 
@@ -157,6 +186,8 @@ std::vector<char32_t> Characters::PredictedTelexSet() const {
 }
 
 void Characters::SetPrediction(char32_t cp, Prediction prediction) { all_.at(cp).prediction = std::move(prediction); }
+
+void Characters::SetReadings(char32_t cp, std::vector<std::string> readings) { all_.at(cp).viet = std::move(readings); }
 
 bool Characters::MoreFrequent(char32_t a, char32_t b) const {
     const Ideograph* x = Find(a);

@@ -9,6 +9,9 @@ namespace {
 
 // How many observations a table's estimate is worth against the overall share.
 constexpr double kSmoothing = 1.0;
+// A value never seen in training weighs in the prior as one seen once: no
+// rarer than the rarest seen one.
+constexpr double kUnseenWeight = 1.0;
 
 }  // namespace
 
@@ -27,8 +30,38 @@ void CueModel::Add(const SoundCues& cues, const std::string& value, double weigh
     total_ += weight;
     for (std::size_t i = 0; i < combinations_.size(); ++i) {
         const std::string key = CombinationKey(cues, combinations_[i]);
-        if (!key.empty()) tables_[i].byKey[key][value] += weight;
+        if (key.empty()) continue;
+        tables_[i].byKey[key][value] += weight;
+        tables_[i].keyTotals[key] += weight;
     }
+}
+
+CueModel::Seen CueModel::SeenWith(std::size_t table, const SoundCues& cues) const {
+    const std::string key = CombinationKey(cues, combinations_[table]);
+    const auto it = tables_[table].byKey.find(key);
+    if (it == tables_[table].byKey.end()) return {};
+    return {&it->second, tables_[table].keyTotals.at(key)};
+}
+
+double CueModel::Seen::Base() const { return std::log(kSmoothing / (total + kSmoothing)); }
+
+double CueModel::Term(const std::string& value, double weight, double keyTotal) const {
+    const double share = prior_.at(value) / total_;
+    return std::log((weight + kSmoothing * share) / (keyTotal + kSmoothing) / share);
+}
+
+double CueModel::Score(const SoundCues& cues, const std::string& value) const {
+    if (total_ <= 0) return 0;
+    const auto prior = prior_.find(value);
+    const bool known = prior != prior_.end();
+    double score = std::log((known ? prior->second : kUnseenWeight) / total_);
+    for (std::size_t i = 0; i < combinations_.size(); ++i) {
+        const Seen seen = SeenWith(i, cues);
+        if (seen.values == nullptr) continue;
+        const auto it = known ? seen.values->find(value) : seen.values->end();
+        score += it == seen.values->end() ? seen.Base() : Term(value, it->second, seen.total);
+    }
+    return score;
 }
 
 // log P(v) + sum over tables of log(smoothed P(v | key) / P(v)). A value the
@@ -40,16 +73,10 @@ std::map<std::string, double> CueModel::Scores(const SoundCues& cues) const {
     for (const auto& [value, weight] : prior_) scores[value] = std::log(weight / total_);
     double unseen = 0;
     for (std::size_t i = 0; i < combinations_.size(); ++i) {
-        const auto it = tables_[i].byKey.find(CombinationKey(cues, combinations_[i]));
-        if (it == tables_[i].byKey.end()) continue;
-        double keyTotal = 0;
-        for (const auto& [value, weight] : it->second) keyTotal += weight;
-        const double base = std::log(kSmoothing / (keyTotal + kSmoothing));
-        unseen += base;
-        for (const auto& [value, weight] : it->second) {
-            const double share = prior_.at(value) / total_;
-            scores[value] += std::log((weight + kSmoothing * share) / (keyTotal + kSmoothing) / share) - base;
-        }
+        const Seen seen = SeenWith(i, cues);
+        if (seen.values == nullptr) continue;
+        unseen += seen.Base();
+        for (const auto& [value, weight] : *seen.values) scores[value] += Term(value, weight, seen.total) - seen.Base();
     }
     for (auto& [value, score] : scores) score += unseen;
     return scores;

@@ -26,13 +26,27 @@ public:
     // Log-scores of every value seen in training; higher is likelier.
     std::map<std::string, double> Scores(const SoundCues& cues) const;
 
+    // The log-score of one value, as Scores gives it; a value never seen in
+    // training counts as seen once.
+    double Score(const SoundCues& cues, const std::string& value) const;
+
     // The `count` best values, best first (ties by value).
     std::vector<std::string> Best(const SoundCues& cues, std::size_t count) const;
 
 private:
     struct Table {
         std::map<std::string, std::map<std::string, double>> byKey;  // cue values -> value -> weight
+        std::map<std::string, double> keyTotals;                     // cue values -> weight
     };
+    // The values a table saw with the cues' key and their weight in all;
+    // nothing when it never saw the key.
+    struct Seen {
+        const std::map<std::string, double>* values = nullptr;
+        double total = 0;
+        double Base() const;  // the term of a value not among them
+    };
+    Seen SeenWith(std::size_t table, const SoundCues& cues) const;
+    double Term(const std::string& value, double weight, double keyTotal) const;
     std::vector<CueCombination> combinations_;
     std::vector<Table> tables_ = std::vector<Table>(combinations_.size());
     std::map<std::string, double> prior_;

@@ -9,10 +9,13 @@
 #include "clips.h"
 #include "dictionary_pages.h"
 #include "index_conversion.h"
+#include "kanjidic.h"
 #include "lookup_tables.h"
 #include "mode_indexes.h"
+#include "middle_chinese.h"
 #include "predicted_readings.h"
 #include "reading_coverage.h"
+#include "reading_ranking.h"
 #include "source_files.h"
 #include "syllables.h"
 #include "text_files.h"
@@ -86,7 +89,10 @@ Report BuildAll(const Options& options) {
 
     Unihan unihan(WantedUnihanFields());
     unihan.LoadDirectory(options.unihanDir);
-    Characters readings(unihan);
+    const OtherSources other{KanjidicVietnamese(ReadGzFile(options.kanjidic, "kanjidic-xml")),
+                             ReadGuangyun(ReadFile(options.guangyun, "tshet-uinh (tools/guangyun)"))};
+    Characters readings(unihan, other);
+    RankReadings(readings);
     report.heldOut = MeasureHeldOut(readings);
     report.gates = GatesOf(report.heldOut);
     report.predicted = PredictReadings(readings, report.gates);

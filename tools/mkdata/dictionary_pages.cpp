@@ -45,13 +45,26 @@ std::string Row(const std::string& label, const std::string& value) {
     return value.empty() ? "" : "<tr><th>" + label + "</th><td>" + value + "</td></tr>\n";
 }
 
+// Each reading with where it comes from, so a reader can weigh it.
+std::string ReadingsWithSources(const Ideograph& c) {
+    std::vector<std::string> items;
+    for (const auto& reading : c.viet) {
+        const unsigned sources = c.SourcesOf(reading);
+        std::string named;
+        if (sources & kFromKanjidic) named = "KANJIDIC2";
+        if (sources & kFromUnihan) named += (named.empty() ? "" : ", ") + std::string("Unihan");
+        items.push_back(named.empty() ? reading : reading + " <small>(" + named + ")</small>");
+    }
+    return Joined(items, ", ");
+}
+
 std::string HanPage(const Characters& chars, const Ideograph& c) {
     std::vector<std::string> variants;
     for (char32_t v : c.variants)
         if (const Ideograph* other = chars.Find(v); other != nullptr && other->big5 != 0) variants.push_back(HanLink(v));
     std::string body = "<p style=\"font-size:72pt\">" + CharRef(c.cp) + "</p>\n<table>\n";
     body += Row("Mã", "U+" + Hex(c.cp, 4, true) + " (" + std::to_string(c.cp) + "), Big5 " + Hex(c.big5, 4, true));
-    body += Row(c.vietInherited ? "Âm Hán Việt (theo dị thể)" : "Âm Hán Việt", Joined(c.viet, ", "));
+    body += Row(c.vietInherited ? "Âm Hán Việt (theo dị thể)" : "Âm Hán Việt", ReadingsWithSources(c));
     if (c.prediction) {
         body += Row("Âm Hán Việt dự đoán", Joined(c.prediction->readings, ", ") +
                                                 " <small>(đoán theo các âm đọc khác, chưa kiểm chứng)</small>");
@@ -63,7 +76,7 @@ std::string HanPage(const Characters& chars, const Ideograph& c) {
     body += Row("Bộ thủ.nét", c.radicalStrokes + (c.totalStrokes.empty() ? "" : "; " + c.totalStrokes + " nét"));
     body += Row("Thương Hiệt", c.cangjie);
     body += Row("Dị thể", Joined(variants, " "));
-    if (c.HasOwnReading()) body += Row("Chữ Nôm", NomLink(c.cp));
+    if (c.HasNomReading()) body += Row("Chữ Nôm", NomLink(c.cp));
     return Page(Utf8Of(c.cp), body + "</table>\n");
 }
 
@@ -95,7 +108,7 @@ std::string RadicalIndex(const Characters& chars) {
 std::string NomPage(const Ideograph& c) {
     std::string body = "<p style=\"font-size:72pt\">" + CharRef(c.cp) + "</p>\n<table>\n";
     body += Row("Mã", "U+" + Hex(c.cp, 4, true) + " (" + std::to_string(c.cp) + ")");
-    body += Row("Âm đọc", Joined(c.viet, ", "));
+    body += Row("Âm đọc", Joined(c.NomOrder(), ", "));
     body += Row("Nghĩa (English)", Escape(c.definition));
     if (c.big5 != 0) body += Row("Chữ Hán", HanLink(c.cp));
     return Page(Utf8Of(c.cp), body + "</table>\n");
@@ -172,7 +185,7 @@ ChmProject VietDictionary(const Characters& chars, const std::map<std::string, s
             for (char32_t cp : byReading[s->word]) {
                 const Ideograph& c = *chars.Find(cp);
                 if (c.big5 != 0) han += HanLink(cp) + " ";
-                if (c.HasOwnReading()) nom += NomLink(cp) + " ";
+                if (c.HasNomReading()) nom += NomLink(cp) + " ";
             }
             if (!han.empty()) body += "<p>Chữ Hán: " + han + "</p>\n";
             if (!nom.empty()) body += "<p>Chữ Nôm: " + nom + "</p>\n";

@@ -26,20 +26,32 @@ void Count(Hits& hits, const std::vector<T>& ranked, const std::vector<T>& truth
     if (std::any_of(ranked.begin(), end, isTrue)) ++hits.top3;
 }
 
-void Measure(TierAccuracy& tier, const ReadingPredictor& predictor, const TrainingCharacter& c) {
+void Measure(TierAccuracy& tier, const ReadingPredictor& predictor, const TrainingCharacter& c,
+             const std::vector<VietSyllable>& truth) {
     std::vector<VietSyllable> predicted;
     for (const auto& p : predictor.Predict(c.cues, kTop)) predicted.push_back(p.syllable);
     std::vector<std::string> initials, rhymes, tones;
-    for (const auto& s : c.readings) {
+    for (const auto& s : truth) {
         initials.push_back(s.initial);
         rhymes.push_back(s.rhyme);
         tones.push_back(std::string(1, s.tone));
     }
     ++tier.characters;
-    Count(tier.parts[static_cast<std::size_t>(Part::Whole)], predicted, c.readings);
-    Count(tier.parts[static_cast<std::size_t>(Part::Initial)], predictor.BestInitials(c.cues, kTop), initials);
-    Count(tier.parts[static_cast<std::size_t>(Part::Rhyme)], predictor.BestRhymes(c.cues, kTop), rhymes);
-    Count(tier.parts[static_cast<std::size_t>(Part::Tone)], predictor.BestTones(c.cues, kTop), tones);
+    // The parts are measured on the first position's cues.
+    const SoundCues& cues = c.cues.front();
+    Count(tier.parts[static_cast<std::size_t>(Part::Whole)], predicted, truth);
+    Count(tier.parts[static_cast<std::size_t>(Part::Initial)], predictor.BestInitials(cues, kTop), initials);
+    Count(tier.parts[static_cast<std::size_t>(Part::Rhyme)], predictor.BestRhymes(cues, kTop), rhymes);
+    Count(tier.parts[static_cast<std::size_t>(Part::Tone)], predictor.BestTones(cues, kTop), tones);
+}
+
+std::vector<VietSyllable> Syllables(const std::vector<std::string>& readings) {
+    std::vector<VietSyllable> out;
+    for (const auto& reading : readings) {
+        const auto s = SplitReading(reading);
+        if (s && std::find(out.begin(), out.end(), *s) == out.end()) out.push_back(*s);
+    }
+    return out;
 }
 
 double Share(std::size_t hits, std::size_t of) {
@@ -57,13 +69,8 @@ std::vector<TrainingCharacter> TrainingSet(const Characters& chars) {
     std::vector<TrainingCharacter> set;
     for (const auto& [cp, c] : chars.All()) {
         if (!c.HasOwnReading()) continue;
-        TrainingCharacter t{cp, CuesOf(c), {}};
-        if (!Predictable(t.cues)) continue;
-        for (const auto& reading : c.viet) {
-            const auto s = SplitReading(reading);
-            if (s && std::find(t.readings.begin(), t.readings.end(), *s) == t.readings.end()) t.readings.push_back(*s);
-        }
-        if (!t.readings.empty()) set.push_back(std::move(t));
+        TrainingCharacter t{cp, CuesOf(c), Syllables(c.kanjidicViet.empty() ? c.unihanViet : c.kanjidicViet)};
+        if (Predictable(t.cues.front()) && !t.readings.empty()) set.push_back(std::move(t));
     }
     return set;
 }
@@ -84,8 +91,11 @@ HeldOutAccuracy MeasureHeldOut(const Characters& chars) {
     HeldOutAccuracy result;
     result.trained = rest.size();
     for (const auto& c : heldOut) {
-        Measure(result.byTier[chars.Find(c.cp)->frequencyTier], predictor, c);
-        Measure(result.all, predictor, c);
+        const Ideograph& ideograph = *chars.Find(c.cp);
+        if (ideograph.big5 == 0) continue;
+        const auto truth = Syllables(ideograph.viet);
+        Measure(result.byTier[ideograph.frequencyTier], predictor, c, truth);
+        Measure(result.all, predictor, c, truth);
     }
     return result;
 }

@@ -17,8 +17,8 @@ std::string Entry(const std::string& key, const std::vector<std::string>& readin
 
 // The real readings, or the best prediction, marked, where the
 // transcription shows it; empty when the character reads as nothing.
-std::string ReadingEntry(const std::string& key, const Ideograph& c) {
-    if (!c.viet.empty()) return Entry(key, c.viet);
+std::string ReadingEntry(const std::string& key, const Ideograph& c, const std::vector<std::string>& readings) {
+    if (!readings.empty()) return Entry(key, readings);
     if (c.prediction && c.prediction->inReadingTables)
         return Entry(key, {c.prediction->readings.front() + std::string(kPredictedMark)});
     return {};
@@ -78,7 +78,7 @@ std::string HanReadingTable(const Characters& chars, const std::vector<Big5Symbo
     std::map<std::uint16_t, std::string> byCode;
     for (char32_t cp : chars.Big5Set()) {
         const Ideograph& c = *chars.Find(cp);
-        byCode[c.big5] = ReadingEntry(Hex(c.big5, 4, false), c);
+        byCode[c.big5] = ReadingEntry(Hex(c.big5, 4, false), c, c.viet);
     }
     for (const auto& s : symbols) {
         const std::string key = Hex(s.big5, 4, false);
@@ -92,7 +92,7 @@ std::string HanReadingTable(const Characters& chars, const std::vector<Big5Symbo
 
 std::string NomReadingTable(const Characters& chars) {
     std::string line;
-    for (const auto& [cp, c] : chars.All()) line += ReadingEntry(Hex(cp, 1, true), c);
+    for (const auto& [cp, c] : chars.All()) line += ReadingEntry(Hex(cp, 1, true), c, c.NomOrder());
     return line + "\r\n";
 }
 

@@ -13,8 +13,8 @@ int main(int argc, char** argv) {
     const auto options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {
         std::cerr << "orvik-mkdata: " << error << "\n"
-                  << "usage: orvik-mkdata --out DIR --text DIR [--unihan DIR] [--hunspell FILE] [--charmap FILE]"
-                     " [--chmcmd PROGRAM] [--stamp FILE] [--no-clips]\n";
+                  << "usage: orvik-mkdata --out DIR --text DIR --guangyun FILE [--unihan DIR] [--hunspell FILE]"
+                     " [--charmap FILE] [--kanjidic FILE] [--chmcmd PROGRAM] [--stamp FILE] [--no-clips]\n";
         return 2;
     }
     try {

@@ -81,7 +81,7 @@ BuiltIndex BuildTelexNom(const Characters& chars) {
 std::vector<char32_t> CangJieNomSet(const Characters& chars) {
     std::vector<char32_t> set = chars.NomSet();
     for (char32_t cp : chars.Big5Set())
-        if (!chars.Find(cp)->HasOwnReading()) set.push_back(cp);
+        if (!chars.Find(cp)->HasNomReading()) set.push_back(cp);
     return set;
 }
 

@@ -18,6 +18,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         if (arg == "--unihan") options.unihanDir = value;
         else if (arg == "--hunspell") options.hunspellDic = value;
         else if (arg == "--charmap") options.big5Charmap = value;
+        else if (arg == "--kanjidic") options.kanjidic = value;
+        else if (arg == "--guangyun") options.guangyun = value;
         else if (arg == "--text") options.textDir = value;
         else if (arg == "--out") options.outDir = value;
         else if (arg == "--stamp") options.stamp = value;
@@ -27,8 +29,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             return std::nullopt;
         }
     }
-    if (options.outDir.empty() || options.textDir.empty()) {
-        error = "--out DIR and --text DIR are required";
+    if (options.outDir.empty() || options.textDir.empty() || options.guangyun.empty()) {
+        error = "--out DIR, --text DIR and --guangyun FILE are required";
         return std::nullopt;
     }
     return options;

@@ -23,8 +23,13 @@ constexpr CueLabel kSourceLabels[] = {
 // The readings a prediction rests on, and the characters with a reading of
 // their own that sound the same in Cantonese and Mandarin and read as
 // predicted.
-std::string SourcesOf(const ReadingPredictor& predictor, const SoundCues& cues, const VietSyllable& best) {
+std::string SourcesOf(const ReadingPredictor& predictor, const std::vector<SoundCues>& all,
+                      const VietSyllable& best) {
     std::string text;
+    for (const auto& cues : all)
+        if (!Get(cues, Cue::McPosition).empty())
+            text += (text.empty() ? "Quảng Vận " : ", ") + Get(cues, Cue::McPosition);
+    const SoundCues& cues = all.front();
     for (const auto& [cue, label] : kSourceLabels)
         if (!Get(cues, cue).empty()) text += (text.empty() ? "" : ", ") + std::string(label) + " " + Get(cues, cue);
     std::vector<char32_t> alike = predictor.Homophones(cues, best);
@@ -51,9 +56,10 @@ std::size_t PredictReadings(Characters& chars, const PredictionGates& gates) {
     for (const auto& [cp, c] : chars.All()) {
         const bool transcribed = gates.transcribed.contains(c.frequencyTier);
         const bool typed = gates.typed.contains(c.frequencyTier);
-        if (!c.viet.empty() || (!transcribed && !typed)) continue;
-        const SoundCues cues = CuesOf(c);
-        if (!Predictable(cues)) continue;
+        // Only the Big5 characters are transcribed and typed by readings.
+        if (c.big5 == 0 || !c.viet.empty() || (!transcribed && !typed)) continue;
+        const auto cues = CuesOf(c);
+        if (!Predictable(cues.front())) continue;
         const auto best = predictor.Predict(cues, typed ? kTelexProposals : 1);
         if (best.empty()) continue;
         Prediction p{{}, SourcesOf(predictor, cues, best.front().syllable), transcribed, typed};

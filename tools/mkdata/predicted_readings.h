@@ -26,7 +26,7 @@ struct PredictionGates {
 PredictionGates GatesOf(const HeldOutAccuracy& accuracy);
 
 // Trains on every character with a reading of its own and gives each
-// character without any reading, in a tier that passed a gate, its
+// Big5 character without any reading, in a tier that passed a gate, its
 // prediction. Returns how many characters got one.
 std::size_t PredictReadings(Characters& chars, const PredictionGates& gates);
 

@@ -128,7 +128,9 @@ std::string PhoneticClass(std::string_view value) {
 
 }  // namespace
 
-SoundCues CuesOf(const Ideograph& c) {
+namespace {
+
+SoundCues ModernCues(const Ideograph& c) {
     SoundCues cues;
     const std::string cantonese = FirstWord(c.cantonese);
     SetParts(cues, Cue::Cantonese, cantonese, CantoneseParts(cantonese), 3);
@@ -144,8 +146,31 @@ SoundCues CuesOf(const Ideograph& c) {
     return cues;
 }
 
+void SetPosition(SoundCues& cues, const MiddleChinese& p) {
+    Set(cues, Cue::McInitial, p.initial);
+    Set(cues, Cue::McOpenness, p.openness);
+    Set(cues, Cue::McDivision, p.division);
+    Set(cues, Cue::McChongniu, p.chongniu);
+    Set(cues, Cue::McRhyme, p.rhyme);
+    Set(cues, Cue::McTone, p.tone);
+    Set(cues, Cue::McPosition, p.description);
+}
+
+}  // namespace
+
+std::vector<SoundCues> CuesOf(const Ideograph& c) {
+    const SoundCues modern = ModernCues(c);
+    if (c.positions.empty()) return {modern};
+    std::vector<SoundCues> out;
+    for (const auto& position : c.positions) {
+        out.push_back(modern);
+        SetPosition(out.back(), position);
+    }
+    return out;
+}
+
 bool Predictable(const SoundCues& cues) {
-    return !Get(cues, Cue::Cantonese).empty() || !Get(cues, Cue::Mandarin).empty() || !Get(cues, Cue::Korean).empty();
+    return !Get(cues, Cue::McPosition).empty() || !Get(cues, Cue::Cantonese).empty() || !Get(cues, Cue::Mandarin).empty() || !Get(cues, Cue::Korean).empty();
 }
 
 }  // namespace orvik::mkdata

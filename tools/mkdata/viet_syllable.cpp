@@ -7,6 +7,7 @@
 #include "engine/telex.h"
 #include "engine/text.h"
 #include "keys.h"
+#include "tone_style.h"
 
 namespace orvik::mkdata {
 
@@ -21,6 +22,17 @@ constexpr std::array<std::string_view, 27> kInitials = {
     "d",   "g",  "h",  "k",  "l",  "m",  "n",  "p",  "r",  "s",  "t",  "v",  "x"};
 
 bool IsVowelLetter(char c) { return kVowelLetters.find(c) != std::string_view::npos; }
+
+// A rhyme is a run of vowel keys (w marks ă, ơ, ư) and at most one final
+// consonant: what is left of "đồthưquán" after its initial is none.
+bool IsRhyme(std::string_view rhyme) {
+    const std::size_t coda = rhyme.find_first_not_of("aeiouyw");
+    if (rhyme.empty() || coda == 0) return false;
+    if (coda == std::string_view::npos) return true;
+    const std::string_view end = rhyme.substr(coda);
+    return end == "c" || end == "ch" || end == "m" || end == "n" || end == "ng" || end == "nh" || end == "p" ||
+           end == "t";
+}
 
 // The spelling of an initial before its rhyme: k, gh and ngh before e, ê
 // and i; gi drops its i before a rhyme that starts with one.
@@ -58,7 +70,7 @@ std::optional<VietSyllable> SplitReading(const std::string& reading) {
     if (initial == "gi" && (letters.size() == 2 || !IsVowelLetter(letters[2]))) rhymeStart = 1;
     s.initial = CanonicalInitial(initial);
     s.rhyme = letters.substr(rhymeStart);
-    if (s.rhyme.empty() || !IsVowelLetter(s.rhyme.front())) return std::nullopt;
+    if (!IsRhyme(s.rhyme)) return std::nullopt;
     if (s.rhyme == "y" && !s.initial.empty() && s.initial != "qu") s.rhyme.front() = 'i';
     return s;
 }
@@ -66,7 +78,7 @@ std::optional<VietSyllable> SplitReading(const std::string& reading) {
 std::string ComposeReading(const VietSyllable& s) {
     std::string keys = SpeltInitial(s.initial, s.rhyme) + s.rhyme;
     if (s.tone != ' ') keys += s.tone;
-    return U16ToUtf8(ComposeForOutput(UnicodeLetterTables(), Utf8ToU16(keys), true, false));
+    return NewStyleTone(U16ToUtf8(ComposeForOutput(UnicodeLetterTables(), Utf8ToU16(keys), true, false)));
 }
 
 bool ToneFitsRhyme(const std::string& rhyme, char tone) {
