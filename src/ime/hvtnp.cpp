@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "engine/telex.h"
-#include "engine/text.h"
 #include "ime/candidate_search.h"
 #include "ime/page_file.h"
 
@@ -34,7 +33,7 @@ void HVTNP::Form_Load() {
     Command3.Caption = module_.System98 ? u"98" : u"2K";
     if (!module_.TypedKeys.empty()) {
         SetText1(ComposedTypedKeys());
-        TimChu(LCase(Trim(module_.TypedKeys)));
+        TimChu(NormaliseTypedCode(module_.TypedKeys));
         return;
     }
     WebBrowser1.Address = u"about:blank";

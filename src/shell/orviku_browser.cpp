@@ -5,6 +5,7 @@
 // the Vietnamese dictionary and runs the program's own actions.
 #include <string>
 
+#include "engine/telex.h"
 #include "engine/text.h"
 #include "engine/viet_word_key.h"
 #include "lookup/code_tables.h"
@@ -66,7 +67,7 @@ void OrvikU::tbToolbar_ButtonClick(std::u16string_view key) {
 // LookupText keeps the digits of the page's code point.
 std::optional<std::int32_t> OrvikU::SearchAgainAndReadPage() {
     Module1& module = app_.module();
-    if (!module.TypedKeys.empty()) MainFindChars(LCase(module.TypedKeys));
+    if (!module.TypedKeys.empty()) MainFindChars(NormaliseTypedCode(module.TypedKeys));
     const auto codePoint = PageCodePoint(app_.platform().LocationURL(kBrowser));
     module.LookupText = codePoint ? DecimalText(*codePoint) : u"";
     return codePoint;

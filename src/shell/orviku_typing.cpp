@@ -2,8 +2,9 @@
 // anew from its raw keys and the box rewritten as the committed text and
 // that word; letters start a search for ideographs of the reading, digits
 // pick a candidate, Up and Down page, Space commits the word, Esc clears.
+// The search looks up the code as the candidate window does
+// (NormaliseTypedCode), so both windows find the same lists.
 #include "engine/telex.h"
-#include "engine/text.h"
 #include "ime/candidate_search.h"
 #include "shell/application.h"
 #include "shell/orviku.h"
@@ -106,7 +107,7 @@ void OrvikU::TypeLetter(std::int16_t key, std::int16_t shift) {
         module.TypedKeys = UnplaceToneKeys(module.TypedKeys);
         WriteText1(module.CommittedText + ComposedTypedKeys());
     }
-    MainFindChars(LCase(module.TypedKeys));
+    MainFindChars(NormaliseTypedCode(module.TypedKeys));
 }
 
 // The box has already deleted one character; a word of one key keeps it.
@@ -115,7 +116,7 @@ void OrvikU::TypeBackspace() {
     if (Text1.Text.size() < 2 || module.TypedKeys.size() <= 1) return;
     module.TypedKeys.pop_back();
     WriteText1(module.CommittedText + (Menunoi.TelexMode() ? ComposedTypedKeys() : module.TypedKeys));
-    MainFindChars(LCase(module.TypedKeys));
+    MainFindChars(NormaliseTypedCode(module.TypedKeys));
 }
 
 // The digit was a pick on key-down, and the box drops it again; in PinYin
@@ -129,8 +130,7 @@ void OrvikU::TypeDigit(std::int16_t& key) {
     }
     module.TypedKeys.push_back(static_cast<char16_t>(key));
     WriteText1(module.CommittedText + module.TypedKeys);
-    module.ComposedWord = ReplaceAll(LCase(module.TypedKeys), u"uw", u"w");
-    MainFindChars(ReadingToIndexKey(module.ComposedWord));
+    MainFindChars(NormaliseTypedCode(module.TypedKeys));
 }
 
 void OrvikU::TypeSpace() {

@@ -4,12 +4,16 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "engine/telex.h"
 #include "engine/text.h"
 #include "ime/candidate_search.h"
 #include "platform/fake/recording_platform.h"
 #include "shell/application.h"
+#include "shell/typing_box.h"
 
 namespace orvik {
 namespace {
@@ -27,6 +31,9 @@ const ModeUnderTest kModes[] = {
     {"NCangJie.idx", [](OrvikU& w) { w.CangJie_Click(13); }, Layout::Nom},
     {"UPinYin.idx", [](OrvikU& w) { w.PINYIN_Click(12); }, Layout::Han},
 };
+
+// Names the mode in the messages of the tests over every mode.
+void PrintTo(const ModeUnderTest& mode, std::ostream* out) { *out << mode.name; }
 
 struct RealData {
     RecordingPlatform platform{ORVIK_DATA_DIR};
@@ -92,7 +99,10 @@ TEST(RealData, TypedCodesFindTheirCharacters) {
         {1, u"nguwowif", u"2029B"},
         {1, u"ngwowif", u"2029B"},
         {4, u"yi1", u"4E00"},
+        {4, u"er4", u"4E8C"},
         {2, u"m", u"4E00"},
+        {2, u"afh", u"5F71"},
+        {2, u"ahf", u"66DB"},
     };
     for (const auto& c : cases) {
         RealData data;
@@ -104,6 +114,113 @@ TEST(RealData, TypedCodesFindTheirCharacters) {
             << U16ToUtf8(c.typed) << " in " << kModes[c.mode].name;
     }
 }
+
+// Keys longer than this are not reordered in search of the code that
+// reaches them: only short CangJie keys ever need it.
+constexpr std::size_t kLongestReorderedKey = 7;
+
+// The code typed to reach `key`: the key itself or, where the search would
+// move its letters (CangJie "axf" is looked up as "afx"), the order of its
+// letters that the search looks up as the key. Nothing when no order is.
+std::optional<std::u16string> CodeTypedFor(const std::u16string& key) {
+    if (NormaliseTypedCode(key) == key) return key;
+    if (key.size() > kLongestReorderedKey) return std::nullopt;
+    std::u16string code = key;
+    std::sort(code.begin(), code.end());
+    do {
+        if (NormaliseTypedCode(code) == key) return code;
+    } while (std::next_permutation(code.begin(), code.end()));
+    return std::nullopt;
+}
+
+// What the search lists for a candidate line: its first 101 fields, Nôm
+// fields without their space.
+std::vector<std::u16string> ListedCodes(std::u16string_view line, Layout layout) {
+    const std::size_t width = static_cast<std::size_t>(FieldWidth(layout));
+    std::vector<std::u16string> codes;
+    for (std::size_t at = 0; at < line.size() && codes.size() < kCandSlots; at += width) {
+        std::u16string field(line.substr(at, width));
+        std::erase(field, u' ');
+        codes.push_back(std::move(field));
+    }
+    return codes;
+}
+
+bool Lists(const Module1& module, const std::vector<std::u16string>& codes) {
+    const auto& shown = module.CandCodes;
+    return std::equal(codes.begin(), codes.end(), shown.begin()) &&
+           (codes.size() == shown.size() || shown[codes.size()].empty());
+}
+
+// The candidate window switched on over another application, typed into
+// through the key hook as the hook delivers keys. Its Han lists colour the
+// variant characters, which scans the variant line once per candidate (most
+// of the time a CangJie Han run took) and leaves the list as it is: the
+// variant line is dropped.
+struct CandidateWindowTyping : RealData {
+    explicit CandidateWindowTyping(const ModeUnderTest& mode) {
+        mode.select(app.MainWindow());
+        platform.SetForeground(500, 77, 501);
+        app.MainWindow().IMEstate_Click(menu_number::kIMEstate);
+        app.module().VariantLine.clear();
+    }
+    void Type(std::u16string_view code) {
+        platform.DeliverKey(kVkEscape);
+        for (char16_t c : code) platform.DeliverKey(static_cast<std::int16_t>(c));
+        platform.ClearCalls();
+    }
+};
+
+// The main window's typing box, letters typed as their keys.
+struct MainWindowTyping : RealData {
+    explicit MainWindowTyping(const ModeUnderTest& mode) { mode.select(app.MainWindow()); }
+    void Type(std::u16string_view code) {
+        TypeIntoText1(app.MainWindow(), kVkEscape, 0);
+        for (char16_t c : code) TypeIntoText1(app.MainWindow(), static_cast<std::int16_t>(c >= u'a' ? c - 32 : c), 0);
+        platform.ClearCalls();
+    }
+};
+
+// The windows in which typing `code` does not list `listed`.
+std::string WindowsMissing(CandidateWindowTyping& candidateWindow, MainWindowTyping& mainWindow,
+                           std::u16string_view code, const std::vector<std::u16string>& listed) {
+    std::string missing;
+    candidateWindow.Type(code);
+    if (!Lists(candidateWindow.app.module(), listed)) missing += " candidate window";
+    mainWindow.Type(code);
+    if (!Lists(mainWindow.app.module(), listed)) missing += " main window";
+    return missing;
+}
+
+class EveryKey : public ::testing::TestWithParam<ModeUnderTest> {};
+
+// Every directory key, typed key by key, lists its line in both windows.
+TEST_P(EveryKey, IsReachedByTypingInBothWindows) {
+    CandidateWindowTyping candidateWindow(GetParam());
+    MainWindowTyping mainWindow(GetParam());
+    const Module1& module = mainWindow.app.module();
+    const auto entries = Entries(module.DirectoryLine);
+    ASSERT_GT(entries.size(), 1000u);
+    std::vector<std::string> unreached;
+    for (const auto& entry : entries) {
+        const auto code = CodeTypedFor(entry.key);
+        if (!code) {
+            unreached.push_back(U16ToUtf8(entry.key) + ": no code is looked up as it");
+            continue;
+        }
+        const auto listed = ListedCodes(module.IndexLines[static_cast<std::size_t>(entry.line)], GetParam().layout);
+        const std::string missing = WindowsMissing(candidateWindow, mainWindow, *code, listed);
+        if (!missing.empty()) unreached.push_back(U16ToUtf8(entry.key) + " typed " + U16ToUtf8(*code) + ":" + missing);
+    }
+    EXPECT_EQ(unreached, std::vector<std::string>{}) << unreached.size() << " of " << entries.size() << " keys";
+}
+
+INSTANTIATE_TEST_SUITE_P(RealData, EveryKey, ::testing::ValuesIn(kModes),
+                         [](const ::testing::TestParamInfo<ModeUnderTest>& info) {
+                             std::string name = info.param.name;
+                             std::replace(name.begin(), name.end(), '.', '_');
+                             return name;
+                         });
 
 }  // namespace
 }  // namespace orvik

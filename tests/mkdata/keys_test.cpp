@@ -6,19 +6,25 @@ namespace orvik::mkdata {
 namespace {
 
 TEST(Keys, TelexKeysOfReadings) {
-    struct Case { std::string reading, raw, normalised; };
+    struct Case { std::string reading, keys; };
     const Case cases[] = {
-        {"nhất", "nhaats", "nhaats"},     {"người", "nguwowif", "ngwowif"}, {"Thơ", "thow", "thow"},
-        {"trường", "truwowngf", "trwowngf"}, {"ư", "uw", "w"},            {"đạo", "ddaoj", "ddaoj"},
-        {"khuyển", "khuyeenr", "khuyeenr"},
+        {"nhất", "nhaats"},     {"người", "nguwowif"}, {"Thơ", "thow"},
+        {"trường", "truwowngf"}, {"ư", "uw"},          {"đạo", "ddaoj"},
+        {"khuyển", "khuyeenr"},
     };
-    for (const auto& c : cases) {
-        const auto keys = TelexKeysOf(c.reading);
-        ASSERT_TRUE(keys) << c.reading;
-        EXPECT_EQ(keys->raw, c.raw) << c.reading;
-        EXPECT_EQ(keys->normalised, c.normalised) << c.reading;
-    }
+    for (const auto& c : cases) EXPECT_EQ(TelexKeysOf(c.reading), c.keys) << c.reading;
     for (const std::string bad : {"", "a-b", "x2", "ü"}) EXPECT_FALSE(TelexKeysOf(bad)) << bad;
+}
+
+// The key is what the candidate search looks up when the code is typed.
+TEST(Keys, IndexKeyOfTypedCodes) {
+    struct Case { std::string code, key; };
+    const Case cases[] = {
+        {"nhaats", "nhaats"}, {"nguwowif", "ngwowif"}, {"truwowngf", "trwowngf"}, {"uw", "w"},
+        {"khuyeenr", "khuyeenr"}, {"afh", "ahf"}, {"ahf", "ahf"}, {"afx", "axf"}, {"axf", "afx"},
+        {"arb", "abr"}, {"trb", "trb"}, {"er2", "e2r"}, {"er4", "e4r"}, {"yi1", "yi1"}, {"m", "m"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IndexKeyOf(c.code), c.key) << c.code;
 }
 
 TEST(Keys, SimplifiedCangJie) {

@@ -177,13 +177,26 @@ TEST(DictionaryBrowser, NomShowsTheNomPageOfAListedCharacter) {
     }
 }
 
-// The typed keys are searched again in the new mode, in lower case.
+// The typed keys are searched again in the new mode, looked up as typing
+// looks them up: in lower case, ư typed "uw" under "w".
 TEST(DictionaryBrowser, ScriptButtonsSearchTheTypedKeysAgain) {
-    ScriptApp fx;
-    fx.module().TypedKeys = u"HOAF";
-    fx.main().tbToolbar_ButtonClick(u"Han");
-    EXPECT_EQ(fx.main().Label2.Caption, u"Tìm thấy 15 chữ");
-    EXPECT_EQ(fx.CallsOf({"Navigate OrvikU.WebBrowser2"}).size(), 1u);
+    struct Case {
+        std::u16string typed;
+        std::string index;  // empty: the fixture's
+        std::u16string_view found;
+    };
+    const Case cases[] = {
+        {u"HOAF", "", u"Tìm thấy 15 chữ"},
+        {u"nguwowif", "4E00\r\n!\"\"!ngwowif \r\n", u"Tìm thấy 1 chữ"},
+    };
+    for (const Case& c : cases) {
+        ScriptApp fx;
+        if (!c.index.empty()) fx.platform.SetFile(kProgramDir + "/telexhan.idx", c.index);
+        fx.module().TypedKeys = c.typed;
+        fx.main().tbToolbar_ButtonClick(u"Han");
+        EXPECT_EQ(fx.main().Label2.Caption, c.found) << U16ToUtf8(c.typed);
+        EXPECT_EQ(fx.CallsOf({"Navigate OrvikU.WebBrowser2"}).size(), 1u);
+    }
 }
 
 TEST(DictionaryBrowser, VietLooksTheTypedWordUpInTheWordList) {

@@ -117,6 +117,34 @@ TEST(MainWindowTyping, PinYinDigitsAreToneNumbers) {
     EXPECT_EQ(fx.main().Label2.Caption, u"Tìm thấy 1 chữ");
 }
 
+// The box's code is looked up as the candidate window looks it up (CangJie
+// afh under ahf, PinYin er4 under e4r, ư typed uw under w), and the
+// candidate window, loaded with that code, lists the same characters.
+TEST(MainWindowTyping, BothWindowsFindTheCodeUnderTheKeyTheSearchLooksUp) {
+    struct Case {
+        void (OrvikU::*mode)(std::int16_t);
+        std::string file, index;
+        std::u16string_view keys;
+        std::u16string first;
+    };
+    const Case cases[] = {
+        {&OrvikU::CangJieH_Click, "UCangJie.idx", "66DB\r\n5F71\r\n!\"\"!afh \"#!ahf \r\n", u"afh", u"5F71"},
+        {&OrvikU::PINYIN_Click, "UPinYin.idx", "4E8C\r\n!\"\"!e4r \r\n", u"er4", u"4E8C"},
+        {&OrvikU::TelexN_Click, "telenomu.idx", "2029B\r\n!\"\"!ngwowif \r\n", u"nguwowif", u"2029B"},
+    };
+    for (const auto& c : cases) {
+        MainWindowApp fx(c.mode);
+        fx.platform.SetFile(testing::kProgramDir + "/" + c.file, c.index);
+        (fx.main().*c.mode)(0);
+        fx.Keys(c.keys);
+        EXPECT_EQ(fx.module().CandCodes[0], c.first) << c.file;
+        EXPECT_EQ(fx.main().Label2.Caption, u"Tìm thấy 1 chữ") << c.file;
+        fx.module().CandCodes[0].clear();
+        fx.main().IMEstate_Click(menu_number::kIMEstate);
+        EXPECT_EQ(fx.module().CandCodes[0], c.first) << c.file << " in the candidate window";
+    }
+}
+
 TEST(MainWindowTyping, EscClearsTheWordTheCommittedTextAndTheList) {
     MainWindowApp fx;
     fx.Keys(u"ky hoaf");

@@ -45,10 +45,10 @@ const LetterTables& UnicodeLetterTables() {
     return tables;
 }
 
-std::optional<TelexKeys> TelexKeysOf(const std::string& reading) {
-    const std::u16string raw = UnicodeToTelex(UnicodeLetterTables(), LCase(Utf8ToU16(reading)));
-    if (!AllSmallLetters(raw)) return std::nullopt;
-    return TelexKeys{U16ToUtf8(raw), U16ToUtf8(NormaliseTypedCode(raw))};
+std::optional<std::string> TelexKeysOf(const std::string& reading) {
+    const std::u16string keys = UnicodeToTelex(UnicodeLetterTables(), LCase(Utf8ToU16(reading)));
+    if (!AllSmallLetters(keys)) return std::nullopt;
+    return U16ToUtf8(keys);
 }
 
 std::vector<std::string> CangJieKeysOf(const std::string& code) {
@@ -81,5 +81,7 @@ std::optional<std::string> PinYinKeyOf(const std::string& syllable) {
     if (key.empty()) return std::nullopt;
     return key + std::to_string(tone);
 }
+
+std::string IndexKeyOf(const std::string& typedCode) { return U16ToUtf8(NormaliseTypedCode(Utf8ToU16(typedCode))); }
 
 }  // namespace orvik::mkdata

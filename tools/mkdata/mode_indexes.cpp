@@ -16,9 +16,6 @@ CandidateOrder ByFrequency(const Characters& chars) {
     };
 }
 
-// Readings keyed by their Telex spelling; where the keys as typed differ from
-// the normalised ones (ư typed "uw"), the typed form is a second entry, since
-// the main window looks keys up without the "uw" -> "w" step.
 // A character typed by its predicted readings has no real one.
 const std::vector<std::string>& TypedReadings(const Ideograph& c) {
     return c.viet.empty() && c.prediction ? c.prediction->readings : c.viet;
@@ -32,8 +29,7 @@ KeyedCharacters TelexKeyed(const Characters& chars, const std::vector<char32_t>&
             const auto keys = TelexKeysOf(reading);
             if (!keys) continue;
             any = true;
-            keyed.byKey[keys->normalised].insert(cp);
-            if (keys->raw != keys->normalised) keyed.aliases[keys->raw] = keys->normalised;
+            keyed.byCode[*keys].insert(cp);
         }
         if (!any) keyed.unkeyed[cp] = "no reading spelt in Telex letters";
     }
@@ -45,7 +41,7 @@ KeyedCharacters CangJieKeyed(const Characters& chars, const std::vector<char32_t
     for (char32_t cp : set) {
         const auto keys = CangJieKeysOf(chars.Find(cp)->cangjie);
         if (keys.empty()) keyed.unkeyed[cp] = "no CangJie code in Unihan";
-        for (const auto& key : keys) keyed.byKey[key].insert(cp);
+        for (const auto& key : keys) keyed.byCode[key].insert(cp);
     }
     return keyed;
 }
@@ -93,8 +89,8 @@ BuiltIndex BuildCangJieNom(const Characters& chars) {
     return CangJieIndex(chars, "NCangJie.idx", Layout::Nom, CangJieNomSet(chars));
 }
 
-// Characters whose main Mandarin reading is the key come first, so the
-// characters dropped from an overlong line are rare secondary readings.
+// Characters whose main Mandarin reading is typed as the key come first, so
+// the characters dropped from an overlong line are rare secondary readings.
 BuiltIndex BuildPinYin(const Characters& chars) {
     const auto set = chars.Big5Set();
     KeyedCharacters keyed;
@@ -103,14 +99,16 @@ BuiltIndex BuildPinYin(const Characters& chars) {
         for (const auto& reading : chars.Find(cp)->pinyin) {
             const auto key = PinYinKeyOf(reading);
             if (!key) continue;
-            keyed.byKey[*key].insert(cp);
+            keyed.byCode[*key].insert(cp);
             any = true;
         }
         if (!any) keyed.unkeyed[cp] = "no Mandarin reading in Unihan";
     }
     const auto mainKeyIs = [&chars](char32_t cp, const std::string& key) {
         const auto& mandarin = chars.Find(cp)->mandarin;
-        return !mandarin.empty() && PinYinKeyOf(mandarin.front()) == key;
+        if (mandarin.empty()) return false;
+        const auto code = PinYinKeyOf(mandarin.front());
+        return code && IndexKeyOf(*code) == key;
     };
     const CandidateOrder order = [&](const std::string& key, const std::set<char32_t>& set) {
         std::vector<char32_t> line(set.begin(), set.end());

@@ -65,7 +65,9 @@ void PrintReport(std::ostream& out, const Report& report) {
     out << "Coverage\n";
     for (const auto& c : report.indexes) {
         out << "  " << std::left << std::setw(13) << c.file << " source " << c.sourceSize << ", reachable "
-            << c.reachable << ", lines " << c.linesUsed << " of 9001, longest line " << c.longestLine << "\n";
+            << c.reachable << ", lines " << c.linesUsed << " of 9001, longest line " << c.longestLine << "\n"
+            << "      keys " << c.keys << " for " << c.typedCodes << " typed codes, " << c.mergedKeys
+            << " of them shared by two or more codes\n";
         for (const auto& [why, count] : c.lost) out << "      lost " << count << ": " << why << "\n";
     }
     out << std::right;

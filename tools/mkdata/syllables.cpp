@@ -22,7 +22,7 @@ std::vector<Syllable> SyllablesOfDictionary(std::string_view dicText) {
         if (word.empty() || U16ToUtf8(LCase(Utf8ToU16(word))) != word || !seen.insert(word).second) continue;
         const auto keys = TelexKeysOf(word);
         if (!keys) continue;
-        out.push_back({word, keys->raw, U16ToUtf8(VietWordKey(Utf8ToU16(keys->raw)))});
+        out.push_back({word, *keys, U16ToUtf8(VietWordKey(Utf8ToU16(*keys)))});
     }
     return out;
 }

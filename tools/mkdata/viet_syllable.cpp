@@ -56,7 +56,7 @@ std::string CanonicalInitial(std::string_view spelt) {
 std::optional<VietSyllable> SplitReading(const std::string& reading) {
     const auto keys = TelexKeysOf(reading);
     if (!keys) return std::nullopt;
-    std::string letters = keys->raw;
+    std::string letters = *keys;
     VietSyllable s;
     if (kToneKeys.find(letters.back()) != std::string_view::npos) {
         s.tone = letters.back();
