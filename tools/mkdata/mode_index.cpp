@@ -45,12 +45,14 @@ BuiltIndex BuildModeIndex(const std::string& fileName, Layout layout, const std:
     std::set<char32_t> reached;
     std::size_t longest = 0;
     std::size_t merged = 0;
+    std::size_t listed = 0;
     const auto lines = ByIndexKey(keyed.byCode);
     for (const auto& [key, keyLine] : lines) {
         std::vector<char32_t> line = order(key, keyLine.characters);
         if (line.size() > kMaxFields) line.resize(kMaxFields);
         reached.insert(line.begin(), line.end());
         longest = std::max(longest, line.size());
+        listed += line.size();
         writer.AddKey(key, writer.AddLine(line));
         if (keyLine.codes > 1) ++merged;
     }
@@ -60,6 +62,7 @@ BuiltIndex BuildModeIndex(const std::string& fileName, Layout layout, const std:
     c.file = fileName;
     c.linesUsed = writer.LineCount() + 1;
     c.longestLine = longest;
+    c.listed = listed;
     c.typedCodes = keyed.byCode.size();
     c.keys = lines.size();
     c.mergedKeys = merged;

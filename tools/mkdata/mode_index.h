@@ -27,6 +27,7 @@ struct IndexCoverage {
     std::size_t mergedKeys = 0;               // keys that two or more typed codes share
     int linesUsed = 0;                        // candidate lines + directory line
     std::size_t longestLine = 0;              // characters
+    std::size_t listed = 0;                   // characters on all lines together
 };
 
 struct BuiltIndex {

@@ -66,6 +66,7 @@ ReadingCoverage MeasureCoverage(const Characters& chars) {
         if (c.frequencyTier > 3) continue;
         ++coverage.commonBig5;
         Add(coverage.commonBig5Read, ReadingLayer(c), 1);
+        Add(coverage.commonBig5Typeable, TypedLayer(c), 1);
     }
     coverage.traditionalText = Divided(coverage.traditionalText, traditional);
     coverage.simplifiedText = Divided(coverage.simplifiedText, simplified);

@@ -22,6 +22,7 @@ struct ReadingCoverage {
     Layers big5Typeable;                     // Big5 characters with a Telex key
     std::size_t commonBig5 = 0;              // Big5 characters of kFrequency 1-3
     Layers commonBig5Read;
+    Layers commonBig5Typeable;
 };
 
 ReadingCoverage MeasureCoverage(const Characters& chars);

@@ -56,6 +56,8 @@ void PrintReadingCoverage(std::ostream& out, const Report& report) {
     PrintLayers(out, "Big5 characters typeable by Telex (of " + std::to_string(c.big5) + ")", c.big5Typeable, "");
     PrintLayers(out, "Big5 characters of kFrequency 1-3 with a reading (of " + std::to_string(c.commonBig5) + ")",
                 c.commonBig5Read, "");
+    PrintLayers(out, "Big5 characters of kFrequency 1-3 typeable by Telex (of " + std::to_string(c.commonBig5) + ")",
+                c.commonBig5Typeable, "");
     out << "  Big5 symbols from the charmap: " << report.big5Symbols << "\n";
 }
 
@@ -65,7 +67,9 @@ void PrintReport(std::ostream& out, const Report& report) {
     out << "Coverage\n";
     for (const auto& c : report.indexes) {
         out << "  " << std::left << std::setw(13) << c.file << " source " << c.sourceSize << ", reachable "
-            << c.reachable << ", lines " << c.linesUsed << " of 9001, longest line " << c.longestLine << "\n"
+            << c.reachable << ", lines " << c.linesUsed << " of 9001, longest line " << c.longestLine
+            << ", characters per key " << std::fixed << std::setprecision(1)
+            << (c.keys == 0 ? 0.0 : static_cast<double>(c.listed) / static_cast<double>(c.keys)) << "\n"
             << "      keys " << c.keys << " for " << c.typedCodes << " typed codes, " << c.mergedKeys
             << " of them shared by two or more codes\n";
         for (const auto& [why, count] : c.lost) out << "      lost " << count << ": " << why << "\n";
