@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/text.h"
+#include "lookup/ideographs.h"
 
 namespace orvik {
 
@@ -69,12 +70,12 @@ int FindNomEntry(std::u16string_view nomLine, std::int32_t codePoint) {
     return FindAtBoundary(nomLine, DecimalText(codePoint) + u"/", [&](int p) { return At(nomLine, p - 1) == u'/'; });
 }
 
-bool ListedInBig5Line(std::u16string_view big5Line, std::int32_t codePoint) {
-    return FindBig5Entry(big5Line, codePoint) > 0;
+bool HasHanPage(std::u16string_view big5Line, std::int32_t codePoint) {
+    return IsIdeograph(codePoint) && FindBig5Entry(big5Line, codePoint) > 0;
 }
 
-bool ListedInNomLine(std::u16string_view nomLine, std::int32_t codePoint) {
-    return FindNomEntry(nomLine, codePoint) > 0;
+bool HasNomPage(std::u16string_view nomLine, std::int32_t codePoint) {
+    return IsIdeograph(codePoint) && FindNomEntry(nomLine, codePoint) > 0;
 }
 
 std::optional<std::int32_t> VariantTarget(std::u16string_view variantLine, std::int32_t codePoint) {
