@@ -78,6 +78,17 @@ bool HasNomPage(std::u16string_view nomLine, std::int32_t codePoint) {
     return IsIdeograph(codePoint) && FindNomEntry(nomLine, codePoint) > 0;
 }
 
+// "/ngu" is the start of "/nguoi": only a key that ends where its entry ends
+// has a page.
+bool HasVietPage(std::u16string_view wordList, std::u16string_view wordKey) {
+    if (wordKey.empty() || wordKey.find(u'/') != std::u16string_view::npos) return false;
+    const std::u16string entry = u"/" + std::u16string(wordKey);
+    return FindAtBoundary(wordList, entry, [&](int p) {
+               const std::size_t end = static_cast<std::size_t>(p - 1) + entry.size();
+               return end == wordList.size() || wordList[end] == u'/';
+           }) > 0;
+}
+
 std::optional<std::int32_t> VariantTarget(std::u16string_view variantLine, std::int32_t codePoint) {
     const int pos = FindVariantKey(variantLine, codePoint);
     if (pos == 0) return std::nullopt;

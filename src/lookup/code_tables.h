@@ -36,6 +36,9 @@ bool HasHanPage(std::u16string_view big5Line, std::int32_t codePoint);
 // Whether the Nom dictionary (nomtdu) has a page for it: an ideograph
 // NomLine lists.
 bool HasNomPage(std::u16string_view nomLine, std::int32_t codePoint);
+// Whether the Vietnamese dictionary (tdviet) has the page of a word key: the
+// whole key, between "/" and the next "/" or the end, in tdviet.idx's text.
+bool HasVietPage(std::u16string_view wordList, std::u16string_view wordKey);
 
 // The target whose page holds `codePoint`: the number in the five characters
 // just before the decimal code point + "/" in `variantLine`.

@@ -97,7 +97,7 @@ void OrvikU::ShowVietPage() {
     if (module.TypedKeys.empty()) return;
     module.TypedKeys = VietWordKey(module.TypedKeys);
     EnsureVietIndex(app_.platform(), module.VietIndexText);
-    if (Find(module.VietIndexText, u"/" + module.TypedKeys) > 0) NavigateWebBrowser1(VietPageAddress(module.TypedKeys));
+    if (HasVietPage(module.VietIndexText, module.TypedKeys)) NavigateWebBrowser1(VietPageAddress(module.TypedKeys));
 }
 
 }  // namespace orvik

@@ -168,6 +168,26 @@ TEST(RealData, EveryPageALookUpOfAListedCharacterOpensExists) {
     }
 }
 
+// Each word key of tdviet.idx opens its page in tdviet.dat; its start, when
+// no key itself, opens none.
+TEST(RealData, EveryVietnameseWordKeyOpensItsPage) {
+    RecordingPlatform platform(ORVIK_DATA_DIR, ORVIK_DATA_DIR);
+    std::u16string words;
+    ASSERT_FALSE(EnsureVietIndex(platform, words));
+    std::vector<std::u16string> keys;
+    for (std::size_t start = 1, end; start < words.size(); start = end + 1) {
+        end = std::min(words.find(u'/', start), words.size());
+        keys.emplace_back(words.substr(start, end - start));
+    }
+    ASSERT_EQ(keys.size(), 6592u);
+    for (const std::u16string& key : keys) {
+        ASSERT_TRUE(HasVietPage(words, key)) << U16ToUtf8(key);
+        const FileBytes page = ReadDataPage(VietPageAddress(key));
+        EXPECT_TRUE(page.ok) << U16ToUtf8(key) << ": " << page.reason;
+    }
+    EXPECT_FALSE(HasVietPage(words, u"nguoo"));  // the start of "nguooif" (người)
+}
+
 // A selection of 「南」, copied from a Unicode editor or as Big5 bytes, opens
 // the page of 南 in the quick-view popup.
 TEST(RealData, TheLookUpOfBracketedNanOpensItsPage) {

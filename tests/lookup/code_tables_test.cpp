@@ -80,6 +80,22 @@ TEST(CodeTables, OnlyListedIdeographsHavePages) {
     }
 }
 
+// tdviet.idx has no "/" after its last key.
+TEST(CodeTables, AVietnameseWordHasAPageOnlyAsAWholeKey) {
+    const std::u16string_view words = u"/a/aa/anh/ba/đi";
+    struct Case {
+        std::u16string_view key;
+        bool page;
+    };
+    const Case cases[] = {
+        {u"a", true},   {u"anh", true}, {u"đi", true},  // the last key
+        {u"an", false},                                  // the start of "anh"
+        {u"b", false},  {u"đ", false},  {u"", false},
+        {u"aa/anh", false},                              // a key holds no "/"
+    };
+    for (const auto& c : cases) EXPECT_EQ(HasVietPage(words, c.key), c.page) << U16ToUtf8(c.key);
+}
+
 TEST(CodeTables, FindsFirstReadingsOfWholeKeys) {
     const std::u16string readings = u"a4a4:nhất/nhứt\\a4a5:nhị\\ba4a5:x\\4E00:" + std::u16string(60, u'x');
     EXPECT_EQ(FirstReading(readings, u"a4a4"), u"nhất");
