@@ -1,12 +1,15 @@
 #include <optional>
 #include <ostream>
+#include <vector>
 
 #include "clipboard_input.h"
 #include "command.h"
 #include "console_platform.h"
 #include "engine/text.h"
 #include "ime_request.h"
+#include "lookup/character_page.h"
 #include "lookup/code_tables.h"
+#include "platform/archive_pages.h"
 #include "platform/clipboard_rtf.h"
 #include "platform/desktop_codes.h"
 
@@ -14,19 +17,33 @@ namespace orvik::cli {
 
 namespace {
 
-// "U+4E00", or the first character of the word.
-std::optional<std::int32_t> ParseCharacter(const std::string& word) {
+// The code points of a word, a surrogate pair as one.
+std::vector<std::int32_t> CodePointsOf(const std::u16string& text) {
+    std::vector<std::int32_t> codePoints;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool pair = i + 1 < text.size() && text[i] >= 0xD800 && text[i] < 0xDC00 && text[i + 1] >= 0xDC00 &&
+                          text[i + 1] < 0xE000;
+        codePoints.push_back(pair ? 0x10000 + ((text[i] - 0xD800) << 10) + (text[i + 1] - 0xDC00) : text[i]);
+        if (pair) ++i;
+    }
+    return codePoints;
+}
+
+// "U+4E00", or the first character of the word that has a dictionary page
+// in the checked mode, as the quick-view look-up passes over punctuation
+// and symbols ("「南」" is 南); the first character when none has.
+std::optional<std::int32_t> ParseCharacter(const std::string& word, ModeScripts scripts, const LookupLines& lines) {
     if (word.size() > 2 && (word[0] == 'U' || word[0] == 'u') && word[1] == '+') {
         const std::u16string digits = Utf8ToU16(word.substr(2));
         if (digits.size() > 6 || digits.find_first_not_of(u"0123456789abcdefABCDEF") != std::u16string::npos)
             return std::nullopt;
         return static_cast<std::int32_t>(std::stol(word.substr(2), nullptr, 16));
     }
-    const std::u16string text = Utf8ToU16(word);
-    if (text.empty()) return std::nullopt;
-    if (text.size() > 1 && text[0] >= 0xD800 && text[0] < 0xDC00 && text[1] >= 0xDC00 && text[1] < 0xE000)
-        return 0x10000 + ((text[0] - 0xD800) << 10) + (text[1] - 0xDC00);
-    return text[0];
+    const std::vector<std::int32_t> codePoints = CodePointsOf(Utf8ToU16(word));
+    if (codePoints.empty()) return std::nullopt;
+    for (const std::int32_t codePoint : codePoints)
+        if (CharacterPage(codePoint, scripts, lines)) return codePoint;
+    return codePoints.front();
 }
 
 std::string Or(const std::optional<std::u16string>& text, const char* none) {
@@ -35,7 +52,6 @@ std::string Or(const std::optional<std::u16string>& text, const char* none) {
 
 void PrintLookup(Application& app, std::int32_t codePoint, std::ostream& out) {
     const Module1& m = app.module();
-    const bool nom = app.MainWindow().Menunoi.NomLayout();
     const auto big5 = CodePointToBig5(m.Big5Line, codePoint);
     out << "character  " << CharacterOf(codePoint) << "  " << CodePointName(codePoint) << " (" << codePoint << ")\n";
     out << "big5       " << Or(big5, "(not listed)") << '\n';
@@ -44,7 +60,7 @@ void PrintLookup(Application& app, std::int32_t codePoint, std::ostream& out) {
         out << "page under " << CharacterOf(*target) << "  " << CodePointName(*target) << '\n';
     else
         out << "(none)\n";
-    out << "page       " << U16ToUtf8(nom ? NomPageAddress(codePoint) : HanPageAddress(codePoint)) << '\n';
+    out << "page       " << Or(CharacterPage(codePoint, app.MainWindow().Menunoi.LookupScripts(), m), "(none)") << '\n';
     // Han reading tables are keyed by the Big5 code, Nom ones by the code point.
     const bool nomTable = m.ReadingTable == ReadingTableName(true);
     const std::u16string key = nomTable ? Utf8ToU16(CodePointName(codePoint).substr(2)) : big5.value_or(u"");
@@ -71,11 +87,12 @@ int LookupRtf(Application& app, ConsolePlatform& platform, const std::string& in
     if (!bytes) return 1;
     platform.ClipboardSetText(OwnerRtf(*bytes, true), kClipboardRtf);
     app.LookupSelection();
-    if (!app.PopupVisible()) {
-        io.err << "orvik: no Han or Nom character in " << input << '\n';
+    const std::u16string& page = app.Popup().WebBrowser1.Address;
+    if (page == kNoDataAddress) {
+        io.err << "orvik: no character in " << input << " has a dictionary page (the popup shows the no-data page)\n";
         return 1;
     }
-    io.out << U16ToUtf8(app.Popup().WebBrowser1.Address) << '\n';
+    io.out << U16ToUtf8(page) << '\n';
     return 0;
 }
 
@@ -94,7 +111,7 @@ int RunLookup(const Args& given, Streams io) {
     (app.MainWindow().*request.mode->action)(request.mode->number);
     if (rtf) return LookupRtf(app, platform, *rtf, io);
     for (const auto& word : request.words) {
-        const auto codePoint = ParseCharacter(word);
+        const auto codePoint = ParseCharacter(word, app.MainWindow().Menunoi.LookupScripts(), app.module());
         if (!codePoint) return UsageError(io.err, "'" + word + "' is neither a character nor U+XXXX");
         PrintLookup(app, *codePoint, io.out);
     }

@@ -60,8 +60,7 @@ void HVTNP::Text1_MouseDown() {
     if (Text1.Text.empty()) return;
     EnsureVietIndex(platform_, vietIndex_);
     const std::u16string key = VietWordKey(LCase(module_.TypedKeys));
-    if (Find(vietIndex_, u"/" + key) == 0) return;
-    host_.ShowPageInPopup(u"its:tdviet.chm::/v" + key + u".htm");
+    if (HasVietPage(vietIndex_, key)) host_.ShowPageInPopup(VietPageAddress(key));
 }
 
 void HVTNP::Image1_Click() { Form_Unload(); }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "lookup/character_page.h"
 #include "platform/controls.h"
 
 namespace orvik {
@@ -65,6 +66,9 @@ struct Menunoi {
     bool NomLayout() const { return TelexN.Checked || CangJie.Checked; }
     // Typed keys are composed into a reading only in the two Telex modes.
     bool TelexMode() const { return TelexH.Checked || TelexN.Checked; }
+    // The dictionaries a look-up reads: Han in the Han modes, Nom in the Nom
+    // modes.
+    ModeScripts LookupScripts() const { return {TelexH.Checked || PinYin.Checked || CangJieH.Checked, NomLayout()}; }
 };
 
 }  // namespace orvik

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/text.h"
+#include "lookup/ideographs.h"
 
 namespace orvik {
 
@@ -11,11 +12,19 @@ namespace {
 constexpr int kBig5Width = 4;      // hex digits of a Big5 code
 constexpr int kVariantWidth = 5;   // digits of a variant's target and key
 
+// Find from position `start` (1 to the line's size + 1), eight positions at
+// a time: the lines run to 220,000 characters, and a selection's look-up may
+// search them for every one of its characters.
+int FindFrom(std::u16string_view line, std::u16string_view needle, int start) {
+    const int p = FindInLongText(line.substr(static_cast<std::size_t>(start - 1)), needle);
+    return p == 0 ? 0 : p + start - 1;
+}
+
 // The first occurrence of `needle` whose position p (from 1) `atBoundary`
 // accepts, or 0.
 template <typename Boundary>
 int FindAtBoundary(std::u16string_view line, std::u16string_view needle, Boundary atBoundary) {
-    for (int p = Find(line, needle); p > 0; p = Find(line, needle, p + 1))
+    for (int p = FindFrom(line, needle, 1); p > 0; p = FindFrom(line, needle, p + 1))
         if (atBoundary(p)) return p;
     return 0;
 }
@@ -61,12 +70,23 @@ int FindNomEntry(std::u16string_view nomLine, std::int32_t codePoint) {
     return FindAtBoundary(nomLine, DecimalText(codePoint) + u"/", [&](int p) { return At(nomLine, p - 1) == u'/'; });
 }
 
-bool ListedInBig5Line(std::u16string_view big5Line, std::int32_t codePoint) {
-    return FindBig5Entry(big5Line, codePoint) > 0;
+bool HasHanPage(std::u16string_view big5Line, std::int32_t codePoint) {
+    return IsIdeograph(codePoint) && FindBig5Entry(big5Line, codePoint) > 0;
 }
 
-bool ListedInNomLine(std::u16string_view nomLine, std::int32_t codePoint) {
-    return FindNomEntry(nomLine, codePoint) > 0;
+bool HasNomPage(std::u16string_view nomLine, std::int32_t codePoint) {
+    return IsIdeograph(codePoint) && FindNomEntry(nomLine, codePoint) > 0;
+}
+
+// "/ngu" is the start of "/nguoi": only a key that ends where its entry ends
+// has a page.
+bool HasVietPage(std::u16string_view wordList, std::u16string_view wordKey) {
+    if (wordKey.empty() || wordKey.find(u'/') != std::u16string_view::npos) return false;
+    const std::u16string entry = u"/" + std::u16string(wordKey);
+    return FindAtBoundary(wordList, entry, [&](int p) {
+               const std::size_t end = static_cast<std::size_t>(p - 1) + entry.size();
+               return end == wordList.size() || wordList[end] == u'/';
+           }) > 0;
 }
 
 std::optional<std::int32_t> VariantTarget(std::u16string_view variantLine, std::int32_t codePoint) {

@@ -30,9 +30,15 @@ int FindBig5Entry(std::u16string_view big5Line, std::int32_t codePoint);
 int FindVariantKey(std::u16string_view variantLine, std::int32_t codePoint);
 int FindNomEntry(std::u16string_view nomLine, std::int32_t codePoint);
 
-// Han membership (Big5Line) and Nom membership (NomLine).
-bool ListedInBig5Line(std::u16string_view big5Line, std::int32_t codePoint);
-bool ListedInNomLine(std::u16string_view nomLine, std::int32_t codePoint);
+// Whether the Han dictionary (hvtdu) has a page for `codePoint`: an
+// ideograph Big5Line lists. The Big5 symbols Big5Line also lists have none.
+bool HasHanPage(std::u16string_view big5Line, std::int32_t codePoint);
+// Whether the Nom dictionary (nomtdu) has a page for it: an ideograph
+// NomLine lists.
+bool HasNomPage(std::u16string_view nomLine, std::int32_t codePoint);
+// Whether the Vietnamese dictionary (tdviet) has the page of a word key: the
+// whole key, between "/" and the next "/" or the end, in tdviet.idx's text.
+bool HasVietPage(std::u16string_view wordList, std::u16string_view wordKey);
 
 // The target whose page holds `codePoint`: the number in the five characters
 // just before the decimal code point + "/" in `variantLine`.

@@ -19,42 +19,45 @@ std::int32_t PairCodePoint(std::int32_t high, std::int32_t low) {
     return (high - kHighSurrogateFirst) * 1024 + 0x10000 + (low + 65536 - kLowSurrogateFirst);
 }
 
-std::int32_t ScanUnicodeEscapes(std::u16string_view rest) {
-    std::int32_t v = 0;
-    for (int counter = 1;;) {
-        const auto digits = TakeUnicodeEscape(rest);
-        if (!digits) break;
-        v = UnitValue(EscapeValue(*digits));
-        if (v >= kHighSurrogateFirst && v <= kHighSurrogateLast) {
-            const auto low = TakeUnicodeEscape(rest);
-            if (!low) break;
-            v = PairCodePoint(v, EscapeValue(*low));
-        }
-        ++counter;
-        if (counter > kMaxScannedEscapes || rest.empty() || v > kIdeographThreshold) break;
+// The next character of the Unicode escapes; nothing at their end or at a
+// high half that no escape follows.
+std::optional<std::int32_t> TakeCharacter(std::u16string_view& rest) {
+    const auto digits = TakeUnicodeEscape(rest);
+    if (!digits) return std::nullopt;
+    const std::int32_t v = UnitValue(EscapeValue(*digits));
+    if (v < kHighSurrogateFirst || v > kHighSurrogateLast) return v;
+    const auto low = TakeUnicodeEscape(rest);
+    if (!low) return std::nullopt;
+    return PairCodePoint(v, EscapeValue(*low));
+}
+
+std::optional<std::u16string> FirstUnicodePage(std::u16string_view rest, ModeScripts scripts,
+                                               const LookupLines& lines) {
+    for (int read = 0; read < kMaxScannedEscapes; ++read) {
+        const auto codePoint = TakeCharacter(rest);
+        if (!codePoint) break;
+        if (auto page = CharacterPage(*codePoint, scripts, lines)) return page;
     }
-    return v;
+    return std::nullopt;
+}
+
+std::optional<std::u16string> FirstBig5Page(std::u16string_view rest, ModeScripts scripts, const LookupLines& lines) {
+    for (int read = 0; read < kMaxScannedEscapes; ++read) {
+        const auto big5 = TakeBig5Escape(rest);
+        if (!big5) break;
+        const auto codePoint = Big5ToCodePoint(lines.Big5Line, *big5);
+        if (!codePoint) continue;
+        if (auto page = CharacterPage(*codePoint, scripts, lines)) return page;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<std::int32_t> SelectedCodePoint(std::u16string_view rtf, std::u16string_view big5Line) {
-    const std::int32_t v = ScanUnicodeEscapes(rtf);
-    if (v >= kIdeographThreshold) return v;
-    const auto big5 = TakeBig5Escape(rtf);
-    if (!big5) return std::nullopt;
-    return Big5ToCodePoint(big5Line, *big5);
-}
-
-std::u16string SelectionPageAddress(std::int32_t codePoint, ModeScripts scripts, const LookupLines& lines) {
-    std::u16string page;
-    if (scripts.han) {
-        const std::int32_t shown = VariantTarget(lines.VariantLine, codePoint).value_or(codePoint);
-        page = ListedInBig5Line(lines.Big5Line, shown) ? HanPageAddress(shown) : NomPageAddress(shown);
-    }
-    if (scripts.nom)
-        page = ListedInNomLine(lines.NomLine, codePoint) ? NomPageAddress(codePoint) : HanPageAddress(codePoint);
-    return page;
+std::optional<std::u16string> SelectionPage(std::u16string_view rtf, ModeScripts scripts, const LookupLines& lines) {
+    if (!scripts.Any()) return std::nullopt;
+    if (auto page = FirstUnicodePage(rtf, scripts, lines)) return page;
+    return FirstBig5Page(rtf, scripts, lines);
 }
 
 }  // namespace orvik

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "lookup/clip_store.h"
 #include "platform/controls.h"
@@ -80,8 +81,10 @@ public:
     void Docchuoi(std::u16string t);
 
 private:
-    // Plays the clip of one word; false, after one message, when the
-    // read-aloud cannot go on.
+    // Plays the clips of one word's pieces (`SpokenPieces`) in order; false,
+    // after one message, when the read-aloud cannot go on.
+    bool SpeakPieces(const std::vector<std::u16string>& pieces);
+    // Plays the clip of one piece.
     bool SpeakWord(std::u16string_view word);
     // The state after a read-aloud: idle, the cursor after the text.
     void EndReadAloud();

@@ -4,6 +4,7 @@
 
 #include "engine/text.h"
 #include "lookup/mzlib.h"
+#include "lookup/spoken_pieces.h"
 #include "lookup/wpopup.h"
 
 namespace orvik {
@@ -12,29 +13,8 @@ namespace {
 
 constexpr std::string_view kText1 = "WPopup.Text1";
 constexpr char16_t kSpace = u' ';
-// Words whose first character lies above this (or reads as a negative
-// 16-bit number) are ideographs, which have no clips.
-constexpr std::int16_t kLastSpokenChar = 10000;
-// The clips of the pauses and of a word without a clip of its own.
-constexpr std::u16string_view kShortPause = u"cach0";
-constexpr std::u16string_view kLongPause = u"cach2";
+// The clip played for a word without a clip of its own.
 constexpr std::u16string_view kFallback = u"cach1";
-constexpr std::u16string_view kShortPauseMarks = u",!:";
-constexpr std::u16string_view kLongPauseMarks = u".?";
-
-bool Unspoken(std::u16string_view w) {
-    if (w.empty()) return true;
-    const auto first = static_cast<std::int16_t>(w.front());
-    return first < 0 || first > kLastSpokenChar || (w.front() >= u'0' && w.front() <= u'9');
-}
-
-// The word a clip is looked up by: punctuation at the start of a word
-// stands for a pause.
-std::u16string_view ClipWord(std::u16string_view w) {
-    if (kShortPauseMarks.find(w.front()) != std::u16string_view::npos) return kShortPause;
-    if (kLongPauseMarks.find(w.front()) != std::u16string_view::npos) return kLongPause;
-    return w;
-}
 
 std::u16string Quoted(std::u16string_view word) { return u"\"" + std::u16string(word) + u"\""; }
 
@@ -74,8 +54,9 @@ void WPopup::Docchuoi(std::u16string t) {
             Text1.SelLength = k - WordStart - 1;
             const std::u16string w = Trim(Mid(Text1.Text, Text1.SelStart + 1, Text1.SelLength));
             platform_.RefreshWindow(WindowId::WPopup);
-            if (Unspoken(w)) continue;
-            if (!SpeakWord(ClipWord(w))) break;
+            const std::vector<std::u16string> pieces = SpokenPieces(w);
+            if (pieces.empty()) continue;
+            if (!SpeakPieces(pieces)) break;
         }
         platform_.DoEvents();
         if (ReaderIdle) {
@@ -86,6 +67,12 @@ void WPopup::Docchuoi(std::u16string t) {
         }
     }
     EndReadAloud();
+}
+
+bool WPopup::SpeakPieces(const std::vector<std::u16string>& pieces) {
+    for (const std::u16string& piece : pieces)
+        if (!SpeakWord(piece)) return false;
+    return true;
 }
 
 bool WPopup::SpeakWord(std::u16string_view word) {

@@ -34,4 +34,8 @@ inline constexpr std::string_view kNoDataPage =
     "Apologize !<BR> Data not yet !<BR> Ch&#432;a c&#243; d&#7919; li&#7879;u trong t&#7921; "
     "&#273;i&#7875;n !</FONT></BODY></HTLM>";
 
+// The address a look-up opens when the dictionaries have no page for what it
+// looked up: it names no page, so a view shows the no-data page there.
+inline constexpr std::u16string_view kNoDataAddress = u"about:nodata";
+
 }  // namespace orvik

@@ -1,24 +1,16 @@
 #include "shell/application.h"
 
 #include "engine/text.h"
-#include "lookup/code_tables.h"
+#include "lookup/character_page.h"
 #include "lookup/selection_lookup.h"
 #include "lookup/transcription.h"
+#include "platform/archive_pages.h"
 
 namespace orvik {
 
 namespace {
 
 constexpr std::uint32_t kCopyWaitMs = 100;
-
-// A character's page in the dictionary of the checked mode: the Han
-// dictionary in the Han modes, the Nom one in the Nom modes.
-std::u16string CharPageAddress(const Menunoi& menu, std::int32_t codePoint) {
-    std::u16string page;
-    if (menu.TelexH.Checked || menu.PinYin.Checked || menu.CangJieH.Checked) page = HanPageAddress(codePoint);
-    if (menu.TelexN.Checked || menu.CangJie.Checked) page = NomPageAddress(codePoint);
-    return page;
-}
 
 }  // namespace
 
@@ -169,8 +161,10 @@ void Application::ShowPageInPopup(std::u16string_view address) { Popup().ShowPag
 void Application::ShowCharPage(std::u16string_view hexCode) {
     const std::int32_t value = HexValue(hexCode);
     module_.PageCodePoint = value < 0 ? value + 65536 : value;
-    const std::u16string page = CharPageAddress(MainWindow().Menunoi, module_.PageCodePoint);
-    if (page.empty()) return;
+    const ModeScripts scripts = MainWindow().Menunoi.LookupScripts();
+    if (!scripts.Any()) return;
+    const std::u16string page =
+        CharacterPage(module_.PageCodePoint, scripts, module_).value_or(std::u16string(kNoDataAddress));
     if (module_.PageInPopup) return Popup().ShowPage(page);
     MainWindow().NavigateWebBrowser1(page);
 }
@@ -192,12 +186,9 @@ void Application::LookupSelection() {
     module_.LookupText.clear();
     platform_.Sleep(kCopyWaitMs);
     module_.LookupText = platform_.ClipboardGetText(kClipboardRtf);
-    const auto codePoint = SelectedCodePoint(module_.LookupText, module_.Big5Line);
-    if (!codePoint) return;
-    const Menunoi& menu = MainWindow().Menunoi;
-    const ModeScripts scripts{menu.TelexH.Checked || menu.PinYin.Checked || menu.CangJieH.Checked, menu.NomLayout()};
-    const std::u16string page = SelectionPageAddress(*codePoint, scripts, module_);
-    if (!page.empty()) Popup().ShowLookup(page);
+    const ModeScripts scripts = MainWindow().Menunoi.LookupScripts();
+    if (!scripts.Any()) return;
+    Popup().ShowLookup(SelectionPage(module_.LookupText, scripts, module_).value_or(std::u16string(kNoDataAddress)));
 }
 
 void Application::ShowMainMenu() { MainWindow().MoMenu(); }

@@ -64,12 +64,14 @@ public:
     void HidePopup() override;
     void ShowPageInPopup(std::u16string_view address) override;
     // Opens the dictionary page of a character given as hexadecimal code
-    // point text, in the popup when PageInPopup is set, else in the main
-    // window's dictionary browser view.
+    // point text (`CharacterPage` in the checked mode), in the popup when
+    // PageInPopup is set, else in the main window's dictionary browser view;
+    // the no-data page when the dictionaries have none. Nothing in no mode.
     void ShowCharPage(std::u16string_view hexCode) override;
     void TranscribeSelection(bool flag) override;
-    // Shows the dictionary page of the first Han or Nom character of the
-    // selection copied to the clipboard; nothing when it holds none.
+    // Shows in the popup the dictionary page of the first character of the
+    // selection copied to the clipboard that has one (`SelectionPage`), or
+    // the no-data page when none has. Nothing in no mode.
     void LookupSelection();
     void ShowMainMenu() override;
     std::u16string CodeBoxText() override;

@@ -79,9 +79,7 @@ void OrvikU::ShowHanPage() {
     TelexH_Click(menu_number::kTelexH);
     const auto codePoint = SearchAgainAndReadPage();
     if (!codePoint) return;
-    Module1& module = app_.module();
-    module.ScratchPos = FindBig5Entry(module.Big5Line, *codePoint);
-    if (module.ScratchPos > 0) NavigateWebBrowser1(HanPageAddress(*codePoint));
+    if (HasHanPage(app_.module().Big5Line, *codePoint)) NavigateWebBrowser1(HanPageAddress(*codePoint));
 }
 
 // The counterpart of "Han": a Han page of a character the Nom dictionary
@@ -90,9 +88,7 @@ void OrvikU::ShowNomPage() {
     TelexN_Click(menu_number::kTelexN);
     const auto codePoint = SearchAgainAndReadPage();
     if (!codePoint) return;
-    Module1& module = app_.module();
-    module.ScratchPos = FindNomEntry(module.NomLine, *codePoint);
-    if (module.ScratchPos > 0) NavigateWebBrowser1(NomPageAddress(*codePoint));
+    if (HasNomPage(app_.module().NomLine, *codePoint)) NavigateWebBrowser1(NomPageAddress(*codePoint));
 }
 
 // The typed keys become the word list's key in place. A missing word list
@@ -102,7 +98,7 @@ void OrvikU::ShowVietPage() {
     if (module.TypedKeys.empty()) return;
     module.TypedKeys = VietWordKey(module.TypedKeys);
     EnsureVietIndex(app_.platform(), module.VietIndexText);
-    if (Find(module.VietIndexText, u"/" + module.TypedKeys) > 0) NavigateWebBrowser1(VietPageAddress(module.TypedKeys));
+    if (HasVietPage(module.VietIndexText, module.TypedKeys)) NavigateWebBrowser1(VietPageAddress(module.TypedKeys));
 }
 
 }  // namespace orvik

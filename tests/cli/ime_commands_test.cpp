@@ -27,7 +27,31 @@ TEST(LookupCommand, PrintsBig5VariantPageAndReading) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out,
               "character  二  U+4E8C (20108)\nbig5       a4a5\nvariant    page under 一  U+4E00\n"
-              "page       its:hvtdu.chm::/html\\hv20108.htm\nreading    nhị  [phienam.txt]\n");
+              "page       its:hvtdu.chm::/html\\hv19968.htm\nreading    nhị  [phienam.txt]\n");
+}
+
+// A word is looked up by its first character that has a page, as the
+// quick-view look-up passes over brackets; "page" names only a page the
+// dictionaries hold.
+TEST(LookupCommand, LooksUpTheFirstCharacterWithAPage) {
+    struct Case {
+        std::string mode, word, character, page;
+    };
+    const Case cases[] = {
+        {"telex-han", "「一」", "一  U+4E00", "its:hvtdu.chm::/html\\hv19968.htm"},
+        {"telex-han", "𠀋", "𠀋  U+2000B", "its:nomtdu.chm::/n131083.htm"},
+        {"telex-nom", "「二", "二  U+4E8C", "its:hvtdu.chm::/html\\hv19968.htm"},
+        {"telex-nom", "一", "一  U+4E00", "its:nomtdu.chm::/n19968.htm"},
+        {"telex-han", "「」", "「  U+300C", "(none)"},
+        {"telex-han", "U+300C", "「  U+300C", "(none)"},
+        {"telex-han", "你", "你  U+4F60", "(none)"},
+    };
+    for (const auto& c : cases) {
+        const Outcome run = Invoke(RunLookup, {"--data", kData, "--mode", c.mode, c.word});
+        EXPECT_EQ(run.status, 0) << c.word;
+        EXPECT_NE(run.out.find("character  " + c.character + " ("), std::string::npos) << run.out;
+        EXPECT_NE(run.out.find("\npage       " + c.page + "\n"), std::string::npos) << run.out;
+    }
 }
 
 // The copied RTF is read as the desktop reads the clipboard, so LibreOffice's
@@ -43,7 +67,9 @@ TEST(LookupCommand, PrintsThePageTheQuickViewOpensForCopiedRtf) {
         {"telex-nom", "{\\rtf1 \\u-10176?\\u-9205?}", 0, "its:nomtdu.chm::/n131083.htm\n"},
         {"telex-nom", "{\\rtf1 \\uc1\\u55360 ?\\u56331 ?}", 0, "its:nomtdu.chm::/n131083.htm\n"},
         {"cangjie-han", "{\\rtf1 \\'a4\\'a4}", 0, "its:hvtdu.chm::/html\\hv19968.htm\n"},
+        {"telex-han", "{\\rtf1 \\u12300?\\u19968?\\u12301?}", 0, "its:hvtdu.chm::/html\\hv19968.htm\n"},
         {"telex-han", "{\\rtf1 plain}", 1, ""},
+        {"telex-han", "{\\rtf1 \\u12300?\\u12301?}", 1, ""},
     };
     for (const auto& c : cases) {
         const Outcome run = RunCommand(RunLookup, {"--data", kData, "--mode", c.mode, "--rtf", "-"}, c.rtf);

@@ -22,6 +22,7 @@
 #include "fuzz_check.h"
 #include "fuzz_input.h"
 #include "lookup/code_tables.h"
+#include "lookup/ideographs.h"
 
 namespace orvik::fuzz {
 namespace {
@@ -139,7 +140,7 @@ void CheckAsGiven(const std::u16string& big5, const std::u16string& variant, con
         const auto back = Big5ToCodePoint(big5, *code);
         ORVIK_FUZZ_CHECK(!back || (*back >= -9999 && *back <= 99999));
     }
-    ORVIK_FUZZ_CHECK(ListedInNomLine(nom, codePoint) == (FindNomEntry(nom, codePoint) > 0));
+    ORVIK_FUZZ_CHECK(HasNomPage(nom, codePoint) == (IsIdeograph(codePoint) && FindNomEntry(nom, codePoint) > 0));
     if (const auto target = VariantTarget(variant, codePoint)) ORVIK_FUZZ_CHECK(*target >= -9999 && *target <= 99999);
     if (const auto first = FirstReading(reading, UpperHexText(static_cast<std::uint32_t>(codePoint)))) {
         ORVIK_FUZZ_CHECK(first->size() <= 50);
@@ -156,9 +157,11 @@ auto Lookup(const Map& map, const typename Map::key_type& key) -> std::optional<
 
 void CheckRebuilt(const Tables& t, std::int32_t codePoint) {
     ORVIK_FUZZ_CHECK(CodePointToBig5(t.big5Line, codePoint) == Lookup(t.big5OfCodePoint, codePoint));
-    ORVIK_FUZZ_CHECK(ListedInBig5Line(t.big5Line, codePoint) == t.big5OfCodePoint.count(codePoint) > 0);
+    const bool ideograph = IsIdeograph(codePoint);
+    ORVIK_FUZZ_CHECK(HasHanPage(t.big5Line, codePoint) == (ideograph && t.big5OfCodePoint.count(codePoint) > 0));
     ORVIK_FUZZ_CHECK(VariantTarget(t.variantLine, codePoint) == Lookup(t.targetOfKey, codePoint));
-    ORVIK_FUZZ_CHECK(ListedInNomLine(t.nomLine, codePoint) == t.nom.count(codePoint) > 0);
+    ORVIK_FUZZ_CHECK((FindNomEntry(t.nomLine, codePoint) > 0) == (t.nom.count(codePoint) > 0));
+    ORVIK_FUZZ_CHECK(HasNomPage(t.nomLine, codePoint) == (ideograph && t.nom.count(codePoint) > 0));
     const std::u16string key = UpperHexText(static_cast<std::uint32_t>(codePoint));
     ORVIK_FUZZ_CHECK(FirstReading(t.readingLine, key) == Lookup(t.firstReading, key));
 }

@@ -67,7 +67,7 @@ protected:
             char32_t c = text_[i];
             if (c >= 0xD800 && c < 0xDC00 && i + 1 < text_.size())
                 c = 0x10000 + ((c - 0xD800) << 10) + (text_[++i] - 0xDC00);
-            if (ListedInNomLine(lines_.NomLine, static_cast<std::int32_t>(c))) ++keys[UpperHexText(c)];
+            if (HasNomPage(lines_.NomLine, static_cast<std::int32_t>(c))) ++keys[UpperHexText(c)];
         }
         return keys;
     }

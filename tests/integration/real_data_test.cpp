@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +12,10 @@
 #include "engine/telex.h"
 #include "engine/text.h"
 #include "ime/candidate_search.h"
+#include "lookup/character_page.h"
+#include "lookup/code_tables.h"
+#include "lookup/ideographs.h"
+#include "platform/archive_pages.h"
 #include "platform/fake/recording_platform.h"
 #include "shell/application.h"
 #include "shell/typing_box.h"
@@ -221,6 +226,108 @@ INSTANTIATE_TEST_SUITE_P(RealData, EveryKey, ::testing::ValuesIn(kModes),
                              std::replace(name.begin(), name.end(), '.', '_');
                              return name;
                          });
+// The numbers of a line's entries: the decimal digits before each "/",
+// after `skip` characters (Big5Line's four hex digits of the Big5 code).
+std::vector<std::int32_t> EntryNumbers(std::u16string_view line, std::size_t skip) {
+    std::vector<std::int32_t> numbers;
+    for (std::size_t start = 0, end; (end = line.find(u'/', start)) != std::u16string_view::npos; start = end + 1)
+        if (end > start + skip)
+            numbers.push_back(static_cast<std::int32_t>(DecimalValue(line.substr(start + skip, end - start - skip))));
+    return numbers;
+}
+
+// The page behind an address, read from the data folder, where the
+// dictionaries keep the ".dat" names the program's working folder renames.
+FileBytes ReadDataPage(std::u16string_view address) {
+    auto archive = ParseArchiveAddress(address);
+    if (!archive) return {false, "not an its: address", {}};
+    if (archive->file.ends_with(".chm")) archive->file.replace(archive->file.size() - 4, 4, ".dat");
+    return ReadArchivePage(ORVIK_DATA_DIR, *archive);
+}
+
+// Every character Big5Line or NomLine lists, looked up in a Han and in a Nom
+// mode, leads to a page its dictionary holds or to none: a Big5 symbol to
+// none, an ideograph to its own page in the dictionary of the mode.
+TEST(RealData, EveryPageALookUpOfAListedCharacterOpensExists) {
+    RealData data;
+    kModes[0].select(data.app.MainWindow());
+    const Module1& module = data.app.module();
+    const ModeScripts han{true, false}, nom{false, true};
+    const std::vector<std::int32_t> big5 = EntryNumbers(module.Big5Line, 4), nomListed = EntryNumbers(module.NomLine, 0);
+    ASSERT_EQ(big5.size(), 13062u + 831u);
+    ASSERT_EQ(nomListed.size(), 8307u);
+    std::map<std::u16string, std::int32_t> pages;  // each address, with a character that leads to it
+    const auto note = [&](std::int32_t codePoint, ModeScripts scripts) {
+        const auto page = CharacterPage(codePoint, scripts, module);
+        if (page) pages.emplace(*page, codePoint);
+        return page;
+    };
+    int symbols = 0;
+    for (const std::int32_t codePoint : big5) {
+        const auto inHan = note(codePoint, han), inNom = note(codePoint, nom);
+        if (!IsIdeograph(codePoint)) {
+            ++symbols;
+            EXPECT_FALSE(inHan || inNom) << codePoint;
+        } else if (!VariantTarget(module.VariantLine, codePoint)) {
+            EXPECT_EQ(inHan, HanPageAddress(codePoint)) << codePoint;
+        }
+    }
+    EXPECT_EQ(symbols, 831);
+    for (const std::int32_t codePoint : nomListed) {
+        note(codePoint, han);
+        EXPECT_EQ(note(codePoint, nom), NomPageAddress(codePoint)) << codePoint;
+    }
+    EXPECT_EQ(pages.size(), 13062u + 8307u);
+    for (const auto& [address, codePoint] : pages) {
+        const FileBytes page = ReadDataPage(address);
+        EXPECT_TRUE(page.ok) << U16ToUtf8(address) << " (from " << codePoint << "): " << page.reason;
+    }
+}
+
+// Each word key of tdviet.idx opens its page in tdviet.dat; its start, when
+// no key itself, opens none.
+TEST(RealData, EveryVietnameseWordKeyOpensItsPage) {
+    RecordingPlatform platform(ORVIK_DATA_DIR, ORVIK_DATA_DIR);
+    std::u16string words;
+    ASSERT_FALSE(EnsureVietIndex(platform, words));
+    std::vector<std::u16string> keys;
+    for (std::size_t start = 1, end; start < words.size(); start = end + 1) {
+        end = std::min(words.find(u'/', start), words.size());
+        keys.emplace_back(words.substr(start, end - start));
+    }
+    ASSERT_EQ(keys.size(), 6592u);
+    for (const std::u16string& key : keys) {
+        ASSERT_TRUE(HasVietPage(words, key)) << U16ToUtf8(key);
+        const FileBytes page = ReadDataPage(VietPageAddress(key));
+        EXPECT_TRUE(page.ok) << U16ToUtf8(key) << ": " << page.reason;
+    }
+    EXPECT_FALSE(HasVietPage(words, u"nguoo"));  // the start of "nguooif" (người)
+}
+
+// A selection of 「南」, copied from a Unicode editor or as Big5 bytes, opens
+// the page of 南 in the quick-view popup.
+TEST(RealData, TheLookUpOfBracketedNanOpensItsPage) {
+    struct Case {
+        int mode;
+        std::u16string rtf;
+        std::u16string page;
+    };
+    const Case cases[] = {
+        {0, u"{\\rtf1 \\u12300?\\u21335?\\u12301?}", HanPageAddress(21335)},
+        {0, u"{\\rtf1 \\'a1\\'75\\'ab\\'6e\\'a1\\'76}", HanPageAddress(21335)},
+        {1, u"{\\rtf1 \\u12300?\\u21335?\\u12301?}", NomPageAddress(21335)},
+    };
+    for (const auto& c : cases) {
+        RealData data;
+        kModes[c.mode].select(data.app.MainWindow());
+        data.platform.ClipboardSetText(c.rtf, kClipboardRtf);
+        data.app.LookupSelection();
+        EXPECT_EQ(data.app.Popup().WebBrowser1.Address, c.page) << U16ToUtf8(c.rtf);
+        const FileBytes page = ReadDataPage(c.page);
+        ASSERT_TRUE(page.ok) << page.reason;
+        EXPECT_NE(page.bytes.find("南"), std::string::npos);
+    }
+}
 
 }  // namespace
 }  // namespace orvik

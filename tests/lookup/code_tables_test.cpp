@@ -43,13 +43,57 @@ TEST(CodeTables, MatchesOnlyWholeEntries) {
         {34688, false, false, std::nullopt},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ListedInBig5Line(kBig5, c.codePoint), c.inBig5) << c.codePoint;
-        EXPECT_EQ(ListedInNomLine(kNom, c.codePoint), c.inNom) << c.codePoint;
+        EXPECT_EQ(FindBig5Entry(kBig5, c.codePoint) > 0, c.inBig5) << c.codePoint;
+        EXPECT_EQ(FindNomEntry(kNom, c.codePoint) > 0, c.inNom) << c.codePoint;
         EXPECT_EQ(VariantTarget(kVariants, c.codePoint), c.target) << c.codePoint;
     }
     // U+26F0 is 9968 and not in Big5: no Big5 code from "/a44019968/".
     EXPECT_EQ(CodePointToBig5(kBig5, 0x26F0), std::nullopt);
     EXPECT_EQ(VariantTarget(u"20108/", 20108), std::nullopt);  // no target before it
+}
+
+// Big5Line lists the Big5 symbols beside the ideographs, and a line could
+// list anything: only an ideograph has a dictionary page.
+TEST(CodeTables, OnlyListedIdeographsHavePages) {
+    struct Case {
+        std::int32_t codePoint;
+        bool page;
+    };
+    const Case cases[] = {
+        {0x3400, true},  {0x4DBF, true},   {0x4E00, true},   {0x9FFF, true},    {0xF900, true},
+        {0xFA0C, true},  {0xFAFF, true},   {0x20000, true},  {0x2A6DF, true},   {0x3FFFF, true},
+        {0x300C, false},  // 「
+        {0xFF0C, false},  // ，
+        {0x3007, false},  // 〇, which Big5 codes among its symbols
+        {0x3021, false},  // a Hangzhou numeral
+        {0x33FF, false},  {0x4DC0, false},  {0xA000, false},  {0xF8FF, false},   {0xFB00, false},
+        {0x1FFFF, false}, {0x40000, false},
+    };
+    std::u16string big5 = u"/", nom;
+    for (const auto& c : cases) {
+        big5 += u"a440" + DecimalText(c.codePoint) + u"/";
+        nom += DecimalText(c.codePoint) + u"/";
+    }
+    for (const auto& c : cases) {
+        EXPECT_EQ(HasHanPage(big5, c.codePoint), c.page) << std::hex << c.codePoint;
+        EXPECT_EQ(HasNomPage(nom, c.codePoint), c.page) << std::hex << c.codePoint;
+    }
+}
+
+// tdviet.idx has no "/" after its last key.
+TEST(CodeTables, AVietnameseWordHasAPageOnlyAsAWholeKey) {
+    const std::u16string_view words = u"/a/aa/anh/ba/đi";
+    struct Case {
+        std::u16string_view key;
+        bool page;
+    };
+    const Case cases[] = {
+        {u"a", true},   {u"anh", true}, {u"đi", true},  // the last key
+        {u"an", false},                                  // the start of "anh"
+        {u"b", false},  {u"đ", false},  {u"", false},
+        {u"aa/anh", false},                              // a key holds no "/"
+    };
+    for (const auto& c : cases) EXPECT_EQ(HasVietPage(words, c.key), c.page) << U16ToUtf8(c.key);
 }
 
 TEST(CodeTables, FindsFirstReadingsOfWholeKeys) {

@@ -65,8 +65,8 @@ protected:
 
 TEST_F(ReadAloud, ReadsEachWordSelectedWithItsClipInOrder) {
     Read(u"  Nam quốc sơn hà.  ");
-    // "hà." has no clip of its own: punctuation counts only at a word's start.
-    EXPECT_EQ(platform_.PlayedSounds(), clips_.Waves({"nam", "quốc", "sơn", "cach1"}));
+    // "hà." is read as "hà", then the full stop's pause.
+    EXPECT_EQ(platform_.PlayedSounds(), clips_.Waves({"nam", "quốc", "sơn", "hà", "cach2"}));
     EXPECT_EQ(selected_, (std::vector<std::string>{"Nam", "quốc", "sơn", "hà."}));
     EXPECT_TRUE(MessageBoxes().empty());
     ExpectIdleAfter(u"Nam quốc sơn hà. ");
@@ -84,8 +84,10 @@ TEST_F(ReadAloud, PausesForPunctuationAndSkipsIdeographsAndNumbers) {
     struct Case { std::u16string_view text; std::vector<std::string> clips; };
     const std::vector<Case> cases = {
         {u"nam , quốc", {"nam", "cach0", "quốc"}},
-        {u"!a :b", {"cach0", "cach0"}},
-        {u".a ?", {"cach2", "cach2"}},
+        {u"nam quốc sơn hà, nam", {"nam", "quốc", "sơn", "hà", "cach0", "nam"}},
+        {u"(nam) “quốc”: sơn?", {"nam", "quốc", "cach0", "sơn", "cach2"}},
+        {u"!a :b", {"cach0", "cach1", "cach0", "cach1"}},  // "a" and "b" have no clip
+        {u".a ?", {"cach2", "cach1", "cach2"}},
         {u"漢 nam 2000 sơn", {"nam", "sơn"}},
         {u"\U0002029B hà", {"hà"}},     // a supplementary ideograph: a negative 16-bit value
         {u"\u2711 hà", {"hà"}},             // 10001
@@ -123,7 +125,7 @@ TEST_F(ReadAloud, ASecondPressStopsAfterTheClipBeingPlayed) {
     // The next press reads again from the start.
     onEvents_ = nullptr;
     popup_.Command1_Click();
-    EXPECT_EQ(platform_.PlayedSounds().size(), 5u);
+    EXPECT_EQ(platform_.PlayedSounds().size(), 6u);
 }
 
 TEST_F(ReadAloud, NothingHappensWhileText1IsHidden) {

@@ -13,52 +13,52 @@ std::u16string Repeat(std::u16string_view piece, int times) {
     return out;
 }
 
-TEST(SelectedCodePoint, ReadsTheFirstIdeographOfUnicodeOrBig5Escapes) {
-    const std::u16string big5Line = u"/a44019968/a45c20108/a4a419968/a4a520108/";
-    struct Case {
-        std::u16string rtf;
-        std::optional<std::int32_t> codePoint;
-    };
-    const Case cases[] = {
-        {u"{\\rtf1 \\u20320?}", 20320},
-        {u"{\\rtf1 \\u-3000?}", 62536},
-        {u"\\u-10179?\\u-8704?", 0x1F600},
-        {u"\\uc1\\u66?\\u233?\\u20320?\\u19968?", 20320},  // Latin letters are passed over
-        // After 1500 escapes the scan gives up and the Big5 escapes are read.
-        {Repeat(u"\\u97?", 1500) + u"\\u20320?\\'a4\\'a5", 20108},
-        {Repeat(u"\\u97?", 1499) + u"\\u20320?", 20320},
-        {u"\\u97?\\'a4\\'a4", 19968},
-        {u"\\'a4@", 19968},          // a literal trail byte
-        {u"\\'a4\\\\x", 20108},      // an escaped backslash as the trail
-        {u"\\'a4\\'a6", std::nullopt},  // a code the Big5 line lacks
-        {u"plain text", std::nullopt},
-        {u"", std::nullopt},
-    };
-    for (const auto& c : cases) EXPECT_EQ(SelectedCodePoint(c.rtf, big5Line), c.codePoint) << U16ToUtf8(c.rtf);
+// 「 」 ， are Big5 symbols; 你 (20320) lies in no dictionary.
+LookupLines Lines() {
+    LookupLines lines;
+    lines.Big5Line = u"/a14065292/a17512300/a17612301/a4a419968/a4a520108/a56e21335/";
+    lines.VariantLine = u"1996820108/";
+    lines.NomLine = u"19968/131083/";
+    return lines;
 }
 
-TEST(SelectionPageAddress, FollowsTheCheckedMode) {
-    LookupLines lines;
-    lines.Big5Line = u"/a4a419968/a4a520108/";
-    lines.VariantLine = u"1996820108/";
-    lines.NomLine = u"20108/131083/";
-    const ModeScripts han{true, false}, nom{false, true}, none{};
+constexpr std::u16string_view kHan19968 = u"its:hvtdu.chm::/html\\hv19968.htm";
+constexpr std::u16string_view kHan21335 = u"its:hvtdu.chm::/html\\hv21335.htm";
+constexpr std::u16string_view kNom131083 = u"its:nomtdu.chm::/n131083.htm";
+
+TEST(SelectionPage, OpensTheFirstCharacterThatHasAPage) {
+    const ModeScripts han{true, false}, nom{false, true};
     struct Case {
-        std::int32_t codePoint;
+        std::u16string rtf;
         ModeScripts scripts;
-        std::u16string_view page;
+        std::optional<std::u16string_view> page;
     };
     const Case cases[] = {
-        {19968, han, u"its:hvtdu.chm::/html\\hv19968.htm"},
-        {20108, han, u"its:hvtdu.chm::/html\\hv19968.htm"},  // a variant key shows its target
-        {131083, han, u"its:nomtdu.chm::/n131083.htm"},      // not in the Han dictionary
-        {131083, nom, u"its:nomtdu.chm::/n131083.htm"},
-        {19968, nom, u"its:hvtdu.chm::/html\\hv19968.htm"},  // not in the Nom dictionary
-        {20108, nom, u"its:nomtdu.chm::/n20108.htm"},        // no variant look-up in a Nom mode
-        {19968, none, u""},
+        {u"{\\rtf1 \\u12300?\\u21335?\\u12301?}", han, kHan21335},  // 「南」
+        {u"{\\rtf1 \\u-244?\\u19968?}", han, kHan19968},           // ， written negative
+        {u"\\uc1\\u66?\\u233?\\u20320?\\u19968?", han, kHan19968},  // letters and 你 passed over
+        {u"\\u20108?", han, kHan19968},                             // a variant key shows its target
+        {u"\\u-10179?\\u-8704?\\u-10176?\\u-9205?", han, kNom131083},  // an emoji, then 𠀋
+        {u"\\u12300?\\u-10176?\\u-9205?", nom, kNom131083},
+        {u"\\u12300?\\u21335?", nom, kHan21335},  // not in the Nom dictionary
+        // After 1500 escapes the scan gives up and the Big5 escapes are read.
+        {Repeat(u"\\u97?", 1500) + u"\\u19968?\\'a5\\'6e", han, kHan21335},
+        {Repeat(u"\\u97?", 1499) + u"\\u19968?\\'a5\\'6e", han, kHan19968},
+        {u"\\'a1\\'75\\'a5\\'6e\\'a1\\'76", han, kHan21335},  // 「南」 in Big5
+        {u"\\'a4\\'a6\\'a4\\'a4", han, kHan19968},            // a code the line lacks, then 一
+        {u"\\'a4\\\\x\\'a4\\'a4", han, kHan19968},            // an escaped backslash as the trail
+        {u"\\u12300?\\u12301?\\'a1\\'75", han, std::nullopt},  // symbols alone
+        {u"\\u20320?", han, std::nullopt},
+        {u"\\u55360?", han, std::nullopt},  // a high half with nothing after it
+        {u"plain text", han, std::nullopt},
+        {u"", han, std::nullopt},
+        {u"\\u19968?", ModeScripts{}, std::nullopt},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(SelectionPageAddress(c.codePoint, c.scripts, lines), c.page) << c.codePoint;
+    const LookupLines lines = Lines();
+    for (const auto& c : cases) {
+        const auto page = SelectionPage(c.rtf, c.scripts, lines);
+        EXPECT_EQ(page, c.page) << U16ToUtf8(c.rtf.substr(0, 80));
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "data_copy.h"
+#include "engine/text.h"
 #include "platform/archive_pages.h"
 #include "platform/qt/page_view.h"
 
@@ -35,6 +36,7 @@ TEST(PageViewTest, WhatCannotBeOpenedShowsTheNoDataPage) {
         "its:missing.chm::/x.htm",               // no such file
         "its:" + damaged.string() + "::/x.htm",  // a damaged file
         "/nonexistent/temp.htm",                 // a missing local file
+        U16ToUtf8(kNoDataAddress),               // where a look-up that found no page goes
     };
     for (const std::string& address : addresses) {
         PageView view([&] { return data.Path(); });

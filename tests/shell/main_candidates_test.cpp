@@ -31,10 +31,13 @@ TEST(MainCandidates, APickGoesToTheClipboardAsRtfAndOpensItsPage) {
         const char16_t* page;
     };
     const Case cases[] = {
-        {u"FFFF", u"\\u-1", u"its:hvtdu.chm::/html\\hv65535.htm"},
+        {u"5000", u"\\u20480", u"its:hvtdu.chm::/html\\hv20480.htm"},
         // A variant key is replaced by the character it is paired with.
         {u"4E8C", u"\\u19968", u"its:hvtdu.chm::/html\\hv19968.htm"},
-        {u"2000B", u"\\u131083", u"its:hvtdu.chm::/html\\hv131083.htm"},
+        // Not in the Han dictionary: its Nom page.
+        {u"2000B", u"\\u131083", u"its:nomtdu.chm::/n131083.htm"},
+        // In neither dictionary.
+        {u"FFFF", u"\\u-1", u"about:nodata"},
     };
     for (const auto& c : cases) {
         MainWindowApp fx;

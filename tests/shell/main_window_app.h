@@ -35,9 +35,13 @@ struct MainWindowApp : FixtureApp {
     std::u16string Box() { return CodeDecoder(kVietWareX).Decode(main().Text1.Text); }
 
     // A list of `count` candidates, 5000, 5001, ... in hexadecimal.
+    // Lists `count` candidates from U+5000 on, each with its Han page.
     void ListCandidates(int count) {
         std::u16string line;
-        for (int i = 0; i < count; ++i) line += UpperHexText(static_cast<std::uint32_t>(0x5000 + i));
+        for (int i = 0; i < count; ++i) {
+            line += UpperHexText(static_cast<std::uint32_t>(0x5000 + i));
+            module().Big5Line += u"a440" + DecimalText(0x5000 + i) + u"/";
+        }
         BuildCandidatePages(module(), line, Layout::Han, false);
     }
 };

@@ -8,13 +8,19 @@ namespace {
 
 using testing::FixtureApp;
 
-TEST(PopupPages, ShowCharPageOpensTheDictionaryOfTheMode) {
+// The fixture's Han dictionary holds 一 (4E00) and 二 (4E8C, a variant key
+// of 一), its Nom dictionary 一 and 𠀋 (2000B).
+TEST(PopupPages, ShowCharPageOpensAPageTheDictionariesHold) {
     struct Case { void (OrvikU::*mode)(std::int16_t); std::u16string_view hex; bool inPopup; std::u16string_view page; };
     const Case cases[] = {
-        {&OrvikU::TelexH_Click, u"8BDE", true, u"its:hvtdu.chm::/html\\hv35806.htm"},
-        {&OrvikU::PINYIN_Click, u"FFFF", true, u"its:hvtdu.chm::/html\\hv65535.htm"},
+        {&OrvikU::TelexH_Click, u"4E00", true, u"its:hvtdu.chm::/html\\hv19968.htm"},
+        {&OrvikU::CangJieH_Click, u"4E8C", false, u"its:hvtdu.chm::/html\\hv19968.htm"},
+        {&OrvikU::TelexH_Click, u"2000B", true, u"its:nomtdu.chm::/n131083.htm"},  // not in the Han dictionary
+        {&OrvikU::TelexH_Click, u"8BDE", true, u"about:nodata"},                   // in neither
+        {&OrvikU::PINYIN_Click, u"FFFF", true, u"about:nodata"},
         {&OrvikU::TelexN_Click, u"2000B", true, u"its:nomtdu.chm::/n131083.htm"},
         {&OrvikU::CangJie_Click, u"4E00", false, u"its:nomtdu.chm::/n19968.htm"},
+        {&OrvikU::CangJie_Click, u"4E8C", false, u"its:hvtdu.chm::/html\\hv19968.htm"},  // not in the Nom dictionary
     };
     for (const auto& c : cases) {
         FixtureApp fx;
@@ -22,7 +28,7 @@ TEST(PopupPages, ShowCharPageOpensTheDictionaryOfTheMode) {
         fx.module().PageInPopup = c.inPopup;
         fx.app.ShowCharPage(c.hex);
         const BrowserView& view = c.inPopup ? fx.app.Popup().WebBrowser1 : fx.main().WebBrowser1;
-        EXPECT_EQ(view.Address, c.page);
+        EXPECT_EQ(view.Address, c.page) << U16ToUtf8(c.hex);
         EXPECT_EQ(fx.app.PopupVisible(), c.inPopup);
     }
 }
@@ -52,13 +58,14 @@ TEST(PopupPages, TranscriptionShowsTheReadingsOrRefusesALargeSelection) {
 }
 
 // A left press on the popup's tray icon copies the selection, waits for the
-// copy and shows the first ideograph's page, sized and above other windows.
+// copy and shows the page of the first ideograph that has one, sized and
+// above other windows; the brackets around it are passed over.
 TEST(PopupPages, TheTrayLookUpShowsThePageOfTheFirstIdeograph) {
     FixtureApp fx;
     fx.main().TelexH_Click(30);
     fx.app.Popup().ShowTranscription(u"nhất");
     fx.app.HidePopup();
-    fx.platform.ClipboardSetText(u"{\\rtf1 abc \\u20108?\\u19968?}", kClipboardRtf);
+    fx.platform.ClipboardSetText(u"{\\rtf1 abc \\u12300?\\u20108?\\u12301?\\u19968?}", kClipboardRtf);
     fx.platform.ClearCalls();
     fx.platform.PressTrayIcon(fx.platform.HandleOf(WindowId::WPopup), 1, kWmLButtonDown);
     EXPECT_EQ(fx.CallsOf({"Sleep", "ClipboardGetText", "ShowWindow", "Navigate", "SetWindowHeight", "SetWindowPos"}),
@@ -68,15 +75,28 @@ TEST(PopupPages, TheTrayLookUpShowsThePageOfTheFirstIdeograph) {
     EXPECT_FALSE(fx.app.Popup().Text1.Visible);
 }
 
-TEST(PopupPages, ALookUpThatFindsNoCharacterLeavesThePopupAsItWas) {
-    for (const std::u16string rtf : {u"", u"{\\rtf1 plain}", u"{\\rtf1 \\'a4\\'ff}"}) {
+// A selection without a character the dictionaries describe (nothing, Latin
+// letters, brackets, a Big5 code the table lacks, an ideograph of neither
+// dictionary) shows the no-data page; in no mode nothing is shown.
+TEST(PopupPages, ALookUpThatFindsNoPageShowsTheNoDataPage) {
+    for (const std::u16string rtf :
+         {u"", u"{\\rtf1 plain}", u"{\\rtf1 \\u12300?\\u12301?}", u"{\\rtf1 \\'a4\\'ff}", u"{\\rtf1 \\u35806?}"}) {
         FixtureApp fx;
         fx.main().TelexH_Click(30);
+        fx.app.Popup();
         fx.platform.ClipboardSetText(rtf, kClipboardRtf);
         fx.platform.ClearCalls();
         fx.app.LookupSelection();
-        EXPECT_TRUE(fx.CallsOf({"ShowWindow", "Navigate"}).empty()) << U16ToUtf8(rtf);
+        EXPECT_EQ(fx.CallsOf({"Navigate"}), std::vector<std::string>{"Navigate WPopup.WebBrowser1 about:nodata"})
+            << U16ToUtf8(rtf);
+        EXPECT_TRUE(fx.app.PopupVisible());
     }
+    FixtureApp fx;
+    fx.main();
+    fx.platform.ClipboardSetText(u"{\\rtf1 \\u19968?}", kClipboardRtf);
+    fx.platform.ClearCalls();
+    fx.app.LookupSelection();
+    EXPECT_TRUE(fx.CallsOf({"ShowWindow", "Navigate"}).empty());
 }
 
 }  // namespace
