@@ -36,6 +36,10 @@ TEST(ReadingRanking, PutsTheMainSinoVietnameseReadingFirst) {
         {"年", With({"nên", "niên"}, {}), Regular({"niên"}), {"niên", "nên"}},
         // nothing regular known (no position): KANJIDIC2's order, then Unihan's
         {"女", With({"nữa", "nữ"}, {"nữ", "nhữ"}), {}, {"nữ", "nhữ", "nữa"}},
+        // an alphabetical KANJIDIC2 list ranks nothing: the likeliest regular
+        // reading leads
+        {"說", With({}, {"duyệt", "thoát", "thuế", "thuyết"}), Regular({"thuyết", "duyệt", "thuế"}),
+         {"thuyết", "duyệt", "thuế", "thoát"}},
         // regular tested by syllable: the old tone placement counts
         {"化", With({"hoá"}, {"hoá"}), Regular({"hóa"}), {"hoá"}},
     };

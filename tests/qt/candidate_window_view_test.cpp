@@ -50,8 +50,8 @@ TEST(CandidateWindowViewTest, TypingHoafShowsTheCandidatesOfHoa) {
 
     EXPECT_EQ(program.candidateWindow.ShownCode(), QString::fromUtf8("hòa"));
     const QString page = program.candidateWindow.Page().toPlainText();
-    EXPECT_TRUE(page.contains(QChar(0x548C))) << page.toStdString();
-    EXPECT_TRUE(page.contains("End")) << page.toStdString();
+    // 和, the commonest character read hoà, leads the first page.
+    EXPECT_TRUE(page.startsWith(QChar(0x548C))) << page.toStdString();
 }
 
 TEST(CandidateWindowViewTest, EscapeEmptiesTheBoxAndThePage) {
