@@ -84,6 +84,7 @@ private:
     void SendComposedReading(std::u16string_view suffix);
     void PickCandidate(int digit, std::int16_t shift);
     void TurnPage(int step);
+    void DropWordEndedElsewhere();
     void KeyPress(std::uint8_t key, std::uint8_t scan);
     void SetText1Font();
     // TypedKeys composed into the 8-bit letters the box shows.

@@ -19,6 +19,7 @@ void HVTNP::KeyPress(std::uint8_t key, std::uint8_t scan) {
 
 void HVTNP::Form_KeyUp(std::int16_t& KeyCode, std::int16_t Shift) {
     module_.ComposedWord.clear();
+    DropWordEndedElsewhere();
     const std::int16_t key = KeyCode;
     const bool boxEmpty = Text1.Text.empty();
     const bool noCandidates = module_.CandPages[0].empty();
@@ -29,7 +30,7 @@ void HVTNP::Form_KeyUp(std::int16_t& KeyCode, std::int16_t Shift) {
             KeyPress(kVkLeft, kVkLeft);
             platform_.keybd_event(kVkShift, kScanShift, kKeyEventKeyUp);
             KeyPress(kVkDelete, kVkDelete);
-        } else if (Text1.Text.size() >= 2) {
+        } else if (Text1.Text.size() >= 2 && module_.TypedKeys.size() >= 2) {
             module_.TypedKeys.pop_back();
             SetText1(ComposedTypedKeys());
         } else {
@@ -77,6 +78,13 @@ void HVTNP::Form_KeyUp(std::int16_t& KeyCode, std::int16_t Shift) {
             PickCandidate(key - kVk0, Shift);
         }
     }
+}
+
+// The keys are shared with the main window's typing box: a word committed
+// or cleared there leaves this box showing keys that are gone, and the key
+// must act on the empty code they left.
+void HVTNP::DropWordEndedElsewhere() {
+    if (module_.TypedKeys.empty() && !Text1.Text.empty()) SetText1(u"");
 }
 
 // Down and Up: a page that would pass either end is not drawn again.

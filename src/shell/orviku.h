@@ -216,6 +216,7 @@ private:
     void TypeBackspace();
     void TypeDigit(std::int16_t& key);
     void TypeSpace();
+    void EmptyCandidateBox();
     void TurnPage(int step, std::int16_t& key);
 
     Application& app_;

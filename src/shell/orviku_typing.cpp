@@ -65,6 +65,7 @@ void OrvikU::Text1_KeyUp(std::int16_t& KeyCode, std::int16_t Shift) {
         module.TypedKeys.clear();
         module.CommittedText.clear();
         for (auto& page : module.CandPages) page.clear();
+        EmptyCandidateBox();
     } else if (key == kVkDown) {
         TurnPage(+1, KeyCode);
     } else if (key == kVkUp) {
@@ -139,7 +140,14 @@ void OrvikU::TypeSpace() {
     module.CommittedText = Text1.Text;
     module.TypedKeys.clear();
     for (auto& page : module.CandPages) page.clear();
+    EmptyCandidateBox();
     app_.platform().SendKeys(u"^{END}");
+}
+
+// The candidate window shows the same keys: a word ended here is gone
+// from its box too.
+void OrvikU::EmptyCandidateBox() {
+    if (app_.CandidateWindowLoaded()) app_.CandidateWindow().SetText1(u"");
 }
 
 }  // namespace orvik
