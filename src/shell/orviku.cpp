@@ -72,7 +72,7 @@ void OrvikU::RunModeAction(const InputMode& mode) {
     CheckMode(mode);
     app_.ConfigDialog().Combo2.Text = mode.comboText;
     if (mode.buttonsFirst) load();
-    if (mode.letterTable) BuildLetterTables(module.Tables, *mode.letterTable);
+    if (mode.letterTable) BuildLetterTables(module.Tables, LetterTableInForce(*mode.letterTable));
     module.ModeTitle = mode.modeTitle;
     module.ModeName = mode.modeName;
     if (Menunoi.IMEstate.Checked) {
@@ -82,6 +82,16 @@ void OrvikU::RunModeAction(const InputMode& mode) {
     }
     ShowModeStatus(mode);
     if (!mode.buttonsFirst) SetButtons(mode, 2);
+}
+
+// The mode's rebuild keeps the letters of the output code checked, so a
+// mode chosen after the code (at start-up, by the dialog's OK, from the
+// menu) does not put VietWare-X letters in its place; with no code checked
+// yet the mode's own table is built.
+std::int16_t OrvikU::LetterTableInForce(std::int16_t modeTable) const {
+    for (const OutputCodeAction* code : kOutputCodeActions)
+        if ((Menunoi.*(code->item)).Checked) return code->letterTable;
+    return modeTable;
 }
 
 void OrvikU::SetButtons(const InputMode& mode, int count) {

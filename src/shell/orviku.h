@@ -202,6 +202,7 @@ private:
     void CopyForLookup();
     void ClearMainCandidates();
     void SetButtons(const InputMode& mode, int count);
+    std::int16_t LetterTableInForce(std::int16_t modeTable) const;
     void CheckMode(const InputMode& mode);
     void ShowModeStatus(const InputMode& mode);
     void Minimize();

@@ -5,9 +5,12 @@
 
 #include <utility>
 
+#include "engine/letter_tables.h"
+#include "engine/telex.h"
 #include "engine/text.h"
 #include "ime/fixture_app.h"
 #include "shell/main_procedure.h"
+#include "shell/typing_box.h"
 
 namespace orvik {
 namespace {
@@ -80,6 +83,33 @@ TEST(Settings, EachStoredCodeRunsItsActionAndAnUnknownOneFallsBackToUnicode) {
         for (auto item : {&Menunoi::Unicode, &Menunoi::VW2, &Menunoi::VNI2, &Menunoi::TCVN})
             EXPECT_EQ((fx.main().Menunoi.*item).Checked, item == c.checked) << U16ToUtf8(c.stored);
         EXPECT_EQ(fx.dialog().Combo1.Text, c.box);
+    }
+}
+
+// The mode action run after the code action at start-up, and again by OK,
+// must leave the letters of the chosen code in force.
+TEST(Settings, TheStoredCodeComposesTheTypedWordAfterStartAndAfterOk) {
+    struct Case {
+        std::u16string code, mode;
+        std::int16_t letterTable;
+    };
+    const Case cases[] = {
+        {u"TCVN3", u"Telex->Han", kTcvn3},       {u"VNI-WIN", u"Telex->Han", kVniWindows},
+        {u"TCVN3", u"Telex->Nom", kTcvn3},       {u"VNI-WIN", u"S-CangJie Han", kVniWindows},
+        {u"VietWare-X", u"Telex->Han", kVietWareX},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(U16ToUtf8(c.code + u" " + c.mode));
+        LetterTables chosen;
+        BuildLetterTables(chosen, c.letterTable);
+        const std::u16string expected = ComposeForOutput(chosen, u"hoaf", false, false);
+        SettingsApp fx(Settings{{u"VN Code", c.code}, {u"Present IME", c.mode}});
+        EXPECT_EQ(fx.module().Tables.CodeLetters, chosen.CodeLetters);
+        fx.main().TelexH_Click(menu_number::kTelexH);
+        for (char16_t key : std::u16string_view(u"HOAF")) TypeIntoText1(fx.main(), static_cast<std::int16_t>(key), 0);
+        EXPECT_EQ(fx.main().Text1.Text, expected);
+        fx.dialog().Command1_Click();
+        EXPECT_EQ(fx.module().Tables.CodeLetters, chosen.CodeLetters);
     }
 }
 
