@@ -49,8 +49,11 @@ std::u16string PlaceToneKey(std::u16string_view word, bool cangJieNomChecked) {
     switch (L) {
         case u'a':
         case u'A':
+            // The u of qu and the i of gi belong to the first consonant: an
+            // a right behind them takes the tone (quá, giá), a vowel between
+            // them takes it itself (giữa).
             return PlaceBeforeOrAfter(sPrime, L, T,
-                                      !OccursIn(sPrime.substr(0, 2), u"Qu/qu/Gi/gi") &&
+                                      !(sPrime.size() <= 2 && OccursIn(sPrime, u"Qu/qu/Gi/gi")) &&
                                           In(u"iouwIOUW", before));
         case u'e':
         case u'E':
@@ -118,7 +121,7 @@ std::u16string TelexToCode(const LetterTables& tables, std::u16string_view word)
 }
 
 std::u16string TelexToUnicode(const LetterTables& tables, std::u16string_view word) {
-    return ReplaceEntries(tables, word, tables.UnicodeLetters);
+    return ReplaceEntries(tables, FoldSequenceCase(tables, word), tables.UnicodeLetters);
 }
 
 std::u16string ComposeForOutput(const LetterTables& tables, std::u16string_view keys,

@@ -21,7 +21,8 @@ std::u16string PlaceToneKey(std::u16string_view word, bool cangJieNomChecked);
 // case follows the case of its first key.
 std::u16string TelexToCode(const LetterTables& tables, std::u16string_view word);
 
-// The word in Unicode; sequences typed in mixed case are left as typed.
+// The word in Unicode; as in TelexToCode a sequence's case follows the case
+// of its first key ("Dd" is Đ), so what is sent is what the boxes show.
 std::u16string TelexToUnicode(const LetterTables& tables, std::u16string_view word);
 
 // A word composed for sending: the Unicode letters when the Unicode output

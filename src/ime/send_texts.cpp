@@ -17,11 +17,18 @@ std::vector<char16_t> Utf16Units(std::int32_t codePoint) {
     return {static_cast<char16_t>(0xD800 + offset / 1024), static_cast<char16_t>(0xDC00 + codePoint % 1024)};
 }
 
+namespace {
+
+// RTF's "\u" takes a signed 16-bit number: a unit above 32767 is written
+// 65536 below its value, as every surrogate is.
+std::int32_t SignedRtfUnit(char16_t unit) { return unit > 32767 ? unit - 65536 : unit; }
+
+}  // namespace
+
 std::u16string To_SurrogateC(std::u16string_view field, std::int32_t& high, std::int32_t& low) {
-    const std::int32_t v = HexValue(field);
-    const std::int32_t q = (v - 65536) / 1024;
-    high = q - 10240;
-    low = v - 1024 * q - 9216;
+    const std::vector<char16_t> units = Utf16Units(HexValue(field));
+    high = SignedRtfUnit(units.front());
+    low = SignedRtfUnit(units.back());
     return u"\\u" + DecimalText(high) + u"?\\u" + DecimalText(low) + u"?";
 }
 

@@ -13,8 +13,9 @@
 namespace orvik {
 
 // A five-digit hexadecimal field as RTF's two \u escapes of its surrogate
-// pair: "\u" + (high as signed 16-bit) + "?\u" + low + "?". The two numbers
-// are handed back in `high` and `low` too.
+// pair: "\u" + high + "?\u" + low + "?", both as signed 16-bit numbers
+// (negative, as surrogates lie above 32767). The two numbers are handed
+// back in `high` and `low` too.
 std::u16string To_SurrogateC(std::u16string_view field, std::int32_t& high, std::int32_t& low);
 
 // RTF's font size, in half points: a size such as 10.5 is written 21; a

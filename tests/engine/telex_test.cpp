@@ -34,6 +34,9 @@ TEST(PlaceToneKey, VowelPairsTakeTheToneOnTheRightVowel) {
         {u"khoer", u"khoer"}, {u"thoos", u"thoos"}, {u"chowij", u"chowji"}, {u"gior", u"gior"},
         {u"cuoocs", u"cuoosc"}, {u"Hoaf", u"Hofa"}, {u"HOAF", u"HOFA"},   {u"lawsc", u"lawsc"},
         {u"ddij", u"ddij"},
+        // After gi or qu the a that follows at once carries the tone; a
+        // vowel between them takes it, as in giữa.
+        {u"giuwax", u"giuwxa"}, {u"giuwaf", u"giuwfa"}, {u"quas", u"quas"}, {u"giaf", u"giaf"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(PlaceToneKey(c.word, false), c.placed) << Narrow(c.word);
@@ -66,9 +69,15 @@ TEST(Compose, WordsInUnicode) {
         {u"hangf", u"hàng"},      {u"tuyf", u"tùy"},       {u"quyf", u"quỳ"},
         {u"ass", u"á"},           {u"abs", u"ab"},         {u"YJ", u"Ỵ"},
         {u"aaa", u"âa"},          {u"ddd", u"đd"},         {u"w", u"ư"},
-        {u"W", u"Ư"},             {u"uw", u"ư"},           {u"Aw", u"Aư"},
+        {u"W", u"Ư"},             {u"uw", u"ư"},           {u"Aw", u"Ă"},
         {u"ddaadd", u"đâdd"},     {u"Vieetj", u"Việt"},    {u"DDUWOWCJ", u"ĐƯỢC"},
         {u"thuwowng", u"thương"}, {u"", u""},              {u"x", u"x"},
+        {u"giuwax", u"giữa"},     {u"Giuwax", u"Giữa"},
+        // A capital first key with a small second one composes the capital,
+        // as the boxes show it.
+        {u"Ddaf", u"Đà"},         {u"Nawxng", u"Nẵng"},    {u"Own", u"Ơn"},
+        {u"Aan", u"Ân"},          {u"Ee", u"Ê"},           {u"Uwowng", u"Ương"},
+        {u"dD", u"đ"},
     };
     for (const auto& c : cases) EXPECT_EQ(ComposeForOutput(t, c.keys, true, false), c.word) << Narrow(c.keys);
 }

@@ -16,10 +16,10 @@ bool EndsWith(std::u16string_view s, std::u16string_view tail) {
 TEST(SendTexts, SurrogateEscapesOfFiveDigitFields) {
     struct Case { std::u16string_view field; std::u16string_view rtf; std::int32_t high, low; };
     const Case cases[] = {
-        {u"20000", u"\\u-10176?\\u56320?", -10176, 56320},
-        {u"2029B", u"\\u-10176?\\u56987?", -10176, 56987},
-        {u"2A6D6", u"\\u-10135?\\u57046?", -10135, 57046},
-        {u"FFFFF", u"\\u-9281?\\u57343?", -9281, 57343},
+        {u"20000", u"\\u-10176?\\u-9216?", -10176, -9216},
+        {u"2029B", u"\\u-10176?\\u-8549?", -10176, -8549},
+        {u"2A6D6", u"\\u-10135?\\u-8490?", -10135, -8490},
+        {u"FFFFF", u"\\u-9281?\\u-8193?", -9281, -8193},
     };
     for (const auto& c : cases) {
         std::int32_t high = 0, low = 0;
@@ -30,7 +30,7 @@ TEST(SendTexts, SurrogateEscapesOfFiveDigitFields) {
         const auto units = Utf16Units(FieldCodePoint(c.field));
         ASSERT_EQ(units.size(), 2u);
         EXPECT_EQ(static_cast<std::int16_t>(units[0]), high);
-        EXPECT_EQ(units[1], low);
+        EXPECT_EQ(static_cast<std::int16_t>(units[1]), low);
     }
 }
 
@@ -39,7 +39,7 @@ TEST(SendTexts, CandidateRtfInTheIdeographFont) {
               u"{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fmodern\\fprq1\\fcharset1 "
               u"Chu Nom Minh U;}}\\uc1\\pard\\f0\\fs32\\u19968\\'3f}");
     EXPECT_TRUE(EndsWith(CandidateRtf(u"9F8D", 16), u"\\fs32\\u-24691\\'3f}"));
-    EXPECT_TRUE(EndsWith(CandidateRtf(u"20000", 12), u"\\fs24\\u-10176?\\u56320?}"));
+    EXPECT_TRUE(EndsWith(CandidateRtf(u"20000", 12), u"\\fs24\\u-10176?\\u-9216?}"));
     // Sizes in half points, whole as "\fs" takes them.
     EXPECT_TRUE(EndsWith(CandidateRtf(u"4E00", 10.5f), u"\\fs21\\u19968\\'3f}"));
     EXPECT_TRUE(EndsWith(CandidateRtf(u"4E00", 10.3f), u"\\fs21\\u19968\\'3f}"));

@@ -25,7 +25,7 @@ TEST(RtfPlainTextTest, PicksAndReadingsGiveTheirCharacters) {
     const std::vector<Case> cases{
         {std::u16string(kCandidateHead) + u"\\u19968\\'3f}", u"一"},
         {std::u16string(kCandidateHead) + u"\\u-24691\\'3f}", u"\u9F8D"},
-        {std::u16string(kCandidateHead) + u"\\u-10176?\\u56320?}", u"\U00020000"},
+        {std::u16string(kCandidateHead) + u"\\u-10176?\\u-9216?}", u"\U00020000"},
         {std::u16string(kReadingHead) + u"h\u00F2a}", u"h\u00F2a"},
         {std::u16string(kReadingHead) + u"\\u273\\'3fi\\u7879\\'3fn}", u"\u0111i\u1EC7n"},
         {std::u16string(kReadingHead) + u"}", u""},
