@@ -1,5 +1,6 @@
 #include "views/main_menu.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QMenu>
 
@@ -16,7 +17,9 @@ constexpr std::u16string_view kSeparator = u"-";
 }  // namespace
 
 // The items are read when the menu opens, so the marks are the state of
-// that moment.
+// that moment. A chosen item runs once the menu has closed and the click
+// that opened it has returned: "Đóng chương trình" deletes the tray icon
+// whose click is still on the stack while the menu is open.
 void FillMainMenu(QMenu& menu, Application& app, QtPlatform& platform) {
     OrvikU& main = app.MainWindow();
     for (const MenunoiItem& entry : MenunoiItems()) {
@@ -29,8 +32,13 @@ void FillMainMenu(QMenu& menu, Application& app, QtPlatform& platform) {
         action->setCheckable(entry.checkable);
         action->setChecked(entry.checkable && item.Checked);
         QObject::connect(action, &QAction::triggered, &menu, [&main, &platform, click = entry.click] {
-            click(main);
-            platform.RedrawAll();
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [&main, &platform, click] {
+                    click(main);
+                    platform.RedrawAll();
+                },
+                Qt::QueuedConnection);
         });
     }
 }
