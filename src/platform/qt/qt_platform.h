@@ -58,6 +58,8 @@ public:
     explicit QtPlatform(std::string dataDirectory);
     ~QtPlatform() override;
     QtPlatform(const QtPlatform&) = delete;
+    // With the lock the start-up has already asked about.
+    QtPlatform(std::string dataDirectory, InstanceLock instance);
     QtPlatform& operator=(const QtPlatform&) = delete;
 
     // What the window views register: the window with the function that
