@@ -15,11 +15,13 @@
 #include <iostream>
 #include <langinfo.h>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "options.h"
 #include "platform/qt/qt_platform.h"
 #include "quit_on_signal.h"
-#include "working_directory.h"
+#include "start_folder.h"
 #include "shell/application.h"
 #include "shell/main_procedure.h"
 #include "views/about_view.h"
@@ -65,9 +67,14 @@ int main(int argc, char** argv) {
         std::cerr << "usage: orvik2004 [--data DIR] [--ime-on] [--tray]\n";
         return 2;
     }
-    const auto working = orvik::desktop::PrepareWorkingDirectory(
-        options->dataDirectory, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString());
-    if (working.path.empty() || !QDir::setCurrent(QString::fromStdString(working.path))) {
+    orvik::InstanceLock instance([](std::string_view line) { std::cerr << "orvik2004: " << line << "\n"; });
+    const auto start = orvik::desktop::PrepareStartFolder(
+        instance, options->dataDirectory,
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString());
+    const auto& working = start.working;
+    // A second start goes on only to say, as the program does, that one runs.
+    if (!start.otherInstanceRuns &&
+        (working.path.empty() || !QDir::setCurrent(QString::fromStdString(working.path)))) {
         // A user who started the program from the desktop sees no terminal.
         const std::string problem =
             working.path.empty() ? working.problem : "cannot work in the directory " + working.path;
@@ -77,7 +84,7 @@ int main(int argc, char** argv) {
     }
     SubstituteIdeographFont();
 
-    orvik::QtPlatform platform(QDir::currentPath().toStdString());
+    orvik::QtPlatform platform(QDir::currentPath().toStdString(), std::move(instance));
     platform.SetAutostartCommand(
         orvik::desktop::AutostartCommand(*options, QCoreApplication::applicationFilePath().toStdString()));
     orvik::Application app(platform);

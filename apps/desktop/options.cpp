@@ -12,7 +12,10 @@ std::optional<Options> ParseOptions(const QStringList& arguments) {
         } else if (arguments[i] == "--tray") {
             options.tray = true;
         } else if (arguments[i] == "--data" && i + 1 < arguments.size()) {
-            options.dataDirectory = arguments[++i].toStdString();
+            // The start-up moves into the working directory before the
+            // autostart entry and the links name this folder, so a relative
+            // one is resolved now, against the folder the user started in.
+            options.dataDirectory = std::filesystem::absolute(arguments[++i].toStdString()).string();
         } else {
             return std::nullopt;
         }
@@ -22,10 +25,7 @@ std::optional<Options> ParseOptions(const QStringList& arguments) {
 
 std::vector<std::string> AutostartCommand(const Options& options, const std::string& program) {
     std::vector<std::string> command{program, "--tray"};
-    // The session starts the entry in the user's home, so the folder is
-    // named in full.
-    if (options.dataDirectory != ORVIK_DEFAULT_DATA_DIR)
-        command.insert(command.end(), {"--data", std::filesystem::absolute(options.dataDirectory).string()});
+    if (options.dataDirectory != ORVIK_DEFAULT_DATA_DIR) command.insert(command.end(), {"--data", options.dataDirectory});
     return command;
 }
 

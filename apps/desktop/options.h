@@ -18,11 +18,13 @@ struct Options {
     bool tray = false;
 };
 
-// Nothing when the arguments are not understood.
+// Nothing when the arguments are not understood. The data directory is
+// named in full, a relative one taken from the current directory.
 std::optional<Options> ParseOptions(const QStringList& arguments);
 
 // The command the user's autostart entry runs: `program` started quietly,
-// on the data directory of this run when it is not the default one.
+// on the data directory of this run when it is not the default one (the
+// session starts the entry in the user's home, so the folder is in full).
 std::vector<std::string> AutostartCommand(const Options& options, const std::string& program);
 
 }  // namespace orvik::desktop

@@ -1,5 +1,7 @@
 // The key releases of the main window: Esc and the command codes the
-// keyboard hook reports for its chords.
+// keyboard hook reports for its chords. The look-up chords copy the
+// selection and show its page in the quick-view popup, as a left press on
+// the popup's tray icon does.
 #include "shell/application.h"
 #include "shell/orviku.h"
 
@@ -18,9 +20,11 @@ void OrvikU::Form_KeyUp(std::int16_t& KeyCode, std::int16_t) {
             break;
         case kCmdLookupHeld:
             CopyForLookup();
+            app_.LookupSelection();
             break;
         case kCmdLookup:
             CopyThenWait();
+            app_.LookupSelection();
             break;
         case kCmdTranscribe:
         case kCmdTranscribeToo:

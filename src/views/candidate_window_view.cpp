@@ -90,7 +90,8 @@ void CandidateWindowView::Build() {
     }
     command5_ = new QPushButton(frame1_);
     command6_ = new QPushButton(frame1_);
-    webBrowser1_ = new PageView([this] { return platform_.DataDirectory(); }, this);
+    webBrowser1_ = new PageView([this] { return platform_.DataDirectory(); },
+                                [this](const QUrl& url) { platform_.OpenWithDesktop(url); }, this);
     QFont pageFont = webBrowser1_->font();
     pageFont.setPointSize(kPagePointSize);
     webBrowser1_->setFont(pageFont);

@@ -91,11 +91,12 @@ void MainWindowView::Build() {
     for (auto& button : command2_) button = MakeButton(this);
     command1_[kNextPage] = MakeButton(this);
     const auto dataDirectory = [this] { return platform_.DataDirectory(); };
-    webBrowser2_ = new PageView(dataDirectory, this);
+    const auto openElsewhere = [this](const QUrl& url) { platform_.OpenWithDesktop(url); };
+    webBrowser2_ = new PageView(dataDirectory, openElsewhere, this);
     QFont pageFont = webBrowser2_->font();
     pageFont.setPointSize(kPagePointSize);
     webBrowser2_->setFont(pageFont);
-    webBrowser1_ = new PageView(dataDirectory, this);
+    webBrowser1_ = new PageView(dataDirectory, openElsewhere, this);
     frame5_ = new PickersView(app_, platform_, this);
     statusBar1_ = new QStatusBar(this);
     statusText_ = new QLabel(statusBar1_);

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStorageInfo>
@@ -105,10 +104,16 @@ void OpenDocumentPanelView::Place() {
 
 void OpenDocumentPanelView::Connect() {
     // The typed address is the box's text; Enter is its one key with an
-    // action.
+    // action. The box, not its line edit, has the focus and passes Enter
+    // on to the line edit directly, so the line edit's signal is what sees it.
     connect(combo1_, &QComboBox::editTextChanged, this,
             [this](const QString& text) { Model().Picture2.Combo1.Text = text.toStdU16String(); });
-    combo1_->lineEdit()->installEventFilter(this);
+    connect(combo1_->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+        Forward([](OrvikU& m) {
+            std::int16_t ascii = kAsciiReturn;
+            m.Combo1_KeyPress(ascii);
+        });
+    });
     connect(drive1_, &QComboBox::activated, this, [this](int index) {
         const std::u16string drive = drive1_->itemText(index).toStdU16String();
         Forward([&drive](OrvikU& m) {
@@ -118,17 +123,6 @@ void OpenDocumentPanelView::Connect() {
     });
     connect(command3_, &QPushButton::clicked, this, [this] { Forward([](OrvikU& m) { m.Command3_Click(); }); });
     connect(command4_, &QPushButton::clicked, this, [this] { Forward([](OrvikU& m) { m.Command4_Click(); }); });
-}
-
-bool OpenDocumentPanelView::eventFilter(QObject*, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return false;
-    const int key = static_cast<QKeyEvent&>(*event).key();
-    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-    Forward([](OrvikU& m) {
-        std::int16_t ascii = kAsciiReturn;
-        m.Combo1_KeyPress(ascii);
-    });
-    return true;
 }
 
 void OpenDocumentPanelView::Redraw() {

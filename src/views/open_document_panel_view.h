@@ -26,9 +26,6 @@ public:
 
     void Redraw();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     OrvikU& Model();
     void Build();

@@ -22,7 +22,8 @@ constexpr TwipRect kPopupRect{0, 0, 5400, 4200};
 
 PopupView::PopupView(Application& app, QtPlatform& platform)
     : QWidget(nullptr, Qt::Window), app_(app), platform_(platform) {
-    webBrowser1_ = new PageView([this] { return platform_.DataDirectory(); }, this);
+    webBrowser1_ = new PageView([this] { return platform_.DataDirectory(); },
+                                [this](const QUrl& url) { platform_.OpenWithDesktop(url); }, this);
     text1_ = new QPlainTextEdit(this);
     text1_->setReadOnly(true);
     command1_ = new QPushButton(this);

@@ -6,6 +6,8 @@
 
 #include <filesystem>
 
+#include "temp_dir.h"
+
 namespace orvik::desktop {
 namespace {
 
@@ -43,9 +45,20 @@ TEST(Options, TheAutostartCommandStartsQuietlyOnThisRunsData) {
     EXPECT_EQ(AutostartCommand(plain, "/usr/bin/orvik2004"), (Command{"/usr/bin/orvik2004", "--tray"}));
     const Options other{"/srv/data", false, false};
     EXPECT_EQ(AutostartCommand(other, "/p"), (Command{"/p", "--tray", "--data", "/srv/data"}));
-    const Options relative{"mydata", false, false};
-    EXPECT_EQ(AutostartCommand(relative, "/p"),
-              (Command{"/p", "--tray", "--data", (std::filesystem::current_path() / "mydata").string()}));
+}
+
+// The start-up moves into its working directory before it writes the
+// autostart command; a relative --data still names the folder the user
+// started the program in.
+TEST(Options, ARelativeDataFolderIsTheOneStartedIn) {
+    const std::filesystem::path startedIn = std::filesystem::current_path();
+    const auto options = ParseOptions({"orvik2004", "--data", "mydata"});
+    ASSERT_TRUE(options);
+    testing::TempDir working("orvik-options");
+    std::filesystem::current_path(working.path());
+    const auto command = AutostartCommand(*options, "/p");
+    std::filesystem::current_path(startedIn);
+    EXPECT_EQ(command, (std::vector<std::string>{"/p", "--tray", "--data", (startedIn / "mydata").string()}));
 }
 
 }  // namespace

@@ -6,14 +6,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <fstream>
+#include <vector>
 
 #include "data_copy.h"
+#include "temp_dir.h"
 #include "platform/qt/page_view.h"
 #include "platform/qt/qt_platform.h"
 #include "shell/application.h"
@@ -26,9 +30,17 @@ namespace {
 
 constexpr QChar kHe(0x548C);  // 和, the first candidate of hòa
 
+// Keeps what would go to the desktop's default application.
+class DesktopRecorder : public QtPlatform {
+public:
+    using QtPlatform::QtPlatform;
+    void OpenWithDesktop(const QUrl& url) override { opened.push_back(url); }
+    std::vector<QUrl> opened;
+};
+
 struct MainWindowProgram {
     DataCopy data;
-    QtPlatform platform{data.Path()};
+    DesktopRecorder platform{data.Path()};
     Application app{platform};
     MainWindowView mainWindow{app, platform};
 
@@ -121,6 +133,32 @@ TEST(MainWindowViewTest, ANarrowWindowSnapsBackToTheLayoutMinimum) {
     // than the window.
     const QRect dictionary = window.Dictionary().geometry();
     EXPECT_NEAR(dictionary.x() + dictionary.width(), window.width() - TwipsToPixels(50, dpi), 1);
+}
+
+// Enter in the open-document panel's address box, where the box has the
+// focus, opens the address: a local HTML page in the view, another
+// document in the desktop's application for it.
+TEST(MainWindowViewTest, EnterInTheAddressBoxOpensTheTypedAddress) {
+    const testing::TempDir dir("orvik-enter");
+    std::ofstream(dir / "page.html") << "<p>Vi\xe1\xbb\x87t</p>";
+    MainWindowProgram program;
+    OrvikU& main = program.app.MainWindow();
+    QComboBox* box = nullptr;
+    for (QComboBox* combo : program.mainWindow.findChildren<QComboBox*>())
+        if (combo->isEditable()) box = combo;
+    ASSERT_NE(box, nullptr);
+    for (const char* name : {"page.html", "letter.rtf"}) {
+        main.tbToolbar_ButtonClick(u"Xem");
+        program.platform.RedrawAll();
+        ASSERT_TRUE(box->isVisible());
+        const QString address = QString::fromStdString((dir / name).string());
+        box->setEditText(address);
+        TypeKey(*box, Qt::Key_Return, "\r");
+        EXPECT_FALSE(main.Picture2.Visible) << name;
+        EXPECT_EQ(main.WebBrowser1.Address, address.toStdU16String()) << name;
+    }
+    EXPECT_EQ(program.mainWindow.Dictionary().toPlainText(), QString::fromUtf8("Việt"));
+    EXPECT_EQ(program.platform.opened, std::vector<QUrl>{QUrl::fromLocalFile((dir / "letter.rtf").string().c_str())});
 }
 
 }  // namespace

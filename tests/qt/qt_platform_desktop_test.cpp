@@ -8,6 +8,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontDialog>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -133,6 +135,41 @@ void AnswerTheBox(std::function<void(QMessageBox&)> answer) {
         ASSERT_NE(box, nullptr);
         answer(*box);
     });
+}
+
+// The font dialog on a font this desktop lacks: OK alone keeps the
+// configured name with the size shown; another family chosen is taken;
+// Cancel gives the font back as it was.
+TEST(QtPlatformFontDialogTest, OkWithoutAnotherFamilyKeepsTheConfiguredFont) {
+    struct Case {
+        bool chooseOther;
+        bool accept;
+        bool configuredKept;
+    };
+    const Case cases[] = {{false, true, true}, {true, true, false}, {true, false, true}};
+    QtPlatform platform(".");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "another family " << c.chooseOther << ", OK " << c.accept);
+        QString other;
+        QTimer::singleShot(0, [&c, &other] {
+            auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            const QString openedOn = dialog->currentFont().family();
+            for (const QString& family : QFontDatabase::families())
+                if (family != openedOn && other.isEmpty()) other = family;
+            if (c.chooseOther) {
+                QFont font(other);
+                font.setPointSize(14);
+                dialog->setCurrentFont(font);
+            }
+            if (c.accept) dialog->accept();
+            else dialog->reject();
+        });
+        const FontChoice chosen = platform.ShowFontDialog(u"Font", kCfBoth, {u"VNI-Times", 14});
+        ASSERT_FALSE(other.isEmpty()) << "this desktop has one font family only";
+        EXPECT_EQ(chosen.FontName, c.configuredKept ? u"VNI-Times" : other.toStdU16String());
+        EXPECT_EQ(chosen.FontSize, 14);
+    }
 }
 
 TEST(QtPlatformMessageBoxTest, StyleGivesButtonsAndIconAndTheAnswerIsTheButton) {

@@ -80,10 +80,11 @@ TEST(MainWindowHook, LookUpChordsCopyTheSelectionAsTheForegroundAllows) {
     };
     const Case cases[] = {
         {kCmdLookup, false,
-         {"keybd_event 17 29 0", "keybd_event 67 23 0", "keybd_event 67 23 2", "keybd_event 17 29 2", "Sleep 200"}},
+         {"keybd_event 17 29 0", "keybd_event 67 23 0", "keybd_event 67 23 2", "keybd_event 17 29 2", "Sleep 200",
+          "Sleep 100"}},
         // The user still holds Ctrl: only C is added, and the window steps aside.
-        {kCmdLookupHeld, false, {"keybd_event 67 23 0", "keybd_event 67 23 2", "MinimizeWindow OrvikU"}},
-        {kCmdLookupHeld, true, {"SendKeys ^c"}},
+        {kCmdLookupHeld, false, {"keybd_event 67 23 0", "keybd_event 67 23 2", "MinimizeWindow OrvikU", "Sleep 100"}},
+        {kCmdLookupHeld, true, {"SendKeys ^c", "Sleep 100"}},
     };
     for (const auto& c : cases) {
         testing::MainWindowApp fx;
@@ -91,6 +92,19 @@ TEST(MainWindowHook, LookUpChordsCopyTheSelectionAsTheForegroundAllows) {
         else fx.platform.SetForeground(testing::kEditor, testing::kEditorThread, testing::kEditorFocus);
         fx.platform.DeliverKey(c.code);
         EXPECT_EQ(fx.CallsOf({"keybd_event", "Sleep", "SendKeys", "MinimizeWindow"}), c.calls) << c.code;
+    }
+}
+
+// Both look-up chords end as the tray icon's left press does: the page of
+// the copied selection in the quick-view popup.
+TEST(MainWindowHook, LookUpChordsShowTheSelectionsPageInThePopup) {
+    for (std::int16_t code : {kCmdLookup, kCmdLookupHeld}) {
+        testing::MainWindowApp fx;
+        fx.platform.SetForeground(testing::kEditor, testing::kEditorThread, testing::kEditorFocus);
+        fx.platform.ClipboardSetText(u"{\\rtf1 \\u12300?\\u19968?}", kClipboardRtf);
+        fx.platform.DeliverKey(code);
+        EXPECT_TRUE(fx.app.PopupVisible()) << code;
+        EXPECT_EQ(fx.app.Popup().WebBrowser1.Address, u"its:hvtdu.chm::/html\\hv19968.htm") << code;
     }
 }
 

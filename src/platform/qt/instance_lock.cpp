@@ -10,6 +10,8 @@ namespace orvik {
 InstanceLock::InstanceLock(Log log) : log_(std::move(log)) {}
 
 InstanceLock::~InstanceLock() = default;
+InstanceLock::InstanceLock(InstanceLock&&) noexcept = default;
+InstanceLock& InstanceLock::operator=(InstanceLock&&) noexcept = default;
 
 QString InstanceLock::LockPath() {
     QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

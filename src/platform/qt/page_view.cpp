@@ -1,6 +1,7 @@
 #include "platform/qt/page_view.h"
 
-#include <QDesktopServices>
+#include <QFileInfo>
+#include <QStringDecoder>
 
 #include "engine/text.h"
 #include "platform/disk_files.h"
@@ -24,17 +25,29 @@ QUrl UrlOfAddress(const QString& address) {
     return QUrl::fromLocalFile(address);
 }
 
-// The page file and other local pages are 8-bit text; dictionary pages are
-// UTF-8.
+bool IsHtmlFile(const QUrl& url) {
+    const QString suffix = QFileInfo(url.path()).suffix();
+    return suffix.compare("htm", Qt::CaseInsensitive) == 0 || suffix.compare("html", Qt::CaseInsensitive) == 0;
+}
+
+// Dictionary pages are UTF-8. A local page is read in the character set it
+// declares, else as UTF-8; bytes that are not text in that set (or a set
+// Qt cannot read) are an 8-bit page, taken byte for byte.
 QString PageText(const std::string& bytes, bool utf8) {
-    const auto size = static_cast<qsizetype>(bytes.size());
-    return utf8 ? QString::fromUtf8(bytes.data(), size) : QString::fromLatin1(bytes.data(), size);
+    const QByteArrayView data(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    if (utf8) return QString::fromUtf8(data);
+    QStringDecoder decoder = QStringDecoder::decoderForHtml(data);
+    if (decoder.isValid()) {
+        QString text = decoder(data);
+        if (!decoder.hasError()) return text;
+    }
+    return QString::fromLatin1(data);
 }
 
 }  // namespace
 
-PageView::PageView(std::function<std::string()> currentDirectory, QWidget* parent)
-    : QTextBrowser(parent), currentDirectory_(std::move(currentDirectory)) {
+PageView::PageView(std::function<std::string()> currentDirectory, OpenElsewhere openElsewhere, QWidget* parent)
+    : QTextBrowser(parent), currentDirectory_(std::move(currentDirectory)), openElsewhere_(std::move(openElsewhere)) {
     setContextMenuPolicy(Qt::NoContextMenu);
     setOpenLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) { OpenUrl(ResolveLink(source(), link)); });
@@ -49,8 +62,8 @@ void PageView::Open(const QString& address) {
 }
 
 void PageView::OpenUrl(const QUrl& url) {
-    if (IsWebScheme(url)) {
-        QDesktopServices::openUrl(url);
+    if (IsWebScheme(url) || (url.isLocalFile() && !IsHtmlFile(url))) {
+        openElsewhere_(url);
         return;
     }
     // The page file keeps its name while its content changes: load it again.

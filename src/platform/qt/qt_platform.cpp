@@ -17,6 +17,9 @@ constexpr int kReconnectMs = 1000;
 }  // namespace
 
 QtPlatform::QtPlatform(std::string dataDirectory)
+    : QtPlatform(std::move(dataDirectory), InstanceLock([this](std::string_view line) { LogLine(line); })) {}
+
+QtPlatform::QtPlatform(std::string dataDirectory, InstanceLock instance)
     : dataDirectory_(std::move(dataDirectory)),
       hook_({[this](const hook::KeyUp& key) { HookKeyEvent(key); },
              [this](const hook::Focus& focus) { hookFocus_ = focus; }, [this] { HookLost(); }}),
@@ -24,7 +27,7 @@ QtPlatform::QtPlatform(std::string dataDirectory)
       timerContext_(std::make_unique<QObject>()),
       settings_(SettingsStore::UserFolder(), [this](std::string_view line) { LogLine(line); }),
       tray_([this](std::string_view line) { LogLine(line); }),
-      instance_([this](std::string_view line) { LogLine(line); }) {
+      instance_(std::move(instance)) {
     reconnectTimer_->setInterval(kReconnectMs);
     QObject::connect(reconnectTimer_.get(), &QTimer::timeout, [this] { ConnectHook(); });
 }

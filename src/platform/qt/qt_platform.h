@@ -17,7 +17,8 @@
 // system was made for: "hh.exe FILE.chm" opens the compiled help file in the
 // program's own help view, "Charmap.exe" the desktop's character map
 // (gucharmap or kcharselect), any other program is looked up on PATH by its
-// name, also without ".exe" and in lower case.
+// name, also without ".exe" and in lower case. Web addresses and documents
+// the browser views do not show open in the desktop's default application.
 //
 // Settings, the tray icons and the single running instance have their own
 // classes (SettingsStore, TrayIcons, InstanceLock). No other program's
@@ -28,6 +29,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QUrl>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -56,6 +58,8 @@ class PageView;
 class QtPlatform : public Platform {
 public:
     explicit QtPlatform(std::string dataDirectory);
+    // With the lock the start-up has already asked about.
+    QtPlatform(std::string dataDirectory, InstanceLock instance);
     ~QtPlatform() override;
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;
@@ -171,6 +175,9 @@ public:
     void StartTimer(std::string_view name, std::uint32_t intervalMs, std::function<void()> tick) override;
     void StopTimer(std::string_view name) override;
     bool StartProgram(std::u16string_view commandLine) override;
+    // Opens a web address or a document in the desktop's default
+    // application for it.
+    virtual void OpenWithDesktop(const QUrl& url);
     void Quit() override;
 
     // The window and focused control of "another application" while this

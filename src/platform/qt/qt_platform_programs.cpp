@@ -1,6 +1,7 @@
 // Starting programs by command line, with this desktop's programs standing
 // for those the system names, and the end of the event loop.
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
@@ -50,7 +51,8 @@ bool QtPlatform::StartProgram(std::u16string_view commandLine) {
 bool QtPlatform::ShowHelpFile(const QString& file) {
     if (file.isEmpty() || !QDir(QString::fromStdString(dataDirectory_)).exists(file)) return false;
     if (!helpView_) {
-        helpView_ = std::make_unique<PageView>([this] { return dataDirectory_; });
+        helpView_ = std::make_unique<PageView>([this] { return dataDirectory_; },
+                                               [this](const QUrl& url) { OpenWithDesktop(url); });
         helpView_->setWindowTitle(QStringLiteral("Việt Orvik 2004 - Trợ giúp"));
         helpView_->resize(kHelpWidth, kHelpHeight);
     }
@@ -60,6 +62,8 @@ bool QtPlatform::ShowHelpFile(const QString& file) {
     helpView_->activateWindow();
     return true;
 }
+
+void QtPlatform::OpenWithDesktop(const QUrl& url) { QDesktopServices::openUrl(url); }
 
 // quit() would first ask every window to close, which the main window
 // answers with the closing question; the orderly end has already run.

@@ -103,14 +103,19 @@ void QtPlatform::SendKeys(std::u16string_view keys) {
     }
 }
 
+// A configured font this desktop lacks opens the dialog on a stand-in
+// family; OK without another family chosen keeps the configured name, so a
+// font of the settings is not replaced by the stand-in.
 FontChoice QtPlatform::ShowFontDialog(std::u16string_view title, std::int32_t, const FontChoice& start) {
     QFont initial(QString::fromStdU16String(start.FontName));
     if (start.FontSize > 0) initial.setPointSizeF(static_cast<qreal>(start.FontSize));
-    bool chosen = false;
-    const QFont font = QFontDialog::getFont(&chosen, initial, Widget(WindowId::OrvikU),
-                                            QString::fromStdU16String(std::u16string(title)));
-    if (!chosen) return start;
-    return {font.family().toStdU16String(), static_cast<float>(font.pointSizeF())};
+    QFontDialog dialog(initial, Widget(WindowId::OrvikU));
+    dialog.setWindowTitle(QString::fromStdU16String(std::u16string(title)));
+    const QString openedOn = dialog.currentFont().family();
+    if (dialog.exec() != QDialog::Accepted) return start;
+    const QFont font = dialog.selectedFont();
+    const std::u16string family = font.family() == openedOn ? start.FontName : font.family().toStdU16String();
+    return {family, static_cast<float>(font.pointSizeF())};
 }
 
 void QtPlatform::SetWindowHeight(WindowId window, std::int32_t twips) {
