@@ -43,7 +43,7 @@ OrvikHook::OrvikHook(fcitx::Instance* instance) : instance_(instance) {
     connection_ = std::make_unique<ProgramConnection>(
         instance->eventLoop(), hook::SocketPath(),
         ProgramConnection::Handlers{[this] { OnConnected(); }, [this](const hook::Message& m) { OnMessage(m); },
-                                    [this] { OnDisconnected(); }});
+                                    [this] { OnDisconnected(); }, [this] { CommitPending(); }});
     WatchInputContexts();
 }
 
@@ -131,6 +131,7 @@ void OrvikHook::OnMessage(const hook::Message& message) {
                    [this](const hook::Char& m) { Deliver(m); },
                    [this](const hook::Keybd& m) { Deliver(m); },
                    [this](const hook::Done& m) {
+                       CommitPending();
                        awaiting_.Answer(m.seq);
                        ArmAnswerTimer();
                    },
@@ -144,6 +145,7 @@ void OrvikHook::OnMessage(const hook::Message& message) {
 
 // The program is gone: its state goes with it and keys pass untouched.
 void OrvikHook::OnDisconnected() {
+    CommitPending();
     target_ = 0;
     owner_ = 0;
     hooked_ = false;
@@ -165,11 +167,26 @@ void OrvikHook::Deliver(const hook::Char& message) {
     }
     const CharUnits::Outcome outcome = entry->units.Add(message.unit);
     if (outcome.droppedHalf) FCITX_WARN() << "orvikhook: dropped half a character (a surrogate without its other half)";
-    if (outcome.character) entry->context.get()->commitString(fcitx::utf8::UCS4ToUTF8(*outcome.character));
+    if (!outcome.character) return;
+    if (pendingContext_ != message.window) CommitPending();
+    pendingContext_ = message.window;
+    pendingText_ += fcitx::utf8::UCS4ToUTF8(*outcome.character);
+}
+
+// The text gathered so far goes out before anything that must follow it (a
+// key stroke, the key's answer) and when the program has said all it had.
+void OrvikHook::CommitPending() {
+    if (pendingText_.empty()) return;
+    InputContexts::Entry* entry = contexts_.Find(pendingContext_);
+    if (entry == nullptr) FCITX_WARN() << "orvikhook: dropped text for input context " << pendingContext_ << ", which is gone";
+    else entry->context.get()->commitString(pendingText_);
+    pendingText_.clear();
+    pendingContext_ = 0;
 }
 
 void OrvikHook::Deliver(const hook::Keybd& message) {
     if (awaiting_.GivenBack(message.seq)) return;
+    CommitPending();
     const bool release = (message.flags & kKeyEventKeyUp) != 0;
     if (synthesized_.SetModifier(message.vk, release)) return;
     const auto key = synthesized_.KeyFor(message.vk);

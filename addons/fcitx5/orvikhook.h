@@ -45,6 +45,7 @@ private:
     void OnDisconnected();
     void Deliver(const hook::Char& message);
     void Deliver(const hook::Keybd& message);
+    void CommitPending();
 
     void GiveBack(const std::vector<AwaitingKey>& keys);
     void GiveBackOverdue();
@@ -55,6 +56,11 @@ private:
     hook::Handle focused_ = 0;  // the input context last reported focused
     AwaitingAnswers awaiting_;
     SynthesizedKeys synthesized_;
+    // The characters of one answer, committed as one text: an application
+    // that takes each commit on its own (xterm through XIM) may reorder a
+    // word sent letter by letter.
+    hook::Handle pendingContext_ = 0;
+    std::string pendingText_;
     // What the program has said.
     hook::Handle target_ = 0;
     hook::Handle owner_ = 0;

@@ -110,6 +110,7 @@ void ProgramConnection::Read() {
         } else if (count == 0) {
             Disconnect("it closed the connection");
         } else if (WouldBlock()) {
+            if (handlers_.read) handlers_.read();
             return;
         } else if (errno != EINTR) {
             Disconnect(std::strerror(errno));

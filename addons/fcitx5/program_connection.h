@@ -23,6 +23,7 @@ public:
         std::function<void()> connected;
         std::function<void(const hook::Message&)> message;
         std::function<void()> disconnected;
+        std::function<void()> read;  // all that had arrived was handled
     };
 
     // Listens at `path`; when it cannot, says why in the log and stays

@@ -55,6 +55,17 @@ TEST_F(DeliveryTest, UnitsBecomeWholeCharacters) {
     }
 }
 
+// Sent letter by letter, a word would reach XIM applications as separate
+// commits, which xterm may reorder ("Vitệ" for "Việt").
+TEST_F(DeliveryTest, TheCharactersOfOneAnswerAreCommittedAsOneText) {
+    const Context gedit = Open("gedit");
+    std::string batch;
+    for (std::uint16_t unit : {u'V', u'i', u'\u1EC7', u't', u' '}) batch += hook::Encode(hook::Char{7, gedit.handle, unit});
+    program_->Send(batch + hook::Encode(hook::Done{7}));
+    Sync(gedit);
+    EXPECT_EQ(CommittedTexts(), (std::vector<std::string>{"Việt ", "~"}));
+}
+
 TEST_F(DeliveryTest, CharactersGoToTheInputContextTheyName) {
     const Context gedit = Open("gedit");
     const Context kate = Open("kate");

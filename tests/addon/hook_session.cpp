@@ -65,7 +65,9 @@ void HookSession::Answer(hook::Seq seq) {
 
 void HookSession::Sync(const Context& context) {
     const std::size_t before = harness_->Commits().size();
-    program_->Send(hook::Encode(hook::Char{0, context.handle, kSyncUnit}));
+    // The answer ends what came before: the sync's character is a text of
+    // its own.
+    program_->Send(hook::Encode(hook::Done{0}) + hook::Encode(hook::Char{0, context.handle, kSyncUnit}));
     ASSERT_TRUE(harness_->WaitUntil([&] {
         const auto commits = harness_->Commits();
         return std::any_of(commits.begin() + static_cast<std::ptrdiff_t>(before), commits.end(),
