@@ -79,6 +79,7 @@ public:
 private:
     void SendToTarget(std::u16string_view text, std::u16string_view suffix);
     bool TrackTarget();
+    void PasteOrDeliver(std::u16string_view text, bool reading);
     void Deliver(std::u16string_view text, bool reading);
     void SendEndingKey(std::u16string_view suffix);
     void SendComposedReading(std::u16string_view suffix);

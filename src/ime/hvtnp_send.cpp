@@ -32,15 +32,9 @@ void HVTNP::SendToTarget(std::u16string_view text, std::u16string_view suffix) {
         if (text.size() == 5) To_SurrogateC(text);
     }
     if (!TrackTarget()) return;
-    if (module_.System98) {
-        platform_.ClipboardClear();
-        platform_.ClipboardSetText(module_.ItemText, kClipboardRtf);
-        platform_.keybd_event(kVkControl, kScanControl, 0);
-        KeyPress(kVkV, kScanV);
-        platform_.keybd_event(kVkControl, kScanControl, kKeyEventKeyUp);
-    } else {
-        Deliver(reading, isReading);
-    }
+    // Nothing typed (Space, comma or period with an empty box): only the
+    // key goes out, and the user's clipboard is left alone.
+    if (!text.empty()) PasteOrDeliver(reading, isReading);
     SendEndingKey(suffix);
     ClearAfterSend();
 }
@@ -57,6 +51,16 @@ bool HVTNP::TrackTarget() {
     platform_.AttachThreadInput(own, module_.TargetThread, true);
     module_.TargetFocus = platform_.GetFocus();
     return true;
+}
+
+// "98" pastes the RTF with Ctrl+V; "2K" posts the characters.
+void HVTNP::PasteOrDeliver(std::u16string_view text, bool reading) {
+    if (!module_.System98) return Deliver(text, reading);
+    platform_.ClipboardClear();
+    platform_.ClipboardSetText(module_.ItemText, kClipboardRtf);
+    platform_.keybd_event(kVkControl, kScanControl, 0);
+    KeyPress(kVkV, kScanV);
+    platform_.keybd_event(kVkControl, kScanControl, kKeyEventKeyUp);
 }
 
 void HVTNP::Deliver(std::u16string_view text, bool reading) {

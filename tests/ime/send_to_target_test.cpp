@@ -57,6 +57,20 @@ TEST(SendToTarget, A98PickPastesTheRtfWithCtrlV) {
     EXPECT_NE(fx.platform.Clipboard(kClipboardRtf).find(u"\\u19968"), std::u16string::npos);
 }
 
+// Touching the clipboard only to paste: a Space with an empty box in "98"
+// mode must not empty what the user copied.
+TEST(SendToTarget, AnEmptyBoxSendsOnlyItsKeyInEitherMode) {
+    for (const bool system98 : {false, true}) {
+        CandidateWindowApp fx;
+        fx.module().System98 = system98;
+        fx.platform.ClipboardSetText(u"copied", kClipboardText);
+        fx.platform.ClearCalls();
+        fx.Key(32);
+        EXPECT_EQ(fx.CallsOf({"PostMessageW", "Clipboard", "keybd_event"}), kShiftSpace) << system98;
+        EXPECT_EQ(fx.platform.Clipboard(kClipboardText), u"copied") << system98;
+    }
+}
+
 TEST(SendToTarget, AReadingEndsWithItsPunctuationKey) {
     struct Case { std::int16_t key; bool system98; std::vector<std::string> expected; };
     const Case cases[] = {
