@@ -9,8 +9,30 @@ hook::Seq AwaitingAnswers::Add(hook::Handle context, const fcitx::Key& rawKey, s
     return lastSeq_;
 }
 
+namespace {
+
+constexpr std::size_t kAnsweredKept = 64;
+
+}  // namespace
+
 void AwaitingAnswers::Answer(hook::Seq seq) {
-    while (!keys_.empty() && keys_.front().seq <= seq) keys_.pop_front();
+    while (!keys_.empty() && keys_.front().seq <= seq) {
+        answered_.push_back(keys_.front());
+        keys_.pop_front();
+        if (answered_.size() > kAnsweredKept) answered_.pop_front();
+    }
+}
+
+std::optional<AwaitingKey> AwaitingAnswers::TakeToPass(hook::Seq seq) {
+    if (GivenBack(seq)) return std::nullopt;
+    for (auto* keys : {&keys_, &answered_}) {
+        const auto it = std::find_if(keys->begin(), keys->end(), [seq](const AwaitingKey& k) { return k.seq == seq; });
+        if (it == keys->end()) continue;
+        const AwaitingKey key = *it;
+        keys->erase(it);
+        return key;
+    }
+    return std::nullopt;
 }
 
 std::vector<AwaitingKey> AwaitingAnswers::TakeOverdue(std::uint64_t nowUs) {

@@ -33,6 +33,10 @@ public:
     // Takes every key, to be given back.
     std::vector<AwaitingKey> TakeAll();
     std::optional<std::uint64_t> EarliestDeadline() const;
+    // Takes a key still awaiting its answer or among the last answered, for
+    // the program to pass on once; nothing when it is not kept (or was
+    // given back).
+    std::optional<AwaitingKey> TakeToPass(hook::Seq seq);
     // Whether `seq` names a key already given back; 0 names none.
     bool GivenBack(hook::Seq seq) const { return seq != 0 && seq <= highestGivenBack_; }
     std::size_t size() const { return keys_.size(); }
@@ -41,6 +45,9 @@ private:
     std::vector<AwaitingKey> TakeFront(std::size_t count);
 
     std::deque<AwaitingKey> keys_;  // by seq, so by deadline too
+    // An answer may come before what the program sends for the key, which
+    // waits behind a paste; a pass then still finds its key.
+    std::deque<AwaitingKey> answered_;
     hook::Seq lastSeq_ = 0;
     hook::Seq highestGivenBack_ = 0;
 };

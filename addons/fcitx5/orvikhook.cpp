@@ -130,6 +130,7 @@ void OrvikHook::OnMessage(const hook::Message& message) {
                    [this](const hook::Unhook&) { hooked_ = false; },
                    [this](const hook::Char& m) { Deliver(m); },
                    [this](const hook::Keybd& m) { Deliver(m); },
+                   [this](const hook::Pass& m) { Deliver(m); },
                    [this](const hook::Done& m) {
                        CommitPending();
                        awaiting_.Answer(m.seq);
@@ -201,6 +202,15 @@ void OrvikHook::Deliver(const hook::Keybd& message) {
         return;
     }
     entry->context.get()->forwardKey(*key, release);
+}
+
+// The key as it was typed, to the input context it was typed in.
+void OrvikHook::Deliver(const hook::Pass& message) {
+    const auto key = awaiting_.TakeToPass(message.seq);
+    if (!key) return;
+    CommitPending();
+    GiveBack({*key});
+    ArmAnswerTimer();
 }
 
 void OrvikHook::GiveBack(const std::vector<AwaitingKey>& keys) {

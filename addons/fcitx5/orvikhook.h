@@ -45,6 +45,7 @@ private:
     void OnDisconnected();
     void Deliver(const hook::Char& message);
     void Deliver(const hook::Keybd& message);
+    void Deliver(const hook::Pass& message);
     void CommitPending();
 
     void GiveBack(const std::vector<AwaitingKey>& keys);

@@ -23,13 +23,11 @@ void HVTNP::Form_KeyUp(std::int16_t& KeyCode, std::int16_t Shift) {
     const std::int16_t key = KeyCode;
     const bool boxEmpty = Text1.Text.empty();
     const bool noCandidates = module_.CandPages[0].empty();
+    // With nothing typed, the keys the window has no use for are the
+    // application's, as typed: a terminal's Backspace, a shell's history.
     if (key == kVkBack) {
         if (boxEmpty) {
-            // Selects the character before the target's caret and deletes it.
-            platform_.keybd_event(kVkShift, kScanShift, 0);
-            KeyPress(kVkLeft, kVkLeft);
-            platform_.keybd_event(kVkShift, kScanShift, kKeyEventKeyUp);
-            KeyPress(kVkDelete, kVkDelete);
+            platform_.PassKeyOn();
         } else if (Text1.Text.size() >= 2 && module_.TypedKeys.size() >= 2) {
             module_.TypedKeys.pop_back();
             SetText1(ComposedTypedKeys());
@@ -43,23 +41,12 @@ void HVTNP::Form_KeyUp(std::int16_t& KeyCode, std::int16_t Shift) {
         SetText1(u"");
     } else if (key == kVkEscape) {
         if (host_.PopupVisible()) return host_.HidePopup();
-        if (boxEmpty) return;
+        if (boxEmpty) return platform_.PassKeyOn();
         module_.TypedKeys.clear();
         SetText1(u"");
-    } else if (key == kVkDown) {
-        if (noCandidates) {
-            KeyPress(kVkEnd, kVkEnd);
-            KeyPress(kVkRight, kVkRight);
-        } else {
-            TurnPage(+1);
-        }
-    } else if (key == kVkUp) {
-        if (noCandidates) {
-            KeyPress(kVkHome, kScanHome);
-            KeyPress(kVkLeft, kVkLeft);
-        } else {
-            TurnPage(-1);
-        }
+    } else if (key == kVkDown || key == kVkUp) {
+        if (noCandidates) return platform_.PassKeyOn();
+        TurnPage(key == kVkDown ? +1 : -1);
     } else if (key == kVkComma) {
         SendComposedReading(u",");
     } else if (key == kVkPeriod) {
@@ -74,6 +61,8 @@ void HVTNP::Form_KeyUp(std::int16_t& KeyCode, std::int16_t Shift) {
         if (menu_.PinYin.Checked && noCandidates) {
             module_.TypedKeys.push_back(static_cast<char16_t>(key));
             SetText1(ComposedTypedKeys());
+        } else if (noCandidates) {
+            platform_.PassKeyOn();
         } else {
             PickCandidate(key - kVk0, Shift);
         }

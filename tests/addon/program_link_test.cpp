@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "hook_session.h"
+#include "platform/desktop_codes.h"
 
 namespace orvik::fcitxhook::testing {
 namespace {
@@ -59,6 +60,23 @@ TEST_F(ProgramLinkTest, AKeyTheProgramDoesNotAnswerGoesBackAndTheHookFallsSilent
     EXPECT_TRUE(harness_->TakingKeys());
     EXPECT_TRUE(Press(gedit, Key("c")));
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kTarget, 'c', 0}));
+}
+
+// The program passes on a key it has no use for (Backspace with nothing
+// typed); the pass may come after the key's answer, behind a paste.
+TEST_F(ProgramLinkTest, AKeyTheProgramPassesOnReachesItsApplicationAsTyped) {
+    const Context gedit = Open("gedit");
+    RegisterAndHook();
+    EXPECT_TRUE(Press(gedit, Key("BackSpace")));
+    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, kVkBack, 0}));
+    program_->Send(hook::Encode(hook::Done{1}) + hook::Encode(hook::Pass{1}));
+    ExpectGivenBack(gedit, Key("BackSpace"));
+    EXPECT_TRUE(Release(gedit, Key("BackSpace")));
+    // Passed once: a second pass for the same key, or one for a key never
+    // taken, gives nothing.
+    program_->Send(hook::Encode(hook::Pass{1}) + hook::Encode(hook::Pass{9}));
+    Sync(gedit);
+    EXPECT_EQ(harness_->Forwards().size(), 2u);
 }
 
 TEST_F(ProgramLinkTest, AProgramThatGoesAwayGivesItsKeysBackAndANewOneStartsAfresh) {

@@ -32,6 +32,7 @@ TEST(HookProtocolTest, EveryMessageReadsBackFromItsLine) {
         Char{0, 0x10002, 65535},
         Keybd{3, 17, 29, 0},
         Keybd{3, 86, 23, 2},
+        Pass{11},
         Done{12},
     };
     for (const Message& message : messages) {

@@ -80,6 +80,8 @@ std::string SizeText(float size) {
 
 }  // namespace
 
+void RecordingPlatform::PassKeyOn() { calls_.push_back("PassKeyOn"); }
+
 void RecordingPlatform::keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t flags) {
     calls_.push_back("keybd_event " + Number(key) + " " + Number(scan) + " " + Number(flags));
 }

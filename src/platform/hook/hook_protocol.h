@@ -13,6 +13,7 @@
 //   hook / unhook                   the keyboard hook installed or removed
 //   char SEQ WINDOW UNIT            a WM_CHAR of one UTF-16 unit for WINDOW
 //   keybd SEQ VK SCAN FLAGS         a synthesized key stroke (keybd_event)
+//   pass SEQ                        key SEQ is the application's: give it on as typed
 //   done SEQ                        key event SEQ has been handled
 // SEQ numbers the hook's key events from 1; what the program sends while
 // handling one carries its number, anything else carries 0.
@@ -89,12 +90,16 @@ struct Keybd {
     std::uint32_t flags = 0;
     bool operator==(const Keybd&) const = default;
 };
+struct Pass {
+    Seq seq = 0;
+    bool operator==(const Pass&) const = default;
+};
 struct Done {
     Seq seq = 0;
     bool operator==(const Done&) const = default;
 };
 
-using Message = std::variant<Hello, Focus, KeyUp, Register, Hook, Unhook, Char, Keybd, Done>;
+using Message = std::variant<Hello, Focus, KeyUp, Register, Hook, Unhook, Char, Keybd, Pass, Done>;
 
 // The line of a message, "\n" included. A focus message's program name is
 // cut to kMaxProgramBytes at a character boundary and its control characters

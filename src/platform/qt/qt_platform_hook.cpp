@@ -141,6 +141,13 @@ void QtPlatform::keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t 
     });
 }
 
+// In the order of what the program sends, so it lands after a paste before it.
+void QtPlatform::PassKeyOn() {
+    if (answering_ == 0) return;
+    const hook::Pass pass{answering_};
+    paste_.Deliver([this, pass] { SendDelivery(pass); });
+}
+
 std::int32_t QtPlatform::PostMessageW(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                                       std::int32_t) {
     if (message != kWmChar || wParam > 0xFFFF) return 0;
