@@ -229,6 +229,8 @@ void OrvikHook::GiveBackOverdue() {
         FCITX_WARN() << "orvikhook: orvik2004 did not answer within " << hook::kAnswerWaitMs
                      << " ms; the key went to the application";
         GiveBack(overdue);
+        // The program may yet handle these keys; told, it undoes them.
+        for (const AwaitingKey& key : overdue) connection_->Send(hook::GaveBack{key.seq});
     }
     ArmAnswerTimer();
 }

@@ -31,7 +31,12 @@ enum class WindowId { OrvikU, HVTNP, WPopup, CauHinh, QXAbout };
 class KeySink {
 public:
     virtual ~KeySink() = default;
+    // Key event `number` of the hook is about to be handled.
+    virtual void KeyArrives(std::uint64_t number) = 0;
     virtual void KeyUp(WindowHandle window, std::int16_t& keyCode, std::int16_t shift) = 0;
+    // The hook gave key event `number` to the application while it waited
+    // for this program: what handling it did is undone.
+    virtual void KeyGivenBack(std::uint64_t number) = 0;
 };
 
 // Where the notifications of the tray icons go: a press of the left or the

@@ -1,5 +1,7 @@
 #include "shell/application.h"
 
+#include <algorithm>
+
 #include "engine/text.h"
 #include "lookup/character_page.h"
 #include "lookup/selection_lookup.h"
@@ -132,6 +134,29 @@ void Application::UnloadAboutWindow() {
     platform_.UnloadWindow(WindowId::QXAbout);
     aboutLoaded_ = false;
     aboutUnloaded_ = true;
+}
+
+namespace {
+
+// More keys than the hook ever holds unanswered.
+constexpr std::size_t kKeysRemembered = 64;
+
+}  // namespace
+
+void Application::KeyArrives(std::uint64_t number) {
+    typedBefore_.emplace_back(number, module_.TypedKeys);
+    if (typedBefore_.size() > kKeysRemembered) typedBefore_.pop_front();
+}
+
+// The code returns to what it was before that key, and so does every later
+// key's handling (the hook gives back the oldest first).
+void Application::KeyGivenBack(std::uint64_t number) {
+    const auto it = std::find_if(typedBefore_.begin(), typedBefore_.end(),
+                                 [number](const auto& entry) { return entry.first == number; });
+    if (it == typedBefore_.end()) return;
+    module_.TypedKeys = it->second;
+    typedBefore_.erase(it, typedBefore_.end());
+    if (candidateLoaded_) CandidateWindow().ShowTypedCode();
 }
 
 void Application::KeyUp(WindowHandle window, std::int16_t& keyCode, std::int16_t shift) {

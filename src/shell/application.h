@@ -2,7 +2,11 @@
 // each window created on first use and existing at most once.
 #pragma once
 
+#include <cstdint>
+#include <deque>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "ime/candidate_window_host.h"
 #include "ime/hvtnp.h"
@@ -57,7 +61,9 @@ public:
     // Runs the about window's unload and drops it.
     void UnloadAboutWindow();
 
+    void KeyArrives(std::uint64_t number) override;
     void KeyUp(WindowHandle window, std::int16_t& keyCode, std::int16_t shift) override;
+    void KeyGivenBack(std::uint64_t number) override;
     void TrayNotification(WindowHandle window, std::uint32_t id, std::int32_t mouseMessage) override;
 
     bool PopupVisible() override;
@@ -88,6 +94,8 @@ private:
     bool mainUnloaded_ = false;
     bool configLoaded_ = false;
     bool candidateLoaded_ = false;
+    // The typed keys before each of the last key events of the hook.
+    std::deque<std::pair<std::uint64_t, std::u16string>> typedBefore_;
     bool candidateUnloaded_ = false;  // the window object waits to be made anew
     bool aboutLoaded_ = false;
     bool aboutUnloaded_ = false;

@@ -46,6 +46,8 @@ TEST_F(ProgramLinkTest, AKeyTheProgramDoesNotAnswerGoesBackAndTheHookFallsSilent
     EXPECT_TRUE(Press(gedit, Key("a")));
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, 'a', 0}));
     ExpectGivenBack(gedit, Key("a"));
+    // Told, the program undoes the key should it still handle it.
+    EXPECT_EQ(program_->ReadLine(), Line(hook::GaveBack{1}));
     EXPECT_EQ(harness_->KeysAwaitingAnswer(), 0u);
     EXPECT_FALSE(Press(gedit, Key("b")));
     EXPECT_TRUE(Release(gedit, Key("a")));

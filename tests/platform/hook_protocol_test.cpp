@@ -33,6 +33,7 @@ TEST(HookProtocolTest, EveryMessageReadsBackFromItsLine) {
         Keybd{3, 17, 29, 0},
         Keybd{3, 86, 23, 2},
         Pass{11},
+        GaveBack{10},
         Done{12},
     };
     for (const Message& message : messages) {

@@ -82,11 +82,14 @@ private:
 class PickingSink : public KeySink {
 public:
     explicit PickingSink(Platform& platform) : platform_(platform) {}
+    void KeyArrives(std::uint64_t number) override { arrived.push_back(number); }
     void KeyUp(WindowHandle window, std::int16_t& keyCode, std::int16_t shift) override {
         events.push_back({window, keyCode, shift});
         platform_.PostMessageW(platform_.GetFocus(), kWmChar, 19968, 1);
         platform_.keybd_event(kVkShift, kScanShift, 0);
     }
+    void KeyGivenBack(std::uint64_t number) override { givenBack.push_back(number); }
+    std::vector<std::uint64_t> arrived, givenBack;
     struct Event {
         WindowHandle window;
         std::int16_t code, shift;
@@ -154,6 +157,13 @@ TEST_F(QtPlatformHookTest, KeyEventsReachTheirWindowAndAreAnsweredAfterWhatTheyS
     // What the program sends on its own answers no key event.
     platform.keybd_event(kVkSpace, kVkSpace, kKeyEventKeyUp);
     EXPECT_TRUE(hook.Heard("keybd 0 32 32 2"));
+
+    // A key the hook gave back while it waited here is undone by its number.
+    hook.Say("gaveback 5");
+    hook.Say("keyup 7 261 50 0");
+    ASSERT_TRUE(hook.Heard("done 7"));
+    EXPECT_EQ(sink.arrived, (std::vector<std::uint64_t>{5, 6, 7}));
+    EXPECT_EQ(sink.givenBack, std::vector<std::uint64_t>{5});
 }
 
 TEST_F(QtPlatformHookTest, TheFocusedInputContextStandsForTheForegroundWindow) {

@@ -52,9 +52,11 @@ TEST(QtPlatformClipboardTest, TextBesideRtfKeepsBoth) {
 
 class RecordingSink : public KeySink {
 public:
+    void KeyArrives(std::uint64_t) override {}
     void KeyUp(WindowHandle window, std::int16_t& keyCode, std::int16_t shift) override {
         events.push_back({window, keyCode, shift});
     }
+    void KeyGivenBack(std::uint64_t) override {}
     struct Event {
         WindowHandle window;
         std::int16_t code, shift;

@@ -130,8 +130,8 @@ std::optional<Message> ParseFields(std::string_view verb, std::string_view field
     const std::size_t count = verb == "keyup" || verb == "keybd" ? 4
                               : verb == "char"                    ? 3
                               : verb == "register"                ? 2
-                              : verb == "hello" || verb == "done" || verb == "pass" ? 1
-                                                                                    : 0;
+                              : verb == "hello" || verb == "done" || verb == "pass" || verb == "gaveback" ? 1
+                                                                                                          : 0;
     if (count == 0) return std::nullopt;
     const auto w = SplitWords(fields, count, nullptr);
     if (!w) return std::nullopt;
@@ -152,7 +152,9 @@ std::optional<Message> ParseFields(std::string_view verb, std::string_view field
     }
     const auto seq = Number<Seq>((*w)[0]);
     if (!seq) return std::nullopt;
-    return verb == "pass" ? Message{Pass{*seq}} : Message{Done{*seq}};
+    if (verb == "pass") return Pass{*seq};
+    if (verb == "gaveback") return GaveBack{*seq};
+    return Done{*seq};
 }
 
 }  // namespace
@@ -175,6 +177,7 @@ std::string Encode(const Message& message) {
             [](const Char& m) { return Words({"char", Num(m.seq), Num(m.window), Num(m.unit)}); },
             [](const Keybd& m) { return Words({"keybd", Num(m.seq), Num(m.vk), Num(m.scan), Num(m.flags)}); },
             [](const Pass& m) { return Words({"pass", Num(m.seq)}); },
+            [](const GaveBack& m) { return Words({"gaveback", Num(m.seq)}); },
             [](const Done& m) { return Words({"done", Num(m.seq)}); },
         },
         message);

@@ -8,6 +8,7 @@
 //                                   (WINDOW 0: none; OWN 1: one of the
 //                                   program's own; PROGRAM its program name)
 //   keyup SEQ WINDOW CODE SHIFT     a key event for WINDOW, as NhanDien routed it
+//   gaveback SEQ                    key SEQ went to its application unanswered
 // The program says:
 //   register TARGET OWNER           NhanDien
 //   hook / unhook                   the keyboard hook installed or removed
@@ -94,12 +95,16 @@ struct Pass {
     Seq seq = 0;
     bool operator==(const Pass&) const = default;
 };
+struct GaveBack {
+    Seq seq = 0;
+    bool operator==(const GaveBack&) const = default;
+};
 struct Done {
     Seq seq = 0;
     bool operator==(const Done&) const = default;
 };
 
-using Message = std::variant<Hello, Focus, KeyUp, Register, Hook, Unhook, Char, Keybd, Pass, Done>;
+using Message = std::variant<Hello, Focus, KeyUp, GaveBack, Register, Hook, Unhook, Char, Keybd, Pass, Done>;
 
 // The line of a message, "\n" included. A focus message's program name is
 // cut to kMaxProgramBytes at a character boundary and its control characters

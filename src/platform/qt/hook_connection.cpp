@@ -59,6 +59,8 @@ void HookConnection::Handle(std::string_view line) {
         if (handlers_.key) handlers_.key(*key);
     } else if (const auto* focus = std::get_if<hook::Focus>(&*message)) {
         if (handlers_.focus) handlers_.focus(*focus);
+    } else if (const auto* gaveBack = std::get_if<hook::GaveBack>(&*message)) {
+        if (handlers_.gaveBack) handlers_.gaveBack(*gaveBack);
     } else if (const auto* hello = std::get_if<hook::Hello>(&*message); hello && hello->version != hook::kVersion) {
         std::cerr << "orvik2004: the key hook speaks version " << hello->version << ", this program "
                   << hook::kVersion << "\n";

@@ -19,6 +19,7 @@ public:
     struct Handlers {
         std::function<void(const hook::KeyUp&)> key;
         std::function<void(const hook::Focus&)> focus;
+        std::function<void(const hook::GaveBack&)> gaveBack;
         std::function<void()> lost;  // the hook went away
     };
 

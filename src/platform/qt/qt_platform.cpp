@@ -22,7 +22,12 @@ QtPlatform::QtPlatform(std::string dataDirectory)
 QtPlatform::QtPlatform(std::string dataDirectory, InstanceLock instance)
     : dataDirectory_(std::move(dataDirectory)),
       hook_({[this](const hook::KeyUp& key) { HookKeyEvent(key); },
-             [this](const hook::Focus& focus) { hookFocus_ = focus; }, [this] { HookLost(); }}),
+             [this](const hook::Focus& focus) { hookFocus_ = focus; },
+             [this](const hook::GaveBack& key) {
+                 if (sink_ != nullptr) sink_->KeyGivenBack(key.seq);
+                 ScheduleRedraw();
+             },
+             [this] { HookLost(); }}),
       reconnectTimer_(std::make_unique<QTimer>()),
       timerContext_(std::make_unique<QObject>()),
       settings_(SettingsStore::UserFolder(), [this](std::string_view line) { LogLine(line); }),

@@ -121,6 +121,7 @@ void QtPlatform::HookKeyEvent(const hook::KeyUp& key) {
     const bool command = key.code >= kFirstCommandCode;
     if (command) hook_.Send(hook::Done{key.seq});
     std::int16_t code = key.code;
+    if (sink_ != nullptr) sink_->KeyArrives(key.seq);
     if (sink_ != nullptr) sink_->KeyUp(key.window, code, key.shift);
     if (!command) hook_.Send(hook::Done{key.seq});
     answering_ = outer;
