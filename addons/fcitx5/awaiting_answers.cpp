@@ -15,12 +15,27 @@ constexpr std::size_t kAnsweredKept = 64;
 
 }  // namespace
 
-void AwaitingAnswers::Answer(hook::Seq seq) {
+void AwaitingAnswers::Hold(hook::Handle context, const fcitx::Key& rawKey) {
+    const std::uint64_t due = keys_.empty() ? 0 : keys_.back().deadlineUs;
+    keys_.push_back({++lastSeq_, context, rawKey, due, true});
+}
+
+std::vector<AwaitingKey> AwaitingAnswers::Answer(hook::Seq seq) {
     while (!keys_.empty() && keys_.front().seq <= seq) {
-        answered_.push_back(keys_.front());
+        if (!keys_.front().held) answered_.push_back(keys_.front());
         keys_.pop_front();
         if (answered_.size() > kAnsweredKept) answered_.pop_front();
     }
+    return TakeHeldFront();
+}
+
+std::vector<AwaitingKey> AwaitingAnswers::TakeHeldFront() {
+    std::vector<AwaitingKey> free;
+    while (!keys_.empty() && keys_.front().held) {
+        free.push_back(keys_.front());
+        keys_.pop_front();
+    }
+    return free;
 }
 
 std::optional<AwaitingKey> AwaitingAnswers::TakeToPass(hook::Seq seq) {
@@ -30,7 +45,7 @@ std::optional<AwaitingKey> AwaitingAnswers::TakeToPass(hook::Seq seq) {
         if (it == keys->end()) continue;
         const AwaitingKey key = *it;
         keys->erase(it);
-        return key;
+        return key;  // held keys it leaves in front go with the key's answer
     }
     return std::nullopt;
 }

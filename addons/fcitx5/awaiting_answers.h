@@ -1,5 +1,6 @@
 // The taken keys orvik2004 has not answered yet, oldest first, with the
-// time each must be answered by; and the highest key given back to its
+// time each must be answered by, and between them the keys held for the
+// application behind them; and the highest key given back to its
 // application unanswered, whose late deliveries are refused.
 #pragma once
 
@@ -20,14 +21,19 @@ struct AwaitingKey {
     hook::Handle context = 0;  // the input context it was typed in
     fcitx::Key rawKey;
     std::uint64_t deadlineUs = 0;  // CLOCK_MONOTONIC
+    bool held = false;             // the application's, waiting for the keys before it
 };
 
 class AwaitingAnswers {
 public:
     // Numbers a newly taken key (from 1) and keeps it until answered.
     hook::Seq Add(hook::Handle context, const fcitx::Key& rawKey, std::uint64_t deadlineUs);
-    // Every key up to `seq` is answered.
-    void Answer(hook::Seq seq);
+    // Holds a key of the application's behind the waiting ones; it is due
+    // when the key before it is.
+    void Hold(hook::Handle context, const fcitx::Key& rawKey);
+    // Every key up to `seq` is answered. Returns the held keys that no
+    // waiting key is before any more, to go to their application now.
+    std::vector<AwaitingKey> Answer(hook::Seq seq);
     // Takes the keys whose deadline has passed, to be given back.
     std::vector<AwaitingKey> TakeOverdue(std::uint64_t nowUs);
     // Takes every key, to be given back.
@@ -37,12 +43,14 @@ public:
     // the program to pass on once; nothing when it is not kept (or was
     // given back).
     std::optional<AwaitingKey> TakeToPass(hook::Seq seq);
+    bool empty() const { return keys_.empty(); }
     // Whether `seq` names a key already given back; 0 names none.
     bool GivenBack(hook::Seq seq) const { return seq != 0 && seq <= highestGivenBack_; }
     std::size_t size() const { return keys_.size(); }
 
 private:
     std::vector<AwaitingKey> TakeFront(std::size_t count);
+    std::vector<AwaitingKey> TakeHeldFront();
 
     std::deque<AwaitingKey> keys_;  // by seq, so by deadline too
     // An answer may come before what the program sends for the key, which

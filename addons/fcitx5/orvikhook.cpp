@@ -79,9 +79,12 @@ void OrvikHook::OnKey(fcitx::KeyEvent& event) {
     }
     if (!takingKeys()) return;
     const auto chosen = ChooseKey(rawKey, {target_ != 0, owner_ != 0, IsOwn(ic)});
-    if (!chosen) return;
+    // A key of the application's must not overtake taken keys still waiting
+    // for the program: it waits behind them.
+    if (!chosen && awaiting_.empty()) return;
     event.filterAndAccept();
     entry.takenPresses.insert(press);
+    if (!chosen) return awaiting_.Hold(entry.handle, rawKey);
     const hook::Seq seq = awaiting_.Add(entry.handle, rawKey, NowUs() + kAnswerWaitUs);
     ArmAnswerTimer();
     // Should the program be gone, the disconnection gives the key back.
@@ -133,7 +136,7 @@ void OrvikHook::OnMessage(const hook::Message& message) {
                    [this](const hook::Pass& m) { Deliver(m); },
                    [this](const hook::Done& m) {
                        CommitPending();
-                       awaiting_.Answer(m.seq);
+                       GiveBack(awaiting_.Answer(m.seq));
                        ArmAnswerTimer();
                    },
                    [&message](const auto&) {
@@ -230,7 +233,8 @@ void OrvikHook::GiveBackOverdue() {
                      << " ms; the key went to the application";
         GiveBack(overdue);
         // The program may yet handle these keys; told, it undoes them.
-        for (const AwaitingKey& key : overdue) connection_->Send(hook::GaveBack{key.seq});
+        for (const AwaitingKey& key : overdue)
+            if (!key.held) connection_->Send(hook::GaveBack{key.seq});
     }
     ArmAnswerTimer();
 }

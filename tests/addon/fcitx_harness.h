@@ -30,7 +30,7 @@ namespace orvik::fcitxhook::testing {
 
 // How long any step of the loop, or anything the hook is waited for, may
 // take before the harness gives up.
-inline constexpr std::chrono::seconds kWaitBound{2};
+inline constexpr std::chrono::seconds kWaitBound{5};
 
 class FcitxHarness {
 public:

@@ -64,6 +64,23 @@ TEST_F(ProgramLinkTest, AKeyTheProgramDoesNotAnswerGoesBackAndTheHookFallsSilent
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kTarget, 'c', 0}));
 }
 
+// Enter typed right after a letter the program has not answered yet must
+// not reach the application first ("xin chaof⏎" gave "xin " and the word
+// after the line): it waits behind the letter.
+TEST_F(ProgramLinkTest, AKeyOfTheApplicationsWaitsBehindTheKeysTheProgramHasNotAnswered) {
+    const Context gedit = Open("gedit");
+    RegisterAndHook();
+    EXPECT_TRUE(Press(gedit, Key("a")));
+    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, 'a', 0}));
+    EXPECT_TRUE(Press(gedit, Key("Return")));
+    EXPECT_TRUE(Release(gedit, Key("Return")));
+    EXPECT_TRUE(harness_->Forwards().empty());
+    Answer(1);
+    ExpectGivenBack(gedit, Key("Return"));
+    // Nothing waits: keys of the application's pass at once again.
+    EXPECT_FALSE(Press(gedit, Key("Return")));
+}
+
 // The program passes on a key it has no use for (Backspace with nothing
 // typed); the pass may come after the key's answer, behind a paste.
 TEST_F(ProgramLinkTest, AKeyTheProgramPassesOnReachesItsApplicationAsTyped) {
