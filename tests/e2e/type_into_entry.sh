@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Inside a typing session (scripts/ime-session --ime-on): opens a zenity
 # entry, sets the candidate window's sending mode, types h o a f 1, then
-# h o a f Space, and writes what the entry holds to OUT.
+# h o a f Space, and writes what the entry holds to OUT. With STALL, it
+# types v i, stops orvik2004 for STALL seconds while e is typed, continues
+# it and types Space instead.
 #
-# usage: type_into_entry.sh 2K|98 OUT    (SHOTS: a folder for screenshots)
+# usage: type_into_entry.sh 2K|98 OUT [STALL]    (SHOTS: a folder for screenshots)
 set -euo pipefail
 mode=$1
 out=$2
+stall=${3:-}
 
 candidate_title='Han Viet Thau Nhap Phap Unicode'
 
@@ -55,6 +58,29 @@ if [[ "$mode" == 2K ]]; then
 fi
 
 shot() { [[ -n "${SHOTS:-}" ]] && import -window root "$SHOTS/$1-$mode.png"; return 0; }
+
+# The program stopped mid-word, as a loaded machine or a hang stops it: each
+# key must land once, in the application or in the word.
+type_through_stall() {
+  local program=${ORVIK_PROGRAM_PID:?the session names no orvik2004 process}
+  xdotool type --delay 80 vi
+  sleep 0.3
+  kill -STOP "$program"
+  xdotool type --delay 80 e
+  sleep "$stall"
+  kill -CONT "$program"
+  sleep 0.5
+  xdotool key --delay 80 space
+}
+
+if [[ -n "$stall" ]]; then
+  type_through_stall
+  sleep 1.5
+  xdotool key Return
+  status=0
+  wait "$zenity_pid" || status=$?
+  exit $status
+fi
 
 xdotool type --delay 80 hoaf
 sleep 0.5
