@@ -53,9 +53,10 @@ bool HVTNP::TrackTarget() {
     return true;
 }
 
-// "98" pastes the RTF with Ctrl+V; "2K" posts the characters.
+// "98" pastes the RTF with Ctrl+V; "2K", and "98" into a terminal, which
+// would take Ctrl+V as a character of its own, posts the characters.
 void HVTNP::PasteOrDeliver(std::u16string_view text, bool reading) {
-    if (!module_.System98) return Deliver(text, reading);
+    if (!module_.System98 || !platform_.ForegroundPastesWithCtrlV()) return Deliver(text, reading);
     platform_.ClipboardClear();
     platform_.ClipboardSetText(module_.ItemText, kClipboardRtf);
     platform_.keybd_event(kVkControl, kScanControl, 0);

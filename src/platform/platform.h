@@ -155,6 +155,9 @@ public:
     // Keys and text to the application in the foreground. Synthesized keys
     // reach it without coming back to this program as new input.
     virtual void keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t flags) = 0;
+    // Whether the application in the foreground pastes on Ctrl+V; terminals
+    // take it as a control character.
+    virtual bool ForegroundPastesWithCtrlV() = 0;
     // The key being handled is the application's after all: it reaches the
     // application as it was typed, after what was sent before it. Nothing
     // when the key did not come from another application.

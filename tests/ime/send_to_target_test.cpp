@@ -57,6 +57,18 @@ TEST(SendToTarget, A98PickPastesTheRtfWithCtrlV) {
     EXPECT_NE(fx.platform.Clipboard(kClipboardRtf).find(u"\\u19968"), std::u16string::npos);
 }
 
+// A terminal takes Ctrl+V as a character: "98" commits there as "2K" does.
+TEST(SendToTarget, A98PickIntoATerminalIsCommittedNotPasted) {
+    CandidateWindowApp fx;
+    fx.module().System98 = true;
+    fx.platform.SetForegroundPastes(false);
+    fx.Keys(u"a");
+    fx.platform.ClearCalls();
+    fx.Key('1');
+    EXPECT_EQ(fx.CallsOf({"PostMessageW", "Clipboard", "keybd_event"}),
+              Concat({"PostMessageW 501 258 19968 1"}, kShiftSpace));
+}
+
 // Touching the clipboard only to paste: a Space with an empty box in "98"
 // mode must not empty what the user copied.
 TEST(SendToTarget, AnEmptyBoxSendsOnlyItsKeyInEitherMode) {

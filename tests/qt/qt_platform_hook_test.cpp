@@ -166,6 +166,19 @@ TEST_F(QtPlatformHookTest, KeyEventsReachTheirWindowAndAreAnsweredAfterWhatTheyS
     EXPECT_EQ(sink.givenBack, std::vector<std::uint64_t>{5});
 }
 
+TEST_F(QtPlatformHookTest, TerminalsAreKnownNotToPasteWithCtrlV) {
+    const std::pair<std::string, bool> cases[] = {
+        {"gedit", true}, {"xterm", false}, {"gnome-terminal-server", false}, {"soffice", true}, {"konsole", false}};
+    // Each focus in a new input context, so that its arrival shows.
+    WindowHandle window = 65538;
+    for (const auto& [program, pastes] : cases) {
+        ++window;
+        hook.Say("focus " + std::to_string(window) + " 0 " + program);
+        ASSERT_TRUE(WaitFor([&] { return platform.GetForegroundWindow() == window; })) << program;
+        EXPECT_EQ(platform.ForegroundPastesWithCtrlV(), pastes) << program;
+    }
+}
+
 TEST_F(QtPlatformHookTest, TheFocusedInputContextStandsForTheForegroundWindow) {
     struct Case {
         std::string focus;

@@ -126,6 +126,7 @@ public:
 
     void keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t flags) override;
     void PassKeyOn() override;
+    bool ForegroundPastesWithCtrlV() override;
     std::int32_t PostMessageW(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                               std::int32_t lParam) override;
     WindowHandle GetForegroundWindow() override;

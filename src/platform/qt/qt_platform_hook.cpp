@@ -4,7 +4,9 @@
 #include <QMessageBox>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <iostream>
+#include <iterator>
 
 #include "platform/qt/qt_platform.h"
 
@@ -140,6 +142,17 @@ void QtPlatform::keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t 
         SendDelivery(keybd);
         if (hook_.IsOpen()) paste_.KeySent(keybd.vk, keybd.flags);
     });
+}
+
+// The terminals of the Debian desktops, by the program name their input
+// context reports: they paste with Ctrl+Shift+V or the middle button.
+bool QtPlatform::ForegroundPastesWithCtrlV() {
+    static constexpr std::string_view kTerminals[] = {
+        "xterm",      "uxterm",    "urxvt", "rxvt", "gnome-terminal-server", "konsole", "xfce4-terminal",
+        "mate-terminal", "lxterminal", "qterminal", "terminator", "tilix", "kitty", "alacritty", "foot", "st",
+        "sakura", "terminology"};
+    if (!hook_.IsOpen() || hookFocus_.own) return true;
+    return std::find(std::begin(kTerminals), std::end(kTerminals), hookFocus_.program) == std::end(kTerminals);
 }
 
 // In the order of what the program sends, so it lands after a paste before it.
