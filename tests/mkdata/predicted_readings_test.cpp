@@ -24,7 +24,7 @@ Characters Predicted(const PredictionGates& gates) {
     Unihan unihan(WantedUnihanFields());
     unihan.AddText(kUnihan);
     Characters chars(unihan);
-    PredictReadings(chars, gates);
+    PredictReadings(chars, gates, ReadingPredictor(TrainingSet(chars)));
     return chars;
 }
 

@@ -52,10 +52,6 @@ std::vector<std::string> HanyuPinyinReadings(std::string_view value) {
     return out;
 }
 
-void AddUnique(std::vector<std::string>& list, const std::string& item) {
-    if (std::find(list.begin(), list.end(), item) == list.end()) list.push_back(item);
-}
-
 // "U+5F0C<kLau,kMatthews U+58F9" -> the code points.
 void AddVariants(std::vector<char32_t>& out, std::string_view value) {
     for (const auto& word : Words(value)) {
@@ -94,6 +90,10 @@ Ideograph Gather(const Unihan& unihan, char32_t cp) {
 }
 
 }  // namespace
+
+void AddUnique(std::vector<std::string>& list, const std::string& item) {
+    if (std::find(list.begin(), list.end(), item) == list.end()) list.push_back(item);
+}
 
 std::set<std::string, std::less<>> WantedUnihanFields() {
     std::set<std::string, std::less<>> fields = {

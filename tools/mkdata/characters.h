@@ -67,6 +67,10 @@ struct Ideograph {
     int Big5Level() const { return big5 == 0 ? 3 : (big5 <= 0xC67E ? 1 : 2); }
 };
 
+// Appends `item` unless `list` holds it already: readings keep their first
+// place.
+void AddUnique(std::vector<std::string>& list, const std::string& item);
+
 // The Unihan fields the builder reads.
 std::set<std::string, std::less<>> WantedUnihanFields();
 

@@ -92,10 +92,13 @@ Report BuildAll(const Options& options) {
     const OtherSources other{KanjidicVietnamese(ReadGzFile(options.kanjidic, "kanjidic-xml")),
                              ReadGuangyun(ReadFile(options.guangyun, "tshet-uinh (tools/guangyun)"))};
     Characters readings(unihan, other);
-    RankReadings(readings);
+    // Ranking and predicting learn from the same characters: the ranking
+    // moves readings within a character, never adds or drops one.
+    const ReadingPredictor predictor(TrainingSet(readings));
+    RankReadings(readings, predictor);
     report.heldOut = MeasureHeldOut(readings);
     report.gates = GatesOf(report.heldOut);
-    report.predicted = PredictReadings(readings, report.gates);
+    report.predicted = PredictReadings(readings, report.gates, predictor);
     const Characters& chars = readings;
     const auto syllables = SyllablesOfDictionary(ReadFile(options.hunspellDic, "hunspell-vi"));
     if (syllables.empty()) throw BuildError(options.hunspellDic.string() + ": no Vietnamese syllable found");

@@ -50,8 +50,7 @@ PredictionGates GatesOf(const HeldOutAccuracy& accuracy) {
     return gates;
 }
 
-std::size_t PredictReadings(Characters& chars, const PredictionGates& gates) {
-    const ReadingPredictor predictor(TrainingSet(chars));
+std::size_t PredictReadings(Characters& chars, const PredictionGates& gates, const ReadingPredictor& predictor) {
     std::size_t predicted = 0;
     for (const auto& [cp, c] : chars.All()) {
         const bool transcribed = gates.transcribed.contains(c.frequencyTier);

@@ -25,10 +25,10 @@ struct PredictionGates {
 
 PredictionGates GatesOf(const HeldOutAccuracy& accuracy);
 
-// Trains on every character with a reading of its own and gives each
-// Big5 character without any reading, in a tier that passed a gate, its
-// prediction. Returns how many characters got one.
-std::size_t PredictReadings(Characters& chars, const PredictionGates& gates);
+// Gives each Big5 character without any reading, in a tier that passed a
+// gate, the prediction of `predictor` (trained on every character with a
+// reading of its own). Returns how many characters got one.
+std::size_t PredictReadings(Characters& chars, const PredictionGates& gates, const ReadingPredictor& predictor);
 
 // Up to `count` characters of kFrequency 1-3 with a prediction, in the
 // fixed-seed random order, each described on one line with its readings and

@@ -43,10 +43,6 @@ bool Alphabetical(const std::vector<std::string>& readings) {
     return true;
 }
 
-void AddUnique(std::vector<std::string>& list, const std::string& item) {
-    if (std::find(list.begin(), list.end(), item) == list.end()) list.push_back(item);
-}
-
 }  // namespace
 
 std::vector<std::string> RankedReadings(const Ideograph& c, const std::vector<VietSyllable>& regular) {
@@ -86,8 +82,7 @@ void SetAll(Characters& chars, std::vector<std::pair<char32_t, std::vector<std::
 // An inherited list is ranked for the partner's sound; the character's own
 // positions put its regular readings first (說 inherits 説's alphabetical
 // duyệt, thoát, thuế, thuyết and reads thuyết).
-void RankReadings(Characters& chars) {
-    const ReadingPredictor predictor(TrainingSet(chars));
+void RankReadings(Characters& chars, const ReadingPredictor& predictor) {
     std::vector<std::pair<char32_t, std::vector<std::string>>> ranked;
     for (const auto& [cp, c] : chars.All())
         if (c.HasOwnReading()) ranked.emplace_back(cp, RankedReadings(c, RegularReadings(predictor, c)));

@@ -25,10 +25,10 @@ inline constexpr std::size_t kRegularReadings = 3;
 // character's positions make regular, likeliest first.
 std::vector<std::string> RankedReadings(const Ideograph& c, const std::vector<VietSyllable>& regular);
 
-// Ranks every character's own readings with a predictor trained on all of
-// them, lets the characters without readings inherit again, and puts the
+// Ranks every character's own readings with `predictor` (trained on all of
+// them), lets the characters without readings inherit again, and puts the
 // inherited readings that are regular for the character's own positions
 // first.
-void RankReadings(Characters& chars);
+void RankReadings(Characters& chars, const ReadingPredictor& predictor);
 
 }  // namespace orvik::mkdata
