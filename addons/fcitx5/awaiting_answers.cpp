@@ -12,6 +12,9 @@ hook::Seq AwaitingAnswers::Add(hook::Handle context, const fcitx::Key& rawKey, s
 namespace {
 
 constexpr std::size_t kAnsweredKept = 64;
+// Later deliveries for a key come within a paste's wait of its answer; the
+// hook takes no keys after a give-back until the program speaks again.
+constexpr std::size_t kGivenBackKept = 256;
 
 }  // namespace
 
@@ -66,8 +69,16 @@ std::optional<std::uint64_t> AwaitingAnswers::EarliestDeadline() const {
 std::vector<AwaitingKey> AwaitingAnswers::TakeFront(std::size_t count) {
     std::vector<AwaitingKey> taken(keys_.begin(), keys_.begin() + static_cast<std::ptrdiff_t>(count));
     keys_.erase(keys_.begin(), keys_.begin() + static_cast<std::ptrdiff_t>(count));
-    if (!taken.empty()) highestGivenBack_ = taken.back().seq;
+    for (const AwaitingKey& key : taken) {
+        if (key.held) continue;
+        givenBack_.push_back(key.seq);
+        if (givenBack_.size() > kGivenBackKept) givenBack_.pop_front();
+    }
     return taken;
+}
+
+bool AwaitingAnswers::GivenBack(hook::Seq seq) const {
+    return seq != 0 && std::find(givenBack_.begin(), givenBack_.end(), seq) != givenBack_.end();
 }
 
 }  // namespace orvik::fcitxhook

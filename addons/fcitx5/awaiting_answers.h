@@ -1,6 +1,6 @@
 // The taken keys orvik2004 has not answered yet, oldest first, with the
 // time each must be answered by, and between them the keys held for the
-// application behind them; and the highest key given back to its
+// application behind them; and the keys last given back to their
 // application unanswered, whose late deliveries are refused.
 #pragma once
 
@@ -45,7 +45,7 @@ public:
     std::optional<AwaitingKey> TakeToPass(hook::Seq seq);
     bool empty() const { return keys_.empty(); }
     // Whether `seq` names a key already given back; 0 names none.
-    bool GivenBack(hook::Seq seq) const { return seq != 0 && seq <= highestGivenBack_; }
+    bool GivenBack(hook::Seq seq) const;
     std::size_t size() const { return keys_.size(); }
 
 private:
@@ -57,7 +57,9 @@ private:
     // waits behind a paste; a pass then still finds its key.
     std::deque<AwaitingKey> answered_;
     hook::Seq lastSeq_ = 0;
-    hook::Seq highestGivenBack_ = 0;
+    // By number, not "up to the highest": a key answered before them may
+    // still have deliveries on their way (the Space after a paste).
+    std::deque<hook::Seq> givenBack_;
 };
 
 }  // namespace orvik::fcitxhook

@@ -1,5 +1,7 @@
 #include "key_choice.h"
 
+#include <cctype>
+
 namespace orvik::fcitxhook {
 
 namespace {
@@ -38,19 +40,41 @@ std::optional<ChosenKey> ChordCommand(fcitx::KeySym sym) {
     return std::nullopt;
 }
 
-// Keys that keep their meaning with Shift, taken without Ctrl.
+// Keys that act on the typed word, taken without Ctrl while there is one.
 std::optional<std::int16_t> EditingKey(fcitx::KeySym sym) {
     switch (sym) {
         case FcitxKey_BackSpace: return kVkBack;
         case FcitxKey_Escape: return kVkEscape;
-        case FcitxKey_space: return kVkSpace;
         case FcitxKey_Up: return kVkUp;
         case FcitxKey_Down: return kVkDown;
         default: return std::nullopt;
     }
 }
 
-std::optional<ChosenKey> PlainKey(fcitx::KeySym sym, bool shift, bool ctrl) {
+// Keys that end the typed word and then do what they do in the application.
+std::optional<std::int16_t> EndingKey(fcitx::KeySym sym) {
+    switch (sym) {
+        case FcitxKey_Return:
+        case FcitxKey_KP_Enter: return kVkReturn;
+        case FcitxKey_Tab: return kVkTab;
+        default: break;
+    }
+    const std::uint32_t unit = fcitx::Key::keySymToUnicode(sym);
+    if (unit < 0x80 && std::ispunct(static_cast<int>(unit)) != 0) return kVkOem8;
+    return std::nullopt;
+}
+
+std::optional<ChosenKey> WordKey(fcitx::KeySym sym, bool shift) {
+    const auto shiftState = static_cast<std::int16_t>(shift ? kShiftMask : 0);
+    if (const auto code = EditingKey(sym)) return ChosenKey{*code, shiftState};
+    // Unshifted comma and period end the word with themselves.
+    if (!shift && sym == FcitxKey_comma) return ChosenKey{kVkComma, 0};
+    if (!shift && sym == FcitxKey_period) return ChosenKey{kVkPeriod, 0};
+    if (const auto code = EndingKey(sym)) return ChosenKey{*code, shiftState};
+    return std::nullopt;
+}
+
+std::optional<ChosenKey> PlainKey(fcitx::KeySym sym, bool shift, bool ctrl, bool wordMayBePending) {
     const auto shiftState = static_cast<std::int16_t>((shift ? kShiftMask : 0) | (ctrl ? kCtrlMask : 0));
     if (IsSmallLetter(sym) || IsCapitalLetter(sym)) {
         if (ctrl) return std::nullopt;
@@ -62,12 +86,9 @@ std::optional<ChosenKey> PlainKey(fcitx::KeySym sym, bool shift, bool ctrl) {
         return ChosenKey{static_cast<std::int16_t>(kVk0 + (sym - FcitxKey_0)), shiftState};
     }
     if (ctrl) return std::nullopt;
-    if (const auto code = EditingKey(sym)) return ChosenKey{*code, shiftState};
-    // Shift+comma and Shift+period are '<' and '>', the application's.
-    if (shift) return std::nullopt;
-    if (sym == FcitxKey_comma) return ChosenKey{kVkComma, 0};
-    if (sym == FcitxKey_period) return ChosenKey{kVkPeriod, 0};
-    return std::nullopt;
+    if (sym == FcitxKey_space) return ChosenKey{kVkSpace, shiftState};
+    if (!wordMayBePending) return std::nullopt;
+    return WordKey(sym, shift);
 }
 
 }  // namespace
@@ -79,7 +100,8 @@ std::optional<ChosenKey> ChooseKey(const fcitx::Key& rawKey, const KeySituation&
         return ChordCommand(rawKey.sym());
     }
     if (!situation.hasTarget || situation.ownInputContext || held.testAny(kShortcut)) return std::nullopt;
-    return PlainKey(MainRowTwin(rawKey.sym()), held.test(KeyState::Shift), held.test(KeyState::Ctrl));
+    return PlainKey(MainRowTwin(rawKey.sym()), held.test(KeyState::Shift), held.test(KeyState::Ctrl),
+                    situation.wordMayBePending);
 }
 
 }  // namespace orvik::fcitxhook

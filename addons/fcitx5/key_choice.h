@@ -34,6 +34,10 @@ struct KeySituation {
     bool hasTarget = false;        // a window of the program receives keys
     bool hasOwner = false;         // the program's main window is known
     bool ownInputContext = false;  // typed into one of the program's windows
+    // The candidate window holds a typed word, or keys still waiting for the
+    // program may leave one there: the keys that edit or end a word are
+    // then the program's, else the application's.
+    bool wordMayBePending = false;
 };
 
 struct ChosenKey {

@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "key_choice.h"
+#include "key_delivery.h"
 #include "platform/desktop_codes.h"
 
 namespace orvik::fcitxhook {
@@ -78,7 +79,7 @@ void OrvikHook::OnKey(fcitx::KeyEvent& event) {
         return;
     }
     if (!takingKeys()) return;
-    const auto chosen = ChooseKey(rawKey, {target_ != 0, owner_ != 0, IsOwn(ic)});
+    const auto chosen = ChooseKey(rawKey, {target_ != 0, owner_ != 0, IsOwn(ic), wordPending_ || !awaiting_.empty()});
     // A key of the application's must not overtake taken keys still waiting
     // for the program: it waits behind them.
     if (!chosen && awaiting_.empty()) return;
@@ -114,7 +115,7 @@ hook::Focus OrvikHook::FocusMessage() {
     InputContexts::Entry* entry = contexts_.Find(focused_);
     if (entry == nullptr) return {};
     const fcitx::InputContext& ic = *entry->context.get();
-    return {focused_, IsOwn(ic), ic.program()};
+    return {focused_, IsOwn(ic), ic.program(), TakesKeyStrokes(ic)};
 }
 
 void OrvikHook::OnConnected() {
@@ -134,6 +135,7 @@ void OrvikHook::OnMessage(const hook::Message& message) {
                    [this](const hook::Char& m) { Deliver(m); },
                    [this](const hook::Keybd& m) { Deliver(m); },
                    [this](const hook::Pass& m) { Deliver(m); },
+                   [this](const hook::Word& m) { wordPending_ = m.pending; },
                    [this](const hook::Done& m) {
                        CommitPending();
                        GiveBack(awaiting_.Answer(m.seq));
@@ -153,6 +155,7 @@ void OrvikHook::OnDisconnected() {
     target_ = 0;
     owner_ = 0;
     hooked_ = false;
+    wordPending_ = false;
     silent_ = false;
     synthesized_.Clear();
     contexts_.ClearCharUnits();
@@ -171,10 +174,13 @@ void OrvikHook::Deliver(const hook::Char& message) {
     }
     const CharUnits::Outcome outcome = entry->units.Add(message.unit);
     if (outcome.droppedHalf) FCITX_WARN() << "orvikhook: dropped half a character (a surrogate without its other half)";
-    if (!outcome.character) return;
-    if (pendingContext_ != message.window) CommitPending();
-    pendingContext_ = message.window;
-    pendingText_ += fcitx::utf8::UCS4ToUTF8(*outcome.character);
+    if (outcome.character) AddToPending(message.window, fcitx::utf8::UCS4ToUTF8(*outcome.character));
+}
+
+void OrvikHook::AddToPending(hook::Handle context, const std::string& text) {
+    if (pendingContext_ != context) CommitPending();
+    pendingContext_ = context;
+    pendingText_ += text;
 }
 
 // The text gathered so far goes out before anything that must follow it (a
@@ -190,7 +196,6 @@ void OrvikHook::CommitPending() {
 
 void OrvikHook::Deliver(const hook::Keybd& message) {
     if (awaiting_.GivenBack(message.seq)) return;
-    CommitPending();
     const bool release = (message.flags & kKeyEventKeyUp) != 0;
     if (synthesized_.SetModifier(message.vk, release)) return;
     const auto key = synthesized_.KeyFor(message.vk);
@@ -199,12 +204,34 @@ void OrvikHook::Deliver(const hook::Keybd& message) {
                      << ", which has no key here";
         return;
     }
-    InputContexts::Entry* entry = contexts_.Find(focused_);
-    if (entry == nullptr) {
+    if (contexts_.Find(focused_) == nullptr) {
         FCITX_WARN() << "orvikhook: dropped a key stroke: no input context has the focus";
         return;
     }
-    entry->context.get()->forwardKey(*key, release);
+    DeliverKey(focused_, *key, release);
+}
+
+// A key that types text joins the text being gathered, so it lands in its
+// place among the characters around it.
+void OrvikHook::DeliverKey(hook::Handle context, const fcitx::Key& key, bool release) {
+    InputContexts::Entry* entry = contexts_.Find(context);
+    if (entry == nullptr) return;
+    fcitx::InputContext& ic = *entry->context.get();
+    std::visit(Overloaded{
+                   [&](const AsText& text) {
+                       if (!release) AddToPending(context, text.text);
+                   },
+                   [&](const AsDeletionBefore&) {
+                       if (release) return;
+                       CommitPending();
+                       ic.deleteSurroundingText(-1, 1);
+                   },
+                   [&](const AsKeyStroke&) {
+                       CommitPending();
+                       ic.forwardKey(key, release);
+                   },
+               },
+               DeliveryOf(key, TakesKeyStrokes(ic)));
 }
 
 // The key as it was typed, to the input context it was typed in.
@@ -218,11 +245,10 @@ void OrvikHook::Deliver(const hook::Pass& message) {
 
 void OrvikHook::GiveBack(const std::vector<AwaitingKey>& keys) {
     for (const AwaitingKey& key : keys) {
-        InputContexts::Entry* entry = contexts_.Find(key.context);
-        if (entry == nullptr) continue;
-        entry->context.get()->forwardKey(key.rawKey, false);
-        entry->context.get()->forwardKey(key.rawKey, true);
+        DeliverKey(key.context, key.rawKey, false);
+        DeliverKey(key.context, key.rawKey, true);
     }
+    CommitPending();
 }
 
 void OrvikHook::GiveBackOverdue() {

@@ -14,6 +14,7 @@
 #include <fcitx/instance.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "awaiting_answers.h"
@@ -46,6 +47,8 @@ private:
     void Deliver(const hook::Char& message);
     void Deliver(const hook::Keybd& message);
     void Deliver(const hook::Pass& message);
+    void DeliverKey(hook::Handle context, const fcitx::Key& key, bool release);
+    void AddToPending(hook::Handle context, const std::string& text);
     void CommitPending();
 
     void GiveBack(const std::vector<AwaitingKey>& keys);
@@ -66,6 +69,7 @@ private:
     hook::Handle target_ = 0;
     hook::Handle owner_ = 0;
     bool hooked_ = false;
+    bool wordPending_ = false;
     // A key went unanswered; no key is taken until the program speaks.
     bool silent_ = false;
     std::unique_ptr<ProgramConnection> connection_;

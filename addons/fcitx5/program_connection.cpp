@@ -21,8 +21,8 @@ constexpr std::size_t kReadChunk = 4096;
 
 // The verbs a line may start with; a malformed line is logged by its verb
 // when it has one of these, never by its words.
-constexpr std::array<std::string_view, 9> kVerbs{"hello",  "focus", "keyup", "register", "hook",
-                                                 "unhook", "char",  "keybd", "done"};
+constexpr std::array<std::string_view, 11> kVerbs{"hello", "focus", "keyup", "register", "hook", "unhook",
+                                                  "char",  "keybd", "pass",  "word",     "done"};
 
 void LogMalformed(std::string_view line) {
     const std::string_view first = line.substr(0, line.find(' '));

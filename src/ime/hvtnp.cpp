@@ -58,6 +58,7 @@ void HVTNP::SetText1Font() {
 void HVTNP::SetText1(std::u16string text) {
     if (text == Text1.Text) return;
     Text1.Text = std::move(text);
+    platform_.WordPending(!Text1.Text.empty());
     Text1_Change();
 }
 

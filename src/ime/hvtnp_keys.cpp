@@ -47,6 +47,10 @@ void HVTNP::Form_KeyUp(std::int16_t& KeyCode, std::int16_t Shift) {
     } else if (key == kVkDown || key == kVkUp) {
         if (noCandidates) return platform_.PassKeyOn();
         TurnPage(key == kVkDown ? +1 : -1);
+    } else if (key == kVkReturn || key == kVkTab || key == kVkOem8) {
+        // Enter, Tab and symbols end the word, then do their own work.
+        if (!boxEmpty) SendComposedReading(u"");
+        platform_.PassKeyOn();
     } else if (key == kVkComma) {
         SendComposedReading(u",");
     } else if (key == kVkPeriod) {

@@ -8,8 +8,10 @@ namespace orvik {
 
 namespace {
 
+// A reading ends with the key that ended it, or with nothing when that key
+// goes on to the application itself.
 bool IsReadingSuffix(std::u16string_view suffix) {
-    return suffix == u" " || suffix == u"," || suffix == u".";
+    return suffix.empty() || suffix == u" " || suffix == u"," || suffix == u".";
 }
 
 }  // namespace
@@ -76,6 +78,7 @@ void HVTNP::Deliver(std::u16string_view text, bool reading) {
 }
 
 void HVTNP::SendEndingKey(std::u16string_view suffix) {
+    if (suffix.empty()) return;
     if (suffix == u".") return KeyPress(kVkPeriod, kVkPeriod);
     if (suffix == u",") return KeyPress(kVkComma, kVkComma);
     platform_.keybd_event(kVkShift, kScanShift, 0);

@@ -58,6 +58,9 @@ inline constexpr std::int16_t kVkBracketLeft = 219;
 inline constexpr std::int16_t kVkBackslash = 220;
 inline constexpr std::int16_t kVkBracketRight = 221;
 inline constexpr std::int16_t kVkQuote = 222;
+// The key of miscellaneous characters: the hook reports every symbol key
+// (? ! ; and the like) as this one.
+inline constexpr std::int16_t kVkOem8 = 223;
 
 // The scan codes the program passes with its synthesized keys.
 inline constexpr std::uint8_t kScanShift = 28;

@@ -21,6 +21,7 @@ class HeadlessDesktop : public Platform {
 public:
     void keybd_event(std::uint8_t, std::uint8_t, std::uint32_t) override {}
     void PassKeyOn() override {}
+    void WordPending(bool) override {}
     bool ForegroundPastesWithCtrlV() override { return true; }
     std::int32_t PostMessageW(WindowHandle, std::uint32_t, std::uint32_t, std::int32_t) override { return 0; }
     WindowHandle GetForegroundWindow() override { return HandleOf(WindowId::OrvikU); }

@@ -162,6 +162,9 @@ public:
     // application as it was typed, after what was sent before it. Nothing
     // when the key did not come from another application.
     virtual void PassKeyOn() = 0;
+    // Whether the candidate window holds a typed word: the keys that end a
+    // word (Enter, Tab, a symbol) are then its, to send the word first.
+    virtual void WordPending(bool pending) = 0;
     virtual std::int32_t PostMessageW(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                                       std::int32_t lParam) = 0;
     virtual WindowHandle GetForegroundWindow() = 0;

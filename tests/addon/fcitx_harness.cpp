@@ -9,7 +9,11 @@
 #include <getopt.h>
 #include <testfrontend_public.h>
 
+#include <fcitx-utils/log.h>
+
+#include <atomic>
 #include <cstdio>
+#include <iostream>
 #include <cstdlib>
 #include <memory>
 #include <stdexcept>
@@ -31,7 +35,33 @@ constexpr std::chrono::seconds kStartBound{10};
 
 }  // namespace
 
-FcitxHarness::FcitxHarness(const std::string& socketPath, bool withHook) {
+// fcitx5's log on its way to standard error, watched for the lines of the
+// test frontend that report what it has no event for.
+class FcitxHarness::LogWatch : public std::streambuf {
+public:
+    explicit LogWatch(std::streambuf* out) : out_(out) {}
+    std::size_t Deletions() const { return deletions_; }
+
+protected:
+    int overflow(int c) override {
+        if (c == traits_type::eof()) return traits_type::not_eof(c);
+        line_ += static_cast<char>(c);
+        if (c == '\n') {
+            if (line_.find("DeleteSurrounding:") != std::string::npos) ++deletions_;
+            line_.clear();
+        }
+        return out_->sputc(static_cast<char>(c));
+    }
+
+private:
+    std::streambuf* out_;
+    std::string line_;
+    std::atomic<std::size_t> deletions_{0};
+};
+
+FcitxHarness::FcitxHarness(const std::string& socketPath, bool withHook)
+    : logWatch_(std::make_unique<LogWatch>(std::cerr.rdbuf())), logStream_(logWatch_.get()) {
+    fcitx::Log::setLogStream(logStream_);
     setenv("ORVIK_HOOK_SOCKET", socketPath.c_str(), 1);
     setenv("HOME", "/nonexistent", 0);  // fcitx5 refuses to start without one
     std::promise<void> started;
@@ -54,6 +84,7 @@ FcitxHarness::~FcitxHarness() {
     Run([this] { instance_->exit(); });
     if (ended_.wait_for(kStartBound) != std::future_status::ready) Fail("fcitx5 did not stop");
     loop_.join();
+    fcitx::Log::setLogStream(std::cerr);
 }
 
 void FcitxHarness::Live(std::promise<void>& started, bool withHook) {
@@ -187,6 +218,12 @@ bool FcitxHarness::TakingKeys() {
 std::vector<FcitxHarness::Commit> FcitxHarness::Commits() {
     std::lock_guard lock(mutex_);
     return commits_;
+}
+
+std::size_t FcitxHarness::Deletions() { return logWatch_->Deletions(); }
+
+void FcitxHarness::ReportsKeyRepeatOnly(const fcitx::ICUUID& context) {
+    Run([&] { Context(context).setCapabilityFlags(fcitx::CapabilityFlag::ReportKeyRepeat); });
 }
 
 std::vector<FcitxHarness::Forward> FcitxHarness::Forwards() {

@@ -21,6 +21,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <type_traits>
@@ -83,6 +84,11 @@ public:
 
     std::vector<Commit> Commits();
     std::vector<Forward> Forwards();
+    // How many deletions before the cursor were asked of input contexts.
+    std::size_t Deletions();
+    // Gives the input context the capabilities of GTK 4's module, which
+    // drops forwarded keys.
+    void ReportsKeyRepeatOnly(const fcitx::ICUUID& context);
     // Whether at least `count` commits (forwarded keys) are recorded within
     // kWaitBound.
     bool WaitForCommits(std::size_t count);
@@ -101,6 +107,9 @@ private:
     std::condition_variable recorded_;
     std::vector<Commit> commits_;
     std::vector<Forward> forwards_;
+    class LogWatch;
+    std::unique_ptr<LogWatch> logWatch_;
+    std::ostream logStream_;
     std::future<void> ended_;
     std::thread loop_;
 };

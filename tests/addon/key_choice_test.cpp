@@ -14,6 +14,7 @@ using fcitx::Key;
 using fcitx::KeyState;
 
 constexpr KeySituation kRegistered{true, true, false};
+constexpr KeySituation kWordTyped{true, true, false, true};
 
 struct Case {
     const char* name;
@@ -28,9 +29,24 @@ TEST(KeyChoiceTest, PressesAreTakenOrLeftByKeyModifiersAndSituation) {
         {"Shift+CapsLock gives a small letter", Key(FcitxKey_a, {KeyState::Shift, KeyState::CapsLock}), kRegistered,
          ChosenKey{'a', kShiftMask}},
         {"keypad 0", Key(FcitxKey_KP_0), kRegistered, ChosenKey{kVk0, 0}},
-        {"keypad Up", Key(FcitxKey_KP_Up), kRegistered, ChosenKey{kVkUp, 0}},
+        {"keypad Up, a word typed", Key(FcitxKey_KP_Up), kWordTyped, ChosenKey{kVkUp, 0}},
+        {"Up, no word", Key(FcitxKey_Up), kRegistered, std::nullopt},
+        {"Backspace, no word", Key(FcitxKey_BackSpace), kRegistered, std::nullopt},
         {"Shift+space", Key(FcitxKey_space, KeyState::Shift), kRegistered, ChosenKey{kVkSpace, kShiftMask}},
-        {"Shift+Escape", Key(FcitxKey_Escape, KeyState::Shift), kRegistered, ChosenKey{kVkEscape, kShiftMask}},
+        {"Shift+Escape, a word typed", Key(FcitxKey_Escape, KeyState::Shift), kWordTyped,
+         ChosenKey{kVkEscape, kShiftMask}},
+        {"comma, a word typed", Key(FcitxKey_comma), kWordTyped, ChosenKey{kVkComma, 0}},
+        {"comma, no word", Key(FcitxKey_comma), kRegistered, std::nullopt},
+        {"Enter, a word typed", Key(FcitxKey_Return), kWordTyped, ChosenKey{kVkReturn, 0}},
+        {"keypad Enter, a word typed", Key(FcitxKey_KP_Enter), kWordTyped, ChosenKey{kVkReturn, 0}},
+        {"Enter, no word", Key(FcitxKey_Return), kRegistered, std::nullopt},
+        {"Tab, a word typed", Key(FcitxKey_Tab), kWordTyped, ChosenKey{kVkTab, 0}},
+        {"?, a word typed", Key(FcitxKey_question, KeyState::Shift), kWordTyped, ChosenKey{kVkOem8, kShiftMask}},
+        {"<, a word typed", Key(FcitxKey_less, KeyState::Shift), kWordTyped, ChosenKey{kVkOem8, kShiftMask}},
+        {"?, no word", Key(FcitxKey_question, KeyState::Shift), kRegistered, std::nullopt},
+        {"Ctrl+Enter, a word typed", Key(FcitxKey_Return, KeyState::Ctrl), kWordTyped, std::nullopt},
+        {"a letter beyond ASCII, a word typed", Key(FcitxKey_eacute), kWordTyped, std::nullopt},
+        {"Left, a word typed", Key(FcitxKey_Left), kWordTyped, std::nullopt},
         {"Ctrl+9", Key(FcitxKey_9, KeyState::Ctrl), kRegistered, ChosenKey{kVk9, kCtrlMask}},
         {"Ctrl+Shift+9", Key(FcitxKey_9, {KeyState::Ctrl, KeyState::Shift}), kRegistered, std::nullopt},
         {"Ctrl+space", Key(FcitxKey_space, KeyState::Ctrl), kRegistered, std::nullopt},

@@ -38,6 +38,18 @@ protected:
             EXPECT_EQ(forwards[i].release, i == 1);
         }
     }
+    // A key that types text goes back as that text, committed.
+    void ExpectTypedBack(const Context& context, const std::string& text) {
+        ASSERT_TRUE(harness_->WaitForCommits(1));
+        EXPECT_EQ(harness_->Commits()[0].context, context.uuid);
+        EXPECT_EQ(harness_->Commits()[0].text, text);
+        EXPECT_TRUE(harness_->Forwards().empty());
+    }
+    std::string AllCommitted() {
+        std::string text;
+        for (const auto& commit : harness_->Commits()) text += commit.text;
+        return text;
+    }
 };
 
 TEST_F(ProgramLinkTest, AKeyTheProgramDoesNotAnswerGoesBackAndTheHookFallsSilent) {
@@ -45,7 +57,7 @@ TEST_F(ProgramLinkTest, AKeyTheProgramDoesNotAnswerGoesBackAndTheHookFallsSilent
     RegisterAndHook();
     EXPECT_TRUE(Press(gedit, Key("a")));
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, 'a', 0}));
-    ExpectGivenBack(gedit, Key("a"));
+    ExpectTypedBack(gedit, "a");
     // Told, the program undoes the key should it still handle it.
     EXPECT_EQ(program_->ReadLine(), Line(hook::GaveBack{1}));
     EXPECT_EQ(harness_->KeysAwaitingAnswer(), 0u);
@@ -55,8 +67,7 @@ TEST_F(ProgramLinkTest, AKeyTheProgramDoesNotAnswerGoesBackAndTheHookFallsSilent
     // What comes late for the key given back would type it twice.
     program_->Send(hook::Encode(hook::Char{1, gedit.handle, 'x'}));
     Sync(gedit);
-    ASSERT_EQ(harness_->Commits().size(), 1u);
-    EXPECT_EQ(harness_->Commits()[0].text, "~");
+    EXPECT_EQ(AllCommitted(), "a~");
 
     // The program has spoken again.
     EXPECT_TRUE(harness_->TakingKeys());
@@ -64,28 +75,52 @@ TEST_F(ProgramLinkTest, AKeyTheProgramDoesNotAnswerGoesBackAndTheHookFallsSilent
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kTarget, 'c', 0}));
 }
 
-// Enter typed right after a letter the program has not answered yet must
-// not reach the application first ("xin chaof⏎" gave "xin " and the word
-// after the line): it waits behind the letter.
+// A key typed right after a letter the program has not answered yet must
+// not reach the application first: it waits behind the letter.
 TEST_F(ProgramLinkTest, AKeyOfTheApplicationsWaitsBehindTheKeysTheProgramHasNotAnswered) {
     const Context gedit = Open("gedit");
     RegisterAndHook();
     EXPECT_TRUE(Press(gedit, Key("a")));
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, 'a', 0}));
-    EXPECT_TRUE(Press(gedit, Key("Return")));
-    EXPECT_TRUE(Release(gedit, Key("Return")));
+    EXPECT_TRUE(Press(gedit, Key("Left")));
+    EXPECT_TRUE(Release(gedit, Key("Left")));
     EXPECT_TRUE(harness_->Forwards().empty());
     Answer(1);
-    ExpectGivenBack(gedit, Key("Return"));
+    ExpectGivenBack(gedit, Key("Left"));
     // Nothing waits: keys of the application's pass at once again.
+    EXPECT_FALSE(Press(gedit, Key("Left")));
+}
+
+// Enter ends the typed word: while one is typed (or may be, behind keys
+// still waiting) the program sends the word, then passes Enter on
+// ("xin chaof⏎" gave "xin " and left the word in the box). With no word,
+// Enter is the application's at once.
+TEST_F(ProgramLinkTest, AKeyThatEndsAWordFollowsTheWord) {
+    const Context gedit = Open("gedit");
+    RegisterAndHook();
+    EXPECT_FALSE(Press(gedit, Key("Return")));
+    program_->Send(hook::Encode(hook::Word{true}));
+    Sync(gedit);
+    EXPECT_TRUE(Press(gedit, Key("Return")));
+    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, kVkReturn, 0}));
+    std::string answer;
+    for (char16_t unit : u"chào") {
+        if (unit != 0) answer += hook::Encode(hook::Char{1, gedit.handle, unit});
+    }
+    program_->Send(answer + hook::Encode(hook::Word{false}) + hook::Encode(hook::Pass{1}) +
+                   hook::Encode(hook::Done{1}));
+    ExpectGivenBack(gedit, Key("Return"));
+    EXPECT_EQ(AllCommitted(), "~chào");
     EXPECT_FALSE(Press(gedit, Key("Return")));
 }
 
-// The program passes on a key it has no use for (Backspace with nothing
-// typed); the pass may come after the key's answer, behind a paste.
+// The program passes on a key it has no use for (Backspace with the word
+// gone); the pass may come after the key's answer, behind a paste.
 TEST_F(ProgramLinkTest, AKeyTheProgramPassesOnReachesItsApplicationAsTyped) {
     const Context gedit = Open("gedit");
     RegisterAndHook();
+    program_->Send(hook::Encode(hook::Word{true}));
+    Sync(gedit);
     EXPECT_TRUE(Press(gedit, Key("BackSpace")));
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, kVkBack, 0}));
     program_->Send(hook::Encode(hook::Done{1}) + hook::Encode(hook::Pass{1}));
@@ -98,13 +133,28 @@ TEST_F(ProgramLinkTest, AKeyTheProgramPassesOnReachesItsApplicationAsTyped) {
     EXPECT_EQ(harness_->Forwards().size(), 2u);
 }
 
+// Given back, a Backspace a GTK 4 application would never see deletes the
+// character before the cursor instead.
+TEST_F(ProgramLinkTest, WhereForwardedKeysAreDroppedBackspaceGoesAsADeletion) {
+    const Context gtk4 = Open("gnome-text-editor");
+    harness_->ReportsKeyRepeatOnly(gtk4.uuid);
+    RegisterAndHook();
+    program_->Send(hook::Encode(hook::Word{true}));
+    Sync(gtk4);
+    EXPECT_TRUE(Press(gtk4, Key("BackSpace")));
+    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, kVkBack, 0}));
+    program_->Send(hook::Encode(hook::Pass{1}) + hook::Encode(hook::Done{1}));
+    ASSERT_TRUE(harness_->WaitUntil([&] { return harness_->Deletions() == 1; }));
+    EXPECT_TRUE(harness_->Forwards().empty());
+}
+
 TEST_F(ProgramLinkTest, AProgramThatGoesAwayGivesItsKeysBackAndANewOneStartsAfresh) {
     const Context gedit = Open("gedit");
     RegisterAndHook();
     EXPECT_TRUE(Press(gedit, Key("a")));
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, 'a', 0}));
     program_->Close();
-    ExpectGivenBack(gedit, Key("a"));
+    ExpectTypedBack(gedit, "a");
     EXPECT_FALSE(Press(gedit, Key("b")));
 
     program_ = Connect(hook::Focus{gedit.handle, false, "gedit"});
@@ -121,8 +171,7 @@ TEST_F(ProgramLinkTest, ANewConnectionReplacesTheOld) {
     auto second = Connect(hook::Focus{gedit.handle, false, "gedit"});
     // The old connection ended before the new one was greeted.
     EXPECT_FALSE(harness_->TakingKeys());
-    EXPECT_EQ(harness_->Forwards().size(), 2u);
-    ExpectGivenBack(gedit, Key("a"));
+    ExpectTypedBack(gedit, "a");
     EXPECT_TRUE(program_->ClosedByHook());
 }
 
@@ -142,7 +191,7 @@ TEST_F(ProgramLinkTest, AProgramThatStopsReadingIsLetGo) {
     });
     EXPECT_LT(taken, kEnoughKeys);
     EXPECT_EQ(harness_->KeysAwaitingAnswer(), 0u);
-    EXPECT_EQ(harness_->Forwards().size(), 2 * taken);
+    EXPECT_EQ(AllCommitted(), std::string(taken, 'a'));
     EXPECT_TRUE(program_->ClosedByHook());
 }
 

@@ -39,9 +39,15 @@ TEST_F(TakingKeysTest, TakenKeysReachTheTargetAndTheirReleasesAreTakenToo) {
         {"keypad Down", Key("KP_Down"), kVkDown, 0},
         {"comma", Key("comma"), kVkComma, 0},
         {"period", Key("period"), kVkPeriod, 0},
+        {"Enter", Key("Return"), kVkReturn, 0},
+        {"Tab", Key("Tab"), kVkTab, 0},
+        {"a symbol", Key("Shift+question"), kVkOem8, kShiftMask},
     };
     const Context gedit = Open("gedit");
     RegisterAndHook();
+    // A word is typed: the keys that edit or end it are the program's.
+    program_->Send(hook::Encode(hook::Word{true}));
+    Sync(gedit);
     hook::Seq seq = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -53,6 +59,7 @@ TEST_F(TakingKeysTest, TakenKeysReachTheTargetAndTheirReleasesAreTakenToo) {
     }
 }
 
+// No word typed: these keys stay with the application too.
 TEST_F(TakingKeysTest, ShortcutsAndOtherKeysStayWithTheApplication) {
     const std::vector<Key> keys{
         Key("Control+c"),
@@ -66,6 +73,9 @@ TEST_F(TakingKeysTest, ShortcutsAndOtherKeysStayWithTheApplication) {
         Key("Shift+less"),
         Key("Shift+comma"),
         Key("Control+BackSpace"),
+        Key("BackSpace"),
+        Key("Escape"),
+        Key("Up"),
         Key("Control+Alt+a"),
         Key("Control+Alt+Shift+o"),
         Key("Super+Control+Alt+o"),

@@ -110,6 +110,28 @@ TEST(SendToTarget, AReadingEndsWithItsPunctuationKey) {
     }
 }
 
+// Enter, Tab and symbols send the word without an ending key of its own,
+// then go on to the application ("xin chaof⏎" left "chào" in the box).
+TEST(SendToTarget, EnterTabAndSymbolsSendTheWordThenPassOn) {
+    const std::vector<std::string> word2K{"PostMessageW 501 258 104 1", "PostMessageW 501 258 242 1",
+                                          "PostMessageW 501 258 97 1", "PassKeyOn"};
+    for (const std::int16_t key : {kVkReturn, kVkTab, kVkOem8}) {
+        CandidateWindowApp fx;
+        fx.module().System98 = false;
+        fx.Keys(u"hoaf");
+        EXPECT_TRUE(fx.platform.WordPendingReported());
+        fx.platform.ClearCalls();
+        fx.Key(key);
+        EXPECT_EQ(fx.CallsOf({"PostMessageW", "Clipboard", "keybd_event", "PassKeyOn"}), word2K) << key;
+        EXPECT_FALSE(fx.platform.WordPendingReported());
+        fx.platform.ClearCalls();
+        fx.Key(key);
+        EXPECT_EQ(fx.CallsOf({"PostMessageW", "Clipboard", "keybd_event", "PassKeyOn"}),
+                  std::vector<std::string>{"PassKeyOn"})
+            << key;
+    }
+}
+
 TEST(SendToTarget, ReadingRtfEscapesLettersAbove255) {
     CandidateWindowApp fx;
     fx.Keys(u"ddi");

@@ -21,6 +21,7 @@ TEST(HookProtocolTest, EveryMessageReadsBackFromItsLine) {
         Focus{0x10002, false, "zenity"},
         Focus{0x10003, true, "orvik2004"},
         Focus{0, false, ""},
+        Focus{0x10004, false, "gnome-text-editor", false},
         KeyUp{7, 0x105, 104, 0},
         KeyUp{4294967295u, 0x100, 382, 0},
         KeyUp{1, 0x105, 48, 3},
@@ -34,6 +35,8 @@ TEST(HookProtocolTest, EveryMessageReadsBackFromItsLine) {
         Keybd{3, 86, 23, 2},
         Pass{11},
         GaveBack{10},
+        Word{true},
+        Word{false},
         Done{12},
     };
     for (const Message& message : messages) {
@@ -47,7 +50,8 @@ TEST(HookProtocolTest, LinesAreTheDocumentedWords) {
     EXPECT_EQ(Encode(KeyUp{7, 261, 104, 1}), "keyup 7 261 104 1\n");
     EXPECT_EQ(Encode(Char{2, 65538, 19968}), "char 2 65538 19968\n");
     EXPECT_EQ(Encode(Keybd{2, 16, 28, 2}), "keybd 2 16 28 2\n");
-    EXPECT_EQ(Encode(Focus{65538, false, "gedit"}), "focus 65538 0 gedit\n");
+    EXPECT_EQ(Encode(Focus{65538, false, "gedit"}), "focus 65538 0 1 gedit\n");
+    EXPECT_EQ(Encode(Word{true}), "word 1\n");
 }
 
 TEST(HookProtocolTest, ProgramNamesAreCleanedAndCutAtACharacter) {
@@ -84,9 +88,12 @@ TEST(HookProtocolTest, MalformedLinesAreRefused) {
         "hook now",
         "unhook ",
         "done 99999999999",
-        "focus 1 2 x",
-        "focus 1 0",
-        "focus 1 0 a\tb",
+        "focus 1 2 1 x",
+        "focus 1 0 2 x",
+        "focus 1 0 x",
+        "focus 1 0 1 a\tb",
+        "word 2",
+        "word",
         "hello",
         "hello 2147483648",       // a version beyond int
         "launch 1",

@@ -55,6 +55,8 @@ public:
 
     void keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t flags) override;
     void PassKeyOn() override;
+    void WordPending(bool pending) override { wordPending_ = pending; }
+    bool WordPendingReported() const { return wordPending_; }
     bool ForegroundPastesWithCtrlV() override { return foregroundPastes_; }
     void SetForegroundPastes(bool pastes) { foregroundPastes_ = pastes; }
     std::int32_t PostMessageW(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
@@ -186,6 +188,7 @@ private:
     std::set<WindowId> visible_;
     std::map<WindowHandle, ThreadId> threads_;
     WindowHandle foreground_ = 0;
+    bool wordPending_ = false;
     bool foregroundPastes_ = true;
     WindowHandle focus_ = 0;
     WindowHandle hookTarget_ = 0;

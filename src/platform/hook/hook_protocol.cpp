@@ -85,14 +85,15 @@ std::optional<T> Number(std::string_view word, T max = std::numeric_limits<T>::m
 
 std::optional<Message> ParseFocus(std::string_view fields) {
     std::string_view program;
-    const auto words = SplitWords(fields, 2, &program);
+    const auto words = SplitWords(fields, 3, &program);
     if (!words) return std::nullopt;
     const auto window = Number<Handle>((*words)[0]);
     const auto own = Number<int>((*words)[1], 1);
-    if (!window || !own || program.size() > kMaxProgramBytes) return std::nullopt;
+    const auto keys = Number<int>((*words)[2], 1);
+    if (!window || !own || !keys || program.size() > kMaxProgramBytes) return std::nullopt;
     for (char c : program)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) return std::nullopt;
-    return Focus{*window, *own == 1, std::string(program)};
+    return Focus{*window, *own == 1, std::string(program), *keys == 1};
 }
 
 std::optional<Message> ParseKeyUp(const std::vector<std::string_view>& w) {
@@ -130,8 +131,10 @@ std::optional<Message> ParseFields(std::string_view verb, std::string_view field
     const std::size_t count = verb == "keyup" || verb == "keybd" ? 4
                               : verb == "char"                    ? 3
                               : verb == "register"                ? 2
-                              : verb == "hello" || verb == "done" || verb == "pass" || verb == "gaveback" ? 1
-                                                                                                          : 0;
+                              : verb == "hello" || verb == "done" || verb == "pass" || verb == "gaveback" ||
+                                      verb == "word"
+                                  ? 1
+                                  : 0;
     if (count == 0) return std::nullopt;
     const auto w = SplitWords(fields, count, nullptr);
     if (!w) return std::nullopt;
@@ -150,6 +153,11 @@ std::optional<Message> ParseFields(std::string_view verb, std::string_view field
         if (!version) return std::nullopt;
         return Hello{*version};
     }
+    if (verb == "word") {
+        const auto pending = Number<int>((*w)[0], 1);
+        if (!pending) return std::nullopt;
+        return Word{*pending == 1};
+    }
     const auto seq = Number<Seq>((*w)[0]);
     if (!seq) return std::nullopt;
     if (verb == "pass") return Pass{*seq};
@@ -164,7 +172,7 @@ std::string Encode(const Message& message) {
         Overloaded{
             [](const Hello& m) { return Words({"hello", Num(static_cast<std::uint64_t>(m.version))}); },
             [](const Focus& m) {
-                std::string line = "focus " + Num(m.window) + (m.own ? " 1 " : " 0 ");
+                std::string line = "focus " + Num(m.window) + (m.own ? " 1" : " 0") + (m.takesKeys ? " 1 " : " 0 ");
                 return line + CleanProgramName(m.program) + '\n';
             },
             [](const KeyUp& m) {
@@ -177,6 +185,7 @@ std::string Encode(const Message& message) {
             [](const Char& m) { return Words({"char", Num(m.seq), Num(m.window), Num(m.unit)}); },
             [](const Keybd& m) { return Words({"keybd", Num(m.seq), Num(m.vk), Num(m.scan), Num(m.flags)}); },
             [](const Pass& m) { return Words({"pass", Num(m.seq)}); },
+            [](const Word& m) { return Words({"word", m.pending ? "1" : "0"}); },
             [](const GaveBack& m) { return Words({"gaveback", Num(m.seq)}); },
             [](const Done& m) { return Words({"done", Num(m.seq)}); },
         },

@@ -4,9 +4,12 @@
 //
 // The hook (the listening end) says:
 //   hello VERSION                   on every new connection
-//   focus WINDOW OWN PROGRAM        the focused input context changed
+//   focus WINDOW OWN KEYS PROGRAM   the focused input context changed
 //                                   (WINDOW 0: none; OWN 1: one of the
-//                                   program's own; PROGRAM its program name)
+//                                   program's own; KEYS 0: its toolkit drops
+//                                   the key strokes the hook sends it, so
+//                                   only text reaches it; PROGRAM its
+//                                   program name)
 //   keyup SEQ WINDOW CODE SHIFT     a key event for WINDOW, as NhanDien routed it
 //   gaveback SEQ                    key SEQ went to its application unanswered
 // The program says:
@@ -15,6 +18,9 @@
 //   char SEQ WINDOW UNIT            a WM_CHAR of one UTF-16 unit for WINDOW
 //   keybd SEQ VK SCAN FLAGS         a synthesized key stroke (keybd_event)
 //   pass SEQ                        key SEQ is the application's: give it on as typed
+//   word PENDING                    PENDING 1: the candidate window holds a
+//                                   typed word, which a key that ends words
+//                                   (Enter, Tab, a symbol) sends first
 //   done SEQ                        key event SEQ has been handled
 // SEQ numbers the hook's key events from 1; what the program sends while
 // handling one carries its number, anything else carries 0.
@@ -36,7 +42,7 @@ namespace orvik::hook {
 using Handle = std::uint32_t;  // a window of the program or an input context
 using Seq = std::uint32_t;
 
-inline constexpr int kVersion = 1;
+inline constexpr int kVersion = 2;
 // The longest line, its "\n" included; longer ones are dropped.
 inline constexpr std::size_t kMaxLineBytes = 256;
 // The longest program name a focus message carries, in bytes.
@@ -60,6 +66,7 @@ struct Focus {
     Handle window = 0;
     bool own = false;
     std::string program;
+    bool takesKeys = true;
     bool operator==(const Focus&) const = default;
 };
 struct KeyUp {
@@ -97,6 +104,10 @@ struct Pass {
     Seq seq = 0;
     bool operator==(const Pass&) const = default;
 };
+struct Word {
+    bool pending = false;
+    bool operator==(const Word&) const = default;
+};
 struct GaveBack {
     Seq seq = 0;
     bool operator==(const GaveBack&) const = default;
@@ -106,7 +117,7 @@ struct Done {
     bool operator==(const Done&) const = default;
 };
 
-using Message = std::variant<Hello, Focus, KeyUp, GaveBack, Register, Hook, Unhook, Char, Keybd, Pass, Done>;
+using Message = std::variant<Hello, Focus, KeyUp, GaveBack, Register, Hook, Unhook, Char, Keybd, Pass, Word, Done>;
 
 // The line of a message, "\n" included. A focus message's program name is
 // cut to kMaxProgramBytes at a character boundary and its control characters

@@ -126,6 +126,7 @@ public:
 
     void keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t flags) override;
     void PassKeyOn() override;
+    void WordPending(bool pending) override;
     bool ForegroundPastesWithCtrlV() override;
     std::int32_t PostMessageW(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                               std::int32_t lParam) override;
@@ -224,6 +225,7 @@ private:
     bool libraryLoaded_ = false;
     bool hookInstalled_ = false;
     hook::Focus hookFocus_;
+    bool wordPending_ = false;
     hook::Seq answering_ = 0;  // the hook's key event being handled
     PasteOrder paste_;
     std::unique_ptr<QTimer> reconnectTimer_;

@@ -90,6 +90,7 @@ void QtPlatform::ConnectHook() {
     std::cerr << "orvik2004: the key hook answers at " << hook_.Path() << "\n";
     hook_.Send(hook::Register{hookTarget_, hookOwner_});
     if (hookInstalled_) hook_.Send(hook::Hook{});
+    if (wordPending_) hook_.Send(hook::Word{true});
 }
 
 void QtPlatform::HookLost() {
@@ -125,7 +126,9 @@ void QtPlatform::HookKeyEvent(const hook::KeyUp& key) {
     std::int16_t code = key.code;
     if (sink_ != nullptr) sink_->KeyArrives(key.seq);
     if (sink_ != nullptr) sink_->KeyUp(key.window, code, key.shift);
-    if (!command) hook_.Send(hook::Done{key.seq});
+    // The answer follows whatever was sent for the key, a paste's wait
+    // included: keys typed meanwhile stay behind in the hook.
+    if (!command) paste_.Deliver([this, done = hook::Done{key.seq}] { hook_.Send(done); });
     answering_ = outer;
     ScheduleRedraw();
 }
@@ -145,13 +148,15 @@ void QtPlatform::keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t 
 }
 
 // The terminals of the Debian desktops, by the program name their input
-// context reports: they paste with Ctrl+Shift+V or the middle button.
+// context reports: they paste with Ctrl+Shift+V or the middle button. GTK 4
+// applications never see the key strokes an input method sends.
 bool QtPlatform::ForegroundPastesWithCtrlV() {
     static constexpr std::string_view kTerminals[] = {
         "xterm",      "uxterm",    "urxvt", "rxvt", "gnome-terminal-server", "konsole", "xfce4-terminal",
         "mate-terminal", "lxterminal", "qterminal", "terminator", "tilix", "kitty", "alacritty", "foot", "st",
         "sakura", "terminology"};
     if (!hook_.IsOpen() || hookFocus_.own) return true;
+    if (!hookFocus_.takesKeys) return false;
     return std::find(std::begin(kTerminals), std::end(kTerminals), hookFocus_.program) == std::end(kTerminals);
 }
 
@@ -160,6 +165,14 @@ void QtPlatform::PassKeyOn() {
     if (answering_ == 0) return;
     const hook::Pass pass{answering_};
     paste_.Deliver([this, pass] { SendDelivery(pass); });
+}
+
+void QtPlatform::WordPending(bool pending) {
+    if (pending == wordPending_) return;
+    wordPending_ = pending;
+    paste_.Deliver([this, word = hook::Word{pending}] {
+        if (hook_.IsOpen()) hook_.Send(word);
+    });
 }
 
 std::int32_t QtPlatform::PostMessageW(WindowHandle window, std::uint32_t message, std::uint32_t wParam,

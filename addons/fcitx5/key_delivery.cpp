@@ -1,0 +1,38 @@
+#include "key_delivery.h"
+
+#include <fcitx-utils/capabilityflags.h>
+#include <fcitx-utils/utf8.h>
+
+namespace orvik::fcitxhook {
+
+namespace {
+
+using fcitx::KeyState;
+
+constexpr fcitx::KeyStates kShortcut{KeyState::Ctrl,  KeyState::Alt,    KeyState::Super, KeyState::Super2,
+                                     KeyState::Hyper, KeyState::Hyper2, KeyState::Meta};
+
+bool IsPrintable(std::uint32_t unit) { return unit >= 0x20 && unit != 0x7f; }
+
+}  // namespace
+
+KeyDelivery DeliveryOf(const fcitx::Key& key, bool contextTakesKeyStrokes) {
+    if (key.states().testAny(kShortcut)) return AsKeyStroke{};
+    const std::uint32_t unit = fcitx::Key::keySymToUnicode(key.sym());
+    if (IsPrintable(unit)) return AsText{fcitx::utf8::UCS4ToUTF8(unit)};
+    if (contextTakesKeyStrokes) return AsKeyStroke{};
+    switch (key.sym()) {
+        case FcitxKey_BackSpace: return AsDeletionBefore{};
+        case FcitxKey_Return:
+        case FcitxKey_KP_Enter: return AsText{"\n"};
+        case FcitxKey_Tab: return AsText{"\t"};
+        default: return AsKeyStroke{};
+    }
+}
+
+bool TakesKeyStrokes(const fcitx::InputContext& ic) {
+    const fcitx::CapabilityFlags flags = ic.capabilityFlags();
+    return !flags.test(fcitx::CapabilityFlag::ReportKeyRepeat) || flags.test(fcitx::CapabilityFlag::KeyEventOrderFix);
+}
+
+}  // namespace orvik::fcitxhook

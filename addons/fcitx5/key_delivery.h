@@ -1,0 +1,38 @@
+// How a key stroke the hook sends (one the program synthesized, or a typed
+// key going back to its application) reaches an input context. A key that
+// types a character goes as that text: it keeps its place among the
+// characters committed around it, and it reaches toolkits that drop the key
+// strokes an input method forwards (GTK 4's fcitx5 module ignores them).
+// Into such a toolkit Backspace goes as a deletion before the cursor and
+// Enter and Tab as the line break and tab they type; the other keys have
+// no way there.
+#pragma once
+
+#include <fcitx-utils/key.h>
+#include <fcitx/inputcontext.h>
+
+#include <string>
+#include <variant>
+
+namespace orvik::fcitxhook {
+
+struct AsText {
+    std::string text;
+    bool operator==(const AsText&) const = default;
+};
+struct AsDeletionBefore {
+    bool operator==(const AsDeletionBefore&) const = default;
+};
+struct AsKeyStroke {
+    bool operator==(const AsKeyStroke&) const = default;
+};
+using KeyDelivery = std::variant<AsText, AsDeletionBefore, AsKeyStroke>;
+
+KeyDelivery DeliveryOf(const fcitx::Key& key, bool contextTakesKeyStrokes);
+
+// Whether key strokes forwarded to `ic` reach its application: not where
+// it reports key repeats without the key-order capability, as GTK 4's
+// module (the one that drops them) does; GTK 3's and Qt's report both.
+bool TakesKeyStrokes(const fcitx::InputContext& ic);
+
+}  // namespace orvik::fcitxhook
