@@ -16,18 +16,23 @@ bool IsPrintable(std::uint32_t unit) { return unit >= 0x20 && unit != 0x7f; }
 
 }  // namespace
 
-KeyDelivery DeliveryOf(const fcitx::Key& key, bool contextTakesKeyStrokes) {
+KeyDelivery DeliveryOf(const fcitx::Key& key, ContextAbilities context) {
     if (key.states().testAny(kShortcut)) return AsKeyStroke{};
     const std::uint32_t unit = fcitx::Key::keySymToUnicode(key.sym());
     if (IsPrintable(unit)) return AsText{fcitx::utf8::UCS4ToUTF8(unit)};
-    if (contextTakesKeyStrokes) return AsKeyStroke{};
+    const bool backspace = key.sym() == FcitxKey_BackSpace;
+    if (backspace && (context.deletesAroundCursor || !context.takesKeyStrokes)) return AsDeletionBefore{};
+    if (context.takesKeyStrokes) return AsKeyStroke{};
     switch (key.sym()) {
-        case FcitxKey_BackSpace: return AsDeletionBefore{};
         case FcitxKey_Return:
         case FcitxKey_KP_Enter: return AsText{"\n"};
         case FcitxKey_Tab: return AsText{"\t"};
         default: return AsKeyStroke{};
     }
+}
+
+ContextAbilities AbilitiesOf(const fcitx::InputContext& ic) {
+    return {TakesKeyStrokes(ic), ic.capabilityFlags().test(fcitx::CapabilityFlag::SurroundingText)};
 }
 
 bool TakesKeyStrokes(const fcitx::InputContext& ic) {

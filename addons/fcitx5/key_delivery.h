@@ -3,9 +3,11 @@
 // types a character goes as that text: it keeps its place among the
 // characters committed around it, and it reaches toolkits that drop the key
 // strokes an input method forwards (GTK 4's fcitx5 module ignores them).
-// Into such a toolkit Backspace goes as a deletion before the cursor and
-// Enter and Tab as the line break and tab they type; the other keys have
-// no way there.
+// Backspace goes as a deletion before the cursor wherever the application
+// takes one: a forwarded key waits in the application's event queue, where
+// text committed after it overtook it on a loaded machine ("20045" for
+// "2004⌫5 "). Into a toolkit that drops key strokes Enter and Tab go as the
+// line break and tab they type; the other keys have no way there.
 #pragma once
 
 #include <fcitx-utils/key.h>
@@ -28,7 +30,14 @@ struct AsKeyStroke {
 };
 using KeyDelivery = std::variant<AsText, AsDeletionBefore, AsKeyStroke>;
 
-KeyDelivery DeliveryOf(const fcitx::Key& key, bool contextTakesKeyStrokes);
+struct ContextAbilities {
+    bool takesKeyStrokes = true;
+    bool deletesAroundCursor = false;
+};
+
+KeyDelivery DeliveryOf(const fcitx::Key& key, ContextAbilities context);
+
+ContextAbilities AbilitiesOf(const fcitx::InputContext& ic);
 
 // Whether key strokes forwarded to `ic` reach its application: not where
 // it reports key repeats without the key-order capability, as GTK 4's

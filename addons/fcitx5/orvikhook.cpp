@@ -231,7 +231,7 @@ void OrvikHook::DeliverKey(hook::Handle context, const fcitx::Key& key, bool rel
                        ic.forwardKey(key, release);
                    },
                },
-               DeliveryOf(key, TakesKeyStrokes(ic)));
+               DeliveryOf(key, AbilitiesOf(ic)));
 }
 
 // The key as it was typed, to the input context it was typed in.

@@ -16,24 +16,26 @@ TEST(KeyDeliveryTest, KeysTypeTextOrGoAsStrokes) {
     struct Case {
         const char* name;
         Key key;
-        bool takesKeyStrokes;
+        ContextAbilities context;
         KeyDelivery delivery;
     };
     const std::vector<Case> cases{
-        {"Shift+Space after a pick", Key(FcitxKey_space, KeyState::Shift), true, AsText{" "}},
-        {"a comma", Key(FcitxKey_comma), true, AsText{","}},
-        {"a keypad digit", Key(FcitxKey_KP_2), false, AsText{"2"}},
-        {"a capital", Key(FcitxKey_A, KeyState::Shift), true, AsText{"A"}},
-        {"Ctrl+V", Key(FcitxKey_v, KeyState::Ctrl), true, AsKeyStroke{}},
-        {"Ctrl+V where strokes are dropped", Key(FcitxKey_v, KeyState::Ctrl), false, AsKeyStroke{}},
-        {"Backspace", Key(FcitxKey_BackSpace), true, AsKeyStroke{}},
-        {"Backspace where strokes are dropped", Key(FcitxKey_BackSpace), false, AsDeletionBefore{}},
-        {"Enter", Key(FcitxKey_Return), true, AsKeyStroke{}},
-        {"Enter where strokes are dropped", Key(FcitxKey_Return), false, AsText{"\n"}},
-        {"Tab where strokes are dropped", Key(FcitxKey_Tab), false, AsText{"\t"}},
-        {"Up where strokes are dropped", Key(FcitxKey_Up), false, AsKeyStroke{}},
+        {"Shift+Space after a pick", Key(FcitxKey_space, KeyState::Shift), {true, false}, AsText{" "}},
+        {"a comma", Key(FcitxKey_comma), {true, false}, AsText{","}},
+        {"a keypad digit", Key(FcitxKey_KP_2), {false, false}, AsText{"2"}},
+        {"a capital", Key(FcitxKey_A, KeyState::Shift), {true, false}, AsText{"A"}},
+        {"Ctrl+V", Key(FcitxKey_v, KeyState::Ctrl), {true, false}, AsKeyStroke{}},
+        {"Ctrl+V where strokes are dropped", Key(FcitxKey_v, KeyState::Ctrl), {false, false}, AsKeyStroke{}},
+        {"Backspace", Key(FcitxKey_BackSpace), {true, false}, AsKeyStroke{}},
+        {"Backspace where the text around the cursor is known", Key(FcitxKey_BackSpace), {true, true},
+         AsDeletionBefore{}},
+        {"Backspace where strokes are dropped", Key(FcitxKey_BackSpace), {false, false}, AsDeletionBefore{}},
+        {"Enter", Key(FcitxKey_Return), {true, false}, AsKeyStroke{}},
+        {"Enter where strokes are dropped", Key(FcitxKey_Return), {false, false}, AsText{"\n"}},
+        {"Tab where strokes are dropped", Key(FcitxKey_Tab), {false, false}, AsText{"\t"}},
+        {"Up where strokes are dropped", Key(FcitxKey_Up), {false, false}, AsKeyStroke{}},
     };
-    for (const Case& c : cases) EXPECT_EQ(DeliveryOf(c.key, c.takesKeyStrokes), c.delivery) << c.name;
+    for (const Case& c : cases) EXPECT_EQ(DeliveryOf(c.key, c.context), c.delivery) << c.name;
 }
 
 }  // namespace

@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# Inside a typing session (scripts/ime-session --ime-on): opens APP, sets
+# the candidate window's sending mode, types the sentence of
+# sentence_e2e.sh at DELAY ms per key and writes what the application then
+# holds to OUT.
+#
+# usage: type_sentence.sh zenity|gtk4|qt|xterm 2K|98 OUT DELAY_MS
+# (ORVIK_BUILD: the build folder, for the Qt window; SHOTS: a folder for a
+# screenshot of the application after the sentence)
+set -euo pipefail
+app=$1
+mode=$2
+out=$3
+delay=$4
+trap 'echo "type_sentence: $app, $mode: failed at line $LINENO: $BASH_COMMAND" >&2' ERR
+
+candidate_title='Han Viet Thau Nhap Phap Unicode'
+# The applications' texts are Vietnamese: a UTF-8 locale, whatever the
+# machine's.
+export LC_ALL=C.UTF-8
+# GTK 4 draws with OpenGL unless told otherwise; Xvfb has none.
+export GSK_RENDERER=cairo
+
+: > "$out"
+case $app in
+  zenity)
+    zenity --text-info --editable --title=orvik-e2e-gtk3 --width=700 --height=300 > "$out" 2> "$out.log" &
+    search=(--name '^orvik-e2e-gtk3$') ;;
+  gtk4)
+    gnome-text-editor --standalone --ignore-session "$out" > "$out.log" 2>&1 &
+    search=(--class '^gnome-text-editor$') ;;
+  qt)
+    "${ORVIK_BUILD:?}/bin/e2e_qt_notepad" "$out" > "$out.log" 2>&1 &
+    search=(--name '^orvik-e2e-qt$') ;;
+  xterm)
+    xterm -T orvik-e2e-xterm -geometry 80x10 -e sh -c "cat > '$out'" > "$out.log" 2>&1 &
+    search=(--name '^orvik-e2e-xterm$') ;;
+  *) echo "type_sentence: no application $app" >&2; exit 2 ;;
+esac
+app_pid=$!
+
+# Waits for a visible window; a search may meet a window that goes away
+# under it, so it is tried again.
+find_window() {
+  local found
+  for _ in $(seq 300); do
+    found=$(xdotool search --onlyvisible "$@" 2>/dev/null | tail -1) || true
+    [[ -n "$found" ]] && { echo "$found"; return 0; }
+    if ! kill -0 "$app_pid" 2>/dev/null; then
+      echo "$app ended before its window showed; it said:" >&2
+      cat "$out.log" >&2
+      return 1
+    fi
+    sleep 0.1
+  done
+  echo "no window of $app after 30 s" >&2
+  return 1
+}
+
+window=$(find_window "${search[@]}")
+candidates=$(find_window --name "^$candidate_title\$")
+xdotool windowmove --sync "$window" 40 300
+# Focused, with a click in the middle that puts the focus in its text, until
+# its input context is fcitx5's focused one (a first start of
+# gnome-text-editor may take a while to make it).
+focus_text() {
+  local attempt
+  for attempt in $(seq 15); do
+    xdotool windowfocus --sync "$window"
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove --sync --window "$window" $((WIDTH / 2)) $((HEIGHT / 2)) click 1
+    timeout 2 bash -c 'until [[ "$(fcitx5-remote)" != 0 ]]; do sleep 0.05; done' && return 0
+  done
+  echo "$app: its text never took the input method's focus" >&2
+  return 1
+}
+focus_text
+# The application settles before the first key.
+sleep 1
+
+# The "98"/"2K" button: its centre, from its place in the window's twips
+# (left 5760, top 15, 480 x 270 of 8280 x 2220), whatever the screen's DPI.
+if [[ "$mode" == 2K ]]; then
+  eval "$(xdotool getwindowgeometry --shell "$candidates")"
+  xdotool mousemove --sync --window "$candidates" $((WIDTH * 6000 / 8280)) $((HEIGHT * 150 / 2220)) click 1
+  sleep 0.3
+  focus_text
+fi
+
+# shellcheck disable=SC2046  # the sentence is words of keys
+xdotool key --delay "$delay" $(cat "$(dirname "$0")/sentence.keys")
+# The last deliveries (a paste, its Space) land before the text is read.
+sleep 2
+[[ -n "${SHOTS:-}" ]] && import -window root "$SHOTS/$app-$mode-${delay}ms.png"
+
+wait_for_text() {
+  timeout 10 bash -c "until [[ -s '$1' ]]; do sleep 0.1; done" || { echo "$app saved nothing" >&2; return 1; }
+}
+case $app in
+  zenity)
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove --sync --window "$window" $((WIDTH - 50)) $((HEIGHT - 25)) click 1  # OK
+    wait "$app_pid" ;;
+  gtk4)
+    xdotool key ctrl+s
+    wait_for_text "$out"
+    kill "$app_pid" ;;
+  qt)
+    xdotool key ctrl+s
+    wait "$app_pid" ;;
+  xterm)
+    # The last line has no line end: the first Ctrl+D hands it to cat, the
+    # second ends cat.
+    xdotool key ctrl+d ctrl+d
+    wait "$app_pid" ;;
+esac
