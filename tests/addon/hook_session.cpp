@@ -63,6 +63,11 @@ void HookSession::Answer(hook::Seq seq) {
     ASSERT_TRUE(harness_->WaitUntil([&] { return harness_->KeysAwaitingAnswer() == 0 && harness_->TakingKeys(); }));
 }
 
+void HookSession::SayWordTyped(const Context& context) {
+    program_->Send(hook::Encode(hook::Word{true}));
+    Sync(context);
+}
+
 void HookSession::Sync(const Context& context) {
     const std::size_t before = harness_->Commits().size();
     // The answer ends what came before: the sync's character is a text of

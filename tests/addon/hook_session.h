@@ -49,6 +49,9 @@ protected:
     bool Release(const Context& context, const fcitx::Key& key);
     // The program answers key `seq`; the hook then takes keys again.
     void Answer(hook::Seq seq);
+    // The program says a word is typed, and the hook has heard it: the keys
+    // that edit or end a word are then the program's.
+    void SayWordTyped(const Context& context);
     // Waits until the hook has read everything the program sent before:
     // a character sent last is committed.
     void Sync(const Context& context);

@@ -99,8 +99,7 @@ TEST_F(ProgramLinkTest, AKeyThatEndsAWordFollowsTheWord) {
     const Context gedit = Open("gedit");
     RegisterAndHook();
     EXPECT_FALSE(Press(gedit, Key("Return")));
-    program_->Send(hook::Encode(hook::Word{true}));
-    Sync(gedit);
+    SayWordTyped(gedit);
     EXPECT_TRUE(Press(gedit, Key("Return")));
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, kVkReturn, 0}));
     std::string answer;
@@ -119,8 +118,7 @@ TEST_F(ProgramLinkTest, AKeyThatEndsAWordFollowsTheWord) {
 TEST_F(ProgramLinkTest, AKeyTheProgramPassesOnReachesItsApplicationAsTyped) {
     const Context gedit = Open("gedit");
     RegisterAndHook();
-    program_->Send(hook::Encode(hook::Word{true}));
-    Sync(gedit);
+    SayWordTyped(gedit);
     EXPECT_TRUE(Press(gedit, Key("BackSpace")));
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, kVkBack, 0}));
     program_->Send(hook::Encode(hook::Done{1}) + hook::Encode(hook::Pass{1}));
@@ -139,8 +137,7 @@ TEST_F(ProgramLinkTest, WhereForwardedKeysAreDroppedBackspaceGoesAsADeletion) {
     const Context gtk4 = Open("gnome-text-editor");
     harness_->ReportsKeyRepeatOnly(gtk4.uuid);
     RegisterAndHook();
-    program_->Send(hook::Encode(hook::Word{true}));
-    Sync(gtk4);
+    SayWordTyped(gtk4);
     EXPECT_TRUE(Press(gtk4, Key("BackSpace")));
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, kVkBack, 0}));
     program_->Send(hook::Encode(hook::Pass{1}) + hook::Encode(hook::Done{1}));

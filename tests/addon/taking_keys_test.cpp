@@ -46,8 +46,7 @@ TEST_F(TakingKeysTest, TakenKeysReachTheTargetAndTheirReleasesAreTakenToo) {
     const Context gedit = Open("gedit");
     RegisterAndHook();
     // A word is typed: the keys that edit or end it are the program's.
-    program_->Send(hook::Encode(hook::Word{true}));
-    Sync(gedit);
+    SayWordTyped(gedit);
     hook::Seq seq = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -29,26 +29,8 @@ for tool in Xvfb fcitx5 fcitx5-remote xdotool dbus-daemon gdbus stress-ng; do
   command -v "$tool" >/dev/null || missing "$tool"
 done
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/orvik-sentence.XXXXXX")
-xvfb_pid=
-stress_pid=
-cleanup() {
-  local rc=$?
-  [[ -n "$stress_pid" ]] && kill "$stress_pid" 2>/dev/null
-  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null || true
-  if [[ $rc -eq 0 ]]; then rm -rf "$work"; else "$top/scripts/show-logs" "$work"; echo "FAILED, files in $work" >&2; fi
-}
-trap cleanup EXIT
-
-mkdir -p "$work/home"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
-       XDG_CACHE_HOME="$work/home/.cache" NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-timeout 10 bash -c "until [[ -s '$work/display' ]]; do sleep 0.05; done"
-export DISPLAY=":$(cat "$work/display")"
+# shellcheck source=virtual_display.sh
+source "$here/virtual_display.sh" orvik-sentence
 
 # Which applications are here; the ones missing are named.
 declare -A command_of=([zenity]=zenity [gtk4]=gnome-text-editor [qt]="$build/bin/e2e_qt_notepad" [xterm]=xterm)
@@ -101,12 +83,12 @@ done
 
 stress-ng --cpu 2 --quiet > "$work/stress.log" 2>&1 &
 stress_pid=$!
+e2e_pids+=("$stress_pid")
 for app in "${apps[@]}"; do
   type_once "$app" 2K 5 "5 ms per key, both cores loaded"
 done
 kill "$stress_pid"
 wait "$stress_pid" 2>/dev/null || true
-stress_pid=
 
 [[ $failures -eq 0 ]] || { echo "$failures runs gave other text than [$expected]" >&2; exit 1; }
 echo "PASSED"

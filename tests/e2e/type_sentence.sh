@@ -68,7 +68,9 @@ focus_text() {
   for attempt in $(seq 15); do
     xdotool windowfocus --sync "$window"
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    xdotool mousemove --sync --window "$window" $((WIDTH / 2)) $((HEIGHT / 2)) click 1
+    # Without --sync: the pointer is already there from the attempt before,
+    # and xdotool would wait for a move that never comes.
+    xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT / 2)) click 1
     timeout 2 bash -c 'until [[ "$(fcitx5-remote)" != 0 ]]; do sleep 0.05; done' && return 0
   done
   echo "$app: its text never took the input method's focus" >&2

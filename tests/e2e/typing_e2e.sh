@@ -28,25 +28,8 @@ for tool in Xvfb fcitx5 fcitx5-remote zenity xdotool dbus-daemon gdbus; do
 done
 [[ -e /usr/lib/$(gcc -print-multiarch)/gtk-3.0/3.0.0/immodules/im-fcitx5.so ]] || missing "fcitx5-frontend-gtk3"
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/orvik-e2e.XXXXXX")
-xvfb_pid=
-cleanup() {
-  local rc=$?
-  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null || true
-  if [[ $rc -eq 0 ]]; then rm -rf "$work"; else "$top/scripts/show-logs" "$work"; echo "FAILED, files in $work" >&2; fi
-}
-trap cleanup EXIT
-
-# GTK and the desktop settings need a home and no accessibility bus.
-mkdir -p "$work/home"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
-       XDG_CACHE_HOME="$work/home/.cache" NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-timeout 10 bash -c "until [[ -s '$work/display' ]]; do sleep 0.05; done"
-export DISPLAY=":$(cat "$work/display")"
+# shellcheck source=virtual_display.sh
+source "$here/virtual_display.sh" orvik-e2e
 
 for mode in 2K 98; do
   out="$work/typed-$mode"
