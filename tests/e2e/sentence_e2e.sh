@@ -42,8 +42,11 @@ done
 pastes() { [[ $1 == zenity || $1 == qt ]]; }
 
 
+# A session that fails keeps its logs in the test's folder, which goes when
+# the test passes.
 session() {
-  ORVIK_BUILD="$build" SHOTS="$shots" "$top/scripts/ime-session" --ime-on bash "$here/type_sentence.sh" "$@"
+  TMPDIR=$work ORVIK_BUILD="$build" SHOTS="$shots" "$top/scripts/ime-session" --ime-on \
+    bash "$here/type_sentence.sh" "$@"
 }
 failures=0
 known() { [[ $1 == xterm || $1 == gtk4 || $2 == 5 ]]; }
