@@ -99,27 +99,12 @@ int ParseType(const Args& args, TypeRequest& request, std::ostream& err) {
     return 0;
 }
 
-// The characters of the candidate page the window shows, as they read in
-// it: its numeric references decoded, its tags left out.
-std::string ShownPage(ConsolePlatform& platform) {
-    const FileBytes file = platform.ReadFile(platform.CurrentDirectory() + "/" + std::string(kPageFileName));
-    const std::size_t open = file.bytes.find("<P>"), close = file.bytes.find("</P>");
-    if (!file.ok || open == std::string::npos || close == std::string::npos) return {};
-    const std::string fragment = file.bytes.substr(open + 3, close - open - 3);
-    std::string shown;
-    std::size_t i = 0;
-    while (i < fragment.size()) {
-        std::size_t end = std::string::npos;
-        if (fragment[i] == '<') {
-            end = fragment.find('>', i);
-        } else if (fragment.compare(i, 2, "&#") == 0) {
-            end = fragment.find(';', i);
-            if (end != std::string::npos) shown += CharacterOf(std::atoi(fragment.c_str() + i + 2));
-        }
-        if (end == std::string::npos) shown += fragment[i++];
-        else i = end + 1;
-    }
-    return shown;
+// The characters of the candidate page the main window shows, as they read
+// in it.
+std::string ShownPage(const ConsolePlatform& platform) {
+    std::u16string shown;
+    for (const PageRun& run : PageRuns(platform.DrawnPage("OrvikU.WebBrowser2"))) shown += run.text;
+    return U16ToUtf8(shown);
 }
 
 struct Typed {

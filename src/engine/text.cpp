@@ -271,6 +271,13 @@ char32_t DecodeUtf8At(std::string_view s, std::size_t& i) {
 
 }  // namespace
 
+std::u16string CodePointText(std::int32_t codePoint) {
+    if (codePoint < 0 || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) return {};
+    std::u16string text;
+    AppendUtf16(text, static_cast<char32_t>(codePoint));
+    return text;
+}
+
 std::u16string Utf8ToU16(std::string_view utf8) {
     std::u16string out;
     out.reserve(utf8.size());

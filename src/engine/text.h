@@ -65,6 +65,9 @@ std::u16string UpperHexText(std::uint32_t value);
 // decode to U+FFFD; unpaired surrogates encode as U+FFFD.
 std::u16string Utf8ToU16(std::string_view utf8);
 std::string U16ToUtf8(std::u16string_view text);
+// The character of a code point in UTF-16; empty for a number that names no
+// character (a surrogate, past U+10FFFF, negative).
+std::u16string CodePointText(std::int32_t codePoint);
 bool IsValidUtf8(std::string_view bytes);
 // How much of a text is UTF-8: its sequences of two bytes or more, and the
 // bytes that begin no valid sequence.

@@ -24,8 +24,8 @@ std::u16string CandidateItem(const Module1& module, std::int32_t codePoint, int 
 
 }  // namespace
 
-bool ListedAsVariantKey(std::u16string_view variantLine, std::int32_t codePoint) {
-    return FindVariantKey(variantLine, codePoint) > 0;
+bool ListedAsVariantKey(const VariantTable& variants, std::int32_t codePoint) {
+    return variants.KeyPosition(codePoint) > 0;
 }
 
 std::int32_t CandidateCodePoint(std::u16string_view field) {

@@ -33,7 +33,7 @@ CandidateLine FindCandidateLine(const Module1& module, std::u16string_view code)
 
 // Whether a Han candidate is coloured: it is the key of an entry of
 // VariantLine.
-bool ListedAsVariantKey(std::u16string_view variantLine, std::int32_t codePoint);
+bool ListedAsVariantKey(const VariantTable& variants, std::int32_t codePoint);
 
 void ClearCandidates(Module1& module);
 

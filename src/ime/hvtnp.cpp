@@ -37,7 +37,7 @@ void HVTNP::Form_Load() {
         return;
     }
     WebBrowser1.Address = u"about:blank";
-    platform_.Navigate("HVTNP.WebBrowser1", WebBrowser1.Address);
+    platform_.DrawCandidatePage("HVTNP.WebBrowser1", u"");
 }
 
 void HVTNP::Form_Unload() {

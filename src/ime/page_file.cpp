@@ -16,12 +16,53 @@ std::string CandidatePageBytes(std::u16string_view fragment) {
     return page;
 }
 
+namespace {
+
+void AddText(std::vector<PageRun>& runs, std::u16string_view text, bool variantKey) {
+    if (runs.empty() || runs.back().variantKey != variantKey) runs.push_back({u"", variantKey});
+    runs.back().text += text;
+}
+
+std::u16string CharacterOfReference(std::u16string_view digits) {
+    std::int32_t codePoint = 0;
+    for (const char16_t d : digits) {
+        if (d < u'0' || d > u'9' || codePoint > 0x10FFFF) return {};
+        codePoint = codePoint * 10 + (d - u'0');
+    }
+    return CodePointText(codePoint);
+}
+
+}  // namespace
+
+std::vector<PageRun> PageRuns(std::u16string_view fragment) {
+    std::vector<PageRun> runs;
+    bool variantKey = false;
+    std::size_t i = 0;
+    while (i < fragment.size()) {
+        const bool tag = fragment[i] == u'<';
+        const bool reference = fragment.substr(i, 2) == u"&#";
+        const std::size_t end = tag ? fragment.find(u'>', i) : reference ? fragment.find(u';', i) : std::u16string_view::npos;
+        if (end == std::u16string_view::npos) {
+            AddText(runs, fragment.substr(i, 1), variantKey);
+            ++i;
+            continue;
+        }
+        if (tag) variantKey = fragment.substr(i, 6) == u"<FONT ";
+        else AddText(runs, CharacterOfReference(fragment.substr(i + 2, end - i - 2)), variantKey);
+        i = end + 1;
+    }
+    return runs;
+}
+
 void ShowCandidatePage(Platform& platform, BrowserView& view, std::string_view viewName,
                        std::u16string_view fragment) {
+    platform.DrawCandidatePage(viewName, fragment);
     const std::string path = platform.CurrentDirectory() + "/" + std::string(kPageFileName);
-    platform.WriteFile(path, CandidatePageBytes(fragment));
     view.Address = Utf8ToU16(path);
-    platform.Navigate(viewName, view.Address);
+    platform.StartTimer(kPageFileTimer, kPageFileQuietMs, [&platform, path, bytes = CandidatePageBytes(fragment)] {
+        platform.StopTimer(kPageFileTimer);
+        platform.WriteFile(path, bytes);
+    });
 }
 
 }  // namespace orvik

@@ -37,6 +37,11 @@ std::int32_t NumberIn(std::u16string_view text) {
     return std::isfinite(value) ? static_cast<std::int32_t>(value) : 0;
 }
 
+std::optional<std::int32_t> TargetBefore(std::u16string_view variantLine, int keyPosition) {
+    if (keyPosition == 0) return std::nullopt;
+    return NumberIn(Mid(variantLine, keyPosition - kVariantWidth, kVariantWidth));
+}
+
 }  // namespace
 
 std::optional<std::int32_t> Big5ToCodePoint(std::u16string_view big5Line, std::u16string_view big5) {
@@ -66,6 +71,8 @@ int FindVariantKey(std::u16string_view variantLine, std::int32_t codePoint) {
     });
 }
 
+int FindVariantKey(const VariantTable& variants, std::int32_t codePoint) { return variants.KeyPosition(codePoint); }
+
 int FindNomEntry(std::u16string_view nomLine, std::int32_t codePoint) {
     return FindAtBoundary(nomLine, DecimalText(codePoint) + u"/", [&](int p) { return At(nomLine, p - 1) == u'/'; });
 }
@@ -90,9 +97,11 @@ bool HasVietPage(std::u16string_view wordList, std::u16string_view wordKey) {
 }
 
 std::optional<std::int32_t> VariantTarget(std::u16string_view variantLine, std::int32_t codePoint) {
-    const int pos = FindVariantKey(variantLine, codePoint);
-    if (pos == 0) return std::nullopt;
-    return NumberIn(Mid(variantLine, pos - kVariantWidth, kVariantWidth));
+    return TargetBefore(variantLine, FindVariantKey(variantLine, codePoint));
+}
+
+std::optional<std::int32_t> VariantTarget(const VariantTable& variants, std::int32_t codePoint) {
+    return TargetBefore(variants, variants.KeyPosition(codePoint));
 }
 
 std::optional<std::u16string> FirstReading(std::u16string_view readingLine, std::u16string_view key) {

@@ -15,6 +15,8 @@
 #include <string>
 #include <string_view>
 
+#include "lookup/variant_table.h"
+
 namespace orvik {
 
 // The code point written after "/" + big5 (lower-cased) in `big5Line`.
@@ -28,6 +30,7 @@ std::optional<std::u16string> CodePointToBig5(std::u16string_view big5Line, std:
 // digits, in NomLine of its number.
 int FindBig5Entry(std::u16string_view big5Line, std::int32_t codePoint);
 int FindVariantKey(std::u16string_view variantLine, std::int32_t codePoint);
+int FindVariantKey(const VariantTable& variants, std::int32_t codePoint);
 int FindNomEntry(std::u16string_view nomLine, std::int32_t codePoint);
 
 // Whether the Han dictionary (hvtdu) has a page for `codePoint`: an
@@ -43,6 +46,7 @@ bool HasVietPage(std::u16string_view wordList, std::u16string_view wordKey);
 // The target whose page holds `codePoint`: the number in the five characters
 // just before the decimal code point + "/" in `variantLine`.
 std::optional<std::int32_t> VariantTarget(std::u16string_view variantLine, std::int32_t codePoint);
+std::optional<std::int32_t> VariantTarget(const VariantTable& variants, std::int32_t codePoint);
 
 // The first reading of the entry `key` of the reading table: the text after
 // key + ":", at most 50 characters, cut before the first "\" and "/".

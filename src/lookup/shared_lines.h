@@ -7,13 +7,14 @@
 #include <utility>
 #include <vector>
 
+#include "lookup/variant_table.h"
 #include "platform/platform.h"
 
 namespace orvik {
 
 struct LookupLines {
     std::u16string Big5Line;     // line 1 of big5uni.idx
-    std::u16string VariantLine;  // line 2
+    VariantTable VariantLine;    // line 2
     std::u16string NomLine;      // line 3
     std::u16string ReadingLine;  // line 1 of phienam.txt or phiennom.txt
     std::u16string ReadingTable;   // which of the two ReadingLine was read from

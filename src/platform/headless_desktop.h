@@ -65,6 +65,14 @@ public:
     void GoForward(std::string_view) override {}
     void Refresh(std::string_view) override {}
     std::u16string LocationURL(std::string_view) override { return {}; }
+    void DrawCandidatePage(std::string_view view, std::u16string_view fragment) override {
+        pages_[std::string(view)] = std::u16string(fragment);
+    }
+    // The fragment last drawn in a candidate page view.
+    std::u16string DrawnPage(std::string_view view) const {
+        const auto found = pages_.find(view);
+        return found == pages_.end() ? std::u16string() : found->second;
+    }
     FontChoice ShowFontDialog(std::u16string_view, std::int32_t, const FontChoice& start) override { return start; }
     void StartTimer(std::string_view, std::uint32_t, std::function<void()>) override {}
     void StopTimer(std::string_view) override {}
@@ -91,6 +99,7 @@ private:
     static constexpr ThreadId kOwnThread = 1;
     std::map<std::int32_t, std::u16string> clipboard_;
     std::set<WindowId> visible_;
+    std::map<std::string, std::u16string, std::less<>> pages_;
     std::map<std::u16string, std::u16string> settings_;
 };
 

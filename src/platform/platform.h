@@ -95,6 +95,9 @@ public:
 
     // Browser views, named "window.control" ("HVTNP.WebBrowser1").
     virtual void Navigate(std::string_view view, std::u16string_view address) = 0;
+    // Shows a candidate page fragment in its view ("HVTNP.WebBrowser1",
+    // "OrvikU.WebBrowser2"), drawn from memory; an empty one clears it.
+    virtual void DrawCandidatePage(std::string_view view, std::u16string_view fragment) = 0;
     // The view's history: the page before, the page after, the page on
     // display loaded again. Nothing where the history has no such page.
     virtual void GoBack(std::string_view view) = 0;

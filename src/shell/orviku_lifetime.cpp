@@ -48,7 +48,7 @@ void OrvikU::Form_Load() {
     platform.ShowWindow(WindowId::OrvikU);
     NavigateWebBrowser1(kStartPage);
     WebBrowser2.Address = u"about:blank";
-    platform.Navigate("OrvikU.WebBrowser2", WebBrowser2.Address);
+    platform.DrawCandidatePage("OrvikU.WebBrowser2", u"");
     app_.module().ScratchPos = platform.NhanDien(0, platform.HandleOf(WindowId::OrvikU));
     platform.FocusControl("OrvikU.Text1");
 }
@@ -86,6 +86,8 @@ void OrvikU::Close_Click(std::int16_t) {
     app_.UnloadConfigDialog();
     module.ScratchPos = static_cast<std::int32_t>(platform.FindWindowA(kFontLoaderClass, kFontLoaderTitle));
     if (module.ScratchPos > 0) platform.SendMessageA(static_cast<WindowHandle>(module.ScratchPos), kWmClose, 1, 1);
+    // A page file still to be written would outlive the program.
+    platform.StopTimer(kPageFileTimer);
     platform.DeleteFile(platform.CurrentDirectory() + "/" + std::string(kPageFileName));
     app_.UnloadMainWindow();
     platform.Quit();

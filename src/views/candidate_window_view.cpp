@@ -11,6 +11,7 @@
 
 #include "platform/qt/display_text.h"
 #include "platform/qt/page_view.h"
+#include "views/candidate_page_view.h"
 #include "platform/qt/qt_platform.h"
 #include "views/twips.h"
 #include "shell/application.h"
@@ -90,8 +91,7 @@ void CandidateWindowView::Build() {
     }
     command5_ = new QPushButton(frame1_);
     command6_ = new QPushButton(frame1_);
-    webBrowser1_ = new PageView([this] { return platform_.DataDirectory(); },
-                                [this](const QUrl& url) { platform_.OpenWithDesktop(url); }, this);
+    webBrowser1_ = new CandidatePageView(this);
     QFont pageFont = webBrowser1_->font();
     pageFont.setPointSize(kPagePointSize);
     webBrowser1_->setFont(pageFont);
@@ -126,7 +126,7 @@ void CandidateWindowView::Connect() {
 
 void CandidateWindowView::Register() {
     platform_.RegisterWindow(WindowId::HVTNP, this, [this] { Redraw(); });
-    platform_.RegisterView("HVTNP.WebBrowser1", webBrowser1_);
+    platform_.RegisterCandidatePage("HVTNP.WebBrowser1", [this](std::u16string_view page) { webBrowser1_->Show(page); });
     platform_.RegisterControl("HVTNP.Text1", text1_);
     platform_.RegisterControl("HVTNP.Command1", command1_);
 }

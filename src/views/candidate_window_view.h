@@ -1,6 +1,6 @@
 // The candidate window on screen, drawn from the model HVTNP of the
 // application: the typed code, the ten candidate buttons and the paging
-// buttons at the model's twip positions, the page view with temp.htm, the
+// buttons at the model's twip positions, the candidate page, the
 // label that drags the window, the menu, mode and guide buttons and the close
 // image. Every event goes to the model's handler and the window is drawn
 // again from the model; keys typed into the window go to the platform's key
@@ -19,7 +19,7 @@ namespace orvik {
 
 class Application;
 class HVTNP;
-class PageView;
+class CandidatePageView;
 class QtPlatform;
 
 class CandidateWindowView : public QWidget {
@@ -29,7 +29,7 @@ public:
 
     void Redraw();
 
-    PageView& Page() { return *webBrowser1_; }
+    const CandidatePageView& Page() const { return *webBrowser1_; }
     // The typed code as the box shows it.
     QString ShownCode() const;
 
@@ -63,7 +63,7 @@ private:
     std::array<QPushButton*, 10> command2_;
     QPushButton* command5_;
     QPushButton* command6_;
-    PageView* webBrowser1_;
+    CandidatePageView* webBrowser1_;
 };
 
 }  // namespace orvik

@@ -7,6 +7,7 @@
 
 #include "platform/qt/display_text.h"
 #include "platform/qt/page_view.h"
+#include "views/candidate_page_view.h"
 #include "platform/qt/qt_platform.h"
 #include "shell/application.h"
 #include "views/main_menu.h"
@@ -92,7 +93,7 @@ void MainWindowView::Build() {
     command1_[kNextPage] = MakeButton(this);
     const auto dataDirectory = [this] { return platform_.DataDirectory(); };
     const auto openElsewhere = [this](const QUrl& url) { platform_.OpenWithDesktop(url); };
-    webBrowser2_ = new PageView(dataDirectory, openElsewhere, this);
+    webBrowser2_ = new CandidatePageView(this);
     QFont pageFont = webBrowser2_->font();
     pageFont.setPointSize(kPagePointSize);
     webBrowser2_->setFont(pageFont);
@@ -171,7 +172,7 @@ void MainWindowView::WatchMouse(ToolbarView& bar) {
 void MainWindowView::Register() {
     platform_.RegisterWindow(WindowId::OrvikU, this, [this] { Redraw(); });
     platform_.RegisterView("OrvikU.WebBrowser1", webBrowser1_);
-    platform_.RegisterView("OrvikU.WebBrowser2", webBrowser2_);
+    platform_.RegisterCandidatePage("OrvikU.WebBrowser2", [this](std::u16string_view page) { webBrowser2_->Show(page); });
     // Picture3 gives the dictionary view the focus to copy its selection.
     platform_.RegisterControl("OrvikU.WebBrowser1", webBrowser1_);
     platform_.RegisterControl("OrvikU.Text1", text1_);

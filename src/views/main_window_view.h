@@ -23,6 +23,7 @@ namespace orvik {
 class Application;
 class OpenDocumentPanelView;
 class OrvikU;
+class CandidatePageView;
 class PageView;
 class PickersView;
 class ToolbarView;
@@ -36,7 +37,7 @@ public:
 
     QLineEdit& TypingBox() { return *text1_; }
     PageView& Dictionary() { return *webBrowser1_; }
-    PageView& CandidateList() { return *webBrowser2_; }
+    const CandidatePageView& CandidateList() const { return *webBrowser2_; }
     // Button "1" to "9" for 0 to 8, "0" for 9.
     QPushButton& PickButton(int index) { return *command2_[static_cast<std::size_t>(index)]; }
     ToolbarView& Toolbar1() { return *toolbar1_; }
@@ -81,7 +82,7 @@ private:
     QLabel* label2_;
     std::array<QPushButton*, 2> command1_;
     std::array<QPushButton*, 10> command2_;
-    PageView* webBrowser2_;
+    CandidatePageView* webBrowser2_;
     PageView* webBrowser1_;
     PickersView* frame5_;
     QStatusBar* statusBar1_;

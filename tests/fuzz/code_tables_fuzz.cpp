@@ -132,8 +132,10 @@ void ReadReadingLine(Tables& t, std::u16string_view line) {
     }
 }
 
-void CheckAsGiven(const std::u16string& big5, const std::u16string& variant, const std::u16string& nom,
+void CheckAsGiven(const std::u16string& big5, const VariantTable& variant, const std::u16string& nom,
                   const std::u16string& reading, std::int32_t codePoint) {
+    // The index finds what a search of the line finds.
+    ORVIK_FUZZ_CHECK(FindVariantKey(variant, codePoint) == FindVariantKey(variant.Line(), codePoint));
     if (const auto code = CodePointToBig5(big5, codePoint)) {
         ORVIK_FUZZ_CHECK(code->size() == 4);
         ORVIK_FUZZ_CHECK(FindBig5Entry(big5, codePoint) > 5);
@@ -186,12 +188,13 @@ void AddInputQueries(Tables& t, std::u16string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace orvik;
     const auto parts = fuzz::SplitInput(fuzz::AsText(data, size), '\n', 5);
-    const std::u16string big5 = FromBytes(parts[0]), variant = FromBytes(parts[1]), nom = FromBytes(parts[2]);
+    const std::u16string big5 = FromBytes(parts[0]), nom = FromBytes(parts[2]);
+    const VariantTable variant(FromBytes(parts[1]));
     const std::u16string reading = Utf8ToU16(parts[3]);
 
     fuzz::Tables tables;
     fuzz::ReadBig5Line(tables, big5);
-    fuzz::ReadVariantLine(tables, variant);
+    fuzz::ReadVariantLine(tables, variant.Line());
     fuzz::ReadNomLine(tables, nom);
     fuzz::ReadReadingLine(tables, reading);
     std::u16string queries = FromBytes(parts[4]);

@@ -19,7 +19,7 @@ TEST(CandidateKeys, SwitchingOnRegistersTheWindowWithTheHook) {
     const std::vector<std::string> expected = {
         "MinimizeWindow OrvikU", "AttachThreadInput 1 0 detach", "GetForegroundWindow 500",
         "GetWindowThreadProcessId 500 77", "AttachThreadInput 1 77 attach", "GetFocus 501",
-        "ShowWindow HVTNP", "SetWindowPos HVTNP HWND_TOPMOST", "Navigate HVTNP.WebBrowser1 about:blank",
+        "ShowWindow HVTNP", "SetWindowPos HVTNP HWND_TOPMOST", "DrawCandidatePage HVTNP.WebBrowser1",
         "NhanDien 1002 1001", "SetWindowPos HVTNP HWND_TOPMOST", "SetFocus 501"};
     EXPECT_EQ(calls, expected);
     EXPECT_TRUE(fx.main().Menunoi.IMEstate.Checked);

@@ -5,6 +5,7 @@
 
 #include "engine/text.h"
 #include "ime/fixture_app.h"
+#include "ime/page_file.h"
 
 namespace orvik {
 namespace {
@@ -144,13 +145,36 @@ TEST(CandidateWindow, TooLongCodesEmptyTheBoxAndTheirKeys) {
     EXPECT_EQ(ShownFragment(fx.platform), "<FONT color=\"#0066AA\">&#20108;</FONT> ! End");
 }
 
-TEST(CandidateWindow, WritesThePageFileAndNavigatesToIt) {
+// What the candidate views draw from a fragment.
+TEST(CandidatePage, RunsDecodeReferencesAndFollowTheColourTag) {
+    struct Case {
+        std::u16string_view fragment;
+        std::vector<PageRun> runs;
+    };
+    const Case cases[] = {
+        {u"", {}},
+        {u"&#19968; ! End", {{u"一 ! End", false}}},
+        {u"&#19968;.<FONT color=\"#0066AA\">&#20108;</FONT> ! End",
+         {{u"一.", false}, {u"二", true}, {u" ! End", false}}},
+        {u"&#131083;", {{u"\U0002000B", false}}},    // beyond U+FFFF: two units
+        {u"&#1114112;.&#55296;", {{u".", false}}},  // no character: nothing drawn
+        {u"&#123 <b", {{u"&#123 <b", false}}},      // unended: as it stands
+    };
+    for (const Case& c : cases) EXPECT_EQ(PageRuns(c.fragment), c.runs) << U16ToUtf8(c.fragment);
+}
+
+// The page is drawn at once; the page file waits for a pause in typing, and
+// holds the last page.
+TEST(CandidateWindow, DrawsThePageAndWritesThePageFileWhenTypingPauses) {
     FixtureApp fx;
     fx.main().PINYIN_Click(12);
     fx.platform.ClearCalls();
+    fx.Type(u"yi");
     fx.Type(u"yi1");
-    EXPECT_EQ(fx.platform.Calls(), (std::vector<std::string>{
-        "WriteFile /current/temp.htm (324 bytes)", "Navigate HVTNP.WebBrowser1 /current/temp.htm"}));
+    EXPECT_EQ(fx.CallsOf({"DrawCandidatePage", "WriteFile"}),
+              (std::vector<std::string>{"DrawCandidatePage HVTNP.WebBrowser1", "DrawCandidatePage HVTNP.WebBrowser1"}));
+    ASSERT_TRUE(fx.platform.FireTimer("PageFile"));
+    EXPECT_FALSE(fx.platform.FireTimer("PageFile"));  // written once
     EXPECT_EQ(fx.platform.FileContent(testing::kPageFile),
               "<META content=\"text/html; charset=x-user-defined\" http-equiv=Content-Type>\r\n"
               "<FONT FACE=\"Chu Nom Minh U\" COLOR=\"#004466\" style=\"font-size: 18 pt\">\r\n"
@@ -171,7 +195,7 @@ TEST(MainWindowSearch, ListsWithoutHighlightAndCountsWhatItFound) {
     fx.main().MainFindChars(u"ky");
     EXPECT_EQ(fx.main().Label2.Caption, u"Tìm thấy 3 chữ");
     EXPECT_EQ(ShownFragment(fx.platform), "&#123;.&#20108;.&#35806; ! End");
-    EXPECT_EQ(fx.platform.Calls().back(), "Navigate OrvikU.WebBrowser2 /current/temp.htm");
+    EXPECT_EQ(fx.CallsOf({"DrawCandidatePage"}).back(), "DrawCandidatePage OrvikU.WebBrowser2");
 }
 
 }  // namespace

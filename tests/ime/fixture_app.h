@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/text.h"
 #include "platform/fake/recording_platform.h"
 #include "shell/application.h"
 
@@ -39,13 +40,7 @@ struct FixtureApp {
     }
 };
 
-// The fragment between "<P>" and "</P>" of the page file last written.
-inline std::string ShownFragment(const RecordingPlatform& platform) {
-    const std::string page = platform.FileContent(kPageFile);
-    const auto open = page.find("<P>");
-    const auto close = page.find("</P>");
-    if (open == std::string::npos || close == std::string::npos) return "(no page)";
-    return page.substr(open + 3, close - open - 3);
-}
+// The candidate page fragment last drawn.
+inline std::string ShownFragment(const RecordingPlatform& platform) { return U16ToUtf8(platform.LastDrawnPage()); }
 
 }  // namespace orvik::testing

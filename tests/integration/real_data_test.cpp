@@ -158,16 +158,12 @@ bool Lists(const Module1& module, const std::vector<std::u16string>& codes) {
 }
 
 // The candidate window switched on over another application, typed into
-// through the key hook as the hook delivers keys. Its Han lists colour the
-// variant characters, which scans the variant line once per candidate (most
-// of the time a CangJie Han run took) and leaves the list as it is: the
-// variant line is dropped.
+// through the key hook as the hook delivers keys.
 struct CandidateWindowTyping : RealData {
     explicit CandidateWindowTyping(const ModeUnderTest& mode) {
         mode.select(app.MainWindow());
         platform.SetForeground(500, 77, 501);
         app.MainWindow().IMEstate_Click(menu_number::kIMEstate);
-        app.module().VariantLine.clear();
     }
     void Type(std::u16string_view code) {
         platform.DeliverKey(kVkEscape);

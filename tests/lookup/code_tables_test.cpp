@@ -42,10 +42,12 @@ TEST(CodeTables, MatchesOnlyWholeEntries) {
         {13468, false, false, 13468},
         {34688, false, false, std::nullopt},
     };
+    const VariantTable indexed{std::u16string(kVariants)};
     for (const auto& c : cases) {
         EXPECT_EQ(FindBig5Entry(kBig5, c.codePoint) > 0, c.inBig5) << c.codePoint;
         EXPECT_EQ(FindNomEntry(kNom, c.codePoint) > 0, c.inNom) << c.codePoint;
         EXPECT_EQ(VariantTarget(kVariants, c.codePoint), c.target) << c.codePoint;
+        EXPECT_EQ(VariantTarget(indexed, c.codePoint), c.target) << c.codePoint;
     }
     // U+26F0 is 9968 and not in Big5: no Big5 code from "/a44019968/".
     EXPECT_EQ(CodePointToBig5(kBig5, 0x26F0), std::nullopt);

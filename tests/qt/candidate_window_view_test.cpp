@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 
 #include "data_copy.h"
-#include "platform/qt/page_view.h"
+#include "views/candidate_page_view.h"
 #include "platform/qt/qt_platform.h"
 #include "shell/application.h"
 #include "views/candidate_window_view.h"
@@ -49,7 +49,7 @@ TEST(CandidateWindowViewTest, TypingHoafShowsTheCandidatesOfHoa) {
     TypeHoaf(program.candidateWindow);
 
     EXPECT_EQ(program.candidateWindow.ShownCode(), QString::fromUtf8("hòa"));
-    const QString page = program.candidateWindow.Page().toPlainText();
+    const QString page = program.candidateWindow.Page().ShownText();
     // 和, the commonest character read hoà, leads the first page.
     EXPECT_TRUE(page.startsWith(QChar(0x548C))) << page.toStdString();
 }
@@ -57,11 +57,11 @@ TEST(CandidateWindowViewTest, TypingHoafShowsTheCandidatesOfHoa) {
 TEST(CandidateWindowViewTest, EscapeEmptiesTheBoxAndThePage) {
     DesktopProgram program;
     TypeHoaf(program.candidateWindow);
-    ASSERT_TRUE(program.candidateWindow.Page().toPlainText().contains(QChar(0x548C)));
+    ASSERT_TRUE(program.candidateWindow.Page().ShownText().contains(QChar(0x548C)));
     TypeKey(program.candidateWindow, Qt::Key_Escape, "\x1b");
 
     EXPECT_EQ(program.candidateWindow.ShownCode(), QString());
-    EXPECT_FALSE(program.candidateWindow.Page().toPlainText().contains(QChar(0x548C)));
+    EXPECT_FALSE(program.candidateWindow.Page().ShownText().contains(QChar(0x548C)));
 }
 
 }  // namespace

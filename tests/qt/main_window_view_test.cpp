@@ -19,6 +19,7 @@
 #include "data_copy.h"
 #include "temp_dir.h"
 #include "platform/qt/page_view.h"
+#include "views/candidate_page_view.h"
 #include "platform/qt/qt_platform.h"
 #include "shell/application.h"
 #include "views/main_menu.h"
@@ -77,7 +78,7 @@ TEST(MainWindowViewTest, PickingTheFirstCandidateOfHoafCopiesItAndOpensItsPage) 
     MainWindowProgram program;
     TypeHoaf(program.Box());
     EXPECT_EQ(program.Box().text(), QString::fromUtf8("hòa"));
-    ASSERT_TRUE(program.mainWindow.CandidateList().toPlainText().contains(kHe));
+    ASSERT_TRUE(program.mainWindow.CandidateList().ShownText().contains(kHe));
 
     program.mainWindow.PickButton(0).click();
 

@@ -195,7 +195,7 @@ TEST(DictionaryBrowser, ScriptButtonsSearchTheTypedKeysAgain) {
         fx.module().TypedKeys = c.typed;
         fx.main().tbToolbar_ButtonClick(u"Han");
         EXPECT_EQ(fx.main().Label2.Caption, c.found) << U16ToUtf8(c.typed);
-        EXPECT_EQ(fx.CallsOf({"Navigate OrvikU.WebBrowser2"}).size(), 1u);
+        EXPECT_EQ(fx.CallsOf({"DrawCandidatePage OrvikU.WebBrowser2"}).size(), 1u);
     }
 }
 

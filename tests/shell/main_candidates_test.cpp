@@ -21,7 +21,7 @@ TEST(MainCandidates, PagingStaysWithinTheListAndNeedsOne) {
     EXPECT_EQ(fx.module().CurPage, 2);
     for (std::int16_t index : {1, 1, 1}) fx.main().Command1_Click(index);
     EXPECT_EQ(fx.module().CurPage, 0);
-    EXPECT_EQ(fx.CallsOf({"Navigate"}).size(), 4u);  // pages 1, 2, 1, 0
+    EXPECT_EQ(fx.CallsOf({"DrawCandidatePage"}).size(), 4u);  // pages 1, 2, 1, 0
 }
 
 TEST(MainCandidates, APickGoesToTheClipboardAsRtfAndOpensItsPage) {

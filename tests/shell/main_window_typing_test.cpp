@@ -32,9 +32,9 @@ TEST(MainWindowTyping, ComposesTheWordAndSearchesItsReading) {
 TEST(MainWindowTyping, EachRewriteMovesTheCaretToTheEndBeforeTheSearch) {
     MainWindowApp fx;
     fx.Keys(u"ky");
-    const std::vector<std::string> expected{"SendKeys ^{END}", "Navigate OrvikU.WebBrowser2 /current/temp.htm",
-                                            "SendKeys ^{END}", "Navigate OrvikU.WebBrowser2 /current/temp.htm"};
-    EXPECT_EQ(fx.CallsOf({"SendKeys", "Navigate"}), expected);
+    const std::vector<std::string> expected{"SendKeys ^{END}", "DrawCandidatePage OrvikU.WebBrowser2",
+                                            "SendKeys ^{END}", "DrawCandidatePage OrvikU.WebBrowser2"};
+    EXPECT_EQ(fx.CallsOf({"SendKeys", "DrawCandidatePage"}), expected);
     EXPECT_EQ(testing::ShownFragment(fx.platform), "&#123;.&#20108;.&#35806; ! End");
 }
 
@@ -106,7 +106,7 @@ TEST(MainWindowTyping, UpAndDownStayWithinThePages) {
     fx.Key(kVkUp);
     fx.Key(kVkUp);
     EXPECT_EQ(fx.module().CurPage, 0);
-    EXPECT_EQ(fx.CallsOf({"Navigate"}).size(), 1u);  // only the step back to page 0 is shown
+    EXPECT_EQ(fx.CallsOf({"DrawCandidatePage"}).size(), 1u);  // only the step back to page 0 is shown
 }
 
 TEST(MainWindowTyping, PinYinDigitsAreToneNumbers) {

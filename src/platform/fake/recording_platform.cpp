@@ -30,6 +30,11 @@ void RecordingPlatform::Navigate(std::string_view view, std::u16string_view addr
     locations_[std::string(view)] = std::u16string(address);
 }
 
+void RecordingPlatform::DrawCandidatePage(std::string_view view, std::u16string_view fragment) {
+    calls_.push_back("DrawCandidatePage " + std::string(view));
+    lastDrawnPage_ = std::u16string(fragment);
+}
+
 void RecordingPlatform::GoBack(std::string_view view) { calls_.push_back("GoBack " + std::string(view)); }
 
 void RecordingPlatform::GoForward(std::string_view view) { calls_.push_back("GoForward " + std::string(view)); }

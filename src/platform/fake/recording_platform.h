@@ -26,6 +26,8 @@ public:
     std::string ProgramDirectory() override { return programDirectory_; }
     std::string CurrentDirectory() override { return currentDirectory_; }
     void Navigate(std::string_view view, std::u16string_view address) override;
+    // Recorded with the view's name; the fragment is kept.
+    void DrawCandidatePage(std::string_view view, std::u16string_view fragment) override;
     // Recorded; the views keep no history, the location stays as it is.
     void GoBack(std::string_view view) override;
     void GoForward(std::string_view view) override;
@@ -163,6 +165,8 @@ public:
     void RemoveFile(const std::string& path);
     // The bytes the test set or last wrote at `path`; empty when none.
     std::string FileContent(const std::string& path) const;
+    // The fragment last drawn in any candidate page view.
+    const std::u16string& LastDrawnPage() const { return lastDrawnPage_; }
 
     // What happens, as the user's doing, each time the program lets pending
     // events run.
@@ -179,6 +183,7 @@ private:
     std::string programDirectory_;
     std::string currentDirectory_;
     std::map<std::string, std::string> files_;
+    std::u16string lastDrawnPage_;
     std::vector<std::string> removed_;
     std::vector<std::string> calls_;
     std::map<std::int32_t, std::u16string> clipboard_;

@@ -52,6 +52,10 @@ void QtPlatform::UnregisterWindow(WindowId id) { windows_.erase(id); }
 
 void QtPlatform::RegisterView(const std::string& name, PageView* view) { views_[name] = view; }
 
+void QtPlatform::RegisterCandidatePage(const std::string& name, std::function<void(std::u16string_view)> draw) {
+    candidatePages_[name] = std::move(draw);
+}
+
 void QtPlatform::RegisterControl(const std::string& name, QWidget* control) { controls_[name] = control; }
 
 void QtPlatform::SetPopupMenu(WindowId owner, std::function<void()> show) { popupMenus_[owner] = std::move(show); }
@@ -89,6 +93,11 @@ bool QtPlatform::WriteFile(const std::string& path, std::string_view bytes) { re
 void QtPlatform::Navigate(std::string_view view, std::u16string_view address) {
     const auto found = views_.find(view);
     if (found != views_.end() && found->second) found->second->Open(QString::fromStdU16String(std::u16string(address)));
+}
+
+void QtPlatform::DrawCandidatePage(std::string_view view, std::u16string_view fragment) {
+    const auto found = candidatePages_.find(view);
+    if (found != candidatePages_.end()) found->second(fragment);
 }
 
 std::int32_t QtPlatform::MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) {

@@ -70,6 +70,7 @@ public:
     void RegisterWindow(WindowId id, QWidget* window, std::function<void()> redraw);
     void UnregisterWindow(WindowId id);
     void RegisterView(const std::string& name, PageView* view);
+    void RegisterCandidatePage(const std::string& name, std::function<void(std::u16string_view)> draw);
     void RegisterControl(const std::string& name, QWidget* control);
     void SetPopupMenu(WindowId owner, std::function<void()> show);
     // Redraws every registered window once the current event is done.
@@ -92,6 +93,7 @@ public:
     std::string ProgramDirectory() override { return dataDirectory_; }
     std::string CurrentDirectory() override { return dataDirectory_; }
     void Navigate(std::string_view view, std::u16string_view address) override;
+    void DrawCandidatePage(std::string_view view, std::u16string_view fragment) override;
     void GoBack(std::string_view view) override;
     void GoForward(std::string_view view) override;
     void Refresh(std::string_view view) override;
@@ -236,6 +238,7 @@ private:
     std::map<WindowId, WindowEntry> windows_;
     std::set<WindowId> shownWithoutView_;
     std::map<std::string, QPointer<PageView>, std::less<>> views_;
+    std::map<std::string, std::function<void(std::u16string_view)>, std::less<>> candidatePages_;
     std::map<std::string, QPointer<QWidget>, std::less<>> controls_;
     std::map<WindowId, std::function<void()>> popupMenus_;
     std::map<std::string, QByteArray> clipboardFormats_;  // what this program put there since the last clear
