@@ -54,7 +54,10 @@ void PopupView::Redraw() {
         shownSelLength_ = model.Text1.SelLength;
     }
     const bool reading = model.Command1.Picture == WPopup::kImage2;
-    command1_->setIcon(style()->standardIcon(reading ? QStyle::SP_MediaStop : QStyle::SP_MediaPlay));
+    if (shownReading_ != reading) {
+        shownReading_ = reading;
+        command1_->setIcon(style()->standardIcon(reading ? QStyle::SP_MediaStop : QStyle::SP_MediaPlay));
+    }
     command1_->setEnabled(model.Command1.Enabled);
 }
 

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -42,6 +43,8 @@ private:
     // The model's selection last shown, so a selection the user makes is
     // kept until the model selects anew.
     std::int32_t shownSelStart_ = -1, shownSelLength_ = -1;
+    // The button's icon is decoded only when it changes.
+    std::optional<bool> shownReading_;
 };
 
 }  // namespace orvik

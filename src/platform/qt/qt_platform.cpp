@@ -66,10 +66,16 @@ void QtPlatform::ScheduleRedraw() {
     QTimer::singleShot(0, timerContext_.get(), [this] { RedrawAll(); });
 }
 
+// Only what shows is drawn: a hidden window is drawn when it is shown.
 void QtPlatform::RedrawAll() {
     redrawPending_ = false;
     for (auto& [id, entry] : windows_)
-        if (entry.widget && entry.redraw) entry.redraw();
+        if (entry.widget && entry.widget->isVisible() && entry.redraw) entry.redraw();
+}
+
+void QtPlatform::Redraw(WindowId window) {
+    const auto found = windows_.find(window);
+    if (found != windows_.end() && found->second.widget && found->second.redraw) found->second.redraw();
 }
 
 void QtPlatform::KeyReleased(const QKeyEvent& event) {

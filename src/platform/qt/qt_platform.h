@@ -76,6 +76,7 @@ public:
     // Redraws every registered window once the current event is done.
     void ScheduleRedraw();
     void RedrawAll();
+    void Redraw(WindowId window);
 
     // A key released in one of the program's windows, delivered as the hook
     // delivers keys: to the window NhanDien registered last.

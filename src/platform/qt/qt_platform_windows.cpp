@@ -50,6 +50,7 @@ void QtPlatform::ShowWindow(WindowId window) {
         widget->setWindowFlag(Qt::WindowDoesNotAcceptFocus, keepFocusAway);
     }
     if (window == WindowId::WPopup && !widget->isVisible()) widget->move(BesidePointer(widget->frameGeometry()).topLeft());
+    if (!widget->isVisible()) Redraw(window);
     widget->show();
     widget->raise();
     ScheduleRedraw();
