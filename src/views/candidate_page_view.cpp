@@ -10,18 +10,6 @@ const QColor kTextColour(0x00, 0x44, 0x66);
 const QColor kVariantKeyColour(0x00, 0x66, 0xAA);
 constexpr int kMargin = 4;
 
-// A run cut after each "." and space, so a line breaks between candidates.
-std::vector<QString> Pieces(const QString& text) {
-    std::vector<QString> pieces;
-    QString piece;
-    for (const QChar c : text) {
-        piece += c;
-        if (c == u'.' || c == u' ') pieces.push_back(std::exchange(piece, QString()));
-    }
-    if (!piece.isEmpty()) pieces.push_back(piece);
-    return pieces;
-}
-
 }  // namespace
 
 CandidatePageView::CandidatePageView(QWidget* parent) : QFrame(parent) {
@@ -33,12 +21,16 @@ CandidatePageView::CandidatePageView(QWidget* parent) : QFrame(parent) {
     QFont pageFont = font();
     pageFont.setFamily(QStringLiteral("Chu Nom Minh U"));
     setFont(pageFont);
+    QTextOption wrapping;
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout_.setTextOption(wrapping);
 }
 
 void CandidatePageView::Show(std::u16string_view fragment) {
     std::vector<PageRun> runs = PageRuns(fragment);
     if (runs == runs_) return;
     runs_ = std::move(runs);
+    laidOut_ = false;
     update();
 }
 
@@ -48,21 +40,49 @@ QString CandidatePageView::ShownText() const {
     return text;
 }
 
+void CandidatePageView::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    laidOut_ = false;
+}
+
+void CandidatePageView::changeEvent(QEvent* event) {
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::FontChange) laidOut_ = false;
+}
+
+// Laid out when first painted, not when shown: a key's page is shown before
+// the key is answered, and painted after.
+void CandidatePageView::LayOut() {
+    QList<QTextLayout::FormatRange> colours;
+    QString text;
+    for (const PageRun& run : runs_) {
+        QTextLayout::FormatRange range;
+        range.start = static_cast<int>(text.size());
+        text += QString::fromStdU16String(run.text);
+        range.length = static_cast<int>(text.size()) - range.start;
+        range.format.setForeground(run.variantKey ? kVariantKeyColour : kTextColour);
+        colours.append(range);
+    }
+    layout_.setText(text);
+    layout_.setFont(font());
+    layout_.setFormats(colours);
+    const qreal width = contentsRect().width() - 2 * kMargin;
+    qreal y = 0;
+    layout_.beginLayout();
+    for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout_.endLayout();
+    laidOut_ = true;
+}
+
 void CandidatePageView::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
+    if (!laidOut_) LayOut();
     QPainter painter(this);
-    const QFontMetrics metrics(font());
-    const QRect area = contentsRect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
-    QPoint at(area.left(), area.top() + metrics.ascent());
-    for (const PageRun& run : runs_) {
-        painter.setPen(run.variantKey ? kVariantKeyColour : kTextColour);
-        for (const QString& piece : Pieces(QString::fromStdU16String(run.text))) {
-            const int width = metrics.horizontalAdvance(piece);
-            if (at.x() + width > area.right() && at.x() > area.left()) at = {area.left(), at.y() + metrics.lineSpacing()};
-            painter.drawText(at, piece);
-            at.rx() += width;
-        }
-    }
+    layout_.draw(&painter, contentsRect().topLeft() + QPointF(kMargin, kMargin));
 }
 
 }  // namespace orvik

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QTextLayout>
 #include <string_view>
 #include <vector>
 
@@ -23,9 +24,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void LayOut();
+
     std::vector<PageRun> runs_;
+    QTextLayout layout_;
+    bool laidOut_ = false;
 };
 
 }  // namespace orvik

@@ -1,10 +1,14 @@
 #include "fcitx_harness.h"
 
 #include <fcitx-utils/handlertable.h>
+#include <fcitx-utils/standardpath.h>
 #include <fcitx-utils/testing.h>
 #include <fcitx/addonmanager.h>
 #include <fcitx/event.h>
 #include <fcitx/inputcontextmanager.h>
+#include <fcitx/inputmethodentry.h>
+#include <fcitx/inputmethodgroup.h>
+#include <fcitx/inputmethodmanager.h>
 #include <fcitx/instance.h>
 #include <getopt.h>
 #include <testfrontend_public.h>
@@ -59,8 +63,8 @@ private:
     std::atomic<std::size_t> deletions_{0};
 };
 
-FcitxHarness::FcitxHarness(const std::string& socketPath, bool withHook)
-    : logWatch_(std::make_unique<LogWatch>(std::cerr.rdbuf())), logStream_(logWatch_.get()) {
+FcitxHarness::FcitxHarness(const std::string& socketPath, Keys keys)
+    : keys_(keys), logWatch_(std::make_unique<LogWatch>(std::cerr.rdbuf())), logStream_(logWatch_.get()) {
     fcitx::Log::setLogStream(logStream_);
     setenv("ORVIK_HOOK_SOCKET", socketPath.c_str(), 1);
     setenv("HOME", "/nonexistent", 0);  // fcitx5 refuses to start without one
@@ -68,8 +72,8 @@ FcitxHarness::FcitxHarness(const std::string& socketPath, bool withHook)
     std::future<void> startedFuture = started.get_future();
     std::promise<void> ended;
     ended_ = ended.get_future();
-    loop_ = std::thread([this, &started, withHook, ended = std::move(ended)]() mutable {
-        Live(started, withHook);
+    loop_ = std::thread([this, &started, ended = std::move(ended)]() mutable {
+        Live(started);
         ended.set_value();
     });
     if (startedFuture.wait_for(kStartBound) != std::future_status::ready) Fail("fcitx5 did not start");
@@ -87,12 +91,19 @@ FcitxHarness::~FcitxHarness() {
     fcitx::Log::setLogStream(std::cerr);
 }
 
-void FcitxHarness::Live(std::promise<void>& started, bool withHook) {
+void FcitxHarness::Live(std::promise<void>& started) {
     bool told = false;
+    const bool withHook = keys_ == Keys::Hook;
     try {
-        fcitx::setupTestingEnvironment(ORVIK_HOOK_TEST_DIR, {ORVIK_HOOK_TEST_MODULE_DIR}, {ORVIK_HOOK_TEST_DATA_DIR});
+        // Unikey's descriptions are among the system's. The folders are read
+        // once a process, so every harness has them; only the addons enabled
+        // below load.
+        fcitx::setupTestingEnvironment(ORVIK_HOOK_TEST_DIR, {ORVIK_HOOK_TEST_MODULE_DIR},
+                                       {ORVIK_HOOK_TEST_DATA_DIR, fcitx::StandardPath::fcitxPath("pkgdatadir")});
         std::string name = "test", disable = "--disable=all";
-        std::string enable = withHook ? "--enable=testim,testfrontend,testui,orvikhook" : "--enable=testim,testfrontend,testui";
+        std::string enable = "--enable=testim,testfrontend,testui";
+        if (withHook) enable += ",orvikhook";
+        if (keys_ == Keys::Unikey) enable += ",unikey";
         char* argv[] = {name.data(), disable.data(), enable.data(), nullptr};
         optind = 0;  // each instance parses its arguments afresh
         fcitx::Instance instance(3, argv);
@@ -106,6 +117,7 @@ void FcitxHarness::Live(std::promise<void>& started, bool withHook) {
                 started.set_exception(std::make_exception_ptr(std::runtime_error("the orvikhook addon did not load")));
                 return instance.exit();
             }
+            if (keys_ == Keys::Unikey) UseUnikey();
             watchers = Watch();
             started.set_value();
         });
@@ -118,6 +130,20 @@ void FcitxHarness::Live(std::promise<void>& started, bool withHook) {
         told = true;
     }
     if (!told) started.set_exception(std::make_exception_ptr(std::runtime_error("fcitx5 stopped as it started")));
+}
+
+// Unikey is the group's input method, switched on in every input context.
+void FcitxHarness::UseUnikey() {
+    if (instance_->inputMethodManager().entry("unikey") == nullptr) {
+        instance_->addonManager().addon("unikey");  // loaded on demand
+        if (instance_->inputMethodManager().entry("unikey") == nullptr) throw std::runtime_error("no unikey input method");
+    }
+    fcitx::InputMethodGroup group = instance_->inputMethodManager().currentGroup();
+    group.inputMethodList().clear();
+    group.inputMethodList().push_back(fcitx::InputMethodGroupItem("keyboard-us"));
+    group.inputMethodList().push_back(fcitx::InputMethodGroupItem("unikey"));
+    group.setDefaultInputMethod("unikey");
+    instance_->inputMethodManager().setGroup(group);
 }
 
 FcitxHarness::Watchers FcitxHarness::Watch() {
@@ -180,6 +206,7 @@ fcitx::ICUUID FcitxHarness::CreateInputContext(const std::string& program) {
         const fcitx::ICUUID uuid =
             instance_->addonManager().addon("testfrontend")->call<fcitx::ITestFrontend::createInputContext>(program);
         Context(uuid).focusIn();
+        if (keys_ == Keys::Unikey) instance_->setCurrentInputMethod(&Context(uuid), "unikey", true);
         return uuid;
     });
 }

@@ -45,10 +45,16 @@ public:
         bool release = false;
     };
 
+    // What takes the keys of the input contexts.
+    enum class Keys {
+        Hook,         // the key hook, listening for orvik2004
+        PassThrough,  // nothing: they pass straight through, as for a user without the hook
+        Unikey,       // Debian's fcitx5-unikey, Telex into Unicode: the input method a user
+                      // would otherwise type Vietnamese with
+    };
     // Starts the instance; the hook listens at `socketPath`. Aborts when the
-    // instance or the hook cannot start. Without the hook, keys pass straight
-    // through, as they do for a user without it.
-    explicit FcitxHarness(const std::string& socketPath, bool withHook = true);
+    // instance or what takes the keys cannot start.
+    explicit FcitxHarness(const std::string& socketPath, Keys keys = Keys::Hook);
     ~FcitxHarness();
     FcitxHarness(const FcitxHarness&) = delete;
     FcitxHarness& operator=(const FcitxHarness&) = delete;
@@ -96,11 +102,13 @@ public:
 
 private:
     void RunOnLoop(const std::function<void()>& step);
-    void Live(std::promise<void>& started, bool withHook);
+    void Live(std::promise<void>& started);
+    void UseUnikey();
     using Watchers = std::vector<std::unique_ptr<fcitx::HandlerTableEntry<fcitx::EventHandler>>>;
     Watchers Watch();
     fcitx::InputContext& Context(const fcitx::ICUUID& context);
 
+    Keys keys_;
     fcitx::EventDispatcher dispatcher_;
     fcitx::Instance* instance_ = nullptr;  // lives on the loop thread
     std::mutex mutex_;

@@ -29,12 +29,14 @@ QtPlatform::QtPlatform(std::string dataDirectory, InstanceLock instance)
              },
              [this] { HookLost(); }}),
       reconnectTimer_(std::make_unique<QTimer>()),
-      timerContext_(std::make_unique<QObject>()),
+      redrawTimer_(std::make_unique<QTimer>()),
       settings_(SettingsStore::UserFolder(), [this](std::string_view line) { LogLine(line); }),
       tray_([this](std::string_view line) { LogLine(line); }),
       instance_(std::move(instance)) {
     reconnectTimer_->setInterval(kReconnectMs);
     QObject::connect(reconnectTimer_.get(), &QTimer::timeout, [this] { ConnectHook(); });
+    redrawTimer_->setSingleShot(true);
+    QObject::connect(redrawTimer_.get(), &QTimer::timeout, [this] { RedrawAll(); });
 }
 
 // The hook's connection goes first and quietly: its loss is no news now.
@@ -60,15 +62,16 @@ void QtPlatform::RegisterControl(const std::string& name, QWidget* control) { co
 
 void QtPlatform::SetPopupMenu(WindowId owner, std::function<void()> show) { popupMenus_[owner] = std::move(show); }
 
-void QtPlatform::ScheduleRedraw() {
-    if (redrawPending_) return;
-    redrawPending_ = true;
-    QTimer::singleShot(0, timerContext_.get(), [this] { RedrawAll(); });
+void QtPlatform::ScheduleRedraw(std::chrono::milliseconds within) {
+    if (!redrawTimer_->isActive() || redrawTimer_->remainingTimeAsDuration() > within) redrawTimer_->start(within);
 }
 
 // Only what shows is drawn: a hidden window is drawn when it is shown.
 void QtPlatform::RedrawAll() {
-    redrawPending_ = false;
+    redrawTimer_->stop();
+    for (const auto& [view, fragment] : pendingPages_)
+        if (const auto found = candidatePages_.find(view); found != candidatePages_.end()) found->second(fragment);
+    pendingPages_.clear();
     for (auto& [id, entry] : windows_)
         if (entry.widget && entry.widget->isVisible() && entry.redraw) entry.redraw();
 }
@@ -102,8 +105,8 @@ void QtPlatform::Navigate(std::string_view view, std::u16string_view address) {
 }
 
 void QtPlatform::DrawCandidatePage(std::string_view view, std::u16string_view fragment) {
-    const auto found = candidatePages_.find(view);
-    if (found != candidatePages_.end()) found->second(fragment);
+    pendingPages_.insert_or_assign(std::string(view), std::u16string(fragment));
+    ScheduleRedraw(kTypingFrame);
 }
 
 std::int32_t QtPlatform::MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) {

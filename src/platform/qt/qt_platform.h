@@ -31,6 +31,7 @@
 #include <QPointer>
 #include <QUrl>
 #include <QWidget>
+#include <chrono>
 #include <functional>
 #include <map>
 #include <memory>
@@ -55,6 +56,11 @@ namespace orvik {
 
 class PageView;
 
+// While keys come from the hook, the windows are drawn at most once a
+// frame: a burst of keys draws once, and a key is answered without waiting
+// for the drawing of the one before it.
+inline constexpr std::chrono::milliseconds kTypingFrame{16};
+
 class QtPlatform : public Platform {
 public:
     explicit QtPlatform(std::string dataDirectory);
@@ -74,7 +80,9 @@ public:
     void RegisterControl(const std::string& name, QWidget* control);
     void SetPopupMenu(WindowId owner, std::function<void()> show);
     // Redraws every registered window once the current event is done.
-    void ScheduleRedraw();
+    // Draws every window that shows `within` from now, or sooner when asked
+    // for sooner.
+    void ScheduleRedraw(std::chrono::milliseconds within = {});
     void RedrawAll();
     void Redraw(WindowId window);
 
@@ -234,8 +242,9 @@ private:
     std::unique_ptr<QTimer> reconnectTimer_;
     bool noHookNoticed_ = false;
     QPointer<QWidget> noHookNotice_;  // open until the user closes it
-    bool redrawPending_ = false;
-    std::unique_ptr<QObject> timerContext_;  // cancels a pending redraw on destruction
+    std::unique_ptr<QTimer> redrawTimer_;
+    // Pages shown since the last drawing, drawn with the windows.
+    std::map<std::string, std::u16string, std::less<>> pendingPages_;
     std::map<WindowId, WindowEntry> windows_;
     std::set<WindowId> shownWithoutView_;
     std::map<std::string, QPointer<PageView>, std::less<>> views_;
