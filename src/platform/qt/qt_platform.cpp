@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
+#include <algorithm>
 
 #include "platform/disk_files.h"
 #include "platform/qt/page_view.h"
@@ -63,12 +64,25 @@ void QtPlatform::RegisterControl(const std::string& name, QWidget* control) { co
 void QtPlatform::SetPopupMenu(WindowId owner, std::function<void()> show) { popupMenus_[owner] = std::move(show); }
 
 void QtPlatform::ScheduleRedraw(std::chrono::milliseconds within) {
-    if (!redrawTimer_->isActive() || redrawTimer_->remainingTimeAsDuration() > within) redrawTimer_->start(within);
+    if (redrawTimer_->isActive() && redrawTimer_->remainingTimeAsDuration() <= within) return;
+    typingRedraw_ = false;
+    redrawTimer_->start(within);
+}
+
+void QtPlatform::RedrawWhenTypingPauses() {
+    using namespace std::chrono;
+    const auto now = steady_clock::now();
+    if (!redrawTimer_->isActive()) typingDrawDue_ = now + kTypingDrawEvery;
+    else if (!typingRedraw_) return;  // a drawing asked for sooner stands
+    typingRedraw_ = true;
+    const auto due = duration_cast<milliseconds>(typingDrawDue_ - now);
+    redrawTimer_->start(std::clamp(due, milliseconds{0}, kTypingPause));
 }
 
 // Only what shows is drawn: a hidden window is drawn when it is shown.
 void QtPlatform::RedrawAll() {
     redrawTimer_->stop();
+    typingRedraw_ = false;
     for (const auto& [view, fragment] : pendingPages_)
         if (const auto found = candidatePages_.find(view); found != candidatePages_.end()) found->second(fragment);
     pendingPages_.clear();
@@ -106,7 +120,7 @@ void QtPlatform::Navigate(std::string_view view, std::u16string_view address) {
 
 void QtPlatform::DrawCandidatePage(std::string_view view, std::u16string_view fragment) {
     pendingPages_.insert_or_assign(std::string(view), std::u16string(fragment));
-    ScheduleRedraw(kTypingFrame);
+    RedrawWhenTypingPauses();
 }
 
 std::int32_t QtPlatform::MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) {

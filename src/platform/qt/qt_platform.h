@@ -56,10 +56,12 @@ namespace orvik {
 
 class PageView;
 
-// While keys come from the hook, the windows are drawn at most once a
-// frame: a burst of keys draws once, and a key is answered without waiting
-// for the drawing of the one before it.
-inline constexpr std::chrono::milliseconds kTypingFrame{16};
+// While keys come from the hook, the windows are drawn once the keys pause
+// for a frame, and at least this often during a burst: a key is answered
+// without waiting for the drawing of the one before it, and a burst draws
+// once.
+inline constexpr std::chrono::milliseconds kTypingPause{16};
+inline constexpr std::chrono::milliseconds kTypingDrawEvery{50};
 
 class QtPlatform : public Platform {
 public:
@@ -83,6 +85,7 @@ public:
     // Draws every window that shows `within` from now, or sooner when asked
     // for sooner.
     void ScheduleRedraw(std::chrono::milliseconds within = {});
+    void RedrawWhenTypingPauses();
     void RedrawAll();
     void Redraw(WindowId window);
 
@@ -243,6 +246,8 @@ private:
     bool noHookNoticed_ = false;
     QPointer<QWidget> noHookNotice_;  // open until the user closes it
     std::unique_ptr<QTimer> redrawTimer_;
+    bool typingRedraw_ = false;  // the pending drawing waits for the keys to pause
+    std::chrono::steady_clock::time_point typingDrawDue_;
     // Pages shown since the last drawing, drawn with the windows.
     std::map<std::string, std::u16string, std::less<>> pendingPages_;
     std::map<WindowId, WindowEntry> windows_;

@@ -130,7 +130,7 @@ void QtPlatform::HookKeyEvent(const hook::KeyUp& key) {
     // included: keys typed meanwhile stay behind in the hook.
     if (!command) paste_.Deliver([this, done = hook::Done{key.seq}] { hook_.Send(done); });
     answering_ = outer;
-    ScheduleRedraw(kTypingFrame);
+    RedrawWhenTypingPauses();
 }
 
 void QtPlatform::SendDelivery(const hook::Message& message) {
