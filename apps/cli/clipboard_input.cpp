@@ -1,5 +1,11 @@
 #include "clipboard_input.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <istream>
 #include <ostream>
@@ -17,9 +23,20 @@ std::string ReadAtMost(std::istream& in, std::size_t limit) {
 
 }  // namespace
 
+// A file is read only when it is a regular one: a folder would read as
+// nothing and a FIFO would wait for a writer.
 std::optional<std::string> ReadClipboardInput(const std::string& input, std::istream& in, std::size_t limit,
                                               std::ostream& err) {
     if (input == "-") return ReadAtMost(in, limit);
+    const int fd = open(input.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    struct stat status {};
+    const bool regular = fd >= 0 && fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+    const std::string why = fd < 0 ? std::strerror(errno) : "not a regular file";
+    if (fd >= 0) close(fd);
+    if (!regular) {
+        err << "orvik: cannot read " << input << ": " << why << '\n';
+        return std::nullopt;
+    }
     std::ifstream file(input, std::ios::binary);
     if (!file) {
         err << "orvik: cannot read " << input << '\n';

@@ -33,11 +33,14 @@ std::vector<std::int32_t> CodePointsOf(const std::u16string& text) {
 // in the checked mode, as the quick-view look-up passes over punctuation
 // and symbols ("「南」" is 南); the first character when none has.
 std::optional<std::int32_t> ParseCharacter(const std::string& word, ModeScripts scripts, const LookupLines& lines) {
-    if (word.size() > 2 && (word[0] == 'U' || word[0] == 'u') && word[1] == '+') {
-        const std::u16string digits = Utf8ToU16(word.substr(2));
-        if (digits.size() > 6 || digits.find_first_not_of(u"0123456789abcdefABCDEF") != std::u16string::npos)
+    if (word.size() >= 2 && (word[0] == 'U' || word[0] == 'u') && word[1] == '+') {
+        const std::string digits = word.substr(2);
+        if (digits.empty() || digits.size() > 6 || digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
             return std::nullopt;
-        return static_cast<std::int32_t>(std::stol(word.substr(2), nullptr, 16));
+        const auto codePoint = static_cast<std::int32_t>(std::stol(digits, nullptr, 16));
+        // A surrogate half or a number past U+10FFFF names no character.
+        if (codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) return std::nullopt;
+        return codePoint;
     }
     const std::vector<std::int32_t> codePoints = CodePointsOf(Utf8ToU16(word));
     if (codePoints.empty()) return std::nullopt;
@@ -112,7 +115,8 @@ int RunLookup(const Args& given, Streams io) {
     if (rtf) return LookupRtf(app, platform, *rtf, io);
     for (const auto& word : request.words) {
         const auto codePoint = ParseCharacter(word, app.MainWindow().Menunoi.LookupScripts(), app.module());
-        if (!codePoint) return UsageError(io.err, "'" + word + "' is neither a character nor U+XXXX");
+        if (!codePoint)
+            return UsageError(io.err, "'" + word + "' is neither a character nor U+XXXX (up to U+10FFFF, no surrogate)");
         PrintLookup(app, *codePoint, io.out);
     }
     return 0;

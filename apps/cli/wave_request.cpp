@@ -1,8 +1,9 @@
 #include "wave_request.h"
 
-#include <fstream>
 #include <ostream>
 #include <stdexcept>
+
+#include "platform/disk_files.h"
 
 namespace orvik::cli {
 
@@ -23,10 +24,9 @@ int ParseWaveRequest(const Args& args, const std::string& command, const std::st
     return 0;
 }
 
+// Replaces the file: a FIFO or a link at the name is never written through.
 void WriteWaveFile(const std::string& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!file.flush()) throw std::runtime_error("cannot write " + path);
+    if (!WriteDiskFile(path, bytes)) throw std::runtime_error("cannot write " + path);
 }
 
 }  // namespace orvik::cli

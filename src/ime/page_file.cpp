@@ -61,7 +61,10 @@ void ShowCandidatePage(Platform& platform, BrowserView& view, std::string_view v
     view.Address = Utf8ToU16(path);
     platform.StartTimer(kPageFileTimer, kPageFileQuietMs, [&platform, path, bytes = CandidatePageBytes(fragment)] {
         platform.StopTimer(kPageFileTimer);
-        platform.WriteFile(path, bytes);
+        // The page on screen does not need it; readers outside the program
+        // find the last page written.
+        if (!platform.WriteFile(path, bytes))
+            platform.LogLine("the page file " + path + " cannot be written (is the disk full?); the window still shows the page");
     });
 }
 

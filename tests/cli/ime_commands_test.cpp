@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "command.h"
 #include "run_command.h"
+#include "temp_dir.h"
 
 namespace orvik::cli {
 namespace {
@@ -87,7 +89,24 @@ TEST(ImeCommands, ExplainMissingDataAndBadArguments) {
     for (const Args& args : {Args{"--mode", "vni", "a"}, Args{"a"}, Args{"--mode", "pinyin"}}) {
         EXPECT_EQ(Invoke(RunCandidates, args).status, kUsageError);
     }
-    EXPECT_EQ(Invoke(RunLookup, {"--data", kData, "U+XYZ"}).status, kUsageError);
+    // Hex digits that name no character, or none at all.
+    for (const char* name : {"U+XYZ", "U+", "u+", "U+110000", "U+D800", "U+DFFF", "U+1234567"})
+        EXPECT_EQ(Invoke(RunLookup, {"--data", kData, name}).status, kUsageError) << name;
+    EXPECT_EQ(Invoke(RunLookup, {"--data", kData, "U+10FFFF"}).status, 0);
+}
+
+// Only a regular file is read: a folder would read as nothing and a FIFO
+// would wait for a writer that never comes.
+TEST(ImeCommands, InputThatIsNoFileIsAnError) {
+    const orvik::testing::TempDir dir;
+    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
+    for (const std::string& input : {dir.path().string(), (dir / "fifo").string()}) {
+        for (const Outcome& run : {Invoke(RunLookup, {"--data", kData, "--rtf", input}),
+                                   Invoke(RunTranscribe, {"--data", kData, input})}) {
+            EXPECT_EQ(run.status, 1) << input;
+            EXPECT_NE(run.err.find("not a regular file"), std::string::npos) << run.err;
+        }
+    }
 }
 
 }  // namespace
