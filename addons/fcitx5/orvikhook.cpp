@@ -12,6 +12,7 @@
 #include "key_choice.h"
 #include "key_delivery.h"
 #include "platform/desktop_codes.h"
+#include "trusted_peer.h"
 
 namespace orvik::fcitxhook {
 
@@ -42,7 +43,7 @@ std::string VerbOf(const hook::Message& message) {
 
 OrvikHook::OrvikHook(fcitx::Instance* instance) : instance_(instance) {
     connection_ = std::make_unique<ProgramConnection>(
-        instance->eventLoop(), hook::SocketPath(),
+        instance->eventLoop(), hook::SocketPath(), TrustedPrograms(ORVIK_TRUSTED_PROGRAMS),
         ProgramConnection::Handlers{[this] { OnConnected(); }, [this](const hook::Message& m) { OnMessage(m); },
                                     [this] { OnDisconnected(); }, [this] { CommitPending(); }});
     WatchInputContexts();

@@ -4,6 +4,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "trusted_peer.h"
+
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -24,23 +26,29 @@ constexpr std::size_t kReadChunk = 4096;
 constexpr std::array<std::string_view, 11> kVerbs{"hello", "focus", "keyup", "register", "hook", "unhook",
                                                   "char",  "keybd", "pass",  "word",     "done"};
 
-void LogMalformed(std::string_view line) {
+// The verb of a malformed line, when it has a known one; never its words.
+std::string_view KnownVerbOf(std::string_view line) {
     const std::string_view first = line.substr(0, line.find(' '));
-    for (std::string_view verb : kVerbs) {
-        if (verb == first) {
-            FCITX_WARN() << "orvikhook: dropped a malformed " << verb << " line from orvik2004";
-            return;
-        }
-    }
-    FCITX_WARN() << "orvikhook: dropped a line from orvik2004 that starts with no known verb";
+    for (std::string_view verb : kVerbs)
+        if (verb == first) return verb;
+    return {};
 }
+
+// Past this many refused connections in a second, the hook stops accepting
+// for a moment: a same-user client in a connect loop cost fcitx5 16 s of
+// CPU in 30 s.
+constexpr int kMostRefusalsPerSecond = 50;
+constexpr std::uint64_t kAcceptPauseUs = 250'000;
+
+std::uint64_t NowUs() { return fcitx::now(CLOCK_MONOTONIC); }
 
 bool WouldBlock() { return errno == EAGAIN || errno == EWOULDBLOCK; }
 
 }  // namespace
 
-ProgramConnection::ProgramConnection(fcitx::EventLoop& loop, std::string path, Handlers handlers)
-    : loop_(loop), path_(std::move(path)), handlers_(std::move(handlers)) {
+ProgramConnection::ProgramConnection(fcitx::EventLoop& loop, std::string path,
+                                     std::vector<std::string> trustedPrograms, Handlers handlers)
+    : loop_(loop), path_(std::move(path)), trustedPrograms_(std::move(trustedPrograms)), handlers_(std::move(handlers)) {
     Listening listening = ListenAt(path_);
     if (!listening.fd.isValid()) {
         FCITX_ERROR() << "orvikhook: not listening, so keys stay with the applications: " << listening.error;
@@ -80,11 +88,13 @@ void ProgramConnection::Accept() {
     }
     ucred peer{};
     socklen_t size = sizeof(peer);
-    if (getsockopt(fd.fd(), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 || peer.uid != getuid()) {
-        FCITX_WARN() << "orvikhook: refused a connection from a process of another user";
-        return;
-    }
-    if (Connected()) Disconnect("a new connection replaces it");
+    if (getsockopt(fd.fd(), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 || peer.uid != getuid())
+        return Refuse("a process of another user");
+    if (Connected()) return Refuse("a second process while orvik2004 is connected");
+    const std::string executable = ExecutableOf(peer.pid);
+    if (!IsTrusted(executable, trustedPrograms_))
+        return Refuse("'" + (executable.empty() ? std::string("an unknown program") : executable) +
+                      "', which is not orvik2004");
     peer_ = std::move(fd);
     reader_ = hook::LineReader();
     unsent_.clear();
@@ -93,6 +103,32 @@ void ProgramConnection::Accept() {
     });
     FCITX_INFO() << "orvikhook: orvik2004 connected";
     handlers_.connected();
+}
+
+void ProgramConnection::Refuse(std::string_view why) {
+    if (std::string more; refusalLog_.Allow(NowUs(), more))
+        FCITX_WARN() << "orvikhook: refused a connection from " << why << more;
+    const std::uint64_t now = NowUs();
+    if (now - refusalWindowUs_ >= 1'000'000) {
+        refusalWindowUs_ = now;
+        refusalsInWindow_ = 0;
+    }
+    if (++refusalsInWindow_ > kMostRefusalsPerSecond) PauseAccepting();
+}
+
+void ProgramConnection::PauseAccepting() {
+    listeningEvent_->setEnabled(false);
+    refusalsInWindow_ = 0;
+    const auto resume = [this](fcitx::EventSourceTime*, std::uint64_t) {
+        listeningEvent_->setEnabled(true);
+        return true;
+    };
+    if (!resumeAccepting_) {
+        resumeAccepting_ = loop_.addTimeEvent(CLOCK_MONOTONIC, NowUs() + kAcceptPauseUs, 1000, resume);
+        return;
+    }
+    resumeAccepting_->setTime(NowUs() + kAcceptPauseUs);
+    resumeAccepting_->setOneShot();
 }
 
 bool ProgramConnection::OnPeerEvent(IOEventFlags flags) {
@@ -126,10 +162,17 @@ void ProgramConnection::Feed(std::string_view bytes) {
             // program's any more.
             if (!Connected()) return;
             if (const auto message = hook::Parse(line)) return handlers_.message(*message);
-            LogMalformed(line);
+            std::string more;
+            if (!malformedLog_.Allow(NowUs(), more)) return;
+            if (const std::string_view verb = KnownVerbOf(line); !verb.empty())
+                FCITX_WARN() << "orvikhook: dropped a malformed " << verb << " line from orvik2004" << more;
+            else
+                FCITX_WARN() << "orvikhook: dropped a line from orvik2004 that starts with no known verb" << more;
         },
-        [] {
-            FCITX_WARN() << "orvikhook: dropped a line from orvik2004 longer than " << hook::kMaxLineBytes << " bytes";
+        [this] {
+            if (std::string more; malformedLog_.Allow(NowUs(), more))
+                FCITX_WARN() << "orvikhook: dropped a line from orvik2004 longer than " << hook::kMaxLineBytes
+                             << " bytes" << more;
         });
 }
 

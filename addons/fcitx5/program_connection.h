@@ -1,7 +1,10 @@
 // The hook's end of the connection to orvik2004: listens at the socket,
-// accepts processes of this user only, one at a time (a new connection
-// replaces the old), cuts what the program writes into messages and writes
-// the hook's messages without ever blocking the input-method daemon.
+// accepts one process at a time, of this user and running a trusted
+// orvik2004 executable (a connection while one is live is refused, so no
+// other program can take its place), cuts what the program writes into
+// messages and writes the hook's messages without ever blocking the
+// input-method daemon. A flood of refused connections pauses the accepting
+// for a moment, and its log lines are limited.
 #pragma once
 
 #include <fcitx-utils/event.h>
@@ -11,8 +14,10 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "listening_socket.h"
+#include "log_limit.h"
 #include "platform/hook/hook_protocol.h"
 
 namespace orvik::fcitxhook {
@@ -28,7 +33,8 @@ public:
 
     // Listens at `path`; when it cannot, says why in the log and stays
     // without a connection.
-    ProgramConnection(fcitx::EventLoop& loop, std::string path, Handlers handlers);
+    ProgramConnection(fcitx::EventLoop& loop, std::string path, std::vector<std::string> trustedPrograms,
+                      Handlers handlers);
     // Closes without calling the handlers and removes the socket.
     ~ProgramConnection();
     ProgramConnection(const ProgramConnection&) = delete;
@@ -41,6 +47,9 @@ public:
 
 private:
     void Accept();
+    // Closes a connection not taken, counting it against the flood limit.
+    void Refuse(std::string_view why);
+    void PauseAccepting();
     bool OnPeerEvent(fcitx::IOEventFlags flags);
     void Read();
     void Feed(std::string_view bytes);
@@ -50,7 +59,13 @@ private:
 
     fcitx::EventLoop& loop_;
     std::string path_;
+    std::vector<std::string> trustedPrograms_;
     Handlers handlers_;
+    LogLimit refusalLog_{5};
+    LogLimit malformedLog_{5};
+    std::uint64_t refusalWindowUs_ = 0;
+    int refusalsInWindow_ = 0;
+    std::unique_ptr<fcitx::EventSourceTime> resumeAccepting_;
     fcitx::UnixFD listening_;
     SocketFile socketFile_;
     std::unique_ptr<fcitx::EventSourceIO> listeningEvent_;

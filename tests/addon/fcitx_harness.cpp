@@ -15,6 +15,7 @@
 
 #include <fcitx-utils/log.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <iostream>
@@ -44,14 +45,20 @@ constexpr std::chrono::seconds kStartBound{10};
 class FcitxHarness::LogWatch : public std::streambuf {
 public:
     explicit LogWatch(std::streambuf* out) : out_(out) {}
-    std::size_t Deletions() const { return deletions_; }
+    std::size_t LinesContaining(std::string_view text) {
+        std::lock_guard lock(mutex_);
+        return static_cast<std::size_t>(std::count_if(lines_.begin(), lines_.end(), [text](const std::string& line) {
+            return line.find(text) != std::string::npos;
+        }));
+    }
 
 protected:
     int overflow(int c) override {
         if (c == traits_type::eof()) return traits_type::not_eof(c);
         line_ += static_cast<char>(c);
         if (c == '\n') {
-            if (line_.find("DeleteSurrounding:") != std::string::npos) ++deletions_;
+            std::lock_guard lock(mutex_);
+            lines_.push_back(std::move(line_));
             line_.clear();
         }
         return out_->sputc(static_cast<char>(c));
@@ -60,7 +67,8 @@ protected:
 private:
     std::streambuf* out_;
     std::string line_;
-    std::atomic<std::size_t> deletions_{0};
+    std::mutex mutex_;
+    std::vector<std::string> lines_;
 };
 
 FcitxHarness::FcitxHarness(const std::string& socketPath, Keys keys)
@@ -247,7 +255,9 @@ std::vector<FcitxHarness::Commit> FcitxHarness::Commits() {
     return commits_;
 }
 
-std::size_t FcitxHarness::Deletions() { return logWatch_->Deletions(); }
+std::size_t FcitxHarness::Deletions() { return logWatch_->LinesContaining("DeleteSurrounding:"); }
+
+std::size_t FcitxHarness::LogLinesContaining(std::string_view text) { return logWatch_->LinesContaining(text); }
 
 void FcitxHarness::ReportsKeyRepeatOnly(const fcitx::ICUUID& context) {
     Run([&] { Context(context).setCapabilityFlags(fcitx::CapabilityFlag::ReportKeyRepeat); });

@@ -23,6 +23,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <type_traits>
 #include <vector>
@@ -92,6 +93,8 @@ public:
     std::vector<Forward> Forwards();
     // How many deletions before the cursor were asked of input contexts.
     std::size_t Deletions();
+    // How many lines of fcitx5's log so far hold `text`.
+    std::size_t LogLinesContaining(std::string_view text);
     // Gives the input context the capabilities of GTK 4's module, which
     // drops forwarded keys.
     void ReportsKeyRepeatOnly(const fcitx::ICUUID& context);

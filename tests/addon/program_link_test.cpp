@@ -13,6 +13,7 @@
 #include <fcitx-utils/log.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -161,15 +162,42 @@ TEST_F(ProgramLinkTest, AProgramThatGoesAwayGivesItsKeysBackAndANewOneStartsAfre
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kTarget, 'd', 0}));
 }
 
-TEST_F(ProgramLinkTest, ANewConnectionReplacesTheOld) {
+// A program of the same user that is not orvik2004, connecting COUNT times;
+// 0 when the hook closed every connection unanswered.
+int RunStranger(const std::string& socket, int count) {
+    const std::string command = std::string(ORVIK_STRANGER_CLIENT) + " '" + socket + "' " + std::to_string(count);
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// One program at a time, and only orvik2004: a second connection, or one
+// from another program of the user, is closed unanswered, and the program
+// keeps its place (a stranger that took it read every key typed).
+TEST_F(ProgramLinkTest, NoOtherConnectionTakesTheProgramsPlace) {
     const Context gedit = Open("gedit");
     RegisterAndHook();
+    FakeProgram second(SocketPath());
+    EXPECT_TRUE(second.ClosedByHook());
+    EXPECT_EQ(RunStranger(SocketPath(), 1), 0);
     EXPECT_TRUE(Press(gedit, Key("a")));
-    auto second = Connect(hook::Focus{gedit.handle, false, "gedit"});
-    // The old connection ended before the new one was greeted.
-    EXPECT_FALSE(harness_->TakingKeys());
+    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, 'a', 0}));
+
+    program_->Close();
     ExpectTypedBack(gedit, "a");
-    EXPECT_TRUE(program_->ClosedByHook());
+    EXPECT_EQ(RunStranger(SocketPath(), 1), 0);  // nor with the place free
+    EXPECT_FALSE(harness_->TakingKeys());
+}
+
+// A stranger in a connect loop: the program keeps taking keys and the log
+// says little of it.
+TEST_F(ProgramLinkTest, AFloodOfConnectionsIsRefusedQuietly) {
+    const Context gedit = Open("gedit");
+    RegisterAndHook();
+    EXPECT_EQ(RunStranger(SocketPath(), 300), 0);
+    EXPECT_LE(harness_->LogLinesContaining("refused a connection"), 15u);
+    EXPECT_GE(harness_->LogLinesContaining("more like it were not logged"), 1u);
+    EXPECT_TRUE(Press(gedit, Key("a")));
+    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, 'a', 0}));
 }
 
 // The program's lines pile up in the hook until it lets go of the program;
@@ -202,6 +230,16 @@ TEST_F(ProgramLinkTest, LinesTheHookCannotReadAreDroppedAndTheConnectionStays) {
     program_->Send(" 65\n");
     ASSERT_TRUE(harness_->WaitForCommits(1));
     EXPECT_EQ(harness_->Commits()[0].text, "A");
+}
+
+TEST_F(ProgramLinkTest, LinesOfGarbageLogAFew) {
+    const Context gedit = Open("gedit");
+    std::string garbage;
+    for (int i = 0; i < 100000; ++i) garbage += "bogus\n";
+    program_->Send(garbage);
+    program_->Send("char 0 " + std::to_string(gedit.handle) + " 65\n");
+    ASSERT_TRUE(harness_->WaitForCommits(1));
+    EXPECT_LE(harness_->LogLinesContaining("dropped a line"), 10u);
 }
 
 TEST_F(ProgramLinkTest, FocusChangesAreReportedWithTheOwnFlag) {
