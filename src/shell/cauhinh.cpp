@@ -159,9 +159,28 @@ std::u16string CauHinh::ReadSetting(std::u16string_view key, std::u16string_view
     return app_.platform().GetSetting(kSettingsApp, kSettingsSection, key, defaultValue);
 }
 
+namespace {
+
+// A value read from the file as the log can show it: control characters (a
+// NUL among them) as \xNN, never raw onto the terminal.
+std::string Printable(std::u16string_view text) {
+    std::u16string shown;
+    for (const char16_t c : text) {
+        if (c >= 0x20 && c != 0x7F) {
+            shown += c;
+            continue;
+        }
+        static constexpr char16_t kHex[] = u"0123456789ABCDEF";
+        shown += {u'\\', u'x', kHex[c >> 4 & 0xF], kHex[c & 0xF]};
+    }
+    return U16ToUtf8(shown);
+}
+
+}  // namespace
+
 void CauHinh::ReportUnusable(std::u16string_view key, std::u16string_view value, std::u16string_view used) {
-    app_.platform().LogLine("the setting \"" + U16ToUtf8(key) + "\" = \"" + U16ToUtf8(value) +
-                            "\" cannot be used; using " + U16ToUtf8(used));
+    app_.platform().LogLine("the setting \"" + Printable(key) + "\" = \"" + Printable(value) +
+                            "\" cannot be used; using " + Printable(used));
 }
 
 void CauHinh::SaveCauhinh() {

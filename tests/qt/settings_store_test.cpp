@@ -94,6 +94,12 @@ TEST_F(SettingsStoreTest, ADamagedFileReadsAsDefaultsAndIsKeptBeforeItIsReplaced
         {"not UTF-8", [](const QString& path) { Write(path, "[Settings]\nPresent IME=Telex->Nom \xe0\n"); }},
         {"binary", [](const QString& path) { Write(path, QByteArray("[Settings]\nPresent IME=\0\x01\n", 26)); }},
         {"a folder", [](const QString& path) { QDir().mkpath(path + "/inside"); }},
+        {"too large",
+         [](const QString& path) {
+             QByteArray ini("[Settings]\n");
+             for (int i = 0; ini.size() <= 64 * 1024; ++i) ini += "Key " + QByteArray::number(i) + "=valid\n";
+             Write(path, ini);
+         }},
         {"unreadable",
          [](const QString& path) {
              Write(path, "[Settings]\nPresent IME=Telex->Nom\n");

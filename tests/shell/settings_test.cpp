@@ -143,6 +143,10 @@ TEST(Settings, UnusableValuesFallBackToTheirDefaultsAndAreLogged) {
         EXPECT_TRUE(fx.CallsOf({"SaveSetting"}).empty());
         EXPECT_EQ(fx.platform.Setting(c.key), c.stored);
     }
+    // A control character read from the file is not echoed raw.
+    SettingsApp fx(Settings{{u"System 98", std::u16string(u"ma\0ybe\x1b[2J", 10)}});
+    ASSERT_EQ(fx.Logged().size(), 1u);
+    EXPECT_NE(fx.Logged()[0].find("ma\\x00ybe\\x1B[2J"), std::string::npos) << fx.Logged()[0];
 }
 
 TEST(Settings, TheStoredVietnameseFontSurvivesTheCodeActionAndAllSevenAreWrittenBack) {
