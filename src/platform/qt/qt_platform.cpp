@@ -14,6 +14,7 @@ namespace orvik {
 namespace {
 
 constexpr int kReconnectMs = 1000;
+constexpr int kSecondStartNoticeMs = 10000;
 
 }  // namespace
 
@@ -123,6 +124,17 @@ void QtPlatform::DrawCandidatePage(std::string_view view, std::u16string_view fr
     RedrawWhenTypingPauses();
 }
 
+bool QtPlatform::PrevInstance() {
+    if (!instance_.OtherInstanceRuns()) return false;
+    secondStart_ = true;
+    LogLine("another orvik2004 already runs for this user; this start ends");
+    return true;
+}
+
+// A box raised while the user writes in another application (a mode that
+// could not load its files) shows without taking the keyboard from it: the
+// next keys went into the box. The notice of a second start closes by
+// itself, so that start ends even with no one at the screen.
 std::int32_t QtPlatform::MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) {
     const bool withCancel = (style & kMbTypeMask) == kMbOkCancel;
     const bool exclamation = (style & kMbIconMask) == kMbExclamation;
@@ -130,6 +142,8 @@ std::int32_t QtPlatform::MsgBox(std::u16string_view text, std::int32_t style, st
                     QString::fromStdU16String(std::u16string(caption)), QString::fromStdU16String(std::u16string(text)),
                     withCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (HookConnected() && hookFocus_.window != 0 && !hookFocus_.own) box.setAttribute(Qt::WA_ShowWithoutActivating);
+    if (secondStart_) QTimer::singleShot(kSecondStartNoticeMs, &box, [&box] { box.done(QMessageBox::Ok); });
     return box.exec() == QMessageBox::Cancel ? kIdCancel : kIdOk;
 }
 

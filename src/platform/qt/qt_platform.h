@@ -116,7 +116,8 @@ public:
     // icon. Closing the box answers as Cancel does, or OK when it has no
     // Cancel.
     std::int32_t MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) override;
-    bool PrevInstance() override { return instance_.OtherInstanceRuns(); }
+    // Says so on standard error too; the notice then closes by itself.
+    bool PrevInstance() override;
     std::u16string GetSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
                               std::u16string_view defaultValue) override;
     void SaveSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
@@ -246,6 +247,7 @@ private:
     bool noHookNoticed_ = false;
     QPointer<QWidget> noHookNotice_;  // open until the user closes it
     std::unique_ptr<QTimer> redrawTimer_;
+    bool secondStart_ = false;  // another instance runs: this one only says so and ends
     bool typingRedraw_ = false;  // the pending drawing waits for the keys to pause
     std::chrono::steady_clock::time_point typingDrawDue_;
     // Pages shown since the last drawing, drawn with the windows.
