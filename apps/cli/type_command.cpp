@@ -60,6 +60,11 @@ struct TypeRequest {
 // An argument names one key, or is typed key by key: letters (a capital
 // with Shift, which the box takes as a small letter) and digits. Nothing
 // when it holds a character no key types.
+// Each key composes the whole box again, so a run's time grows with the
+// square of its keys (8,000 keys took 48 s); a line of words needs far
+// fewer.
+constexpr std::size_t kMostKeysPerRun = 1000;
+
 std::optional<std::vector<Key>> KeysOf(const std::vector<std::string>& words) {
     std::vector<Key> keys;
     for (const std::string& word : words) {
@@ -76,6 +81,7 @@ std::optional<std::vector<Key>> KeysOf(const std::vector<std::string>& words) {
             else return std::nullopt;
         }
     }
+    if (keys.size() > kMostKeysPerRun) return std::nullopt;
     return keys;
 }
 
@@ -154,7 +160,9 @@ int RunType(const Args& args, Streams io) {
     ConsolePlatform platform(request.ime.dataDirectory, io.err);
     if (request.ime.words.empty()) return TypeLines(platform, request, io);
     const auto keys = KeysOf(request.ime.words);
-    if (!keys) return UsageError(io.err, "type takes letters, digits and the keys " + std::string(kKeyNames));
+    if (!keys)
+        return UsageError(io.err, "type takes letters, digits and the keys " + std::string(kKeyNames) + ", at most " +
+                                      std::to_string(kMostKeysPerRun) + " keys a run");
     const Typed typed = TypeRun(platform, request, *keys);
     io.out << typed.fields << '\n';
     if (typed.pageShown) io.out << "  " << ShownPage(platform) << '\n';

@@ -38,6 +38,15 @@ protected:
     ClipFixture clips_;
 };
 
+TEST_F(SpeakCommand, ReadsAtMostAThousandWords) {
+    Args args{"--data", clips_.Dir(), "--out", Out().string()};
+    for (int i = 0; i < 1001; ++i) args.push_back("nam");
+    const Outcome o = Speak(args);
+    EXPECT_EQ(o.status, kUsageError);
+    EXPECT_NE(o.err.find("at most 1000 words"), std::string::npos) << o.err;
+    EXPECT_FALSE(fs::exists(Out()));
+}
+
 TEST_F(SpeakCommand, JoinsTheClipsThePopupPlaysIntoOneWave) {
     const Outcome o = Speak({"--data", clips_.Dir(), "Nam,", "quốc", ". ?", "漢", "l'x", "--out", Out().string()});
     ASSERT_EQ(o.status, 0) << o.err;

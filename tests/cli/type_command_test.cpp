@@ -32,6 +32,14 @@ TEST(TypeCommand, EachLineOfInputIsOneFreshRunOfOneLine) {
     EXPECT_NE(run.err.find("'X!'"), std::string::npos);
 }
 
+// Each key composes the whole box again: a run is bounded.
+TEST(TypeCommand, ARunTakesAtMostAThousandKeys) {
+    EXPECT_EQ(Type({"--data", kData, std::string(1000, 'a')}).status, 0);
+    const Outcome run = Type({"--data", kData, std::string(1001, 'a')});
+    EXPECT_EQ(run.status, kUsageError);
+    EXPECT_NE(run.err.find("at most 1000 keys"), std::string::npos) << run.err;
+}
+
 TEST(TypeCommand, RejectsCodesAndKeysItDoesNotKnow) {
     for (const Args& args : {Args{"--data", kData, "--code", "utf8", "a"}, Args{"--data", kData, "a-b"},
                              Args{"--data", kData, "--code"}, Args{"--mode", "vni", "a"}}) {
