@@ -9,6 +9,7 @@
 #include <iostream>
 #include <string>
 
+#include "data_platform.h"
 #include "engine/telex.h"
 #include "engine/text.h"
 #include "ime/candidate_search.h"
@@ -46,20 +47,6 @@ public:
 
 private:
     std::filesystem::path dir_;
-};
-
-// The data directory's files, read as the program reads them.
-class DataPlatform : public HeadlessDesktop {
-public:
-    FileBytes ReadFile(const std::string& path) override { return ReadDiskFile(path); }
-    bool WriteFile(const std::string&, std::string_view) override { return false; }
-    std::string ProgramDirectory() override { return ORVIK_DATA_DIR; }
-    std::string CurrentDirectory() override { return ORVIK_DATA_DIR; }
-    void Navigate(std::string_view, std::u16string_view) override {}
-    std::int32_t MsgBox(std::u16string_view text, std::int32_t, std::u16string_view) override {
-        std::cerr << "search_bench: " << U16ToUtf8(text) << "\n";
-        std::exit(1);
-    }
 };
 
 // The variant line of the generated big5uni.idx, read once.

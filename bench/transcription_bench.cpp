@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "data_platform.h"
 #include "engine/text.h"
 #include "lookup/code_tables.h"
 #include "lookup/shared_lines.h"
@@ -23,17 +24,6 @@
 
 namespace orvik::bench {
 namespace {
-
-// The data directory's files, read as the program reads them.
-class DataPlatform : public HeadlessDesktop {
-public:
-    FileBytes ReadFile(const std::string& path) override { return ReadDiskFile(path); }
-    bool WriteFile(const std::string&, std::string_view) override { return false; }
-    std::string ProgramDirectory() override { return ORVIK_DATA_DIR; }
-    std::string CurrentDirectory() override { return ORVIK_DATA_DIR; }
-    void Navigate(std::string_view, std::u16string_view) override {}
-    std::int32_t MsgBox(std::u16string_view, std::int32_t, std::u16string_view) override { return kIdOk; }
-};
 
 struct Data {
     LookupLines lines;
