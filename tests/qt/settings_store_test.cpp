@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -57,8 +58,12 @@ TEST_F(SettingsStoreTest, WhatOnePlatformSavesTheNextReads) {
     {
         LoggingPlatform writer(".");
         for (const Case& c : cases) writer.SaveSetting(kApp, c.section, c.key, c.value);
-        // On the disk before the platform ends, keys with their spaces.
+        // All of them in one write once the saving handler has returned,
+        // none before: a program killed meanwhile keeps the old file whole.
+        EXPECT_FALSE(QFileInfo::exists(file));
+        QCoreApplication::processEvents();
         EXPECT_TRUE(Bytes(file).contains("Present%20IME=Telex->Han")) << Bytes(file).toStdString();
+        EXPECT_TRUE(Bytes(file).contains("PinYin Han")) << Bytes(file).toStdString();
         EXPECT_TRUE(writer.lines.empty());
     }
     LoggingPlatform reader(".");
@@ -153,6 +158,9 @@ TEST(SettingsStoreFailureTest, SettingsThatCannotBeWrittenAreSaidOnce) {
     LoggingPlatform platform(".");
     platform.SaveSetting(kApp, kSection, u"Present IME", u"Telex->Nom");
     platform.SaveSetting(kApp, kSection, u"System 98", u"False");
+    QCoreApplication::processEvents();
+    platform.SaveSetting(kApp, kSection, u"System 98", u"True");
+    QCoreApplication::processEvents();
     EXPECT_EQ(platform.Mentions("cannot be written"), 1) << testing::PrintToString(platform.lines);
     // What was saved still holds for the rest of the run.
     EXPECT_EQ(platform.GetSetting(kApp, kSection, u"Present IME", u""), u"Telex->Nom");

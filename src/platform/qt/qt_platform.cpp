@@ -39,6 +39,9 @@ QtPlatform::QtPlatform(std::string dataDirectory, InstanceLock instance)
     QObject::connect(reconnectTimer_.get(), &QTimer::timeout, [this] { ConnectHook(); });
     redrawTimer_->setSingleShot(true);
     QObject::connect(redrawTimer_.get(), &QTimer::timeout, [this] { RedrawAll(); });
+    settingsFlush_ = std::make_unique<QTimer>();
+    settingsFlush_->setSingleShot(true);
+    QObject::connect(settingsFlush_.get(), &QTimer::timeout, [this] { settings_.Flush(); });
 }
 
 // The hook's connection goes first and quietly: its loss is no news now.

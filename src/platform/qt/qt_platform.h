@@ -247,7 +247,8 @@ private:
     bool noHookNoticed_ = false;
     QPointer<QWidget> noHookNotice_;  // open until the user closes it
     std::unique_ptr<QTimer> redrawTimer_;
-    bool secondStart_ = false;  // another instance runs: this one only says so and ends
+    bool secondStart_ = false;
+    std::unique_ptr<QTimer> settingsFlush_;  // another instance runs: this one only says so and ends
     bool typingRedraw_ = false;  // the pending drawing waits for the keys to pause
     std::chrono::steady_clock::time_point typingDrawDue_;
     // Pages shown since the last drawing, drawn with the windows.

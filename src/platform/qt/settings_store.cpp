@@ -66,7 +66,7 @@ QString FileNameOf(std::u16string_view appName) {
 
 SettingsStore::SettingsStore(QString folder, Log log) : folder_(std::move(folder)), log_(std::move(log)) {}
 
-SettingsStore::~SettingsStore() = default;
+SettingsStore::~SettingsStore() { Flush(); }
 
 QString SettingsStore::UserFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/orvik2004");
@@ -116,10 +116,20 @@ void SettingsStore::Save(std::u16string_view appName, std::u16string_view sectio
     file.settings->beginGroup(Text(section));
     file.settings->setValue(Text(key), Text(value));
     file.settings->endGroup();
-    file.settings->sync();
-    if (file.settings->status() != QSettings::NoError)
-        SayOnce(file, "the settings cannot be written to " + Utf8(file.path) +
-                          "; they last only until the program ends");
+    file.changed = true;
+}
+
+// QSettings writes an INI file through QSaveFile: a new file renamed over
+// the old one.
+void SettingsStore::Flush() {
+    for (auto& [app, file] : files_) {
+        if (!file.changed || !file.settings) continue;
+        file.changed = false;
+        file.settings->sync();
+        if (file.settings->status() != QSettings::NoError)
+            SayOnce(file, "the settings cannot be written to " + Utf8(file.path) +
+                              "; they last only until the program ends");
+    }
 }
 
 void SettingsStore::SayOnce(File& file, const std::string& line) {

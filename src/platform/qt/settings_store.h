@@ -1,9 +1,11 @@
 // The per-user settings store on QSettings: one INI file per application,
 // "<appName>.ini" in a folder of the user's configuration directory, with a
 // group per section. Keys and values are kept as given ("Present IME" =
-// "Telex->Han"); QSettings escapes what INI syntax would misread. Every save
-// reaches the disk before it returns, so a program killed right after keeps
-// it.
+// "Telex->Han"); QSettings escapes what INI syntax would misread. Saves are
+// kept until Flush, which writes each changed file once, whole, by
+// replacing it: the seven settings the program saves together land in one
+// write, and a program killed meanwhile leaves the file as it was, never
+// half of them. The store flushes when it ends.
 //
 // A file that cannot be taken as settings (not a file, unreadable, not
 // UTF-8 text, or malformed for QSettings) reads as the defaults, and the log
@@ -46,12 +48,14 @@ public:
                        std::u16string_view defaultValue);
     void Save(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
               std::u16string_view value);
+    void Flush();
 
 private:
     struct File {
         QString path;
         std::unique_ptr<QSettings> settings;  // none while the file on disk is damaged
         bool failureSaid = false;  // that saving fails: said once
+        bool changed = false;      // saved since the last flush
     };
     File& Open(std::u16string_view appName);
     // Moves the damaged file out of the way of a new one; false when it stays.
