@@ -45,6 +45,7 @@ public:
     void ClipboardClear() override { clipboard_.clear(); }
     void ClipboardSetText(std::u16string_view text, std::int32_t format) override;
     std::u16string ClipboardGetText(std::int32_t format) override;
+    bool ClipboardTextCut() override { return false; }
     WindowHandle HandleOf(WindowId window) override { return 1 + static_cast<WindowHandle>(window); }
     void ShowWindow(WindowId window) override { visible_.insert(window); }
     void HideWindow(WindowId window) override { visible_.erase(window); }

@@ -195,6 +195,9 @@ public:
     virtual void ClipboardClear() = 0;
     virtual void ClipboardSetText(std::u16string_view text, std::int32_t format) = 0;
     virtual std::u16string ClipboardGetText(std::int32_t format) = 0;
+    // Whether the text ClipboardGetText last read was cut short: its owner
+    // offered more than is read, or did not hand it all over in time.
+    virtual bool ClipboardTextCut() = 0;
 
     // The program's own windows.
     virtual WindowHandle HandleOf(WindowId window) = 0;

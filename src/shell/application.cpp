@@ -197,7 +197,7 @@ void Application::ShowCharPage(std::u16string_view hexCode) {
 void Application::TranscribeSelection(bool) {
     const std::u16string rtf = platform_.ClipboardGetText(kClipboardRtf);
     module_.LookupText = rtf;
-    if (rtf.size() > kMaxTranscribedRtf) {
+    if (rtf.size() > kMaxTranscribedRtf || platform_.ClipboardTextCut()) {
         platform_.MessageBox(kSelectionTooLarge, kMessageCaption);
         return;
     }

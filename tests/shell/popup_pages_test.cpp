@@ -55,6 +55,15 @@ TEST(PopupPages, TranscriptionShowsTheReadingsOrRefusesALargeSelection) {
     fx.app.TranscribeSelection(true);
     EXPECT_FALSE(fx.app.PopupVisible());
     EXPECT_EQ(fx.platform.Calls().back().rfind("MessageBox", 0), 0u);
+
+    // A short text read from an owner that had more (or was too slow to
+    // give it all) is refused too, never transcribed in part.
+    fx.platform.ClipboardSetText(u"{\\rtf1 \\u19968?", kClipboardRtf);
+    fx.platform.SetClipboardCut(true);
+    fx.platform.ClearCalls();
+    fx.app.TranscribeSelection(true);
+    EXPECT_FALSE(fx.app.PopupVisible());
+    EXPECT_EQ(fx.platform.Calls().back().rfind("MessageBox", 0), 0u);
 }
 
 // A left press on the popup's tray icon copies the selection, waits for the

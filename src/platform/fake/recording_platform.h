@@ -84,6 +84,9 @@ public:
     void ClipboardClear() override;
     void ClipboardSetText(std::u16string_view text, std::int32_t format) override;
     std::u16string ClipboardGetText(std::int32_t format) override;
+    bool ClipboardTextCut() override { return clipboardCut_; }
+    // The clipboard's owner offers more than is read.
+    void SetClipboardCut(bool cut) { clipboardCut_ = cut; }
     WindowHandle HandleOf(WindowId window) override;
     void ShowWindow(WindowId window) override;
     void HideWindow(WindowId window) override;
@@ -184,6 +187,7 @@ private:
     std::string currentDirectory_;
     std::map<std::string, std::string> files_;
     std::u16string lastDrawnPage_;
+    bool clipboardCut_ = false;
     std::vector<std::string> removed_;
     std::vector<std::string> calls_;
     std::map<std::int32_t, std::u16string> clipboard_;

@@ -27,6 +27,7 @@
 // say so on the log (standard error).
 #pragma once
 
+#include <QClipboard>
 #include <QObject>
 #include <QPointer>
 #include <QUrl>
@@ -168,6 +169,7 @@ public:
     void ClipboardClear() override;
     void ClipboardSetText(std::u16string_view text, std::int32_t format) override;
     std::u16string ClipboardGetText(std::int32_t format) override;
+    bool ClipboardTextCut() override { return clipboardCut_; }
 
     WindowHandle HandleOf(WindowId window) override { return kOwnWindows + static_cast<WindowHandle>(window); }
     void ShowWindow(WindowId window) override;
@@ -229,6 +231,7 @@ private:
     void HookKeyEvent(const hook::KeyUp& key);
     void HookLost();
     void SendDelivery(const hook::Message& message);
+    std::u16string SelectionRtf(QClipboard::Mode mode);
     void PutOnClipboard(const std::u16string& text, std::int32_t format);
     bool ShowHelpFile(const QString& file);
 
@@ -248,6 +251,7 @@ private:
     QPointer<QWidget> noHookNotice_;  // open until the user closes it
     std::unique_ptr<QTimer> redrawTimer_;
     bool secondStart_ = false;
+    bool clipboardCut_ = false;  // the last clipboard read was cut short
     std::unique_ptr<QTimer> settingsFlush_;  // another instance runs: this one only says so and ends
     bool typingRedraw_ = false;  // the pending drawing waits for the keys to pause
     std::chrono::steady_clock::time_point typingDrawDue_;

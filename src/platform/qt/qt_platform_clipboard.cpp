@@ -9,6 +9,11 @@
 // keeps it as written), or the owner's plain text rendered as RTF. When a
 // Ctrl+C the program sent copied nothing new, the X11 PRIMARY selection is
 // read the same way, if it holds anything.
+//
+// On X11 another program's selection is read through a connection of the
+// reader's own, at most kClipboardReadLimit bytes and within 600 ms
+// (x11_selection.h); a cut read is said (ClipboardTextCut), so that the
+// transcription refuses it as too large within that second.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -17,6 +22,7 @@
 #include "platform/clipboard_rtf.h"
 #include "platform/rtf_plain_text.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/x11_selection.h"
 
 namespace orvik {
 
@@ -24,6 +30,13 @@ namespace {
 
 constexpr const char* kRtfFormats[] = {"text/rtf", "text/richtext", "application/rtf"};
 constexpr const char* kTextFormat = "text/plain";
+// With the copy's wait before it, the user hears of a slow owner within a
+// second of the key.
+constexpr std::chrono::milliseconds kSelectionPatience{600};
+
+std::u16string Utf16(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
 
 bool JoinPairs() { return qEnvironmentVariable("ORVIK_CLIPBOARD_RTF") != QStringLiteral("literal"); }
 
@@ -37,10 +50,28 @@ std::u16string RtfOf(const QMimeData* data) {
         if (bytes.isEmpty()) continue;
         return OwnerRtf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), JoinPairs());
     }
-    const QString text = data->text();
-    return PlainTextOwnerRtf(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                                 static_cast<std::size_t>(text.size())));
+    return PlainTextOwnerRtf(Utf16(data->text()));
 }
+
+struct OwnerRead {
+    std::u16string rtf;
+    bool cut = false;
+};
+
+// Another program's selection on X11, bounded: its RTF, else its text.
+OwnerRead ForeignRtf(std::string_view selection) {
+    std::vector<std::string> wanted(std::begin(kRtfFormats), std::end(kRtfFormats));
+    for (const char* text : {"UTF8_STRING", "text/plain;charset=utf-8", "STRING"}) wanted.emplace_back(text);
+    const SelectionRead read = ReadX11Selection(selection, wanted, kClipboardReadLimit, kSelectionPatience);
+    if (!read.ok) return {};
+    const bool rtf = std::find(std::begin(kRtfFormats), std::end(kRtfFormats), read.target) != std::end(kRtfFormats);
+    if (rtf) return {OwnerRtf(read.bytes, JoinPairs()), read.cut};
+    const QString text = read.target == "STRING" ? QString::fromLatin1(read.bytes.data(), static_cast<qsizetype>(read.bytes.size()))
+                                                 : QString::fromUtf8(read.bytes.data(), static_cast<qsizetype>(read.bytes.size()));
+    return {PlainTextOwnerRtf(Utf16(text)), read.cut};
+}
+
+bool OnX11() { return QGuiApplication::platformName() == QStringLiteral("xcb"); }
 
 }  // namespace
 
@@ -77,16 +108,28 @@ void QtPlatform::PutOnClipboard(const std::u16string& text, std::int32_t format)
 
 std::u16string QtPlatform::ClipboardGetText(std::int32_t format) {
     QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboardCut_ = false;
     if (format == kClipboardText) {
         const QMimeData* data = clipboard->mimeData();
         return data ? data->text().toStdU16String() : std::u16string();
     }
     if (format != kClipboardRtf) return {};
     if (copyWatch_.NothingCopied() && clipboard->supportsSelection()) {
-        std::u16string selected = RtfOf(clipboard->mimeData(QClipboard::Selection));
+        std::u16string selected = SelectionRtf(QClipboard::Selection);
         if (!selected.empty()) return selected;
     }
-    return RtfOf(clipboard->mimeData());
+    return SelectionRtf(QClipboard::Clipboard);
+}
+
+// The program's own content is Qt's to give; another program's, on X11,
+// is read bounded.
+std::u16string QtPlatform::SelectionRtf(QClipboard::Mode mode) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const bool own = mode == QClipboard::Selection ? clipboard->ownsSelection() : clipboard->ownsClipboard();
+    if (!OnX11() || own) return RtfOf(clipboard->mimeData(mode));
+    OwnerRead read = ForeignRtf(mode == QClipboard::Selection ? "PRIMARY" : "CLIPBOARD");
+    clipboardCut_ = read.cut;
+    return std::move(read.rtf);
 }
 
 }  // namespace orvik
