@@ -51,10 +51,8 @@ int CheckDataDirectory(const std::string& directory, std::ostream& err) {
 }
 
 std::string CharacterOf(std::int32_t codePoint) {
-    if (codePoint <= 0 || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) return "?";
-    if (codePoint < 0x10000) return U16ToUtf8(std::u16string(1, static_cast<char16_t>(codePoint)));
-    const std::int32_t v = codePoint - 0x10000;
-    return U16ToUtf8(std::u16string{static_cast<char16_t>(0xD800 + (v >> 10)), static_cast<char16_t>(0xDC00 + (v & 0x3FF))});
+    const std::u16string text = codePoint == 0 ? std::u16string() : CodePointText(codePoint);
+    return text.empty() ? "?" : U16ToUtf8(text);
 }
 
 std::string CodePointName(std::int32_t codePoint) {

@@ -59,8 +59,9 @@ void ShowCandidatePage(Platform& platform, BrowserView& view, std::string_view v
     platform.DrawCandidatePage(viewName, fragment);
     const std::string path = platform.CurrentDirectory() + "/" + std::string(kPageFileName);
     view.Address = Utf8ToU16(path);
-    platform.StartTimer(kPageFileTimer, kPageFileQuietMs, [&platform, path, bytes = CandidatePageBytes(fragment)] {
+    platform.StartTimer(kPageFileTimer, kPageFileQuietMs, [&platform, path, page = std::u16string(fragment)] {
         platform.StopTimer(kPageFileTimer);
+        const std::string bytes = CandidatePageBytes(page);
         // The page on screen does not need it; readers outside the program
         // find the last page written.
         if (!platform.WriteFile(path, bytes))
