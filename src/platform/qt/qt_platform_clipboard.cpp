@@ -10,10 +10,11 @@
 // Ctrl+C the program sent copied nothing new, the X11 PRIMARY selection is
 // read the same way, if it holds anything.
 //
-// On X11 another program's selection is read through a connection of the
-// reader's own, at most kClipboardReadLimit bytes and within 600 ms
-// (x11_selection.h); a cut read is said (ClipboardTextCut), so that the
-// transcription refuses it as too large within that second.
+// Another program's selection is read at most kClipboardReadLimit bytes and
+// within 600 ms: on X11 through a connection of the reader's own
+// (x11_selection.h), on Wayland through wl-paste (wayland_selection.h). A
+// cut read is said (ClipboardTextCut), so that the transcription refuses it
+// as too large within that second.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -22,6 +23,7 @@
 #include "platform/clipboard_rtf.h"
 #include "platform/rtf_plain_text.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/wayland_selection.h"
 #include "platform/qt/x11_selection.h"
 
 namespace orvik {
@@ -58,11 +60,24 @@ struct OwnerRead {
     bool cut = false;
 };
 
-// Another program's selection on X11, bounded: its RTF, else its text.
-OwnerRead ForeignRtf(std::string_view selection) {
+bool OnX11() { return QGuiApplication::platformName() == QStringLiteral("xcb"); }
+bool OnWayland() { return QGuiApplication::platformName().startsWith(QStringLiteral("wayland")); }
+
+// Another program's selection, bounded: its RTF, else its text.
+SelectionRead ReadForeign(QClipboard::Mode mode) {
     std::vector<std::string> wanted(std::begin(kRtfFormats), std::end(kRtfFormats));
     for (const char* text : {"UTF8_STRING", "text/plain;charset=utf-8", "STRING"}) wanted.emplace_back(text);
-    const SelectionRead read = ReadX11Selection(selection, wanted, kClipboardReadLimit, kSelectionPatience);
+    if (OnWayland()) {
+        wanted.emplace_back("text/plain");
+        const auto selection = mode == QClipboard::Selection ? WaylandSelection::kPrimary : WaylandSelection::kClipboard;
+        return ReadWaylandSelection(selection, wanted, kClipboardReadLimit, kSelectionPatience);
+    }
+    const char* selection = mode == QClipboard::Selection ? "PRIMARY" : "CLIPBOARD";
+    return ReadX11Selection(selection, wanted, kClipboardReadLimit, kSelectionPatience);
+}
+
+OwnerRead ForeignRtf(QClipboard::Mode mode) {
+    const SelectionRead read = ReadForeign(mode);
     if (!read.ok) return {};
     const bool rtf = std::find(std::begin(kRtfFormats), std::end(kRtfFormats), read.target) != std::end(kRtfFormats);
     if (rtf) return {OwnerRtf(read.bytes, JoinPairs()), read.cut};
@@ -70,8 +85,6 @@ OwnerRead ForeignRtf(std::string_view selection) {
                                                  : QString::fromUtf8(read.bytes.data(), static_cast<qsizetype>(read.bytes.size()));
     return {PlainTextOwnerRtf(Utf16(text)), read.cut};
 }
-
-bool OnX11() { return QGuiApplication::platformName() == QStringLiteral("xcb"); }
 
 }  // namespace
 
@@ -121,13 +134,13 @@ std::u16string QtPlatform::ClipboardGetText(std::int32_t format) {
     return SelectionRtf(QClipboard::Clipboard);
 }
 
-// The program's own content is Qt's to give; another program's, on X11,
-// is read bounded.
+// The program's own content is Qt's to give; another program's, on X11
+// and Wayland, is read bounded.
 std::u16string QtPlatform::SelectionRtf(QClipboard::Mode mode) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     const bool own = mode == QClipboard::Selection ? clipboard->ownsSelection() : clipboard->ownsClipboard();
-    if (!OnX11() || own) return RtfOf(clipboard->mimeData(mode));
-    OwnerRead read = ForeignRtf(mode == QClipboard::Selection ? "PRIMARY" : "CLIPBOARD");
+    if (own || !(OnX11() || OnWayland())) return RtfOf(clipboard->mimeData(mode));
+    OwnerRead read = ForeignRtf(mode);
     clipboardCut_ = read.cut;
     return std::move(read.rtf);
 }

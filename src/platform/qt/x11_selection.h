@@ -13,14 +13,9 @@
 #include <string_view>
 #include <vector>
 
-namespace orvik {
+#include "platform/qt/selection_read.h"
 
-struct SelectionRead {
-    bool ok = false;       // a target was read (cut or whole)
-    std::string target;    // the one read, from the wanted list
-    std::string bytes;     // at most the limit
-    bool cut = false;      // the owner had more, or was too slow to give it all
-};
+namespace orvik {
 
 // The first of `wanted` (MIME types or X target names) the owner of
 // `selection` offers, read. Not ok when there is no X display, no owner,
