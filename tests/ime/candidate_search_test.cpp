@@ -183,6 +183,15 @@ TEST(CandidateWindow, DrawsThePageAndWritesThePageFileWhenTypingPauses) {
               "<script language=\"javascript\">function click() {if (event.button==2) "
               "{alert('Khong co menu cho nut phai!')}}document.onmousedown=click</script>\r\n");
     EXPECT_EQ(fx.candidates().WebBrowser1.Address, u"/current/temp.htm");
+
+    // A full disk is named in the log; the page still shows.
+    fx.platform.SetUnwritable(testing::kPageFile);
+    fx.Type(u"yi2");
+    ASSERT_TRUE(fx.platform.FireTimer("PageFile"));
+    const auto logged = fx.CallsOf({"LogLine"});
+    ASSERT_FALSE(logged.empty());
+    EXPECT_EQ(logged.back(),
+              "LogLine the page file /current/temp.htm cannot be written (is the disk full?); the window still shows the page");
 }
 
 TEST(MainWindowSearch, ListsWithoutHighlightAndCountsWhatItFound) {

@@ -7,6 +7,9 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -182,6 +185,29 @@ TEST_F(QtPlatformHookTest, TerminalsAndGtk4AreKnownNotToPasteWithCtrlV) {
         hook.Say("focus " + std::to_string(window) + " 0 " + program);
         ASSERT_TRUE(WaitFor([&] { return platform.GetForegroundWindow() == window; })) << program;
         EXPECT_EQ(platform.ForegroundPastesWithCtrlV(), pastes) << program;
+    }
+}
+
+// A box raised while the user writes in another application leaves the
+// keyboard there; raised over the program's own window, it takes it.
+TEST_F(QtPlatformHookTest, AMessageBoxTakesTheKeyboardOnlyFromTheProgramsOwnWindows) {
+    struct Case {
+        std::string focus;
+        WindowHandle foreground;
+        bool takesKeyboard;
+    };
+    for (const Case& c : {Case{"focus 65538 0 1 gedit", 65538, false}, Case{"focus 65540 1 1 orvik2004", main, true}}) {
+        hook.Say(c.focus);
+        ASSERT_TRUE(WaitFor([&] { return platform.GetForegroundWindow() == c.foreground; })) << c.focus;
+        bool keptAway = c.takesKeyboard;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            keptAway = box->testAttribute(Qt::WA_ShowWithoutActivating);
+            box->done(QMessageBox::Ok);
+        });
+        platform.MsgBox(u"Khong mo duoc", kMbExclamation, u"Orvik");
+        EXPECT_EQ(keptAway, !c.takesKeyboard) << c.focus;
     }
 }
 

@@ -21,6 +21,7 @@ FileBytes RecordingPlatform::ReadFile(const std::string& path) {
 
 bool RecordingPlatform::WriteFile(const std::string& path, std::string_view bytes) {
     calls_.push_back("WriteFile " + path + " (" + std::to_string(bytes.size()) + " bytes)");
+    if (std::find(unwritable_.begin(), unwritable_.end(), path) != unwritable_.end()) return false;
     files_[path] = std::string(bytes);
     return true;
 }

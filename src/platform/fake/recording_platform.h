@@ -166,6 +166,8 @@ public:
     // A file that reads with these bytes, wherever the disk says otherwise.
     void SetFile(const std::string& path, std::string bytes);
     void RemoveFile(const std::string& path);
+    // A file whose writes fail, as on a full disk.
+    void SetUnwritable(const std::string& path) { unwritable_.push_back(path); }
     // The bytes the test set or last wrote at `path`; empty when none.
     std::string FileContent(const std::string& path) const;
     // The fragment last drawn in any candidate page view.
@@ -189,6 +191,7 @@ private:
     std::u16string lastDrawnPage_;
     bool clipboardCut_ = false;
     std::vector<std::string> removed_;
+    std::vector<std::string> unwritable_;
     std::vector<std::string> calls_;
     std::map<std::int32_t, std::u16string> clipboard_;
     std::map<std::string, std::u16string, std::less<>> locations_;
