@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End to end: one sentence typed through the real fcitx5, the key hook and
 # orvik2004 into an application of each toolkit on a virtual X display:
-# zenity (GTK 3), gnome-text-editor (GTK 4), a Qt 6 window and xterm (X input
-# method). The sentence (sentence.keys) has picks, Space, Enter, digits,
+# zenity (GTK 3), gnome-text-editor (GTK 4), a Qt 6 window, xterm (X input
+# method) and LibreOffice Writer where it is installed (the set-up leaves
+# out its 87 MB). The sentence (sentence.keys) has picks, Space, Enter, digits,
 # punctuation, Backspace, Up and Down, capitals and a Nôm pick; each
 # application must hold exactly the expected text, in both sending modes
 # where it pastes, and again at 5 ms per key with both cores loaded.
@@ -33,13 +34,14 @@ done
 source "$here/virtual_display.sh" orvik-sentence
 
 # Which applications are here; the ones missing are named.
-declare -A command_of=([zenity]=zenity [gtk4]=gnome-text-editor [qt]="$build/bin/e2e_qt_notepad" [xterm]=xterm)
+declare -A command_of=([zenity]=zenity [gtk4]=gnome-text-editor [qt]="$build/bin/e2e_qt_notepad" [xterm]=xterm
+  [writer]=soffice)
 apps=()
-for app in ${ORVIK_SENTENCE_APPS:-zenity gtk4 qt xterm}; do
+for app in ${ORVIK_SENTENCE_APPS:-zenity gtk4 qt xterm writer}; do
   if command -v "${command_of[$app]}" >/dev/null; then apps+=("$app"); else echo "SKIPPED $app: ${command_of[$app]} is not installed"; fi
 done
 # Only these take a paste with Ctrl+V; into the others "98" commits as "2K".
-pastes() { [[ $1 == zenity || $1 == qt ]]; }
+pastes() { [[ $1 == zenity || $1 == qt || $1 == writer ]]; }
 
 
 # A session that fails keeps its logs in the test's folder, which goes when

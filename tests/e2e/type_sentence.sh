@@ -4,7 +4,7 @@
 # sentence_e2e.sh at DELAY ms per key and writes what the application then
 # holds to OUT.
 #
-# usage: type_sentence.sh zenity|gtk4|qt|xterm 2K|98 OUT DELAY_MS
+# usage: type_sentence.sh zenity|gtk4|qt|xterm|writer 2K|98 OUT DELAY_MS
 # (ORVIK_BUILD: the build folder, for the Qt window; SHOTS: a folder for a
 # screenshot of the application after the sentence)
 set -euo pipefail
@@ -35,6 +35,15 @@ case $app in
   xterm)
     xterm -T orvik-e2e-xterm -geometry 80x10 -e sh -c "cat > '$out'" > "$out.log" 2>&1 &
     search=(--name '^orvik-e2e-xterm$') ;;
+  writer)
+    # A profile of its own that leaves the typed text as typed; the text
+    # is saved as a text file.
+    profile="$out.profile"
+    mkdir -p "$profile/user"
+    cp "$(dirname "$0")/writer_settings.xcu" "$profile/user/registrymodifications.xcu"
+    : > "$out.txt"
+    soffice -env:UserInstallation="file://$profile" --norestore --nologo --nodefault --writer "$out.txt" > "$out.log" 2>&1 &
+    search=(--name "^$(basename "$out").txt - LibreOffice Writer\$") ;;
   *) echo "type_sentence: no application $app" >&2; exit 2 ;;
 esac
 app_pid=$!
@@ -115,4 +124,11 @@ case $app in
     # second ends cat.
     xdotool key ctrl+d ctrl+d
     wait "$app_pid" ;;
+  writer)
+    xdotool key ctrl+s
+    wait_for_text "$out.txt"
+    xdotool key ctrl+q
+    wait "$app_pid"
+    # Writer begins its text files with a byte-order mark.
+    sed '1s/^\xEF\xBB\xBF//' "$out.txt" > "$out" ;;
 esac
