@@ -24,7 +24,6 @@ void HVTNP::SendToTarget(std::u16string_view text, std::u16string_view suffix) {
     HighSurrogate = 0;
     LowSurrogate = 0;
     const std::u16string reading(text);
-    module_.ScratchPos = FieldCodePoint(text);
     const bool isReading = IsReadingSuffix(suffix);
     if (isReading) {
         module_.ItemText = ReadingRtf(reading, module_.Tables, module_.VnFontName, module_.VnFontSize);
@@ -68,7 +67,7 @@ void HVTNP::PasteOrDeliver(std::u16string_view text, bool reading) {
 
 void HVTNP::Deliver(std::u16string_view text, bool reading) {
     const auto post = [&](char16_t unit) {
-        module_.ScratchPos = platform_.PostMessageW(module_.TargetFocus, kWmChar, unit, 1);
+        platform_.PostMessageW(module_.TargetFocus, kWmChar, unit, 1);
     };
     if (reading) {
         for (char16_t unit : text) post(unit);

@@ -42,7 +42,6 @@ public:
     std::u16string ItemText;
 
     std::u16string LookupText;
-    std::int32_t ScratchPos = 0;
 
     // Sending: the foreground window at the last send, its thread and its
     // focused control; the clipboard ("98") or character ("2K") mode.

@@ -38,7 +38,7 @@ void OrvikU::IMEstate_Click(std::int16_t) {
     if (Menunoi.IMEstate.Checked) {
         app_.UnloadCandidateWindow();
         Menunoi.IMEstate.Checked = false;
-        module.ScratchPos = platform.NhanDien(0, self);
+        platform.NhanDien(0, self);
         tbToolbar[5].Pressed = false;
         return;
     }
@@ -51,9 +51,9 @@ void OrvikU::IMEstate_Click(std::int16_t) {
     platform.AttachThreadInput(own, module.TargetThread, true);
     module.TargetFocus = platform.GetFocus();
     app_.LoadCandidateWindow();
-    module.ScratchPos = platform.NhanDien(platform.HandleOf(WindowId::HVTNP), self);
+    platform.NhanDien(platform.HandleOf(WindowId::HVTNP), self);
     platform.SetTopmost(WindowId::HVTNP);
-    module.ScratchPos = static_cast<std::int32_t>(platform.SetFocus(module.TargetFocus));
+    platform.SetFocus(module.TargetFocus);
     tbToolbar[5].Pressed = true;
 }
 

@@ -37,10 +37,10 @@ void OrvikU::Command2_Click(std::int16_t Index) {
     module.ComposedWord = module.CandCodes[static_cast<std::size_t>(n)];
     if (module.ComposedWord.empty()) return;
     const std::int32_t k = FieldCodePoint(module.ComposedWord);
-    module.ScratchPos = FindVariantKey(module.VariantLine, k);
-    if (module.ScratchPos > kVariantValueWidth) {
-        module.LookupText = Mid(module.VariantLine, module.ScratchPos - kVariantValueWidth, kVariantValueWidth);
-        module.ComposedWord = UpperHexText(static_cast<std::uint32_t>(DecimalValue(module.LookupText)));
+    const int keyPosition = FindVariantKey(module.VariantLine, k);
+    if (keyPosition > kVariantValueWidth) {
+        const std::u16string target = Mid(module.VariantLine, keyPosition - kVariantValueWidth, kVariantValueWidth);
+        module.ComposedWord = UpperHexText(static_cast<std::uint32_t>(DecimalValue(target)));
     }
     module.ItemText = PickedCandidateRtf(module.ComposedWord, module.NomFontName, module.NomFontSize.Points());
     Platform& platform = app_.platform();

@@ -31,7 +31,7 @@ void OrvikU::Form_Initialize() {
     Module1& module = app_.module();
     platform.Shell_NotifyIconA(kNimAdd, WindowTrayIconRecord(platform, WindowId::OrvikU, kTrayTip));
     // The first call into the library loads it; locating it relies on that.
-    module.ScratchPos = platform.NhanDien(0, platform.HandleOf(WindowId::OrvikU));
+    platform.NhanDien(0, platform.HandleOf(WindowId::OrvikU));
     module.HookModule = platform.GetModuleHandleA(kHookLibrary);
     module.HookProc = platform.GetProcAddress(module.HookModule, kHookProcedure);
     module.HookHandle = platform.SetWindowsHookExA(kWhKeyboard, module.HookProc, module.HookModule, 0);
@@ -49,14 +49,12 @@ void OrvikU::Form_Load() {
     NavigateWebBrowser1(kStartPage);
     WebBrowser2.Address = u"about:blank";
     platform.DrawCandidatePage("OrvikU.WebBrowser2", u"");
-    app_.module().ScratchPos = platform.NhanDien(0, platform.HandleOf(WindowId::OrvikU));
+    platform.NhanDien(0, platform.HandleOf(WindowId::OrvikU));
     platform.FocusControl("OrvikU.Text1");
 }
 
 bool OrvikU::AskToClose() {
-    Module1& module = app_.module();
-    module.ScratchPos = app_.platform().MsgBox(kCloseQuestion, kMbOkCancel, kCloseCaption);
-    return module.ScratchPos == kIdOk;
+    return app_.platform().MsgBox(kCloseQuestion, kMbOkCancel, kCloseCaption) == kIdOk;
 }
 
 // The user closing the window is asked first; the program's own unload is
@@ -66,7 +64,7 @@ void OrvikU::Form_QueryUnload(bool& cancel, bool fromUser) {
         cancel = true;
         return;
     }
-    app_.module().ScratchPos = app_.platform().Shell_NotifyIconA(kNimDelete, WindowTrayIconRecord(app_.platform(), WindowId::OrvikU, u""));
+    app_.platform().Shell_NotifyIconA(kNimDelete, WindowTrayIconRecord(app_.platform(), WindowId::OrvikU, u""));
     if (fromUser) Close_Click(menu_number::kClose);
 }
 
@@ -79,13 +77,12 @@ void OrvikU::Close_Click(std::int16_t) {
     if (closing_) return;
     closing_ = true;
     Platform& platform = app_.platform();
-    Module1& module = app_.module();
-    module.ScratchPos = platform.Shell_NotifyIconA(kNimDelete, WindowTrayIconRecord(platform, WindowId::WPopup, u""));
+    platform.Shell_NotifyIconA(kNimDelete, WindowTrayIconRecord(platform, WindowId::WPopup, u""));
     app_.UnloadPopup();
     app_.ConfigDialog().SaveCauhinh();
     app_.UnloadConfigDialog();
-    module.ScratchPos = static_cast<std::int32_t>(platform.FindWindowA(kFontLoaderClass, kFontLoaderTitle));
-    if (module.ScratchPos > 0) platform.SendMessageA(static_cast<WindowHandle>(module.ScratchPos), kWmClose, 1, 1);
+    const WindowHandle fontLoader = platform.FindWindowA(kFontLoaderClass, kFontLoaderTitle);
+    if (fontLoader != 0) platform.SendMessageA(fontLoader, kWmClose, 1, 1);
     // A page file still to be written would outlive the program.
     platform.StopTimer(kPageFileTimer);
     platform.DeleteFile(platform.CurrentDirectory() + "/" + std::string(kPageFileName));

@@ -114,7 +114,6 @@ TEST(End, CancelInTheClosingQuestionChangesNothing) {
         "MsgBox 1 [Việt Orvik 2004 on Browser] Muốn đóng chương trình Việt-Orvik-2004 ?"};
     EXPECT_EQ(fx.platform.Calls(), asked);
     EXPECT_EQ(fx.platform.TrayIcons().size(), 2u);
-    EXPECT_EQ(fx.module().ScratchPos, kIdCancel);
 }
 
 // Close_Click, then the unload it asks for (no question), then the unload
