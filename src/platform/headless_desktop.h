@@ -91,7 +91,6 @@ public:
     std::int32_t Shell_NotifyIconA(std::uint32_t, const NotifyIconData&) override { return 0; }
     void SetTraySink(TraySink*) override {}
     IconHandle IconOf(WindowId) override { return 0; }
-    WindowHandle FindWindowA(std::string_view, std::u16string_view) override { return 0; }
     std::int32_t SendMessageA(WindowHandle, std::uint32_t, std::uint32_t, std::int32_t) override { return 0; }
     std::int32_t RemoveFontResourceA(std::string_view) override { return 0; }
     void LogLine(std::string_view line) override;

@@ -143,9 +143,7 @@ public:
     // The icon of one of the program's own windows.
     virtual IconHandle IconOf(WindowId window) = 0;
 
-    // A window of any program by its class name and title; 0 when there is
-    // none. SendMessageA delivers a message to it and waits for the answer.
-    virtual WindowHandle FindWindowA(std::string_view className, std::u16string_view title) = 0;
+    // Delivers a message to a window and waits for the answer.
     virtual std::int32_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                                       std::int32_t lParam) = 0;
     // Removes a font the program added to the desktop's fonts.

@@ -20,10 +20,6 @@ constexpr std::u16string_view kCloseCaption = u"Việt Orvik 2004 on Browser";
 // The dictionaries are installed as ".dat" and read only as ".chm".
 constexpr std::array<const char*, 3> kDictionaries{"hvtdu", "nomtdu", "tdviet"};
 
-// The window of another program that the orderly end closes, if it is open.
-constexpr std::string_view kFontLoaderClass = "ThunderRT6FormDC";
-constexpr std::u16string_view kFontLoaderTitle = u"Nap font";
-
 }  // namespace
 
 void OrvikU::Form_Initialize() {
@@ -81,8 +77,6 @@ void OrvikU::Close_Click(std::int16_t) {
     app_.UnloadPopup();
     app_.ConfigDialog().SaveCauhinh();
     app_.UnloadConfigDialog();
-    const WindowHandle fontLoader = platform.FindWindowA(kFontLoaderClass, kFontLoaderTitle);
-    if (fontLoader != 0) platform.SendMessageA(fontLoader, kWmClose, 1, 1);
     // A page file still to be written would outlive the program.
     platform.StopTimer(kPageFileTimer);
     platform.DeleteFile(platform.CurrentDirectory() + "/" + std::string(kPageFileName));

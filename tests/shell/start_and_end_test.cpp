@@ -129,7 +129,6 @@ const std::vector<std::string> kOrderlyEnd{
     "SaveSetting VietOrvikU2004\\Settings\\VN Font Size = 12",
     "SaveSetting VietOrvikU2004\\Settings\\System 98 = True",
     "SaveSetting VietOrvikU2004\\Settings\\Start With Desktop = False",
-    "FindWindowA ThunderRT6FormDC [Nap font]",
     "StopTimer PageFile",
     "DeleteFile /current/temp.htm",
     "Shell_NotifyIconA 2 1001 1 7 512 2001 []",
@@ -190,13 +189,6 @@ TEST(End, TheToolBarsQuitAsksFirst) {
         EXPECT_EQ(fx.CallsOf({"SaveSetting"}).size(), answer == kIdOk ? 8u : 0u);
         EXPECT_EQ(fx.platform.TrayIcons().empty(), answer == kIdOk);
     }
-}
-
-TEST(End, AnOpenFontLoaderWindowIsClosed) {
-    StartedApp fx;
-    fx.platform.PlaceForeignWindow("ThunderRT6FormDC", u"Nap font", 4242);
-    fx.main().Close_Click(menu_number::kClose);
-    EXPECT_EQ(fx.CallsOf({"SendMessageA 4242"}), std::vector<std::string>{"SendMessageA 4242 16 1 1"});
 }
 
 TEST(End, TheDialogRefusesEveryUnloadAndTheCloseBoxOnlyHidesIt) {

@@ -408,16 +408,6 @@ void RecordingPlatform::PressTrayIcon(WindowHandle window, std::uint32_t id, std
         traySink_->TrayNotification(window, id, mouseMessage);
 }
 
-void RecordingPlatform::PlaceForeignWindow(std::string className, std::u16string title, WindowHandle window) {
-    foreignWindows_[{std::move(className), std::move(title)}] = window;
-}
-
-WindowHandle RecordingPlatform::FindWindowA(std::string_view className, std::u16string_view title) {
-    calls_.push_back("FindWindowA " + std::string(className) + " [" + U16ToUtf8(title) + "]");
-    const auto window = foreignWindows_.find({std::string(className), std::u16string(title)});
-    return window == foreignWindows_.end() ? 0 : window->second;
-}
-
 std::int32_t RecordingPlatform::SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                                              std::int32_t lParam) {
     calls_.push_back("SendMessageA " + Number(window) + " " + Number(message) + " " + Number(wParam) + " " +

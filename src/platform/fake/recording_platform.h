@@ -49,7 +49,6 @@ public:
     std::int32_t Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) override;
     void SetTraySink(TraySink* sink) override { traySink_ = sink; }
     IconHandle IconOf(WindowId window) override { return 2001 + static_cast<IconHandle>(window); }
-    WindowHandle FindWindowA(std::string_view className, std::u16string_view title) override;
     std::int32_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                               std::int32_t lParam) override;
     std::int32_t RemoveFontResourceA(std::string_view fontFile) override;
@@ -149,8 +148,6 @@ public:
     std::set<std::pair<WindowHandle, std::uint32_t>> TrayIcons() const { return trayIcons_; }
     // A press on a tray icon, as the notification area reports it.
     void PressTrayIcon(WindowHandle window, std::uint32_t id, std::int32_t mouseMessage);
-    // A window of another program that FindWindowA finds.
-    void PlaceForeignWindow(std::string className, std::u16string title, WindowHandle window);
     // Whether a file exists: set by the test, written, or on the disk.
     bool FileExists(const std::string& path) const;
 
@@ -217,7 +214,6 @@ private:
     std::set<std::pair<WindowHandle, std::uint32_t>> trayIcons_;
     bool autostartRefused_ = false;
     TraySink* traySink_ = nullptr;
-    std::map<std::pair<std::string, std::u16string>, WindowHandle> foreignWindows_;
     std::function<void()> onDoEvents_;
     std::vector<std::string> sounds_;
     std::optional<std::string> soundRefusal_;

@@ -132,7 +132,6 @@ public:
     std::int32_t Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) override;
     void SetTraySink(TraySink* sink) override { tray_.SetSink(sink); }
     IconHandle IconOf(WindowId window) override;
-    WindowHandle FindWindowA(std::string_view className, std::u16string_view title) override;
     std::int32_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                               std::int32_t lParam) override;
     std::int32_t RemoveFontResourceA(std::string_view fontFile) override;

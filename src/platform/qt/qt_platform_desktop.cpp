@@ -1,15 +1,12 @@
 // What the program asks of other programs on the desktop, and its log. On
-// this desktop no other program answers to the window class and title the
-// program looks for, the program adds no font to the desktop's fonts, and
-// other applications follow font changes by themselves: there is nothing to
+// this desktop the program adds no font to the desktop's fonts, and other
+// applications follow font changes by themselves: there is nothing to
 // reach, and the log tells what was skipped.
 #include <iostream>
 
 #include "platform/qt/qt_platform.h"
 
 namespace orvik {
-
-WindowHandle QtPlatform::FindWindowA(std::string_view, std::u16string_view) { return 0; }
 
 std::int32_t QtPlatform::SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t, std::int32_t) {
     if (window == kHwndBroadcast && message == kWmFontChange)
