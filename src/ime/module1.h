@@ -51,9 +51,6 @@ public:
     bool System98 = true;
 
     // The keyboard hook: its library, its procedure and the installed hook.
-    ModuleHandle HookModule = 0;
-    ProcAddress HookProc = 0;
-    HookId HookHandle = 0;
 
     // Ticks of the about window's timer since it was loaded.
     std::int16_t AboutTicks = 0;

@@ -104,7 +104,6 @@ inline constexpr std::int32_t kWmRButtonDown = 0x204;
 inline constexpr std::uint32_t kKeyEventKeyUp = 2;     // keybd_event flag
 inline constexpr std::int32_t kClipboardRtf = -16639;  // the RTF format (0xBF01)
 inline constexpr std::int32_t kClipboardText = 1;
-inline constexpr int kWhKeyboard = 2;                  // SetWindowsHookExA: a keyboard hook
 inline constexpr std::int32_t kCfBoth = 3;             // font dialog: screen and printer fonts
 inline constexpr std::uint32_t kWmFontChange = 0x1D;
 inline constexpr std::uint32_t kWmMouseMove = 0x200;

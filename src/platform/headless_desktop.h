@@ -31,11 +31,8 @@ public:
     WindowHandle GetFocus() override { return 0; }
     WindowHandle SetFocus(WindowHandle) override { return 0; }
     std::int32_t NhanDien(WindowHandle, WindowHandle) override { return 0; }
-    ModuleHandle GetModuleHandleA(std::string_view) override { return 0; }
-    ProcAddress GetProcAddress(ModuleHandle, std::string_view) override { return 0; }
-    HookId SetWindowsHookExA(int, ProcAddress, ModuleHandle, ThreadId) override { return 0; }
-    bool UnhookWindowsHookEx(HookId) override { return false; }
-    bool FreeLibrary(ModuleHandle) override { return false; }
+    bool InstallKeyHook() override { return false; }
+    void RemoveKeyHook() override {}
     void Sleep(std::uint32_t milliseconds) override;
     void DoEvents() override {}
     // With no sound device, a clip whose WAVE header reads counts as played

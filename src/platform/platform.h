@@ -18,9 +18,6 @@ namespace orvik {
 // the threads that own them. 0 is no window.
 using ThreadId = std::uint32_t;
 // The keyboard hook library, its hook procedure and the installed hook.
-using ModuleHandle = std::uint32_t;
-using ProcAddress = std::uint32_t;
-using HookId = std::uint32_t;
 
 // The program's own windows, as the platform draws them.
 enum class WindowId { OrvikU, HVTNP, WPopup, CauHinh, QXAbout };
@@ -175,17 +172,14 @@ public:
     virtual WindowHandle GetFocus() = 0;
     virtual WindowHandle SetFocus(WindowHandle window) = 0;
 
-    // The keyboard hook library. NhanDien names the window that receives the
-    // hook's keys (0: none but the command codes, which go to the owner, the
-    // main window) and loads the library on first use; the hook procedure is
-    // then located and installed, and at the end removed and the library
-    // freed, in this order.
+    // The key hook. NhanDien names the window that receives the hook's keys
+    // (0: none but the command codes, which go to the owner, the main
+    // window) and reaches the hook on first use; InstallKeyHook then has it
+    // take keys for the program (false when NhanDien never reached it), and
+    // RemoveKeyHook, at the end, stops that and leaves the hook.
     virtual std::int32_t NhanDien(WindowHandle target, WindowHandle owner) = 0;
-    virtual ModuleHandle GetModuleHandleA(std::string_view library) = 0;
-    virtual ProcAddress GetProcAddress(ModuleHandle module, std::string_view procedure) = 0;
-    virtual HookId SetWindowsHookExA(int idHook, ProcAddress procedure, ModuleHandle module, ThreadId thread) = 0;
-    virtual bool UnhookWindowsHookEx(HookId hook) = 0;
-    virtual bool FreeLibrary(ModuleHandle module) = 0;
+    virtual bool InstallKeyHook() = 0;
+    virtual void RemoveKeyHook() = 0;
     virtual void SetKeySink(KeySink* sink) = 0;
 
     // The clipboard, in the RTF format or as plain text; 8-bit text holds
@@ -256,9 +250,6 @@ public:
     FileText ReadText(const std::string& path, FileEncoding encoding);
 };
 
-// The keyboard hook library and its hook procedure, by name.
-inline constexpr std::string_view kHookLibrary = "qxdll.dll";
-inline constexpr std::string_view kHookProcedure = "KeyboardHook";
 
 // The caption of the system's messages.
 inline constexpr std::u16string_view kMessageCaption = u"Việt Orvik thông báo";

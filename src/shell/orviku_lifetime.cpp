@@ -24,13 +24,10 @@ constexpr std::array<const char*, 3> kDictionaries{"hvtdu", "nomtdu", "tdviet"};
 
 void OrvikU::Form_Initialize() {
     Platform& platform = app_.platform();
-    Module1& module = app_.module();
     platform.Shell_NotifyIconA(kNimAdd, WindowTrayIconRecord(platform, WindowId::OrvikU, kTrayTip));
-    // The first call into the library loads it; locating it relies on that.
+    // The first NhanDien reaches the hook; installing it relies on that.
     platform.NhanDien(0, platform.HandleOf(WindowId::OrvikU));
-    module.HookModule = platform.GetModuleHandleA(kHookLibrary);
-    module.HookProc = platform.GetProcAddress(module.HookModule, kHookProcedure);
-    module.HookHandle = platform.SetWindowsHookExA(kWhKeyboard, module.HookProc, module.HookModule, 0);
+    platform.InstallKeyHook();
     // A dictionary already renamed by an earlier start, or missing, stays
     // as it is.
     const std::string directory = platform.CurrentDirectory() + "/";
@@ -87,8 +84,7 @@ void OrvikU::Close_Click(std::int16_t) {
 void OrvikU::Form_Unload() {
     Platform& platform = app_.platform();
     Module1& module = app_.module();
-    platform.UnhookWindowsHookEx(module.HookHandle);
-    platform.FreeLibrary(module.HookModule);
+    platform.RemoveKeyHook();
     app_.UnloadPopup();
     app_.UnloadConfigDialog();
     app_.UnloadCandidateWindow();

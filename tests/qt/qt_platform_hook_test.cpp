@@ -107,8 +107,7 @@ private:
 // Installs the hook as the main window's creation does.
 void InstallHook(QtPlatform& platform) {
     platform.NhanDien(0, platform.HandleOf(WindowId::OrvikU));
-    const ModuleHandle module = platform.GetModuleHandleA(kHookLibrary);
-    platform.SetWindowsHookExA(kWhKeyboard, platform.GetProcAddress(module, kHookProcedure), module, 0);
+    platform.InstallKeyHook();
 }
 
 // The platform with its hook installed and connected to the fake hook, and
@@ -137,8 +136,7 @@ TEST_F(QtPlatformHookTest, InstallingConnectsRegistersAndAsksForKeys) {
                                                     "register " + std::to_string(candidates) + " " +
                                                         std::to_string(main)}));
 
-    EXPECT_TRUE(platform.UnhookWindowsHookEx(QtPlatform::kHookId));
-    EXPECT_TRUE(platform.FreeLibrary(QtPlatform::kHookModule));
+    platform.RemoveKeyHook();
     EXPECT_TRUE(hook.Heard("unhook"));
     EXPECT_FALSE(platform.HookConnected());
 }
@@ -290,9 +288,7 @@ TEST(QtPlatformNoHookTest, TheLibraryStillLoadsButNothingLeaves) {
     qputenv("ORVIK_HOOK_SOCKET", empty.filePath("hook").toUtf8());
     QtPlatform platform(".");
     EXPECT_EQ(platform.NhanDien(0, platform.HandleOf(WindowId::OrvikU)), 0);
-    const ModuleHandle module = platform.GetModuleHandleA(kHookLibrary);
-    EXPECT_NE(module, 0u);
-    EXPECT_NE(platform.SetWindowsHookExA(kWhKeyboard, platform.GetProcAddress(module, kHookProcedure), module, 0), 0u);
+    EXPECT_TRUE(platform.InstallKeyHook());
     EXPECT_FALSE(platform.HookConnected());
     EXPECT_EQ(platform.PostMessageW(QtPlatform::kOtherFocus, kWmChar, 19968, 1), 0);
     EXPECT_FALSE(platform.AttachThreadInput(QtPlatform::kOwnThread, QtPlatform::kOtherThread, true));

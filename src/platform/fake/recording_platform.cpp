@@ -135,31 +135,12 @@ std::int32_t RecordingPlatform::NhanDien(WindowHandle target, WindowHandle owner
     return 1;
 }
 
-ModuleHandle RecordingPlatform::GetModuleHandleA(std::string_view library) {
-    calls_.push_back("GetModuleHandleA " + std::string(library));
-    return library == kHookLibrary ? kHookModule : 0;
+bool RecordingPlatform::InstallKeyHook() {
+    calls_.push_back("InstallKeyHook");
+    return true;
 }
 
-ProcAddress RecordingPlatform::GetProcAddress(ModuleHandle module, std::string_view procedure) {
-    calls_.push_back("GetProcAddress " + Number(module) + " " + std::string(procedure));
-    return module == kHookModule && procedure == kHookProcedure ? kHookProc : 0;
-}
-
-HookId RecordingPlatform::SetWindowsHookExA(int idHook, ProcAddress procedure, ModuleHandle module, ThreadId thread) {
-    calls_.push_back("SetWindowsHookExA " + Number(idHook) + " " + Number(procedure) + " " + Number(module) + " " +
-                     Number(thread));
-    return procedure == kHookProc ? kHookId : 0;
-}
-
-bool RecordingPlatform::UnhookWindowsHookEx(HookId hook) {
-    calls_.push_back("UnhookWindowsHookEx " + Number(hook));
-    return hook == kHookId;
-}
-
-bool RecordingPlatform::FreeLibrary(ModuleHandle module) {
-    calls_.push_back("FreeLibrary " + Number(module));
-    return module == kHookModule;
-}
+void RecordingPlatform::RemoveKeyHook() { calls_.push_back("RemoveKeyHook"); }
 
 void RecordingPlatform::Sleep(std::uint32_t milliseconds) { calls_.push_back("Sleep " + Number(milliseconds)); }
 

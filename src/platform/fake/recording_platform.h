@@ -69,11 +69,8 @@ public:
     WindowHandle GetFocus() override;
     WindowHandle SetFocus(WindowHandle window) override;
     std::int32_t NhanDien(WindowHandle target, WindowHandle owner) override;
-    ModuleHandle GetModuleHandleA(std::string_view library) override;
-    ProcAddress GetProcAddress(ModuleHandle module, std::string_view procedure) override;
-    HookId SetWindowsHookExA(int idHook, ProcAddress procedure, ModuleHandle module, ThreadId thread) override;
-    bool UnhookWindowsHookEx(HookId hook) override;
-    bool FreeLibrary(ModuleHandle module) override;
+    bool InstallKeyHook() override;
+    void RemoveKeyHook() override;
     void Sleep(std::uint32_t milliseconds) override;
     // Runs what the test gave OnDoEvents, as the events waiting then.
     void DoEvents() override;
@@ -115,10 +112,6 @@ public:
     void SetForeground(WindowHandle window, ThreadId thread, WindowHandle focus);
     // One of the program's own windows in the foreground.
     void SetForeground(WindowId window);
-    // The handles the hook library calls answer.
-    static constexpr ModuleHandle kHookModule = 7;
-    static constexpr ProcAddress kHookProc = 9;
-    static constexpr HookId kHookId = 11;
 
     // Delivers a key as the hook does: a command code to the owner NhanDien
     // named, any other key to its target (to the owner while there is

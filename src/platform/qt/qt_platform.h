@@ -154,11 +154,8 @@ public:
     // user types in, so there is none to give back.
     WindowHandle SetFocus(WindowHandle) override { return 0; }
     std::int32_t NhanDien(WindowHandle target, WindowHandle owner) override;
-    ModuleHandle GetModuleHandleA(std::string_view library) override;
-    ProcAddress GetProcAddress(ModuleHandle module, std::string_view procedure) override;
-    HookId SetWindowsHookExA(int idHook, ProcAddress procedure, ModuleHandle module, ThreadId thread) override;
-    bool UnhookWindowsHookEx(HookId hook) override;
-    bool FreeLibrary(ModuleHandle module) override;
+    bool InstallKeyHook() override;
+    void RemoveKeyHook() override;
     void SetKeySink(KeySink* sink) override { sink_ = sink; }
     void Sleep(std::uint32_t milliseconds) override;
     void DoEvents() override;
@@ -206,10 +203,6 @@ public:
     static constexpr WindowHandle kOtherFocus = 0x1001;
     static constexpr ThreadId kOwnThread = 1;
     static constexpr ThreadId kOtherThread = 2;
-    // The handles the hook library calls answer.
-    static constexpr ModuleHandle kHookModule = 1;
-    static constexpr ProcAddress kHookProc = 1;
-    static constexpr HookId kHookId = 1;
 
 private:
     static constexpr WindowHandle kOwnWindows = 0x100;

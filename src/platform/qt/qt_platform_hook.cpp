@@ -47,35 +47,20 @@ std::int32_t QtPlatform::NhanDien(WindowHandle target, WindowHandle owner) {
 
 // The library stands for the program's end of the connection, so it is
 // there whether or not a hook answers yet.
-ModuleHandle QtPlatform::GetModuleHandleA(std::string_view library) {
-    return libraryLoaded_ && library == kHookLibrary ? kHookModule : 0;
-}
-
-ProcAddress QtPlatform::GetProcAddress(ModuleHandle module, std::string_view procedure) {
-    return module == kHookModule && procedure == kHookProcedure ? kHookProc : 0;
-}
-
-HookId QtPlatform::SetWindowsHookExA(int idHook, ProcAddress procedure, ModuleHandle module, ThreadId) {
-    if (idHook != kWhKeyboard || procedure != kHookProc || module != kHookModule) return 0;
+bool QtPlatform::InstallKeyHook() {
+    if (!libraryLoaded_) return false;
     hookInstalled_ = true;
     hook_.Send(hook::Hook{});
-    return kHookId;
-}
-
-bool QtPlatform::UnhookWindowsHookEx(HookId hook) {
-    if (hook != kHookId || !hookInstalled_) return false;
-    hookInstalled_ = false;
-    hook_.Send(hook::Unhook{});
     return true;
 }
 
-bool QtPlatform::FreeLibrary(ModuleHandle module) {
-    if (module != kHookModule || !libraryLoaded_) return false;
+void QtPlatform::RemoveKeyHook() {
+    if (hookInstalled_) hook_.Send(hook::Unhook{});
+    hookInstalled_ = false;
     libraryLoaded_ = false;
     reconnectTimer_->stop();
     hook_.Close();
     hookFocus_ = {};
-    return true;
 }
 
 // A hook that answers is told again what the program had told the one
