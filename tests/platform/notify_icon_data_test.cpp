@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "platform/desktop_codes.h"
+
 namespace orvik {
 namespace {
 
@@ -40,11 +42,13 @@ TEST(TrayIconRecord, ATipIsCutSoItsNulFitsAndReadsBack) {
 }
 
 TEST(TrayIconRecord, APressIsKnownAtNinetySixAndOneHundredTwentyDotsPerInch) {
-    EXPECT_TRUE(IsTrayMessage(7695, 0x201));
-    EXPECT_TRUE(IsTrayMessage(6156, 0x201));
-    EXPECT_TRUE(IsTrayMessage(7740, 0x204));
-    EXPECT_FALSE(IsTrayMessage(7740, 0x201));
-    EXPECT_FALSE(IsTrayMessage(0x201 * 10, 0x201));
+    EXPECT_TRUE(IsTrayMessage(7695, kWmLButtonDown));
+    EXPECT_TRUE(IsTrayMessage(6156, kWmLButtonDown));
+    EXPECT_TRUE(IsTrayMessage(7740, kWmRButtonDown));
+    EXPECT_TRUE(IsTrayMessage(6192, kWmRButtonDown));
+    EXPECT_FALSE(IsTrayMessage(7740, kWmLButtonDown));
+    EXPECT_FALSE(IsTrayMessage(5160, kWmLButtonDown));
+    EXPECT_FALSE(IsTrayMessage(kWmLButtonDown * 10, kWmLButtonDown));
 }
 
 }  // namespace
