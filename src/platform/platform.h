@@ -17,7 +17,6 @@ namespace orvik {
 // Windows of other applications and of this program (WindowHandle), and
 // the threads that own them. 0 is no window.
 using ThreadId = std::uint32_t;
-// The keyboard hook library, its hook procedure and the installed hook.
 
 // The program's own windows, as the platform draws them.
 enum class WindowId { OrvikU, HVTNP, WPopup, CauHinh, QXAbout };
@@ -249,7 +248,6 @@ public:
     FileLines ReadLines(const std::string& path, FileEncoding encoding);
     FileText ReadText(const std::string& path, FileEncoding encoding);
 };
-
 
 // The caption of the system's messages.
 inline constexpr std::u16string_view kMessageCaption = u"Việt Orvik thông báo";
