@@ -8,18 +8,13 @@
 #include <string>
 
 #include "engine/text.h"
-#include "platform/disk_files.h"
-#include "platform/headless_desktop.h"
+#include "platform/data_folder_desktop.h"
 
 namespace orvik::bench {
 
-class DataPlatform : public HeadlessDesktop {
+class DataPlatform : public DataFolderDesktop {
 public:
-    FileBytes ReadFile(const std::string& path) override { return ReadDiskFile(path); }
-    bool WriteFile(const std::string&, std::string_view) override { return false; }
-    std::string ProgramDirectory() override { return ORVIK_DATA_DIR; }
-    std::string CurrentDirectory() override { return ORVIK_DATA_DIR; }
-    void Navigate(std::string_view, std::u16string_view) override {}
+    DataPlatform() : DataFolderDesktop(ORVIK_DATA_DIR) {}
     std::int32_t MsgBox(std::u16string_view text, std::int32_t, std::u16string_view) override {
         std::cerr << "benchmark: " << U16ToUtf8(text) << " (build the target orvik_data first)\n";
         std::exit(1);

@@ -16,7 +16,6 @@
 #include "ime/hvtnp.h"
 #include "shell/application.h"
 #include "platform/disk_files.h"
-#include "platform/headless_desktop.h"
 
 namespace orvik::bench {
 namespace {
@@ -32,21 +31,18 @@ std::u16string KeyOf(int line) {
 
 // Files on the disk; the page file (written once typing pauses, never
 // here) would go to a scratch directory.
-class DiskPlatform : public HeadlessDesktop {
-public:
-    DiskPlatform() : dir_(std::filesystem::temp_directory_path() / "orvik-search-bench") {
-        std::filesystem::create_directories(dir_);
-    }
-    ~DiskPlatform() override { std::filesystem::remove_all(dir_); }
-    FileBytes ReadFile(const std::string& path) override { return ReadDiskFile(path); }
-    bool WriteFile(const std::string& path, std::string_view bytes) override { return WriteDiskFile(path, bytes); }
-    std::string ProgramDirectory() override { return dir_.string(); }
-    std::string CurrentDirectory() override { return dir_.string(); }
-    void Navigate(std::string_view, std::u16string_view) override {}
-    std::int32_t MsgBox(std::u16string_view, std::int32_t, std::u16string_view) override { return kIdOk; }
+std::string ScratchFolder() {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "orvik-search-bench";
+    std::filesystem::create_directories(folder);
+    return folder.string();
+}
 
-private:
-    std::filesystem::path dir_;
+class DiskPlatform : public DataFolderDesktop {
+public:
+    DiskPlatform() : DataFolderDesktop(ScratchFolder()) {}
+    ~DiskPlatform() override { std::filesystem::remove_all(CurrentDirectory()); }
+    bool WriteFile(const std::string& path, std::string_view bytes) override { return WriteDiskFile(path, bytes); }
+    std::int32_t MsgBox(std::u16string_view, std::int32_t, std::u16string_view) override { return kIdOk; }
 };
 
 // The variant line of the generated big5uni.idx, read once.

@@ -7,8 +7,7 @@
 #include "command.h"
 #include "engine/text.h"
 #include "lookup/wpopup.h"
-#include "platform/disk_files.h"
-#include "platform/headless_desktop.h"
+#include "platform/data_folder_desktop.h"
 #include "platform/wave_image.h"
 #include "wave_request.h"
 
@@ -19,15 +18,10 @@ namespace {
 // The desktop of the popup as the command reads aloud: its current
 // directory is the data directory, where doctv.MDB lies; each clip played
 // is kept instead of sounding; the first message ends the command.
-class SpeechRecorder : public HeadlessDesktop {
+class SpeechRecorder : public DataFolderDesktop {
 public:
-    explicit SpeechRecorder(std::string dataDirectory) : dataDirectory_(std::move(dataDirectory)) {}
+    using DataFolderDesktop::DataFolderDesktop;
 
-    FileBytes ReadFile(const std::string& path) override { return ReadDiskFile(path); }
-    bool WriteFile(const std::string&, std::string_view) override { return false; }
-    std::string ProgramDirectory() override { return dataDirectory_; }
-    std::string CurrentDirectory() override { return dataDirectory_; }
-    void Navigate(std::string_view, std::u16string_view) override {}
     std::int32_t MsgBox(std::u16string_view text, std::int32_t, std::u16string_view) override {
         if (message_.empty()) message_ = text;
         return kIdOk;
@@ -42,7 +36,6 @@ public:
     const std::vector<std::string>& Clips() const { return clips_; }
 
 private:
-    std::string dataDirectory_;
     std::u16string message_;
     std::vector<std::string> clips_;
 };
