@@ -218,7 +218,7 @@ private:
 // runtime folder), so that two builds never share an instance lock.
 struct Build {
     std::string label, program, data, home;
-    std::vector<double> mainWindow, trayIcons, ready, popup;
+    std::vector<double> mainWindow{}, trayIcons{}, ready{}, popup{};
 };
 
 pid_t Start(const Build& build) {
@@ -256,10 +256,11 @@ double Median(std::vector<double> samples) {
 }
 
 std::vector<Build> Builds(const std::filesystem::path& scratch) {
-    std::vector<Build> builds{{"", ORVIK_PROGRAM, ORVIK_DATA_DIR, (scratch / "now").string(), {}, {}, {}, {}}};
+    std::vector<Build> builds{
+        {.label = "", .program = ORVIK_PROGRAM, .data = ORVIK_DATA_DIR, .home = (scratch / "now").string()}};
     if (const char* before = std::getenv("ORVIK_BENCH_BEFORE")) {
         std::istringstream words(before);
-        Build older{"before_", {}, {}, (scratch / "before").string(), {}, {}, {}, {}};
+        Build older{.label = "before_", .home = (scratch / "before").string()};
         if (!(words >> older.program >> older.data)) Fail("ORVIK_BENCH_BEFORE is \"PROGRAM DATA\"");
         builds.push_back(older);
     }
