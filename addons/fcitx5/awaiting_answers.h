@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/hook/hook_protocol.h"
+#include "hook_protocol/hook_protocol.h"
 
 namespace orvik::fcitxhook {
 

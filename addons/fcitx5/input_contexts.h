@@ -11,7 +11,7 @@
 #include <unordered_set>
 
 #include "char_units.h"
-#include "platform/hook/hook_protocol.h"
+#include "hook_protocol/hook_protocol.h"
 
 namespace orvik::fcitxhook {
 

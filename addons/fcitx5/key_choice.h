@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/desktop_codes.h"
+#include "codes/desktop_codes.h"
 
 namespace orvik::fcitxhook {
 

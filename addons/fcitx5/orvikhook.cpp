@@ -11,7 +11,7 @@
 
 #include "key_choice.h"
 #include "key_delivery.h"
-#include "platform/desktop_codes.h"
+#include "codes/desktop_codes.h"
 #include "trusted_peer.h"
 
 namespace orvik::fcitxhook {

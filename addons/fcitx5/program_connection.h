@@ -18,7 +18,7 @@
 
 #include "listening_socket.h"
 #include "log_limit.h"
-#include "platform/hook/hook_protocol.h"
+#include "hook_protocol/hook_protocol.h"
 
 namespace orvik::fcitxhook {
 

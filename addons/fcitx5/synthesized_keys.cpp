@@ -1,6 +1,6 @@
 #include "synthesized_keys.h"
 
-#include "platform/desktop_codes.h"
+#include "codes/desktop_codes.h"
 
 namespace orvik::fcitxhook {
 

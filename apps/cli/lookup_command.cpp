@@ -9,9 +9,9 @@
 #include "ime_request.h"
 #include "lookup/character_page.h"
 #include "lookup/code_tables.h"
-#include "platform/archive_pages.h"
-#include "platform/clipboard_rtf.h"
-#include "platform/desktop_codes.h"
+#include "formats/archive_pages.h"
+#include "formats/clipboard_rtf.h"
+#include "codes/desktop_codes.h"
 
 namespace orvik::cli {
 

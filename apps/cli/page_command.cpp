@@ -2,7 +2,7 @@
 
 #include "command.h"
 #include "engine/text.h"
-#include "platform/archive_pages.h"
+#include "formats/archive_pages.h"
 
 namespace orvik::cli {
 

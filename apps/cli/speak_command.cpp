@@ -8,7 +8,7 @@
 #include "engine/text.h"
 #include "lookup/wpopup.h"
 #include "platform/data_folder_desktop.h"
-#include "platform/wave_image.h"
+#include "formats/wave_image.h"
 #include "wave_request.h"
 
 namespace orvik::cli {

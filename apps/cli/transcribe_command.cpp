@@ -15,8 +15,8 @@
 #include "engine/text.h"
 #include "ime_request.h"
 #include "lookup/transcription.h"
-#include "platform/clipboard_rtf.h"
-#include "platform/desktop_codes.h"
+#include "formats/clipboard_rtf.h"
+#include "codes/desktop_codes.h"
 #include "shell/application.h"
 
 namespace orvik::cli {

@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "platform/disk_files.h"
-#include "platform/wave_image.h"
+#include "formats/wave_image.h"
 
 namespace orvik {
 

@@ -9,8 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/desktop_codes.h"
-#include "platform/notify_icon_data.h"
+#include "codes/desktop_codes.h"
+#include "formats/file_contents.h"
+#include "formats/notify_icon_data.h"
 
 namespace orvik {
 
@@ -42,29 +43,6 @@ class TraySink {
 public:
     virtual ~TraySink() = default;
     virtual void TrayNotification(WindowHandle window, std::uint32_t id, std::int32_t mouseMessage) = 0;
-};
-
-// How a text file's bytes become text: index files and big5uni.idx are read
-// one character per byte; other text files as UTF-8, or one character per
-// byte when they are not valid UTF-8.
-enum class FileEncoding { Bytes, Utf8 };
-
-struct FileBytes {
-    bool ok = false;
-    std::string reason;  // why the file could not be read, when !ok
-    std::string bytes;
-};
-
-struct FileLines {
-    bool ok = false;
-    std::string reason;
-    std::vector<std::u16string> lines;  // without their CR LF or LF endings
-};
-
-struct FileText {
-    bool ok = false;
-    std::string reason;
-    std::u16string text;
 };
 
 // Whether a sound was played through to its end, and why not.

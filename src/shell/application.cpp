@@ -6,7 +6,7 @@
 #include "lookup/character_page.h"
 #include "lookup/selection_lookup.h"
 #include "lookup/transcription.h"
-#include "platform/archive_pages.h"
+#include "formats/archive_pages.h"
 
 namespace orvik {
 

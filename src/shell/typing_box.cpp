@@ -1,6 +1,6 @@
 #include "shell/typing_box.h"
 
-#include "platform/desktop_codes.h"
+#include "codes/desktop_codes.h"
 #include "shell/orviku.h"
 
 namespace orvik {

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QStorageInfo>
 
-#include "platform/desktop_codes.h"
+#include "codes/desktop_codes.h"
 #include "platform/qt/qt_platform.h"
 #include "shell/application.h"
 #include "views/file_list.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "hook_session.h"
-#include "platform/desktop_codes.h"
+#include "codes/desktop_codes.h"
 
 namespace orvik::fcitxhook::testing {
 namespace {

@@ -13,7 +13,7 @@
 
 #include "fake_program.h"
 #include "fcitx_harness.h"
-#include "platform/hook/hook_protocol.h"
+#include "hook_protocol/hook_protocol.h"
 #include "temp_dir.h"
 
 namespace orvik::fcitxhook::testing {

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "platform/desktop_codes.h"
+#include "codes/desktop_codes.h"
 
 namespace orvik::fcitxhook {
 namespace {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/tiny_chm.h"
+#include "formats/tiny_chm.h"
 #include "run_command.h"
 #include "temp_dir.h"
 

@@ -7,7 +7,7 @@
 #include "lookup/clip_fixture.h"
 #include "lookup/clip_store.h"
 #include "lookup/mzlib.h"
-#include "platform/wave_image.h"
+#include "formats/wave_image.h"
 #include "run_command.h"
 
 namespace orvik::cli {

@@ -27,8 +27,8 @@
 #include "fuzz_check.h"
 #include "fuzz_input.h"
 #include "fuzz_work_dir.h"
-#include "platform/archive_pages.h"
-#include "platform/chm_header_check.h"
+#include "formats/archive_pages.h"
+#include "formats/chm_header_check.h"
 
 namespace orvik::fuzz {
 namespace {

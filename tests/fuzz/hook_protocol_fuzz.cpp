@@ -16,7 +16,7 @@
 #include "engine/text.h"
 #include "fuzz_check.h"
 #include "fuzz_input.h"
-#include "platform/hook/hook_protocol.h"
+#include "hook_protocol/hook_protocol.h"
 
 namespace orvik::fuzz {
 namespace {

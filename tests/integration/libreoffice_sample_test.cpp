@@ -18,7 +18,7 @@
 #include "lookup/code_tables.h"
 #include "lookup/shared_lines.h"
 #include "lookup/transcription.h"
-#include "platform/clipboard_rtf.h"
+#include "formats/clipboard_rtf.h"
 #include "platform/fake/recording_platform.h"
 
 namespace orvik {

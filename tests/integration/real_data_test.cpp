@@ -15,7 +15,7 @@
 #include "lookup/character_page.h"
 #include "lookup/code_tables.h"
 #include "lookup/ideographs.h"
-#include "platform/archive_pages.h"
+#include "formats/archive_pages.h"
 #include "platform/fake/recording_platform.h"
 #include "shell/application.h"
 #include "shell/typing_box.h"

@@ -11,7 +11,7 @@
 
 #include "engine/text.h"
 #include "lookup/transcription.h"
-#include "platform/clipboard_rtf.h"
+#include "formats/clipboard_rtf.h"
 #include "platform/qt/qt_platform.h"
 
 namespace orvik {

@@ -10,7 +10,7 @@
 
 #include "data_copy.h"
 #include "engine/text.h"
-#include "platform/archive_pages.h"
+#include "formats/archive_pages.h"
 #include "platform/qt/page_view.h"
 
 namespace orvik {

@@ -5,7 +5,7 @@
 #include <QElapsedTimer>
 
 #include "platform/qt/qt_platform.h"
-#include "platform/wave_image.h"
+#include "formats/wave_image.h"
 
 namespace orvik {
 namespace {

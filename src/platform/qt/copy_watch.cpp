@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
-#include "platform/desktop_codes.h"
+#include "codes/desktop_codes.h"
 
 namespace orvik {
 

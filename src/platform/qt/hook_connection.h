@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/hook/hook_protocol.h"
+#include "hook_protocol/hook_protocol.h"
 
 namespace orvik {
 

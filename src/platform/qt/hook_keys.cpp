@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "platform/desktop_codes.h"
+#include "codes/desktop_codes.h"
 
 namespace orvik {
 

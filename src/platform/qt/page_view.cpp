@@ -5,7 +5,7 @@
 
 #include "engine/text.h"
 #include "platform/disk_files.h"
-#include "platform/archive_pages.h"
+#include "formats/archive_pages.h"
 
 namespace orvik {
 

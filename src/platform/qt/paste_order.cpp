@@ -1,6 +1,6 @@
 #include "platform/qt/paste_order.h"
 
-#include "platform/desktop_codes.h"
+#include "codes/desktop_codes.h"
 
 namespace orvik {
 

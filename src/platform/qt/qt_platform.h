@@ -41,7 +41,7 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "platform/hook/hook_protocol.h"
+#include "hook_protocol/hook_protocol.h"
 #include "platform/qt/copy_watch.h"
 #include "platform/qt/hook_connection.h"
 #include "platform/qt/hook_keys.h"

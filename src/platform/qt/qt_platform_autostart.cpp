@@ -7,7 +7,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include "platform/autostart_entry.h"
+#include "formats/autostart_entry.h"
 #include "platform/qt/qt_platform.h"
 
 namespace orvik {

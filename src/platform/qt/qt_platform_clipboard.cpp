@@ -20,8 +20,8 @@
 #include <QMimeData>
 
 #include "engine/text.h"
-#include "platform/clipboard_rtf.h"
-#include "platform/rtf_plain_text.h"
+#include "formats/clipboard_rtf.h"
+#include "formats/rtf_plain_text.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/wayland_selection.h"
 #include "platform/qt/x11_selection.h"

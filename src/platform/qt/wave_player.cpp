@@ -10,7 +10,7 @@
 #include <QMediaDevices>
 #include <QTimer>
 
-#include "platform/wave_image.h"
+#include "formats/wave_image.h"
 
 namespace orvik {
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/hook/hook_protocol.h"
+#include "hook_protocol/hook_protocol.h"
 #include "seeds.h"
 
 namespace orvik::fuzz::seeds {
