@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "lookup/variant_table.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 namespace orvik {
 
@@ -33,20 +33,20 @@ std::u16string ReadingTableName(bool nomButtonDown);
 
 // Replaces the three lines of big5uni.idx (in the program directory); lines
 // the file lacks, or all three when it cannot be read, become empty.
-std::optional<LoadProblem> LoadBig5Lines(Platform& platform, LookupLines& lines);
+std::optional<LoadProblem> LoadBig5Lines(Files& files, LookupLines& lines);
 
 // Replaces ReadingLine by the first line of the reading table; empty when
 // the table cannot be read.
-std::optional<LoadProblem> LoadReadingLine(Platform& platform, LookupLines& lines, bool nomButtonDown);
+std::optional<LoadProblem> LoadReadingLine(Files& files, LookupLines& lines, bool nomButtonDown);
 
 // Reads tdviet.idx (current directory) into `wordList` (the shared
 // VietIndexText, or a window's own copy) when that is still empty, so a
 // missing file is tried again at the next call.
-std::optional<LoadProblem> EnsureVietIndex(Platform& platform, std::u16string& wordList);
+std::optional<LoadProblem> EnsureVietIndex(Files& files, std::u16string& wordList);
 
 // The correction pairs of Tonaro.txt (current directory), each line split at
 // its first "/"; the first line without "/" ends the list. Empty when the
 // file is missing.
-std::vector<std::pair<std::u16string, std::u16string>> LoadTonaroPairs(Platform& platform);
+std::vector<std::pair<std::u16string, std::u16string>> LoadTonaroPairs(Files& files);
 
 }  // namespace orvik
