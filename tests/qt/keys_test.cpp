@@ -28,15 +28,12 @@ TEST(HookKeysTest, MapsKeysAsTheHookReportsThem) {
         std::int16_t code, shift;
     };
     const Case cases[] = {
-        {Qt::Key_A, Qt::NoModifier, "a", 97, 0},
         {Qt::Key_H, Qt::ShiftModifier, "H", 72, 1},
         {Qt::Key_H, Qt::NoModifier, "H", 72, 0},
         {Qt::Key_H, Qt::ShiftModifier, "", 72, 1},
         {Qt::Key_Z, Qt::NoModifier, "", 122, 0},
         {Qt::Key_C, Qt::ControlModifier, "\x03", 99, 2},
-        {Qt::Key_Escape, Qt::NoModifier, "\x1b", 27, 0},
         {Qt::Key_Down, Qt::NoModifier, "", 40, 0},
-        {Qt::Key_9, Qt::ControlModifier, "9", 57, 2},
         {Qt::Key_5, Qt::KeypadModifier, "5", 53, 0},
         {Qt::Key_Exclam, Qt::ShiftModifier, "!", 49, 1},
         {Qt::Key_ParenRight, Qt::ShiftModifier, ")", 48, 1},
@@ -44,7 +41,6 @@ TEST(HookKeysTest, MapsKeysAsTheHookReportsThem) {
         {Qt::Key_F1, Qt::AltModifier, "", 112, 4},
         {Qt::Key_Delete, Qt::ControlModifier | Qt::AltModifier, "", 46, 6},
         {Qt::Key_VolumeUp, Qt::NoModifier, "", -1, 0},
-        {Qt::Key_Adiaeresis, Qt::NoModifier, "", -1, 0},
     };
     for (const Case& c : cases) {
         const auto key = HookKeyOf(c.key, c.modifiers, QString::fromLatin1(c.text));
