@@ -1,0 +1,86 @@
+// The Qt platform's clipboard: the program's RTF with its plain text beside
+// it, and what it reads of other programs' RTF and text for the look-up and
+// the transcription.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include "engine/text.h"
+#include "formats/clipboard_rtf.h"
+#include "lookup/transcription.h"
+#include "platform/qt/qt_platform.h"
+
+namespace orvik {
+namespace {
+
+void Offer(const char* mime, const QByteArray& bytes) {
+    auto* data = new QMimeData;
+    data->setData(mime, bytes);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+// Applications that take no RTF paste its characters; a text set since the
+// last clear takes their place, whichever came first.
+TEST(ClipboardTest, RtfGoesOutAsItsBytesWithItsPlainTextBeside) {
+    QtPlatform platform(".");
+    const std::u16string rtf = u"{\\rtf1 \\u-24691\\'3f \xe0\xff}";
+    platform.ClipboardClear();
+    platform.ClipboardSetText(rtf, kClipboardRtf);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    EXPECT_EQ(data->data("text/rtf"), QByteArray("{\\rtf1 \\u-24691\\'3f \xe0\xff}"));
+    EXPECT_EQ(data->text(), QString::fromStdU16String(u"\u9F8D \u00E0\u00FF"));
+    EXPECT_EQ(platform.ClipboardGetText(kClipboardRtf), rtf);
+
+    for (const bool textFirst : {false, true}) {
+        platform.ClipboardClear();
+        if (textFirst) platform.ClipboardSetText(u"người", kClipboardText);
+        platform.ClipboardSetText(u"{\\rtf1 x}", kClipboardRtf);
+        if (!textFirst) platform.ClipboardSetText(u"người", kClipboardText);
+        EXPECT_EQ(platform.ClipboardGetText(kClipboardRtf), u"{\\rtf1 x}") << textFirst;
+        EXPECT_EQ(platform.ClipboardGetText(kClipboardText), u"người") << textFirst;
+    }
+    platform.ClipboardClear();
+    EXPECT_EQ(platform.ClipboardGetText(kClipboardRtf), u"");
+}
+
+TEST(ClipboardTest, OtherProgramsRtfFormatsAndPlainTextReadAsRtf) {
+    QtPlatform platform(".");
+    for (const char* mime : {"text/rtf", "text/richtext", "application/rtf"}) {
+        Offer(mime, "{\\rtf1 \\'c0}");
+        EXPECT_EQ(platform.ClipboardGetText(kClipboardRtf), u"{\\rtf1 \\'c0}") << mime;
+    }
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("chữ"));
+    EXPECT_EQ(platform.ClipboardGetText(kClipboardRtf), u"{\\rtf1 ch\\u7919?}");
+    EXPECT_EQ(platform.ClipboardGetText(kClipboardText), u"chữ");
+}
+
+// LibreOffice writes a character beyond U+FFFF as two escapes of its
+// halves; they are read as one, unless ORVIK_CLIPBOARD_RTF=literal.
+TEST(ClipboardTest, LibreOfficeRtfIsReadWithItsPairsJoined) {
+    QFile sample(ORVIK_FIXTURES "/clipboard/libreoffice_nom.rtf");
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    const QByteArray bytes = sample.readAll();
+    const std::u16string written = FromBytes(bytes.toStdString());
+    ASSERT_NE(JoinSurrogateEscapes(written), written);
+    QtPlatform platform(".");
+    Offer("text/rtf", bytes);
+    EXPECT_EQ(platform.ClipboardGetText(kClipboardRtf), JoinSurrogateEscapes(written));
+    qputenv("ORVIK_CLIPBOARD_RTF", "literal");
+    EXPECT_EQ(platform.ClipboardGetText(kClipboardRtf), written);
+    qunsetenv("ORVIK_CLIPBOARD_RTF");
+}
+
+// Cut at the read limit, the text still reads as too large to transcribe.
+TEST(ClipboardTest, AnOversizedClipboardIsCutStillTooLargeToTranscribe) {
+    QtPlatform platform(".");
+    QGuiApplication::clipboard()->setText(QString(static_cast<qsizetype>(kClipboardReadLimit) + 1000, QChar(0x4E00)));
+    const std::u16string rtf = platform.ClipboardGetText(kClipboardRtf);
+    EXPECT_GT(rtf.size(), kMaxTranscribedRtf);
+    EXPECT_LT(rtf.size(), kClipboardReadLimit * 10);
+}
+
+}  // namespace
+}  // namespace orvik

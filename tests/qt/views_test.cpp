@@ -1,0 +1,373 @@
+// The windows on screen with the real data and the program's logic behind
+// them: what a key, click or resize reaches in the model, and what the
+// window then shows.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFontDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <fstream>
+
+#include "data_copy.h"
+#include "platform/qt/page_view.h"
+#include "shell/application.h"
+#include "views/candidate_page_view.h"
+#include "views/candidate_window_view.h"
+#include "views/config_dialog_view.h"
+#include "views/main_menu.h"
+#include "views/main_window_view.h"
+#include "views/pickers_view.h"
+#include "views/popup_view.h"
+#include "views/toolbar_view.h"
+#include "views/twips.h"
+
+namespace orvik {
+namespace {
+
+constexpr QChar kHe(0x548C);  // 和, the first candidate of hòa
+
+// Nothing here goes to the desktop's default application.
+class NoDesktop : public QtPlatform {
+public:
+    using QtPlatform::QtPlatform;
+    void OpenWithDesktop(const QUrl& url) override { ADD_FAILURE() << url.toString().toStdString(); }
+};
+
+struct Program {
+    DataCopy data;
+    NoDesktop platform{data.Path()};
+    Application app{platform};
+
+    // A file of the test's own in the data folder, in place of a link there.
+    std::u16string Write(const std::string& name, const std::string& bytes) {
+        const std::filesystem::path path = std::filesystem::path(data.Path()) / name;
+        std::filesystem::remove(path);
+        std::ofstream(path, std::ios::binary) << bytes;
+        return QString::fromStdString(path.string()).toStdU16String();
+    }
+};
+
+void TypeKey(QWidget& widget, Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(&widget, &press);
+    QApplication::sendEvent(&widget, &release);
+}
+
+void TypeHoaf(QWidget& widget) {
+    for (const auto& [key, text] : {std::pair{Qt::Key_H, "h"}, {Qt::Key_O, "o"}, {Qt::Key_A, "a"}, {Qt::Key_F, "f"}})
+        TypeKey(widget, key, text);
+}
+
+// The left button, or none for a move; posted events wait for the loop.
+void Mouse(QWidget& widget, QEvent::Type type, QPointF at, bool post = false) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    auto* event = new QMouseEvent(type, at, widget.mapToGlobal(at), button,
+                                  type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
+    if (post) return QCoreApplication::postEvent(&widget, event);
+    QApplication::sendEvent(&widget, event);
+    delete event;
+}
+
+void Click(QWidget& widget, QPointF at, bool post = false) {
+    Mouse(widget, QEvent::MouseButtonPress, at, post);
+    Mouse(widget, QEvent::MouseButtonRelease, at, post);
+}
+
+// Runs `answer` on the dialog a call opens, inside its modal loop; whatever
+// is left open after it is accepted, so a fault fails rather than hangs.
+void WhenAsked(std::function<void(QWidget*)> answer) {
+    QTimer::singleShot(0, [answer = std::move(answer)] {
+        answer(QApplication::activeModalWidget());
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->accept();
+    });
+}
+
+struct MainWindowProgram : Program {
+    MainWindowView window{app, platform};
+
+    MainWindowProgram() {
+        app.MainWindow().Unicode_Click(menu_number::kUnicode);
+        app.MainWindow().TelexH_Click(menu_number::kTelexH);
+        window.show();
+        window.activateWindow();
+        QApplication::processEvents();
+        platform.RedrawAll();
+    }
+    QAction& Toolbar1Button(const char* key) {
+        for (QAction* action : window.Toolbar1().actions())
+            if (action->text() == key) return *action;
+        throw std::logic_error(key);
+    }
+};
+
+QAction* Item(const QMenu& menu, const char* caption) {
+    for (QAction* action : menu.actions())
+        if (action->text() == QString::fromUtf8(caption)) return action;
+    return nullptr;
+}
+
+TEST(MainWindowViewTest, PickingTheFirstCandidateOfHoafCopiesItAndOpensItsPage) {
+    MainWindowProgram program;
+    TypeHoaf(program.window.TypingBox());
+    EXPECT_EQ(program.window.TypingBox().text(), QString::fromUtf8("hòa"));
+    ASSERT_TRUE(program.window.CandidateList().ShownText().contains(kHe));
+    program.window.PickButton(0).click();
+    const QByteArray rtf = QGuiApplication::clipboard()->mimeData()->data("text/rtf");
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1") && rtf.contains("\\u21644")) << rtf.toStdString();
+    EXPECT_TRUE(program.window.Dictionary().source().toString().endsWith("hv21644.htm"));
+    EXPECT_TRUE(program.window.Dictionary().toPlainText().contains(kHe));
+}
+
+// In the typing box Shift does not make capitals; Ctrl does.
+TEST(MainWindowViewTest, CtrlTypesCapitalsAndShiftSmallLetters) {
+    MainWindowProgram program;
+    TypeKey(program.window.TypingBox(), Qt::Key_H, "\x08", Qt::ControlModifier);
+    TypeKey(program.window.TypingBox(), Qt::Key_O, "O", Qt::ShiftModifier);
+    EXPECT_EQ(program.window.TypingBox().text(), "Ho");
+}
+
+// Marks show the model's state; an item runs once the menu's own loop has
+// returned. The box then holds TCVN3 bytes and still reads as the word.
+TEST(MainWindowViewTest, TheMenuRunsItsItemsAndShowsTheirMarks) {
+    MainWindowProgram program;
+    QMenu menu;
+    FillMainMenu(menu, program.app, program.platform);
+    ASSERT_EQ(menu.actions().size(), 26);
+    EXPECT_TRUE(menu.actions()[3]->isSeparator());
+    EXPECT_TRUE(Item(menu, "&Unicode")->isChecked());
+    Item(menu, "&TCVN3 Code")->trigger();
+    EXPECT_TRUE(Item(menu, "&Unicode")->isChecked());
+    QCoreApplication::sendPostedEvents();
+    QMenu again;
+    FillMainMenu(again, program.app, program.platform);
+    EXPECT_TRUE(Item(again, "&TCVN3 Code")->isChecked());
+    EXPECT_FALSE(Item(again, "&Unicode")->isChecked());
+    TypeHoaf(program.window.TypingBox());
+    EXPECT_EQ(program.window.TypingBox().text(), QString::fromUtf8("hòa"));
+}
+
+// The dictionary view, 50 twips from the left, is 100 twips narrower than
+// the window.
+TEST(MainWindowViewTest, ANarrowWindowSnapsBackToTheLayoutMinimum) {
+    MainWindowProgram program;
+    MainWindowView& window = program.window;
+    window.resize(200, window.height());
+    QApplication::processEvents();
+    const double dpi = window.logicalDpiX();
+    EXPECT_EQ(window.frameGeometry().width(), TwipsToPixels(OrvikU::kMinWidth, dpi));
+    const QRect dictionary = window.Dictionary().geometry();
+    EXPECT_NEAR(dictionary.x() + dictionary.width(), window.width() - TwipsToPixels(50, dpi), 1);
+}
+
+// Enter in the open-document panel's address box opens the typed address.
+TEST(MainWindowViewTest, EnterInTheAddressBoxOpensTheTypedAddress) {
+    MainWindowProgram program;
+    OrvikU& main = program.app.MainWindow();
+    QComboBox* box = nullptr;
+    for (QComboBox* combo : program.window.findChildren<QComboBox*>())
+        if (combo->isEditable()) box = combo;
+    main.tbToolbar_ButtonClick(u"Xem");
+    program.platform.RedrawAll();
+    ASSERT_TRUE(box && box->isVisible());
+    box->setEditText(QString::fromStdU16String(program.Write("page.html", "<p>Vi\xe1\xbb\x87t</p>")));
+    TypeKey(*box, Qt::Key_Return, "\r");
+    EXPECT_FALSE(main.Picture2.Visible);
+    EXPECT_EQ(program.window.Dictionary().toPlainText(), QString::fromUtf8("Việt"));
+}
+
+// A press on a button of Toolbar1 reaches the model, which moves the view
+// through its history, and the button is drawn as the model says; the
+// mouse over the bar sets the bar's tip.
+TEST(MainWindowViewTest, Toolbar1MovesTheViewThroughItsHistoryAndTellsItsTip) {
+    MainWindowProgram program;
+    const auto location = [&] { return program.window.Dictionary().source().toString().toStdString(); };
+    program.app.MainWindow().NavigateWebBrowser1(program.Write("a.htm", "<p>first</p>"));
+    program.app.MainWindow().NavigateWebBrowser1(program.Write("b.htm", "<p>second</p>"));
+    QAction& back = program.Toolbar1Button("Back");
+    back.trigger();
+    EXPECT_TRUE(location().ends_with("/a.htm")) << location();
+    EXPECT_FALSE(back.isChecked());
+    program.Toolbar1Button("Next").trigger();
+    EXPECT_TRUE(location().ends_with("/b.htm")) << location();
+
+    QWidget* lookUp = program.window.Toolbar1().widgetForAction(&program.Toolbar1Button("TraChu"));
+    Mouse(*lookUp, QEvent::MouseMove, QPointF(lookUp->width() / 2.0, lookUp->height() / 2.0));
+    EXPECT_EQ(program.app.MainWindow().Toolbar1.ToolTipText, u"Tra nghĩa chữ tô đen");
+}
+
+// Picture3 copies the view's selection as a character reference; a click
+// on Label1 converts ncangjie.dxx by machuan.txt and shows the result.
+TEST(MainWindowViewTest, Frame5CopiesTheSelectedCharacterAndConvertsTheIndex) {
+    MainWindowProgram program;
+    program.app.MainWindow().NavigateWebBrowser1(program.Write("page.htm", "<p>Hi &#20013;&#25991;</p>"));
+    program.window.Dictionary().selectAll();
+    program.window.Frame5().Picture3().click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "&#20013;");
+
+    program.Write("machuan.txt", "/57344:131083/\r\n");
+    program.Write("ncangjie.dxx", "4E00E000\r\n!\"\"!a \r\n");
+    QString shown;
+    WhenAsked([&](QWidget* box) { shown = qobject_cast<QMessageBox*>(box) ? static_cast<QMessageBox*>(box)->text() : ""; });
+    Click(program.window.Frame5().Label1(), QPointF(2, 2));
+    EXPECT_EQ(shown, "!\"\"!a ");
+    std::ifstream output(program.data.Path() + "/ncangjie.udx", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(output), {}), "4E00 2000B\r\n!\"\"!a \r\n");
+}
+
+// Keys typed into the candidate window travel the key path (Qt key event,
+// platform, key sink, window model); its page view shows the candidates.
+TEST(CandidateWindowViewTest, TypingHoafShowsItsCandidatesAndEscapeEmptiesThem) {
+    Program program;
+    CandidateWindowView window{program.app, program.platform};
+    PopupView popup{program.app, program.platform};
+    program.app.MainWindow().Unicode_Click(menu_number::kUnicode);
+    program.app.MainWindow().TelexH_Click(menu_number::kTelexH);
+    program.app.MainWindow().IMEstate_Click(menu_number::kIMEstate);
+    ASSERT_TRUE(window.isVisible());
+    TypeHoaf(window);
+    EXPECT_EQ(window.ShownCode(), QString::fromUtf8("hòa"));
+    EXPECT_TRUE(window.Page().ShownText().startsWith(kHe)) << window.Page().ShownText().toStdString();
+    TypeKey(window, Qt::Key_Escape, "\x1b");
+    EXPECT_EQ(window.ShownCode(), QString());
+    EXPECT_FALSE(window.Page().ShownText().contains(kHe));
+}
+
+struct ConfigProgram : Program {
+    ConfigDialogView dialog{app, platform};
+
+    ConfigProgram() {
+        app.LoadConfigDialog();
+        Model().Show();
+        dialog.activateWindow();
+        QApplication::processEvents();
+    }
+    CauHinh& Model() { return app.ConfigDialog(); }
+    template <typename Control>
+    Control& Find(const char* name) {
+        auto* control = dialog.findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return *control;
+    }
+};
+
+// A box's text outside its list stays: filling a new list while drawing
+// must not write the list's first item back into the model. Closing the
+// window only hides it.
+TEST(ConfigDialogViewTest, ShowsTheModelWithoutWritingIntoIt) {
+    ConfigProgram program;
+    CauHinh& model = program.Model();
+    model.Combo1.List = {u"TCVN3", u"VNI-WIN"};
+    model.Combo1.Text = u"no such code";
+    model.Label4.Caption = u"Chu Nom Minh U, 16";
+    program.platform.RedrawAll();
+    auto& combo1 = program.Find<QComboBox>("Combo1");
+    EXPECT_EQ(combo1.currentText(), "no such code");
+    EXPECT_EQ(model.Combo1.Text, u"no such code");
+    ASSERT_EQ(combo1.count(), 2);
+    EXPECT_EQ(combo1.itemText(1), "VNI-WIN");
+    EXPECT_EQ(program.Find<QLabel>("Label4").text(), "Chu Nom Minh U, 16");
+    EXPECT_TRUE(program.Find<QCheckBox>("Check2").isChecked());
+    EXPECT_FALSE(program.Find<QCheckBox>("Check2").isEnabled());
+    EXPECT_FALSE(program.dialog.close());
+    EXPECT_FALSE(program.dialog.isVisible());
+}
+
+// Typing and choosing from the list both reach the model; the focus moving
+// on to the mode box proposes the code's font.
+TEST(ConfigDialogViewTest, LeavingTheCodeBoxProposesTheFontOfItsCode) {
+    for (const bool typed : {true, false}) {
+        ConfigProgram program;
+        program.Model().Label3.Caption = u"Arial, 12";
+        program.platform.RedrawAll();
+        auto& combo1 = program.Find<QComboBox>("Combo1");
+        combo1.setFocus();
+        ASSERT_TRUE(combo1.hasFocus()) << typed;
+        if (typed) combo1.setEditText("VNI-WIN");
+        else combo1.setCurrentIndex(combo1.findText("VNI-WIN"));
+        EXPECT_EQ(program.Model().Combo1.Text, u"VNI-WIN") << typed;
+        EXPECT_EQ(program.Find<QLabel>("Label3").text(), "Arial, 12") << typed;
+        program.Find<QComboBox>("Combo2").setFocus();
+        EXPECT_EQ(program.Find<QLabel>("Label3").text(), "VNI-Times, 12") << typed;
+    }
+}
+
+// A click on a label is the label's and one beside it, in its frame's lower
+// left corner, the frame's; the Vietnamese font's pair writes Label3, the
+// ideograph font's Label4.
+TEST(ConfigDialogViewTest, AClickOnAFontLabelOrItsFrameChoosesThatFont) {
+    for (const auto& [clicked, written, untouched] : {std::tuple{"Label3", "Label3", "Label4"},
+                                                      {"Frame4", "Label3", "Label4"}, {"Label4", "Label4", "Label3"},
+                                                      {"Frame5", "Label4", "Label3"}}) {
+        ConfigProgram program;
+        const QString before = program.Find<QLabel>(untouched).text();
+        auto& control = program.Find<QWidget>(clicked);
+        WhenAsked([](QWidget* asking) {
+            auto* chooser = qobject_cast<QFontDialog*>(asking);
+            if (chooser) chooser->setCurrentFont(QFont("DejaVu Sans", 20));
+            else ADD_FAILURE() << "no font chooser";
+            if (chooser) chooser->accept();
+            WhenAsked([](QWidget*) {});  // the message that follows it
+        });
+        Click(control, qobject_cast<QLabel*>(&control) ? control.rect().center() : QPoint(2, control.height() - 3));
+        EXPECT_TRUE(program.Find<QLabel>(written).text().startsWith("DejaVu Sans")) << clicked;
+        EXPECT_EQ(program.Find<QLabel>(untouched).text(), before) << clicked;
+    }
+}
+
+// The popup's read-aloud button with the generated clips and the silent
+// sink of a machine without sound: each word is selected in the box while
+// its clip plays, and a press during a clip stops the reading after it.
+struct PopupProgram : Program {
+    PopupView popup{app, platform};
+
+    QPushButton& Command1() { return *popup.findChild<QPushButton*>(); }
+    QPlainTextEdit& Text1() { return *popup.findChild<QPlainTextEdit*>(); }
+    // The words the box shows selected, each once, noted every 20 ms.
+    std::vector<QString> Read(std::u16string_view text, const std::function<void()>& onWord = {}) {
+        app.Popup().ShowTranscription(text);
+        platform.RedrawAll();
+        EXPECT_TRUE(Command1().isEnabled());
+        std::vector<QString> words;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            const QString word = Text1().textCursor().selectedText();
+            if (word.isEmpty() || (!words.empty() && words.back() == word)) return;
+            words.push_back(word);
+            if (onWord) onWord();
+        });
+        watch.start(20);
+        Command1().click();
+        return words;
+    }
+};
+
+// A press during the second clip: the reading stops once it has played.
+TEST(PopupReadAloudTest, SelectsEachWordWhileItsClipPlaysAndAPressStopsTheReading) {
+    PopupProgram program;
+    int heard = 0;
+    const auto words = program.Read(u"Nam quốc sơn hà", [&] {
+        EXPECT_EQ(program.app.Popup().Command1.Picture, WPopup::kImage2);
+        QPushButton& button = program.Command1();
+        if (++heard == 2) Click(button, QPointF(button.width() / 2.0, button.height() / 2.0), true);
+    });
+    EXPECT_EQ(words, (std::vector<QString>{"Nam", QString::fromUtf8("quốc")}));
+    EXPECT_TRUE(program.app.Popup().ReaderIdle);
+    EXPECT_EQ(program.app.Popup().Command1.Picture, WPopup::kImage1);
+    EXPECT_FALSE(program.Text1().textCursor().hasSelection());
+}
+
+}  // namespace
+}  // namespace orvik
