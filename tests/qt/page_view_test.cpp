@@ -29,6 +29,8 @@ TEST(PageViewTest, ItsAddressesShowTheDictionaryPageOrTheNoDataPage) {
         {"MS-ITS:hvtdu.chm::html/hv19968.htm", true},
         {"its:hvtdu.chm::/html/hv1.htm", false},  // a page the dictionary does not have
         {"its:missing.chm::/x.htm", false},
+        {"its:hvtdu.chm", false},  // no page: not a local file either
+        {"its:::/x.htm", false},
         {"its:" + (dir / "damaged.chm").string() + "::/x.htm", false},
         {"/nonexistent/temp.htm", false},
         {U16ToUtf8(kNoDataAddress), false},  // where a look-up that found no page goes

@@ -20,8 +20,11 @@ bool IsArchiveScheme(const QString& scheme) {
 QUrl UrlOfAddress(const QString& address) {
     if (const auto archive = ParseArchiveAddress(address.toStdU16String()))
         return QUrl(QString::fromStdU16String(ArchiveAddressText(*archive)));
+    // An "its:" address without a file or a page stays one: it shows the
+    // no-data page instead of going to the desktop as a local file.
     const QUrl url(address);
-    if (IsWebScheme(url) || url.scheme() == "file" || url.scheme() == "about") return url;
+    if (IsWebScheme(url) || IsArchiveScheme(url.scheme()) || url.scheme() == "file" || url.scheme() == "about")
+        return url;
     return QUrl::fromLocalFile(address);
 }
 
