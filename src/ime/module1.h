@@ -50,8 +50,6 @@ public:
     WindowHandle TargetFocus = 0;
     bool System98 = true;
 
-    // The keyboard hook: its library, its procedure and the installed hook.
-
     // Ticks of the about window's timer since it was loaded.
     std::int16_t AboutTicks = 0;
 
