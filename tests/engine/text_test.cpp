@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace orvik {
@@ -57,6 +58,9 @@ TEST(Text, CaseCoversVietnameseLetters) {
     EXPECT_EQ(UCase(u"người được đi ăn ỵ"), u"NGƯỜI ĐƯỢC ĐI ĂN Ỵ");
     EXPECT_EQ(LCase(u"NGƯỜI ĐƯỢC Ĩ Ũ Ơ"), u"người được ĩ ũ ơ");
     EXPECT_EQ(UCase(u"×÷1!"), u"×÷1!");
+    // The edges of the Latin-1 letters: À and Þ, à and þ; × and ÷ between.
+    EXPECT_EQ(LCase(u"ÀÞ×@[Z"), u"àþ×@[z");
+    EXPECT_EQ(UCase(u"àþ÷`{a"), u"ÀÞ÷`{A");
 }
 
 TEST(Text, TrimRemovesOnlySpaces) {
@@ -100,6 +104,52 @@ TEST(Text, Utf8RejectsMalformedInput) {
     }
     EXPECT_TRUE(IsValidUtf8("h\xC3\xB2" "a \xEF\xBF\xBD"));
     EXPECT_EQ(U16ToUtf8(std::u16string(1, char16_t{0xD800})), "\xEF\xBF\xBD");
+}
+
+// The edges of each sequence length, of the surrogates and of Unicode: one
+// step past an edge turns a character into a replacement or back.
+TEST(Text, Utf8DecodesEachEdgeExactly) {
+    struct Case { std::string_view bytes; std::u16string_view text; };
+    const Case cases[] = {
+        {"\x7F", u"\x7F"},                          {"\xC2\x80", u"\u0080"},
+        {"\xC1\xBF", u"\uFFFD\uFFFD"},              {"\xDF\xBF", u"\u07FF"},
+        {"\xE0\xA0\x80", u"\u0800"},                {"\xE0\x9F\xBF", u"\uFFFD\uFFFD\uFFFD"},
+        {"\xED\x9F\xBF", u"\uD7FF"},                {"\xED\xBF\xBF", u"\uFFFD\uFFFD\uFFFD"},
+        {"\xEE\x80\x80", u"\uE000"},                {"\xEF\xBF\xBF", u"\uFFFF"},
+        {"\xF0\x90\x80\x80", u"\U00010000"},        {"\xF4\x8F\xBF\xBF", u"\U0010FFFF"},
+        {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"}, {"\xF0\x8F\xBF\xBF", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
+    };
+    for (const auto& c : cases) {
+        const std::u16string text = Utf8ToU16(c.bytes);
+        EXPECT_EQ(text, c.text) << c.bytes.size() << " bytes from " << int(static_cast<unsigned char>(c.bytes[0]));
+        EXPECT_EQ(IsValidUtf8(c.bytes), text.find(u'\uFFFD') == std::u16string::npos);
+        const Utf8Census census = CountUtf8(c.bytes);
+        EXPECT_EQ(census.invalid, static_cast<std::size_t>(std::count(text.begin(), text.end(), u'\uFFFD')));
+        EXPECT_EQ(census.multibyte, c.bytes.size() > 1 && census.invalid == 0 ? 1u : 0u);
+    }
+    const std::u16string pair = u"\U0002000B";
+    EXPECT_EQ(U16ToUtf8(pair), "\xF0\xA0\x80\x8B");
+    EXPECT_EQ(U16ToUtf8(std::u16string{pair[0], u'a'}), "\xEF\xBF\xBD" "a");
+    EXPECT_EQ(U16ToUtf8(std::u16string(1, pair[1])), "\xEF\xBF\xBD");
+}
+
+TEST(Text, CodePointsHexAndDecimalsAtTheirEdges) {
+    struct Point { std::int32_t codePoint; std::u16string_view text; };
+    const Point points[] = {
+        {-1, u""}, {0, std::u16string_view(u"\0", 1)}, {0xD7FF, u"\uD7FF"}, {0xD800, u""},
+        {0xDFFF, u""}, {0xE000, u"\uE000"}, {0x10FFFF, u"\U0010FFFF"}, {0x110000, u""},
+    };
+    for (const auto& p : points) EXPECT_EQ(CodePointText(p.codePoint), p.text) << p.codePoint;
+    EXPECT_EQ(UpperHexText(0), u"0");
+    EXPECT_EQ(UpperHexText(0xF), u"F");
+    EXPECT_EQ(UpperHexText(0x10), u"10");
+    EXPECT_EQ(UpperHexText(0x2A6DF), u"2A6DF");
+    EXPECT_EQ(ExactDecimalValue(u" 10.5 "), 10.5);
+    for (std::u16string_view bad : {u"", u"10.5pt", u"x", u"1e999"}) EXPECT_FALSE(ExactDecimalValue(bad)) << bad.size();
+    EXPECT_EQ(Mid(u"abc", 0, 2), u"ab");
+    EXPECT_EQ(Mid(u"abc", 3, 1), u"c");
+    EXPECT_EQ(Find(u"abc", u"", 4), 4);
+    EXPECT_EQ(Find(u"abc", u"", 5), 0);
 }
 
 TEST(Text, BytesMapOneToOne) {
