@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/text.h"
+#include "lookup/code_table_shape.h"
 #include "lookup/shared_lines.h"
 #include "platform/fake/recording_platform.h"
 
@@ -112,6 +113,48 @@ TEST(CodeTables, AddressesDictionaryPages) {
     EXPECT_EQ(NomPageAddress(19968), u"its:nomtdu.chm::/n19968.htm");
     EXPECT_EQ(NomPageAddress(131083), u"its:nomtdu.chm::/n131083.htm");
     EXPECT_EQ(VietPageAddress(u"anh"), u"its:tdviet.chm::/vanh.htm");
+}
+
+// The first entry out of shape is named by its line and the position where
+// it starts; a whole line of good entries, each at its longest, passes.
+TEST(CodeTableShape, NamesTheFirstEntryOutOfShape) {
+    struct Case { int line; std::u16string text; std::u16string_view problem; };
+    const Case cases[] = {
+        {1, u"/a44012345/f9fe1/", u""},
+        {1, u"", u"Tệp big5uni.idx, dòng 1 trống"},
+        {1, u"a44019968/", u"Tệp big5uni.idx, dòng 1, ký tự thứ 1:"},
+        {1, u"/A44019968/", u"Tệp big5uni.idx, dòng 1, ký tự thứ 2:"},
+        {1, u"/a4g019968/", u"Tệp big5uni.idx, dòng 1, ký tự thứ 2:"},
+        {1, u"/a440/", u"Tệp big5uni.idx, dòng 1, ký tự thứ 2:"},
+        {1, u"/a440123456/", u"Tệp big5uni.idx, dòng 1, ký tự thứ 2:"},
+        {1, u"/a44019968/a4401", u"Tệp big5uni.idx, dòng 1, ký tự thứ 12:"},
+        {1, u"/a44019968/a4401x", u"Tệp big5uni.idx, dòng 1, ký tự thứ 12:"},
+        {2, u"1996819969/0000100002/", u""},
+        {2, u"199681996/", u"Tệp big5uni.idx, dòng 2, ký tự thứ 1:"},
+        {2, u"19968199690/", u"Tệp big5uni.idx, dòng 2, ký tự thứ 1:"},
+        {2, u"1996819969/1996819969", u"Tệp big5uni.idx, dòng 2, ký tự thứ 12:"},
+        {3, u"1/1234567/", u""},
+        {3, u"1/12345678/", u"Tệp big5uni.idx, dòng 3, ký tự thứ 3:"},
+        {3, u"/", u"Tệp big5uni.idx, dòng 3, ký tự thứ 1:"},
+        {3, u"131083", u"Tệp big5uni.idx, dòng 3, ký tự thứ 1:"},
+    };
+    for (const auto& c : cases) {
+        LookupLines lines;
+        lines.Big5Line = u"/a44019968/";
+        lines.VariantLine = std::u16string(u"1996819969/");
+        lines.NomLine = u"131083/";
+        if (c.line == 1) lines.Big5Line = c.text;
+        if (c.line == 2) lines.VariantLine = c.text;
+        if (c.line == 3) lines.NomLine = c.text;
+        const auto problem = CodeTableShapeProblem(lines);
+        const std::string label = U16ToUtf8(c.text);
+        if (c.problem.empty()) {
+            EXPECT_FALSE(problem) << label << ": " << U16ToUtf8(problem.value_or(u""));
+        } else {
+            ASSERT_TRUE(problem) << label;
+            EXPECT_EQ(problem->substr(0, c.problem.size()), c.problem) << label << ": " << U16ToUtf8(*problem);
+        }
+    }
 }
 
 TEST(SharedLines, ReadsTheWordListOnceAndRetriesWhenMissing) {
