@@ -28,6 +28,7 @@ TEST(KeyChoiceTest, PressesAreTakenOrLeftByKeyModifiersAndSituation) {
         {"NumLock changes nothing", Key(FcitxKey_a, KeyState::NumLock), kRegistered, ChosenKey{'a', 0}},
         {"Shift+CapsLock gives a small letter", Key(FcitxKey_a, {KeyState::Shift, KeyState::CapsLock}), kRegistered,
          ChosenKey{'a', kShiftMask}},
+        {"z", Key(FcitxKey_z), kRegistered, ChosenKey{'z', 0}},
         {"keypad 0", Key(FcitxKey_KP_0), kRegistered, ChosenKey{kVk0, 0}},
         {"keypad Up, a word typed", Key(FcitxKey_KP_Up), kWordTyped, ChosenKey{kVkUp, 0}},
         {"Up, no word", Key(FcitxKey_Up), kRegistered, std::nullopt},
