@@ -29,7 +29,4 @@ struct CandidateWindowApp : FixtureApp {
     std::int16_t Key(std::int16_t code, std::int16_t shift = 0) { return platform.DeliverKey(code, shift); }
 };
 
-inline const std::vector<std::string> kShiftSpace = {
-    "keybd_event 16 28 0", "keybd_event 32 32 0", "keybd_event 32 32 2", "keybd_event 16 28 2"};
-
 }  // namespace orvik::testing
