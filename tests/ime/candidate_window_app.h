@@ -9,10 +9,6 @@
 
 namespace orvik::testing {
 
-inline constexpr WindowHandle kEditor = 500;
-inline constexpr ThreadId kEditorThread = 77;
-inline constexpr WindowHandle kEditorFocus = 501;
-
 struct CandidateWindowApp : FixtureApp {
     explicit CandidateWindowApp(void (OrvikU::*mode)(std::int16_t) = &OrvikU::TelexH_Click) {
         (main().*mode)(0);

@@ -37,37 +37,34 @@ const MenunoiItem& ItemOf(MenuItem Menunoi::*item) {
 TEST(MainWindowMenu, ItemsRunTheirActions) {
     struct Case {
         MenuItem Menunoi::*item;
-        std::vector<std::string> calls;
+        std::u16string_view started;  // the program started, or ""
+        bool minimized;
     };
     const Case cases[] = {
-        {&Menunoi::config, {"MinimizeWindow OrvikU", "ShowWindow CauHinh", "RestoreWindow CauHinh"}},
-        {&Menunoi::Help, {"StartProgram hh.exe orvhelp.chm"}},
-        {&Menunoi::Vietcode, {"StartProgram Tonaro.exe"}},
-        {&Menunoi::ImeEdit, {"StartProgram KeyTabEd.exe"}},
-        {&Menunoi::FontCreat, {"StartProgram glyphmk.exe"}},
-        {&Menunoi::Convert, {"MinimizeWindow OrvikU", "StartProgram Recoder.exe"}},
-        {&Menunoi::Charmap, {"StartProgram Charmap.exe"}},
+        {&Menunoi::config, u"", true},        {&Menunoi::Help, u"hh.exe orvhelp.chm", false},
+        {&Menunoi::Vietcode, u"Tonaro.exe", false}, {&Menunoi::ImeEdit, u"KeyTabEd.exe", false},
+        {&Menunoi::FontCreat, u"glyphmk.exe", false}, {&Menunoi::Convert, u"Recoder.exe", true},
+        {&Menunoi::Charmap, u"Charmap.exe", false},
     };
     for (const auto& c : cases) {
         FixtureApp fx;
-        fx.main();
-        fx.platform.ClearCalls();
         ItemOf(c.item).click(fx.main());
-        EXPECT_EQ(fx.platform.Calls(), c.calls);
+        const std::string name = U16ToUtf8((fx.main().Menunoi.*c.item).Caption);
+        EXPECT_EQ(fx.platform.StartedPrograms(),
+                  c.started.empty() ? std::vector<std::u16string>{} : std::vector{std::u16string(c.started)})
+            << name;
+        EXPECT_EQ(fx.platform.Minimized(WindowId::OrvikU), c.minimized) << name;
+        EXPECT_EQ(fx.platform.WindowVisible(WindowId::CauHinh), c.started.empty()) << name;
+        EXPECT_TRUE(fx.platform.Messages().empty()) << name;
     }
     FixtureApp fx;
     ItemOf(&Menunoi::TCVN).click(fx.main());
     ItemOf(&Menunoi::OnlyViet).click(fx.main());
     EXPECT_TRUE(fx.main().Menunoi.TCVN.Checked);
     EXPECT_TRUE(fx.main().Menunoi.OnlyViet.Checked);
-}
-
-TEST(MainWindowMenu, AProgramThatCannotStartIsNamedInAMessage) {
-    FixtureApp fx;
     fx.platform.RefuseProgram(u"Charmap.exe");
     fx.main().Charmap_Click();
-    EXPECT_EQ(fx.platform.Calls().back(),
-              "MessageBox [Việt Orvik thông báo] Không chạy được chương trình Charmap.exe");
+    EXPECT_EQ(fx.platform.Messages(), std::vector<std::string>{"Không chạy được chương trình Charmap.exe"});
 }
 
 // The dots per inch the tray's numbers come in are the record's to decode
@@ -81,10 +78,8 @@ TEST(MainWindowTray, TheRightPressOpensTheMenuAndTheLeftSwitchesTheInputMethod) 
     for (const auto& c : cases) {
         FixtureApp fx;
         fx.main().TelexH_Click(30);
-        fx.platform.ClearCalls();
         fx.main().Form_MouseMove(c.x);
-        const auto& calls = fx.platform.Calls();
-        EXPECT_EQ(std::count(calls.begin(), calls.end(), "ShowPopupMenu OrvikU"), c.menu ? 1 : 0) << c.x;
+        EXPECT_EQ(fx.platform.PopupMenusShown(), c.menu ? 1 : 0) << c.x;
         EXPECT_EQ(fx.main().Menunoi.IMEstate.Checked, c.imeOn) << c.x;
     }
 }
@@ -131,38 +126,28 @@ TEST(MainWindowToolbar, TheTipFollowsTheButtonUnderTheMouse) {
     }
 }
 
-TEST(MainWindowFonts, TheOrvikChooserAlwaysStartsFromChuNomMinhU16AndKeepsHalfSizes) {
+// The Orvik chooser always starts from Chu Nom Minh U 16 and keeps half
+// sizes; the Vietnamese one starts from the font in force and rounds halves
+// to even. Each says what its font is good for.
+TEST(MainWindowFonts, TheChoosersStartWhereTheyShouldAndKeepTheChoice) {
     FixtureApp fx;
     fx.platform.AnswerFontDialog({u"HanaMinA", 10.5f});
     fx.main().CFont_Click(3);
     fx.main().CFont_Click(3);
     EXPECT_EQ(fx.module().NomFontName, u"HanaMinA");
     EXPECT_EQ(fx.module().NomFontSize.Points(), 10.5f);
-    const std::string opened = "ShowFontDialog [Chon Font xuat ra chu Han] 3 Chu Nom Minh U 16";
-    const auto& calls = fx.platform.Calls();
-    EXPECT_EQ(std::count(calls.begin(), calls.end(), opened), 2);
-    EXPECT_EQ(calls.back(),
-              "MessageBox [Việt Orvik thông báo] Định dạng font Orvik xuất ra sẽ chỉ thể hiện trong chế độ tương "
-              "thích WIN98 (!)\r\nChọn tương thích bằng nút 98/2K trên thanh tác vụ IME.");
-}
-
-TEST(MainWindowFonts, TheVietChooserStartsFromTheFontInForceAndRoundsHalvesToEven) {
-    struct Case {
-        float chosen;
-        int kept;
-    };
-    for (const Case c : {Case{10.5f, 10}, Case{11.5f, 12}, Case{13.4f, 13}}) {
-        FixtureApp fx;
-        OrvikU& main = fx.main();
-        fx.module().VnFontName = u".VnTime";
-        fx.module().VnFontSize = 14;
-        fx.platform.AnswerFontDialog({u"DejaVu Serif", c.chosen});
-        fx.platform.ClearCalls();
-        main.VFont_Click(4);
-        EXPECT_EQ(fx.platform.Calls().front(), "ShowFontDialog [Chon Font hien thi chu Viet] 3 .VnTime 14");
-        EXPECT_EQ(fx.module().VnFontName, u"DejaVu Serif");
-        EXPECT_EQ(fx.module().VnFontSize, c.kept) << c.chosen;
-        EXPECT_EQ(fx.platform.Calls().back().rfind("MessageBox [Việt Orvik thông báo] Người sử dụng phải", 0), 0u);
+    EXPECT_EQ(fx.CallsOf({"ShowFontDialog"}).back(), "ShowFontDialog [Chon Font xuat ra chu Han] 3 Chu Nom Minh U 16");
+    EXPECT_EQ(fx.platform.Messages().back().rfind("Định dạng font Orvik xuất ra", 0), 0u);
+    for (const auto& [chosen, kept] : {std::pair{10.5f, 10}, {11.5f, 12}, {13.4f, 13}}) {
+        FixtureApp viet;
+        viet.module().VnFontName = u".VnTime";
+        viet.module().VnFontSize = 14;
+        viet.platform.AnswerFontDialog({u"DejaVu Serif", chosen});
+        viet.main().VFont_Click(4);
+        EXPECT_EQ(viet.CallsOf({"ShowFontDialog"}).back(), "ShowFontDialog [Chon Font hien thi chu Viet] 3 .VnTime 14");
+        EXPECT_EQ(viet.module().VnFontName, u"DejaVu Serif");
+        EXPECT_EQ(viet.module().VnFontSize, kept) << chosen;
+        EXPECT_EQ(viet.platform.Messages().back().rfind("Người sử dụng phải", 0), 0u);
     }
     FixtureApp cancelled;
     cancelled.main().VFont_Click(4);
