@@ -27,6 +27,9 @@ TEST(CandidateWindow, SwitchingOnAttachesToTheEditorAndRegistersWithTheHook) {
     EXPECT_TRUE(fx.main().tbToolbar[5].Pressed);
     EXPECT_EQ(fx.candidates().Label1.Caption, u"  ORV Thâu nhập pháp : Telex chữ Hán");
     EXPECT_EQ(fx.candidates().Command3.Caption, u"98");
+    std::u16string digits;
+    for (const auto& button : fx.candidates().Command2) digits += button.Caption;
+    EXPECT_EQ(digits, u"1234567890");
 
     fx.main().IMEstate_Click(menu_number::kIMEstate);
     EXPECT_FALSE(fx.main().Menunoi.IMEstate.Checked);
@@ -143,6 +146,9 @@ TEST(CandidateWindow, EditingKeysChangeTheCodeAndThePage) {
     EXPECT_EQ(fx.module().CandCodes[14], u"6C0E");
     fx.Key('x', kCtrlMask);
     EXPECT_EQ(fx.module().TypedKeys, u"hoaf");
+    fx.Key('A');  // a capital joins the code as typed
+    EXPECT_EQ(fx.module().TypedKeys, u"hoafA");
+    fx.Key(kVkBack);
     const int drawn = fx.platform.PagesDrawn();
     fx.Key(kVkUp);
     EXPECT_EQ(fx.module().CurPage, 0);
@@ -150,6 +156,9 @@ TEST(CandidateWindow, EditingKeysChangeTheCodeAndThePage) {
     fx.Key(kVkDown);
     EXPECT_EQ(fx.module().CurPage, 1);
     EXPECT_EQ(fx.platform.PagesDrawn(), drawn + 1);
+    fx.Key(kVkUp);
+    EXPECT_EQ(fx.module().CurPage, 0);
+    fx.Key(kVkDown);
     EXPECT_EQ(ShownFragment(fx.platform), "&#27658;.&#27659;.&#27660;.&#27661;.&#27662; ! End");
     fx.Key(kVkBack);
     EXPECT_EQ(fx.module().TypedKeys, u"hoa");
@@ -256,6 +265,7 @@ TEST(CandidateWindow, ClosingItSwitchesTheInputMethodOff) {
     CandidateWindowApp fx;
     fx.candidates().Image1_Click();
     EXPECT_FALSE(fx.main().Menunoi.IMEstate.Checked);
+    EXPECT_FALSE(fx.main().tbToolbar[5].Pressed);
     EXPECT_EQ(fx.platform.HookTarget(), 0u);
     fx.Keys(u"a");  // the main window's now
     EXPECT_EQ(fx.module().TypedKeys, u"");

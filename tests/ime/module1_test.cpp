@@ -78,6 +78,8 @@ TEST(LoadModeIndex, SaysWhatIsWrongWithTheShapeOfAnIndex) {
     const Case cases[] = {
         {"4E00\r\n4E8C\r\n!\"\"!a \"#!b \r\n", Layout::Han, ""},
         {"2000B 4E00\r\n!\"\"!a \r\n", Layout::Nom, ""},
+        {"9AFFfa0e\r\n!\"\"!abcdefghijkl \r\n", Layout::Han, ""},  // every end of the digits; the longest key
+        {"4E00\r\n!\"\"! \r\n", Layout::Han, "Tệp bad.idx, dòng 2 (dòng mục lục), ký tự thứ 2" + badEntry},
         {"", Layout::Han, noDirectory},
         {"4E00\r\n4E8C\r\n", Layout::Han, noDirectory},
         {"4E00\r4E8C\r!\"\"!a \r", Layout::Han,

@@ -11,6 +11,20 @@ namespace {
 using testing::CandidateWindowApp;
 using testing::MainWindowApp;
 
+// The character a key types into the box: small letters unless Shift,
+// control characters with Ctrl, nothing with Alt.
+TEST(MainWindowTyping, KeysTypeTheirCharacters) {
+    struct Case {
+        std::int16_t key, shift, ascii;
+    };
+    const Case cases[] = {
+        {kVkA, 0, 'a'},           {kVkZ, 0, 'z'},      {kVkA, kShiftMask, 'A'}, {kVkZ, kCtrlMask, 26},
+        {kVkA, kCtrlMask, 1},     {kVkA, kAltMask, 0}, {kVk0, 0, '0'},          {kVk9, 0, '9'},
+        {kVkComma, 0, ','},       {kVkBack, 0, kAsciiBack}, {kVkF1, 0, 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(KeyAsciiOf(c.key, c.shift), c.ascii) << c.key << " " << c.shift;
+}
+
 TEST(MainWindowTyping, ComposesTheWordAndSearchesItsReading) {
     struct Case {
         void (OrvikU::*mode)(std::int16_t);
@@ -101,7 +115,8 @@ TEST(MainWindowTyping, DigitsPickFromThePageShownAndOpenItInTheMainWindow) {
         std::int16_t page, key;
         const char16_t* picked;  // nullptr: nothing
     };
-    const Case cases[] = {{0, '1', u"5000"}, {2, '0', u"501D"}, {10, '1', u"5064"}, {10, '2', nullptr}};
+    const Case cases[] = {
+        {0, '1', u"5000"}, {0, '9', u"5008"}, {2, '0', u"501D"}, {10, '1', u"5064"}, {10, '2', nullptr}};
     for (const auto& c : cases) {
         MainWindowApp fx;
         fx.ListCandidates(101);
@@ -128,10 +143,11 @@ TEST(MainWindowTyping, UpDownAndThePagingButtonsStayWithinTheList) {
     for (std::int16_t index : {0, 0, 0}) fx.main().Command1_Click(index);
     EXPECT_EQ(fx.module().CurPage, 2);
     EXPECT_EQ(fx.platform.PagesDrawn(), drawn + 2);
-    for (std::int16_t key : {kVkUp, kVkUp, kVkUp}) fx.Key(key);
+    for (std::int16_t index : {1, 1, 1}) fx.main().Command1_Click(index);
     EXPECT_EQ(fx.module().CurPage, 0);
     EXPECT_EQ(fx.platform.DrawnPage("OrvikU.WebBrowser2"), fx.module().CandPages[0]);
-    fx.Key(kVkDown);
+    EXPECT_EQ(fx.platform.PagesDrawn(), drawn + 4);
+    for (std::int16_t key : {kVkDown, kVkDown, kVkDown, kVkUp}) fx.Key(key);
     EXPECT_EQ(fx.module().CurPage, 1);
 }
 
@@ -197,56 +213,52 @@ TEST(MainCandidates, APickGoesToTheClipboardAsRtfAndOpensItsPage) {
         EXPECT_EQ(fx.platform.FocusedControl(), *c.code ? "OrvikU.Text1" : "");
     }
     MainWindowApp fx;
+    std::u16string digits;
+    for (const auto& button : fx.main().Command2) digits += button.Caption;
+    EXPECT_EQ(digits, u"1234567890");
     fx.ListCandidates(101);
     fx.module().CurPage = 10;
     fx.main().Command2_Click(1);  // past the 101st
     EXPECT_EQ(fx.platform.Clipboard(kClipboardRtf), u"");
+    fx.module().CurPage = 0;
+    fx.main().Command2_Click(0);
+    EXPECT_EQ(fx.main().WebBrowser1.Address, u"its:hvtdu.chm::/html\\hv20480.htm");
 }
 
-TEST(OpenDocumentPanel, OkOpensAWebAddressOfTenCharactersOrElseTheSelectedFile) {
+// OK opens a web address of ten characters or more, else the file
+// selected; Enter in the address box opens it as typed; Cancel only hides.
+TEST(OpenDocumentPanel, OpensTheAddressOrTheSelectedFile) {
     struct Case {
         const char16_t* address;
         const char16_t* file;
+        int button;               // 3 OK, 4 Cancel, 0 Enter in the box
         const char16_t* opened;  // nullptr: nothing
     };
     const Case cases[] = {
-        {u"http://abc", u"a.htm", u"http://abc"},
-        {u"  HTTP://abc ", u"", u"HTTP://abc"},
-        {u"http://ab", u"a.htm", u"/docs/a.htm"},
-        {u"http://ab", u"", nullptr},
+        {u"http://abc", u"a.htm", 3, u"http://abc"}, {u"  HTTP://abc ", u"", 3, u"HTTP://abc"},
+        {u"http://ab", u"a.htm", 3, u"/docs/a.htm"}, {u"http://ab", u"", 3, nullptr},
+        {u" x ", u"a.htm", 0, u" x "},                 {u"http://abc", u"a.htm", 4, nullptr},
     };
     for (const auto& c : cases) {
         MainWindowApp fx;
         OrvikU& main = fx.main();
         main.ShowPicture2();
+        EXPECT_EQ(main.Picture2.Combo1.Text, u"http://");
         main.Picture2.Combo1.Text = c.address;
         main.Picture2.Drive1.Drive = u"/docs";
         main.Drive1_Change();
         main.Picture2.File1.FileName = c.file;
-        main.Command3_Click();
+        std::int16_t key = 'x';
+        main.Combo1_KeyPress(key);
+        EXPECT_TRUE(main.Picture2.Visible);
+        key = kAsciiReturn;
+        if (c.button == 0) main.Combo1_KeyPress(key);
+        if (c.button == 3) main.Command3_Click();
+        if (c.button == 4) main.Command4_Click();
         EXPECT_FALSE(main.Picture2.Visible);
-        EXPECT_EQ(main.WindowState, OrvikU::State::Maximized);
+        EXPECT_EQ(main.WindowState, c.button == 3 ? OrvikU::State::Maximized : OrvikU::State::Normal);
         EXPECT_EQ(main.WebBrowser1.Address, c.opened ? std::u16string_view(c.opened) : testing::kStartPage);
     }
-}
-
-TEST(OpenDocumentPanel, EnterOpensTheAddressAsTypedAndCancelOnlyHides) {
-    MainWindowApp fx;
-    OrvikU& main = fx.main();
-    main.ShowPicture2();
-    EXPECT_EQ(main.Picture2.Combo1.Text, u"http://");
-    main.Picture2.Combo1.Text = u" x ";
-    std::int16_t key = 'x';
-    main.Combo1_KeyPress(key);
-    EXPECT_TRUE(main.Picture2.Visible);
-    key = kAsciiReturn;
-    main.Combo1_KeyPress(key);
-    EXPECT_FALSE(main.Picture2.Visible);
-    EXPECT_EQ(main.WebBrowser1.Address, u" x ");
-    main.ShowPicture2();
-    main.Command4_Click();
-    EXPECT_FALSE(main.Picture2.Visible);
-    EXPECT_EQ(main.WebBrowser1.Address, u" x ");
 }
 
 TEST(MainWindowHook, TheOnOffChordSwitchesTheInputMethodFromAnyApplication) {

@@ -14,15 +14,16 @@ using testing::FixtureApp;
 TEST(MainWindowMenu, HoldsItsItemsInOrderWithTheirNumbers) {
     const std::u16string expected =
         u"&Cấu hình 14|&Về Việt Orvik 2004 1|&Trợ giúp (Help) 2|- 100|&Chọn Font Orvik 3|&Chọn Font Việt 4|- 101|"
-        u"Telex Việt -> &Hán 30|Telex Việt -> &Nôm 31|&Thương Hiệt Hán 32|Thương Hiệt Nôm 13|PinYin Han 12|"
-        u"IME On/Off 10|-|( Mã xuất tiếng Việt:) 21|&Unicode 15|&VietWare_X Code 7|&TCVN3 Code 8|"
-        u"&VNI_Win Code 9|-|Chỉnh sửa phiên âm|Chỉnh sửa thâu nhập pháp (IME Editor)|Đổi font ra hình vẽ|"
+        u"Telex Việt -> &Hán 30 v|Telex Việt -> &Nôm 31 v|&Thương Hiệt Hán 32 v|Thương Hiệt Nôm 13 v|PinYin Han 12 v|"
+        u"IME On/Off 10 v|-|( Mã xuất tiếng Việt:) 21 v|&Unicode 15 v|&VietWare_X Code 7 v|&TCVN3 Code 8 v|"
+        u"&VNI_Win Code 9 v|-|Chỉnh sửa phiên âm|Chỉnh sửa thâu nhập pháp (IME Editor)|Đổi font ra hình vẽ|"
         u"Đổi mã (CODE Convertor)|Bản đồ font Unicode  (Character Map)|Đóng chương trình 11|";
     const Menunoi menu;
     std::u16string shown;
     for (const MenunoiItem& entry : MenunoiItems()) {
         const MenuItem& item = menu.*entry.item;
-        shown += item.Caption + (entry.number ? u" " + DecimalText(*entry.number) : u"") + u"|";
+        shown += item.Caption + (entry.number ? u" " + DecimalText(*entry.number) : u"") +
+                 (entry.checkable ? u" v|" : u"|");
         EXPECT_EQ(entry.click == nullptr, item.Caption == u"-") << U16ToUtf8(item.Caption);
     }
     EXPECT_EQ(shown, expected);
@@ -121,6 +122,8 @@ TEST(MainWindowToolbar, TheTipFollowsTheButtonUnderTheMouse) {
     for (const auto& c : cases) {
         FixtureApp fx;
         fx.main().tbToolbar.ToolTipText = u"old";
+        fx.main().tbToolbar_MouseMove(c.x, 0);  // no buttons laid out yet
+        EXPECT_EQ(fx.main().tbToolbar.ToolTipText, u"old");
         fx.main().tbToolbar_MouseMove(c.x, 360);
         EXPECT_EQ(fx.main().tbToolbar.ToolTipText, c.tip) << c.x;
     }

@@ -67,6 +67,7 @@ TEST(Settings, EachStoredValueTakesEffectAndAnUnusableOneFallsBack) {
         {u"VN Font Size", u"13.5", u"Telex->Han|Unicode|Arial, 14|Chu Nom Minh U, 16|Telex Han|Unicode|98|", false},
         {u"Nom Font Size", u"16.0", u"Telex->Han|Unicode|Arial, 12|Chu Nom Minh U, 16.0|Telex Han|Unicode|98|", false},
         {u"Nom Font Size", u"big", kDefaults, true},
+        {u"Nom Font Size", u"0", kDefaults, true},
         {u"System 98", u"False", u"Telex->Han|Unicode|Arial, 12|Chu Nom Minh U, 16|Telex Han|Unicode|2K|", false},
         {u"System 98", u"0", u"Telex->Han|Unicode|Arial, 12|Chu Nom Minh U, 16|Telex Han|Unicode|2K|", false},
         {u"System 98", u"maybe", kDefaults, true},

@@ -89,7 +89,7 @@ TEST(End, TheClosingQuestionEndsOnOkOnly) {
             fx.platform.AnswerMessageBox(answer);
             bool cancel = false;
             if (way == 0) fx.main().Form_QueryUnload(cancel, true);
-            if (way == 1) fx.main().tbToolbar_Quit();
+            if (way == 1) fx.main().tbToolbar_ButtonClick(u"Quit");
             if (way == 2) fx.main().Toolbar1_ButtonClick(u"Quit");
             EXPECT_EQ(fx.platform.Messages(), std::vector<std::string>{"Muốn đóng chương trình Việt-Orvik-2004 ?"});
             if (answer == kIdOk && way == 2) {

@@ -125,7 +125,10 @@ void RecordingPlatform::TypeInForeground(std::int16_t key, bool shift) {
 
 void RecordingPlatform::keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t flags) {
     calls_.push_back("keybd_event " + Number(key) + " " + Number(scan) + " " + Number(flags));
-    if ((flags & kKeyEventKeyUp) != 0) {
+    // The program sends presses (0) and releases only; other flags are no
+    // key this desktop types.
+    if (flags != 0 && flags != kKeyEventKeyUp) return;
+    if (flags == kKeyEventKeyUp) {
         held_.erase(key);
         return;
     }
