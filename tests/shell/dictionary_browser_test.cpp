@@ -93,7 +93,7 @@ TEST(DictionaryBrowser, ScriptButtonsShowTheirPageOfTheCharacterOnDisplay) {
         {u"Han", u"its:nomtdu.chm::/n20013.htm", u"its:hvtdu.chm::/html\\hv20013.htm"},
         {u"Han", u"its:nomtdu.chm::/n20108.htm", u""},   // not listed as Han
         {u"Han", u"its:nomtdu.chm::/n131072.htm", u""},  // not 31072's page
-        {u"Han", u"its:nomtdu.chm::/n12345678.htm", u""},
+        {u"Han", u"its:nomtdu.chm::/n00020013.htm", u""},  // more digits than a code has
         {u"Han", u"its:hvtdu.chm::/html\\khoidong.htm", u""},
         {u"Han", u"", u""},
         {u"Nom", u"its:hvtdu.chm::/html\\hv20013.htm", u"its:nomtdu.chm::/n20013.htm"},

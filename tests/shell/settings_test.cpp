@@ -68,6 +68,7 @@ TEST(Settings, EachStoredValueTakesEffectAndAnUnusableOneFallsBack) {
         {u"Nom Font Size", u"16.0", u"Telex->Han|Unicode|Arial, 12|Chu Nom Minh U, 16.0|Telex Han|Unicode|98|", false},
         {u"Nom Font Size", u"big", kDefaults, true},
         {u"Nom Font Size", u"0", kDefaults, true},
+        {u"Nom Font Size", u"1", u"Telex->Han|Unicode|Arial, 12|Chu Nom Minh U, 1|Telex Han|Unicode|98|", false},
         {u"System 98", u"False", u"Telex->Han|Unicode|Arial, 12|Chu Nom Minh U, 16|Telex Han|Unicode|2K|", false},
         {u"System 98", u"0", u"Telex->Han|Unicode|Arial, 12|Chu Nom Minh U, 16|Telex Han|Unicode|2K|", false},
         {u"System 98", u"maybe", kDefaults, true},
