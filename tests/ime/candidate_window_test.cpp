@@ -214,6 +214,11 @@ TEST(CandidateWindow, CtrlDigitAndTheButtonsLookTheCandidateUp) {
     fx.app.HidePopup();
     fx.candidates().Command2_MouseDown(5);  // empty
     EXPECT_FALSE(fx.app.PopupVisible());
+    fx.Key(kVkEscape);
+    fx.Keys(u"hoaf");
+    fx.Key(kVkDown);
+    fx.candidates().Command2_MouseDown(4);  // the last of 15, on the second page
+    EXPECT_TRUE(fx.app.PopupVisible());
 }
 
 TEST(CandidateWindow, ButtonsPageToggleTheModeAndOpenTheGuide) {
