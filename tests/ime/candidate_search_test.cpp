@@ -32,25 +32,52 @@ std::u16string Refs(int first, int count, bool leadingSeparator) {
     return page;
 }
 
-TEST(CandidateSearch, TypedCodesFindTheirExactEntry) {
-    FixtureApp fx;
-    fx.main().TelexH_Click(30);
-    struct Case { std::u16string typed; std::string fragment; };
+// The fragment shown for a typed code: its exact entry's characters, the
+// variant keys of a Han page in colour.
+TEST(CandidateSearch, TypedCodesShowTheirExactEntry) {
+    struct Case {
+        void (OrvikU::*mode)(std::int16_t);
+        std::u16string typed;
+        std::string fragment;
+    };
+    const auto H = &OrvikU::TelexH_Click;
     const Case cases[] = {
         // "!a " is not taken from "!ab "; capitals are lowered first.
-        {u"a", "&#19968;<FONT color=\"#0066AA\">.&#20108;</FONT> ! End"},
-        {u"A", "&#19968;<FONT color=\"#0066AA\">.&#20108;</FONT> ! End"},
-        {u"hoa", ""},                       // only "hoaf" is listed
-        {u"zz", ""},                        // after the directory line: never read
-        {u"ab", U16ToUtf8(Refs(19968, 10, false))},
+        {H, u"a", "&#19968;<FONT color=\"#0066AA\">.&#20108;</FONT> ! End"},
+        {H, u"A", "&#19968;<FONT color=\"#0066AA\">.&#20108;</FONT> ! End"},
+        {H, u"hoa", ""},  // only "hoaf" is listed
+        {H, u"zz", ""},   // after the directory line: never read
+        {H, u"ab", U16ToUtf8(Refs(19968, 10, false))},
+        // 20108 is a key; 123 is not, though "04123/" ends in "123/".
+        {H, u"ky", "&#123;<FONT color=\"#0066AA\">.&#20108;</FONT>.&#35806; ! End"},
+        // Nom fields with and without their space; no colour in Nom.
+        {&OrvikU::TelexN_Click, u"mootj", "&#19968;.&#131083;.&#20108;.&#134047; ! End"},
+        {&OrvikU::TelexN_Click, u"trong", " ! End"},
+        // A code too long for the mode empties the box and its keys.
+        {&OrvikU::CangJieH_Click, u"abcdefghijk", ""},
+        {&OrvikU::CangJieH_Click, u"mm", "<FONT color=\"#0066AA\">&#20108;</FONT> ! End"},
     };
     for (const auto& c : cases) {
+        FixtureApp fx;
+        (fx.main().*c.mode)(0);
         fx.Type(c.typed);
         EXPECT_EQ(ShownFragment(fx.platform), c.fragment) << U16ToUtf8(c.typed);
+        const bool tooLong = c.typed.size() > 10;
+        EXPECT_EQ(fx.module().TypedKeys, tooLong ? u"" : c.typed);
+        EXPECT_EQ(fx.candidates().Text1.Text.empty(), tooLong);
     }
+    FixtureApp fx;
+    fx.main().TelexH_Click(menu_number::kTelexH);
+    fx.Type(u"ab");
     EXPECT_EQ(fx.module().CandCodes[9], u"4E09");
     EXPECT_EQ(fx.module().LastPage, 1);
     EXPECT_EQ(fx.module().CandPages[1], u" ! End");
+    fx.module().VariantLine = u"1996820108/";
+    BuildCandidatePages(fx.module(), u"4E8C", Layout::Nom, false);
+    EXPECT_EQ(fx.module().CandPages[0], u"&#20108; ! End");
+    fx.main().TelexN_Click(menu_number::kTelexN);
+    fx.Type(u"mootj");
+    EXPECT_EQ(fx.module().CandCodes[1], u"2000B");
 }
 
 TEST(CandidateSearch, TimChuComparesTheKeyWithTheCodeAsGiven) {
@@ -59,9 +86,9 @@ TEST(CandidateSearch, TimChuComparesTheKeyWithTheCodeAsGiven) {
     EXPECT_EQ(fx.candidates().TimChu(u"hoaf"), Fields(15, 0x6C00));
     EXPECT_EQ(fx.candidates().TimChu(u"HOAF"), u"");
     EXPECT_EQ(ShownFragment(fx.platform), "");
-    fx.platform.ClearCalls();
+    const int drawn = fx.platform.PagesDrawn();
     EXPECT_EQ(fx.candidates().TimChu(u"\x1f" u"a"), u"");
-    EXPECT_TRUE(fx.platform.Calls().empty());  // a control character shows nothing
+    EXPECT_EQ(fx.platform.PagesDrawn(), drawn);  // a control character shows nothing
 }
 
 TEST(CandidateSearch, CutsListsIntoPagesOfTen) {
@@ -89,28 +116,6 @@ TEST(CandidateSearch, CutsListsIntoPagesOfTen) {
     EXPECT_TRUE(m.CandCodes[0].empty());
 }
 
-TEST(CandidateSearch, HighlightsWholeVariantKeysInHanOnly) {
-    FixtureApp fx;
-    fx.main().TelexH_Click(30);
-    // 20108 is a key; 123 is not, though "04123/" ends in "123/".
-    fx.Type(u"ky");
-    EXPECT_EQ(ShownFragment(fx.platform), "&#123;<FONT color=\"#0066AA\">.&#20108;</FONT>.&#35806; ! End");
-    fx.module().VariantLine = u"1996820108/";
-    BuildCandidatePages(fx.module(), u"4E8C", Layout::Nom, false);
-    EXPECT_EQ(fx.module().CandPages[0], u"&#20108; ! End");
-}
-
-TEST(CandidateSearch, ReadsNomFieldsWithAndWithoutTheirSpace) {
-    FixtureApp fx;
-    fx.main().TelexN_Click(31);
-    fx.Type(u"mootj");
-    EXPECT_EQ(ShownFragment(fx.platform), "&#19968;.&#131083;.&#20108;.&#134047; ! End");
-    EXPECT_EQ(fx.module().CandCodes[0], u"4E00");
-    EXPECT_EQ(fx.module().CandCodes[1], u"2000B");
-    fx.Type(u"trong");
-    EXPECT_EQ(ShownFragment(fx.platform), " ! End");
-}
-
 TEST(CandidateSearch, MalformedDirectoryEntriesFindNothing) {
     FixtureApp fx;
     Module1& m = fx.module();
@@ -129,20 +134,6 @@ TEST(CandidateSearch, MalformedDirectoryEntriesFindNothing) {
     }
     m.DirectoryLine = u"!\"\"!abcdefghijkl ";
     EXPECT_EQ(FindCandidateLine(m, u"abcdefghijkl").line, u"4E00");
-}
-
-// The keys go with the box, so the next key starts a new code rather than
-// being ignored behind an empty box.
-TEST(CandidateWindow, TooLongCodesEmptyTheBoxAndTheirKeys) {
-    FixtureApp fx;
-    fx.main().CangJieH_Click(32);
-    fx.Type(u"abcdefghijk");
-    EXPECT_EQ(fx.candidates().Text1.Text, u"");
-    EXPECT_EQ(fx.module().TypedKeys, u"");
-    EXPECT_EQ(ShownFragment(fx.platform), "");
-    fx.Type(u"mm");
-    EXPECT_EQ(fx.candidates().Text1.Text, u"mm");
-    EXPECT_EQ(ShownFragment(fx.platform), "<FONT color=\"#0066AA\">&#20108;</FONT> ! End");
 }
 
 // What the candidate views draw from a fragment.
@@ -168,11 +159,10 @@ TEST(CandidatePage, RunsDecodeReferencesAndFollowTheColourTag) {
 TEST(CandidateWindow, DrawsThePageAndWritesThePageFileWhenTypingPauses) {
     FixtureApp fx;
     fx.main().PINYIN_Click(12);
-    fx.platform.ClearCalls();
     fx.Type(u"yi");
     fx.Type(u"yi1");
-    EXPECT_EQ(fx.CallsOf({"DrawCandidatePage", "WriteFile"}),
-              (std::vector<std::string>{"DrawCandidatePage HVTNP.WebBrowser1", "DrawCandidatePage HVTNP.WebBrowser1"}));
+    EXPECT_EQ(fx.platform.DrawnPage("HVTNP.WebBrowser1"), u"&#19968; ! End");
+    EXPECT_FALSE(fx.platform.FileExists(testing::kPageFile));
     ASSERT_TRUE(fx.platform.FireTimer("PageFile"));
     EXPECT_FALSE(fx.platform.FireTimer("PageFile"));  // written once
     EXPECT_EQ(fx.platform.FileContent(testing::kPageFile),
@@ -188,10 +178,8 @@ TEST(CandidateWindow, DrawsThePageAndWritesThePageFileWhenTypingPauses) {
     fx.platform.SetUnwritable(testing::kPageFile);
     fx.Type(u"yi2");
     ASSERT_TRUE(fx.platform.FireTimer("PageFile"));
-    const auto logged = fx.CallsOf({"LogLine"});
-    ASSERT_FALSE(logged.empty());
-    EXPECT_EQ(logged.back(),
-              "LogLine the page file /current/temp.htm cannot be written (is the disk full?); the window still shows the page");
+    EXPECT_EQ(fx.platform.Logged(), std::vector<std::string>{"the page file /current/temp.htm cannot be written (is "
+                                                             "the disk full?); the window still shows the page"});
 }
 
 TEST(MainWindowSearch, ListsWithoutHighlightAndCountsWhatItFound) {
@@ -200,11 +188,9 @@ TEST(MainWindowSearch, ListsWithoutHighlightAndCountsWhatItFound) {
     fx.main().Label2.Caption = u"unchanged";
     fx.main().MainFindChars(u"nothing");
     EXPECT_EQ(fx.main().Label2.Caption, u"unchanged");
-    fx.platform.ClearCalls();
     fx.main().MainFindChars(u"ky");
     EXPECT_EQ(fx.main().Label2.Caption, u"Tìm thấy 3 chữ");
-    EXPECT_EQ(ShownFragment(fx.platform), "&#123;.&#20108;.&#35806; ! End");
-    EXPECT_EQ(fx.CallsOf({"DrawCandidatePage"}).back(), "DrawCandidatePage OrvikU.WebBrowser2");
+    EXPECT_EQ(fx.platform.DrawnPage("OrvikU.WebBrowser2"), u"&#123;.&#20108;.&#35806; ! End");
 }
 
 }  // namespace

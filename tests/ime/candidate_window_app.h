@@ -9,10 +9,6 @@
 
 namespace orvik::testing {
 
-inline constexpr WindowHandle kEditor = 500;
-inline constexpr ThreadId kEditorThread = 77;
-inline constexpr WindowHandle kEditorFocus = 501;
-
 struct CandidateWindowApp : FixtureApp {
     explicit CandidateWindowApp(void (OrvikU::*mode)(std::int16_t) = &OrvikU::TelexH_Click) {
         (main().*mode)(0);
@@ -28,8 +24,5 @@ struct CandidateWindowApp : FixtureApp {
     }
     std::int16_t Key(std::int16_t code, std::int16_t shift = 0) { return platform.DeliverKey(code, shift); }
 };
-
-inline const std::vector<std::string> kShiftSpace = {
-    "keybd_event 16 28 0", "keybd_event 32 32 0", "keybd_event 32 32 2", "keybd_event 16 28 2"};
 
 }  // namespace orvik::testing

@@ -67,6 +67,7 @@ TEST(SendTexts, ReadingRtfEscapesLettersAboveCode255Only) {
 TEST(SendTexts, FieldsBeyondTheBasicPlaneTakeTwoUnits) {
     EXPECT_EQ(FieldCodePoint(u"9F8D"), 0x9F8D);
     EXPECT_EQ(FieldCodePoint(u"4E00"), 0x4E00);
+    EXPECT_EQ(FieldCodePoint(u"0000"), 0);
     EXPECT_EQ(Utf16Units(0x4E00), std::vector<char16_t>{0x4E00});
     EXPECT_EQ(Utf16Units(0x20000), (std::vector<char16_t>{0xD840, 0xDC00}));
 }

@@ -14,15 +14,16 @@ using testing::FixtureApp;
 TEST(MainWindowMenu, HoldsItsItemsInOrderWithTheirNumbers) {
     const std::u16string expected =
         u"&Cấu hình 14|&Về Việt Orvik 2004 1|&Trợ giúp (Help) 2|- 100|&Chọn Font Orvik 3|&Chọn Font Việt 4|- 101|"
-        u"Telex Việt -> &Hán 30|Telex Việt -> &Nôm 31|&Thương Hiệt Hán 32|Thương Hiệt Nôm 13|PinYin Han 12|"
-        u"IME On/Off 10|-|( Mã xuất tiếng Việt:) 21|&Unicode 15|&VietWare_X Code 7|&TCVN3 Code 8|"
-        u"&VNI_Win Code 9|-|Chỉnh sửa phiên âm|Chỉnh sửa thâu nhập pháp (IME Editor)|Đổi font ra hình vẽ|"
+        u"Telex Việt -> &Hán 30 v|Telex Việt -> &Nôm 31 v|&Thương Hiệt Hán 32 v|Thương Hiệt Nôm 13 v|PinYin Han 12 v|"
+        u"IME On/Off 10 v|-|( Mã xuất tiếng Việt:) 21 v|&Unicode 15 v|&VietWare_X Code 7 v|&TCVN3 Code 8 v|"
+        u"&VNI_Win Code 9 v|-|Chỉnh sửa phiên âm|Chỉnh sửa thâu nhập pháp (IME Editor)|Đổi font ra hình vẽ|"
         u"Đổi mã (CODE Convertor)|Bản đồ font Unicode  (Character Map)|Đóng chương trình 11|";
     const Menunoi menu;
     std::u16string shown;
     for (const MenunoiItem& entry : MenunoiItems()) {
         const MenuItem& item = menu.*entry.item;
-        shown += item.Caption + (entry.number ? u" " + DecimalText(*entry.number) : u"") + u"|";
+        shown += item.Caption + (entry.number ? u" " + DecimalText(*entry.number) : u"") +
+                 (entry.checkable ? u" v|" : u"|");
         EXPECT_EQ(entry.click == nullptr, item.Caption == u"-") << U16ToUtf8(item.Caption);
     }
     EXPECT_EQ(shown, expected);
@@ -37,37 +38,34 @@ const MenunoiItem& ItemOf(MenuItem Menunoi::*item) {
 TEST(MainWindowMenu, ItemsRunTheirActions) {
     struct Case {
         MenuItem Menunoi::*item;
-        std::vector<std::string> calls;
+        std::u16string_view started;  // the program started, or ""
+        bool minimized;
     };
     const Case cases[] = {
-        {&Menunoi::config, {"MinimizeWindow OrvikU", "ShowWindow CauHinh", "RestoreWindow CauHinh"}},
-        {&Menunoi::Help, {"StartProgram hh.exe orvhelp.chm"}},
-        {&Menunoi::Vietcode, {"StartProgram Tonaro.exe"}},
-        {&Menunoi::ImeEdit, {"StartProgram KeyTabEd.exe"}},
-        {&Menunoi::FontCreat, {"StartProgram glyphmk.exe"}},
-        {&Menunoi::Convert, {"MinimizeWindow OrvikU", "StartProgram Recoder.exe"}},
-        {&Menunoi::Charmap, {"StartProgram Charmap.exe"}},
+        {&Menunoi::config, u"", true},        {&Menunoi::Help, u"hh.exe orvhelp.chm", false},
+        {&Menunoi::Vietcode, u"Tonaro.exe", false}, {&Menunoi::ImeEdit, u"KeyTabEd.exe", false},
+        {&Menunoi::FontCreat, u"glyphmk.exe", false}, {&Menunoi::Convert, u"Recoder.exe", true},
+        {&Menunoi::Charmap, u"Charmap.exe", false},
     };
     for (const auto& c : cases) {
         FixtureApp fx;
-        fx.main();
-        fx.platform.ClearCalls();
         ItemOf(c.item).click(fx.main());
-        EXPECT_EQ(fx.platform.Calls(), c.calls);
+        const std::string name = U16ToUtf8((fx.main().Menunoi.*c.item).Caption);
+        EXPECT_EQ(fx.platform.StartedPrograms(),
+                  c.started.empty() ? std::vector<std::u16string>{} : std::vector{std::u16string(c.started)})
+            << name;
+        EXPECT_EQ(fx.platform.Minimized(WindowId::OrvikU), c.minimized) << name;
+        EXPECT_EQ(fx.platform.WindowVisible(WindowId::CauHinh), c.started.empty()) << name;
+        EXPECT_TRUE(fx.platform.Messages().empty()) << name;
     }
     FixtureApp fx;
     ItemOf(&Menunoi::TCVN).click(fx.main());
     ItemOf(&Menunoi::OnlyViet).click(fx.main());
     EXPECT_TRUE(fx.main().Menunoi.TCVN.Checked);
     EXPECT_TRUE(fx.main().Menunoi.OnlyViet.Checked);
-}
-
-TEST(MainWindowMenu, AProgramThatCannotStartIsNamedInAMessage) {
-    FixtureApp fx;
     fx.platform.RefuseProgram(u"Charmap.exe");
     fx.main().Charmap_Click();
-    EXPECT_EQ(fx.platform.Calls().back(),
-              "MessageBox [Việt Orvik thông báo] Không chạy được chương trình Charmap.exe");
+    EXPECT_EQ(fx.platform.Messages(), std::vector<std::string>{"Không chạy được chương trình Charmap.exe"});
 }
 
 // The dots per inch the tray's numbers come in are the record's to decode
@@ -81,10 +79,8 @@ TEST(MainWindowTray, TheRightPressOpensTheMenuAndTheLeftSwitchesTheInputMethod) 
     for (const auto& c : cases) {
         FixtureApp fx;
         fx.main().TelexH_Click(30);
-        fx.platform.ClearCalls();
         fx.main().Form_MouseMove(c.x);
-        const auto& calls = fx.platform.Calls();
-        EXPECT_EQ(std::count(calls.begin(), calls.end(), "ShowPopupMenu OrvikU"), c.menu ? 1 : 0) << c.x;
+        EXPECT_EQ(fx.platform.PopupMenusShown(), c.menu ? 1 : 0) << c.x;
         EXPECT_EQ(fx.main().Menunoi.IMEstate.Checked, c.imeOn) << c.x;
     }
 }
@@ -126,43 +122,35 @@ TEST(MainWindowToolbar, TheTipFollowsTheButtonUnderTheMouse) {
     for (const auto& c : cases) {
         FixtureApp fx;
         fx.main().tbToolbar.ToolTipText = u"old";
+        fx.main().tbToolbar_MouseMove(c.x, 0);  // no buttons laid out yet
+        EXPECT_EQ(fx.main().tbToolbar.ToolTipText, u"old");
         fx.main().tbToolbar_MouseMove(c.x, 360);
         EXPECT_EQ(fx.main().tbToolbar.ToolTipText, c.tip) << c.x;
     }
 }
 
-TEST(MainWindowFonts, TheOrvikChooserAlwaysStartsFromChuNomMinhU16AndKeepsHalfSizes) {
+// The Orvik chooser always starts from Chu Nom Minh U 16 and keeps half
+// sizes; the Vietnamese one starts from the font in force and rounds halves
+// to even. Each says what its font is good for.
+TEST(MainWindowFonts, TheChoosersStartWhereTheyShouldAndKeepTheChoice) {
     FixtureApp fx;
     fx.platform.AnswerFontDialog({u"HanaMinA", 10.5f});
     fx.main().CFont_Click(3);
     fx.main().CFont_Click(3);
     EXPECT_EQ(fx.module().NomFontName, u"HanaMinA");
     EXPECT_EQ(fx.module().NomFontSize.Points(), 10.5f);
-    const std::string opened = "ShowFontDialog [Chon Font xuat ra chu Han] 3 Chu Nom Minh U 16";
-    const auto& calls = fx.platform.Calls();
-    EXPECT_EQ(std::count(calls.begin(), calls.end(), opened), 2);
-    EXPECT_EQ(calls.back(),
-              "MessageBox [Việt Orvik thông báo] Định dạng font Orvik xuất ra sẽ chỉ thể hiện trong chế độ tương "
-              "thích WIN98 (!)\r\nChọn tương thích bằng nút 98/2K trên thanh tác vụ IME.");
-}
-
-TEST(MainWindowFonts, TheVietChooserStartsFromTheFontInForceAndRoundsHalvesToEven) {
-    struct Case {
-        float chosen;
-        int kept;
-    };
-    for (const Case c : {Case{10.5f, 10}, Case{11.5f, 12}, Case{13.4f, 13}}) {
-        FixtureApp fx;
-        OrvikU& main = fx.main();
-        fx.module().VnFontName = u".VnTime";
-        fx.module().VnFontSize = 14;
-        fx.platform.AnswerFontDialog({u"DejaVu Serif", c.chosen});
-        fx.platform.ClearCalls();
-        main.VFont_Click(4);
-        EXPECT_EQ(fx.platform.Calls().front(), "ShowFontDialog [Chon Font hien thi chu Viet] 3 .VnTime 14");
-        EXPECT_EQ(fx.module().VnFontName, u"DejaVu Serif");
-        EXPECT_EQ(fx.module().VnFontSize, c.kept) << c.chosen;
-        EXPECT_EQ(fx.platform.Calls().back().rfind("MessageBox [Việt Orvik thông báo] Người sử dụng phải", 0), 0u);
+    EXPECT_EQ(fx.CallsOf({"ShowFontDialog"}).back(), "ShowFontDialog [Chon Font xuat ra chu Han] 3 Chu Nom Minh U 16");
+    EXPECT_EQ(fx.platform.Messages().back().rfind("Định dạng font Orvik xuất ra", 0), 0u);
+    for (const auto& [chosen, kept] : {std::pair{10.5f, 10}, {11.5f, 12}, {13.4f, 13}}) {
+        FixtureApp viet;
+        viet.module().VnFontName = u".VnTime";
+        viet.module().VnFontSize = 14;
+        viet.platform.AnswerFontDialog({u"DejaVu Serif", chosen});
+        viet.main().VFont_Click(4);
+        EXPECT_EQ(viet.CallsOf({"ShowFontDialog"}).back(), "ShowFontDialog [Chon Font hien thi chu Viet] 3 .VnTime 14");
+        EXPECT_EQ(viet.module().VnFontName, u"DejaVu Serif");
+        EXPECT_EQ(viet.module().VnFontSize, kept) << chosen;
+        EXPECT_EQ(viet.platform.Messages().back().rfind("Người sử dụng phải", 0), 0u);
     }
     FixtureApp cancelled;
     cancelled.main().VFont_Click(4);

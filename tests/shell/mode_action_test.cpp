@@ -59,50 +59,39 @@ TEST(ModeAction, SetsEveryMarkTitleAndButtonOfItsMode) {
     }
 }
 
-TEST(ModeAction, CandidateCaptionsWaitUntilTheInputMethodIsOn) {
+// The Telex actions load the reading table of the mode they choose; the
+// others load the table the "Nom" button chose before they change it.
+TEST(ModeAction, EachActionLoadsTheReadingTableOfItsButtons) {
     FixtureApp fx;
-    fx.main().TelexN_Click(31);
-    EXPECT_FALSE(fx.app.CandidateWindowLoaded());
-    EXPECT_EQ(fx.module().Tables.CodeLetters, [] { LetterTables t; BuildLetterTables(t, 1); return t; }().CodeLetters);
+    const auto nom = [&] { return fx.module().ReadingLine.rfind(u"4E00:một", 0) == 0; };
+    fx.main().TelexN_Click(menu_number::kTelexN);
+    EXPECT_TRUE(nom());
+    EXPECT_FALSE(fx.app.CandidateWindowLoaded());  // its captions wait until the input method is on
+    LetterTables letters;
+    BuildLetterTables(letters, 1);
+    EXPECT_EQ(fx.module().Tables.CodeLetters, letters.CodeLetters);
+    fx.main().CangJieH_Click(menu_number::kCangJieH);
+    EXPECT_TRUE(nom());
+    fx.main().CangJie_Click(menu_number::kCangJie);
+    EXPECT_FALSE(nom());
+    fx.main().TelexH_Click(menu_number::kTelexH);
+    EXPECT_EQ(fx.module().ReadingLine.substr(0, 5), u"a4a4:");
 }
 
-TEST(ModeAction, TelexActionsChooseTheReadingTableOfTheNewModeAndOthersOfTheOld) {
+TEST(ModeAction, ASecondModeClearsTheFirstIndexAndAMissingOneIsReported) {
     FixtureApp fx;
-    const auto readingTable = [&] {
-        for (const auto& call : fx.platform.Calls())
-            if (call.find("/phien") != std::string::npos) return call.substr(call.rfind('/') + 1);
-        return std::string("none");
-    };
-    fx.main().TelexN_Click(31);
-    EXPECT_EQ(readingTable(), "phiennom.txt");
-    fx.platform.ClearCalls();
-    fx.main().CangJieH_Click(32);
-    EXPECT_EQ(readingTable(), "phiennom.txt");  // loaded before the buttons change
-    fx.platform.ClearCalls();
-    fx.main().CangJie_Click(13);
-    EXPECT_EQ(readingTable(), "phienam.txt");
-}
-
-TEST(ModeAction, ASecondModeClearsTheFirstIndex) {
-    FixtureApp fx;
-    fx.main().TelexH_Click(30);
+    fx.main().TelexH_Click(menu_number::kTelexH);
     ASSERT_EQ(fx.module().IndexLines[3], u"007B4E8C8BDE");
-    fx.main().CangJieH_Click(32);
+    fx.main().CangJieH_Click(menu_number::kCangJieH);
     EXPECT_EQ(fx.module().IndexLines[0], u"4E8C");
     EXPECT_TRUE(fx.module().IndexLines[2].empty());
     EXPECT_TRUE(fx.module().IndexLines[3].empty());
     EXPECT_EQ(fx.candidates().TimChu(u"hoaf"), u"");
-}
-
-TEST(ModeAction, AMissingIndexIsReportedAndTheModeIsStillChosen) {
-    FixtureApp fx;
-    fx.main().TelexH_Click(30);
     fx.platform.RemoveFile(kProgramDir + "/UPinYin.idx");
-    fx.main().PINYIN_Click(12);
+    fx.main().PINYIN_Click(menu_number::kPinYin);
     EXPECT_TRUE(fx.main().Menunoi.PinYin.Checked);
     EXPECT_TRUE(fx.module().DirectoryLine.empty());
-    EXPECT_EQ(fx.platform.Calls().back(),
-              "MessageBox [Việt Orvik thông báo] Không đọc được tệp UPinYin.idx: file not found");
+    EXPECT_EQ(fx.platform.Messages(), std::vector<std::string>{"Không đọc được tệp UPinYin.idx: file not found"});
     fx.Type(u"yi1");
     EXPECT_EQ(testing::ShownFragment(fx.platform), "");
 }

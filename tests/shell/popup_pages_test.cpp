@@ -21,91 +21,82 @@ TEST(PopupPages, ShowCharPageOpensAPageTheDictionariesHold) {
         {&OrvikU::TelexN_Click, u"2000B", true, u"its:nomtdu.chm::/n131083.htm"},
         {&OrvikU::CangJie_Click, u"4E00", false, u"its:nomtdu.chm::/n19968.htm"},
         {&OrvikU::CangJie_Click, u"4E8C", false, u"its:hvtdu.chm::/html\\hv19968.htm"},  // not in the Nom dictionary
+        {nullptr, u"4E00", true, u"about:blank"},  // no mode, no page
     };
     for (const auto& c : cases) {
         FixtureApp fx;
-        (fx.main().*c.mode)(0);
+        if (c.mode) (fx.main().*c.mode)(0);
         fx.module().PageInPopup = c.inPopup;
         fx.app.ShowCharPage(c.hex);
         const BrowserView& view = c.inPopup ? fx.app.Popup().WebBrowser1 : fx.main().WebBrowser1;
         EXPECT_EQ(view.Address, c.page) << U16ToUtf8(c.hex);
-        EXPECT_EQ(fx.app.PopupVisible(), c.inPopup);
+        EXPECT_EQ(fx.app.PopupVisible(), c.inPopup && c.mode);
     }
 }
 
-TEST(PopupPages, NoModeNoPage) {
-    FixtureApp fx;
-    fx.module().PageInPopup = true;
-    fx.app.ShowCharPage(u"4E00");
-    EXPECT_FALSE(fx.app.PopupVisible());
-}
-
 TEST(PopupPages, TranscriptionShowsTheReadingsOrRefusesALargeSelection) {
-    FixtureApp fx;
-    fx.main().TelexH_Click(30);
-    fx.platform.ClipboardSetText(u"{\\rtf1 \\u19968?\\u20108?}", kClipboardRtf);
-    fx.app.TranscribeSelection(true);
-    EXPECT_TRUE(fx.app.PopupVisible());
-    EXPECT_TRUE(fx.app.Popup().Text1.Visible);
-    EXPECT_EQ(fx.app.Popup().Text1.Text, u"nhất nhị");
-
-    fx.app.HidePopup();
-    fx.platform.ClipboardSetText(std::u16string(192001, u'x'), kClipboardRtf);
-    fx.platform.ClearCalls();
-    fx.app.TranscribeSelection(true);
-    EXPECT_FALSE(fx.app.PopupVisible());
-    EXPECT_EQ(fx.platform.Calls().back().rfind("MessageBox", 0), 0u);
-
-    // A short text read from an owner that had more (or was too slow to
-    // give it all) is refused too, never transcribed in part.
-    fx.platform.ClipboardSetText(u"{\\rtf1 \\u19968?", kClipboardRtf);
-    fx.platform.SetClipboardCut(true);
-    fx.platform.ClearCalls();
-    fx.app.TranscribeSelection(true);
-    EXPECT_FALSE(fx.app.PopupVisible());
-    EXPECT_EQ(fx.platform.Calls().back().rfind("MessageBox", 0), 0u);
+    struct Case {
+        std::u16string rtf;
+        bool cut;
+        std::u16string_view shown;
+        bool refused;
+    };
+    const Case cases[] = {
+        {u"{\\rtf1 \\u19968?\\u20108?}", false, u"nhất nhị", false},
+        {std::u16string(192000, u'x'), false, u"", false},  // the largest taken
+        {std::u16string(192001, u'x'), false, u"", true},
+        // Read from an owner that had more (or was too slow to give it
+        // all): never transcribed in part.
+        {u"{\\rtf1 \\u19968?", true, u"", true},
+    };
+    for (const auto& c : cases) {
+        FixtureApp fx;
+        fx.main().TelexH_Click(menu_number::kTelexH);
+        fx.platform.ClipboardSetText(c.rtf, kClipboardRtf);
+        fx.platform.SetClipboardCut(c.cut);
+        fx.app.TranscribeSelection(true);
+        EXPECT_EQ(fx.app.PopupVisible(), !c.refused);
+        EXPECT_EQ(fx.app.Popup().Text1.Visible, !c.refused);
+        EXPECT_EQ(fx.app.Popup().Text1.Text, c.shown);
+        EXPECT_EQ(fx.platform.Messages().size(), c.refused ? 1u : 0u);
+    }
 }
 
 // A left press on the popup's tray icon copies the selection, waits for the
 // copy and shows the page of the first ideograph that has one, sized and
-// above other windows; the brackets around it are passed over.
-TEST(PopupPages, TheTrayLookUpShowsThePageOfTheFirstIdeograph) {
-    FixtureApp fx;
-    fx.main().TelexH_Click(30);
-    fx.app.Popup().ShowTranscription(u"nhất");
-    fx.app.HidePopup();
-    fx.platform.ClipboardSetText(u"{\\rtf1 abc \\u12300?\\u20108?\\u12301?\\u19968?}", kClipboardRtf);
-    fx.platform.ClearCalls();
-    fx.platform.PressTrayIcon(fx.platform.HandleOf(WindowId::WPopup), 1, kWmLButtonDown);
-    EXPECT_EQ(fx.CallsOf({"Sleep", "ClipboardGetText", "ShowWindow", "Navigate", "SetWindowHeight", "SetWindowPos"}),
-              (std::vector<std::string>{"Sleep 100", "ClipboardGetText -16639", "ShowWindow WPopup",
-                                        "Navigate WPopup.WebBrowser1 its:hvtdu.chm::/html\\hv19968.htm",
-                                        "SetWindowHeight WPopup 4600", "SetWindowPos WPopup HWND_TOPMOST"}));
-    EXPECT_FALSE(fx.app.Popup().Text1.Visible);
-}
-
-// A selection without a character the dictionaries describe (nothing, Latin
-// letters, brackets, a Big5 code the table lacks, an ideograph of neither
-// dictionary) shows the no-data page; in no mode nothing is shown.
-TEST(PopupPages, ALookUpThatFindsNoPageShowsTheNoDataPage) {
-    for (const std::u16string rtf :
-         {u"", u"{\\rtf1 plain}", u"{\\rtf1 \\u12300?\\u12301?}", u"{\\rtf1 \\'a4\\'ff}", u"{\\rtf1 \\u35806?}"}) {
+// above other windows; brackets and Latin letters are passed over. A
+// selection without such a character shows the no-data page; in no mode
+// nothing is shown.
+TEST(PopupPages, TheTrayLookUpShowsThePageOfTheFirstIdeographThatHasOne) {
+    struct Case {
+        std::u16string rtf;
+        std::u16string_view page;
+        bool mode = true;
+    };
+    const Case cases[] = {
+        {u"{\\rtf1 abc \\u12300?\\u20108?\\u12301?\\u19968?}", u"its:hvtdu.chm::/html\\hv19968.htm"},
+        {u"", u"about:nodata"},
+        {u"{\\rtf1 plain}", u"about:nodata"},
+        {u"{\\rtf1 \\u12300?\\u12301?}", u"about:nodata"},
+        {u"{\\rtf1 \\'a4\\'ff}", u"about:nodata"},  // a Big5 code the table lacks
+        {u"{\\rtf1 \\u35806?}", u"about:nodata"},     // in neither dictionary
+        {u"{\\rtf1 \\u19968?}", u"about:blank", false},
+    };
+    for (const auto& c : cases) {
         FixtureApp fx;
-        fx.main().TelexH_Click(30);
-        fx.app.Popup();
-        fx.platform.ClipboardSetText(rtf, kClipboardRtf);
-        fx.platform.ClearCalls();
-        fx.app.LookupSelection();
-        EXPECT_EQ(fx.CallsOf({"Navigate"}), std::vector<std::string>{"Navigate WPopup.WebBrowser1 about:nodata"})
-            << U16ToUtf8(rtf);
-        EXPECT_TRUE(fx.app.PopupVisible());
+        if (c.mode) fx.main().TelexH_Click(menu_number::kTelexH);
+        fx.app.Popup().ShowTranscription(u"nhất");
+        fx.app.HidePopup();
+        fx.platform.SetForeground(testing::kEditor, testing::kEditorThread, testing::kEditorFocus);
+        fx.platform.SelectInForeground(c.rtf.empty() ? u"{}" : c.rtf);
+        fx.platform.PressTrayIcon(fx.platform.HandleOf(WindowId::WPopup), 1, kWmLButtonDown);
+        EXPECT_EQ(fx.platform.CopiesReceived(), 1);
+        EXPECT_EQ(fx.platform.Location("WPopup.WebBrowser1"), c.page) << U16ToUtf8(c.rtf);
+        EXPECT_EQ(fx.app.PopupVisible(), c.mode);
+        EXPECT_EQ(fx.app.Popup().Text1.Visible, !c.mode);
+        if (c.mode) EXPECT_EQ(fx.CallsOf({"SetWindowHeight"}).back(), "SetWindowHeight WPopup 4600");
+        EXPECT_EQ(fx.platform.Topmost(WindowId::WPopup), true);
     }
-    FixtureApp fx;
-    fx.main();
-    fx.platform.ClipboardSetText(u"{\\rtf1 \\u19968?}", kClipboardRtf);
-    fx.platform.ClearCalls();
-    fx.app.LookupSelection();
-    EXPECT_TRUE(fx.CallsOf({"ShowWindow", "Navigate"}).empty());
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// The seven settings read at start-up and written at the end, and the
-// configuration dialog's choices: the code box's font proposal, the two font
-// choosers, OK and Cancel.
+// The settings read at start-up and written at the end, and the
+// configuration dialog's choices: code box, font choosers, start with the
+// desktop, OK and Cancel.
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -24,66 +24,78 @@ struct SettingsApp : testing::FixtureApp {
         Main(app);
     }
     CauHinh& dialog() { return app.ConfigDialog(); }
-    std::vector<std::string> Logged() const { return CallsOf({"LogLine"}); }
+    // The dialog's boxes, the mode and code in force, 98 or 2K and the start
+    // with the desktop, as "Combo2|Combo1|Label3|Label4|mode|code|98|desk".
+    std::u16string State() {
+        const Menunoi& m = main().Menunoi;
+        std::u16string code;
+        for (auto [item, name] : {std::pair{&Menunoi::Unicode, u"Unicode"}, {&Menunoi::VW2, u"VW"},
+                                  {&Menunoi::VNI2, u"VNI"}, {&Menunoi::TCVN, u"TCVN"}})
+            if ((m.*item).Checked) code += name;
+        return dialog().Combo2.Text + u"|" + dialog().Combo1.Text + u"|" + dialog().Label3.Caption + u"|" +
+               dialog().Label4.Caption + u"|" + module().ModeName + u"|" + code + u"|" +
+               (module().System98 ? u"98" : u"2K") + u"|" + (dialog().Check3.Value ? u"desk" : u"");
+    }
 };
 
-TEST(Settings, AnEmptyStoreGivesTheDefaults) {
-    SettingsApp fx;
-    EXPECT_EQ(fx.dialog().Combo2.Text, u"Telex->Han");
-    EXPECT_EQ(fx.dialog().Combo1.Text, u"Unicode");
-    EXPECT_EQ(fx.dialog().Label3.Caption, u"Arial, 12");
-    EXPECT_EQ(fx.dialog().Label4.Caption, u"Chu Nom Minh U, 16");
-    EXPECT_TRUE(fx.module().System98);
-    EXPECT_EQ(fx.dialog().Combo1.List, (std::vector<std::u16string>{u"Unicode", u"VietWare-X", u"VNI-WIN", u"TCVN3"}));
-    EXPECT_EQ(fx.dialog().Combo2.List.size(), 7u);
-    EXPECT_EQ(fx.dialog().Combo2.List[2], u"VNI->Han");
-    EXPECT_TRUE(fx.Logged().empty());
-}
+const std::u16string kDefaults = u"Telex->Han|Unicode|Arial, 12|Chu Nom Minh U, 16|Telex Han|Unicode|98|";
 
-TEST(Settings, EachStoredModeRunsItsAction) {
+// Each setting alone; a value that cannot be used is logged and its default
+// used, and reading never writes: what the user saved stays until the end.
+TEST(Settings, EachStoredValueTakesEffectAndAnUnusableOneFallsBack) {
     struct Case {
-        std::u16string stored;
-        MenuItem Menunoi::*checked;  // nullptr: no mode
+        std::u16string_view key;
+        std::u16string stored, state;
         bool logged;
     };
     const Case cases[] = {
-        {u"Telex->Han", &Menunoi::TelexH, false},   {u"Telex->Nom", &Menunoi::TelexN, false},
-        {u"S-CangJie Han", &Menunoi::CangJieH, false}, {u"S-CangJie Nom", &Menunoi::CangJie, false},
-        {u"PinYin Han", &Menunoi::PinYin, false},   {u"VNI->Han", nullptr, false},
-        {u"VNI->Nom", nullptr, false},              {u"telex->han", &Menunoi::TelexH, true},
-        {u"", &Menunoi::TelexH, true},
+        {u"Present IME", u"", kDefaults, true},
+        {u"Present IME", u"Telex->Nom", u"Telex->Nom|Unicode|Arial, 12|Chu Nom Minh U, 16|Telex Nom|Unicode|98|", false},
+        {u"Present IME", u"S-CangJie Han", u"S-CangJie Han|Unicode|Arial, 12|Chu Nom Minh U, 16|CangJie Han|Unicode|98|", false},
+        {u"Present IME", u"S-CangJie Nom", u"S-CangJie Nom|Unicode|Arial, 12|Chu Nom Minh U, 16|CangJie Nom|Unicode|98|", false},
+        {u"Present IME", u"PinYin Han", u"PinYin Han|Unicode|Arial, 12|Chu Nom Minh U, 16|PinYin|Unicode|98|", false},
+        // No mode of its own: the box keeps it, to be stored again at the end.
+        {u"Present IME", u"VNI->Nom", u"VNI->Nom|Unicode|Arial, 12|Chu Nom Minh U, 16||Unicode|98|", false},
+        {u"Present IME", u"telex->han", kDefaults, true},
+        {u"VN Code", u"VietWare-X", u"Telex->Han|VietWare-X|Arial, 12|Chu Nom Minh U, 16|Telex Han|VW|98|", false},
+        {u"VN Code", u"VNI-WIN", u"Telex->Han|VNI-WIN|Arial, 12|Chu Nom Minh U, 16|Telex Han|VNI|98|", false},
+        {u"VN Code", u"TCVN3", u"Telex->Han|TCVN3|Arial, 12|Chu Nom Minh U, 16|Telex Han|TCVN|98|", false},
+        {u"VN Code", u"tcvn3", kDefaults, true},
+        {u"VN Font Size", u"abc", kDefaults, true},
+        {u"VN Font Size", u"40000", kDefaults, true},
+        {u"VN Font Size", u"12.5", kDefaults, false},
+        {u"VN Font Size", u"13.5", u"Telex->Han|Unicode|Arial, 14|Chu Nom Minh U, 16|Telex Han|Unicode|98|", false},
+        {u"Nom Font Size", u"16.0", u"Telex->Han|Unicode|Arial, 12|Chu Nom Minh U, 16.0|Telex Han|Unicode|98|", false},
+        {u"Nom Font Size", u"big", kDefaults, true},
+        {u"Nom Font Size", u"0", kDefaults, true},
+        {u"Nom Font Size", u"1", u"Telex->Han|Unicode|Arial, 12|Chu Nom Minh U, 1|Telex Han|Unicode|98|", false},
+        {u"System 98", u"False", u"Telex->Han|Unicode|Arial, 12|Chu Nom Minh U, 16|Telex Han|Unicode|2K|", false},
+        {u"System 98", u"0", u"Telex->Han|Unicode|Arial, 12|Chu Nom Minh U, 16|Telex Han|Unicode|2K|", false},
+        {u"System 98", u"maybe", kDefaults, true},
+        {u"Start With Desktop", u"True", kDefaults + u"desk", false},
+        {u"Start With Desktop", u"1", kDefaults + u"desk", false},
+        {u"Start With Desktop", u"false", kDefaults, false},
+        {u"Start With Desktop", u"yes", kDefaults, true},
     };
     for (const auto& c : cases) {
-        SettingsApp fx(Settings{{u"Present IME", c.stored}});
-        const Menunoi& menu = fx.main().Menunoi;
-        for (auto item : {&Menunoi::TelexH, &Menunoi::TelexN, &Menunoi::CangJieH, &Menunoi::CangJie, &Menunoi::PinYin})
-            EXPECT_EQ((menu.*item).Checked, item == c.checked) << U16ToUtf8(c.stored);
-        EXPECT_EQ(fx.Logged().size(), c.logged ? 1u : 0u) << U16ToUtf8(c.stored);
-        // The box keeps the stored text, so it is stored again at the end.
-        EXPECT_EQ(fx.dialog().Combo2.Text, c.logged ? u"Telex->Han" : c.stored);
+        SettingsApp fx(Settings{{c.key, c.stored}});
+        const std::string name = U16ToUtf8(c.key) + "=" + U16ToUtf8(c.stored);
+        EXPECT_EQ(U16ToUtf8(fx.State()), U16ToUtf8(c.state)) << name;
+        EXPECT_EQ(fx.platform.Logged().size(), c.logged ? 1u : 0u) << name;
+        EXPECT_EQ(fx.platform.SettingsSaved(), 0) << name;
+        EXPECT_EQ(fx.dialog().StartWithDesktop, fx.dialog().Check3.Value) << name;
     }
-    // No mode, so no index file is loaded.
-    SettingsApp vni(Settings{{u"Present IME", u"VNI->Han"}});
-    EXPECT_TRUE(vni.module().DirectoryLine.empty());
-}
-
-TEST(Settings, EachStoredCodeRunsItsActionAndAnUnknownOneFallsBackToUnicode) {
-    struct Case {
-        std::u16string stored;
-        MenuItem Menunoi::*checked;
-        std::u16string_view box;
-    };
-    const Case cases[] = {{u"Unicode", &Menunoi::Unicode, u"Unicode"},
-                          {u"VietWare-X", &Menunoi::VW2, u"VietWare-X"},
-                          {u"VNI-WIN", &Menunoi::VNI2, u"VNI-WIN"},
-                          {u"TCVN3", &Menunoi::TCVN, u"TCVN3"},
-                          {u"tcvn3", &Menunoi::Unicode, u"Unicode"}};
-    for (const auto& c : cases) {
-        SettingsApp fx(Settings{{u"VN Code", c.stored}});
-        for (auto item : {&Menunoi::Unicode, &Menunoi::VW2, &Menunoi::VNI2, &Menunoi::TCVN})
-            EXPECT_EQ((fx.main().Menunoi.*item).Checked, item == c.checked) << U16ToUtf8(c.stored);
-        EXPECT_EQ(fx.dialog().Combo1.Text, c.box);
-    }
+    SettingsApp none;
+    EXPECT_EQ(none.State(), kDefaults);
+    EXPECT_TRUE(none.platform.Logged().empty());
+    EXPECT_EQ(none.dialog().Combo1.List, (std::vector<std::u16string>{u"Unicode", u"VietWare-X", u"VNI-WIN", u"TCVN3"}));
+    EXPECT_EQ(none.dialog().Combo2.List.size(), 7u);
+    EXPECT_EQ(none.dialog().Combo2.List[2], u"VNI->Han");
+    EXPECT_TRUE(SettingsApp(Settings{{u"Present IME", u"VNI->Han"}}).module().DirectoryLine.empty());
+    // A control character read from the store is not echoed raw.
+    SettingsApp raw(Settings{{u"System 98", std::u16string(u"ma\0ybe\x1b[2J", 10)}});
+    ASSERT_EQ(raw.platform.Logged().size(), 1u);
+    EXPECT_NE(raw.platform.Logged()[0].find("ma\\x00ybe\\x1B[2J"), std::string::npos) << raw.platform.Logged()[0];
 }
 
 // The mode action run after the code action at start-up, and again by OK,
@@ -102,76 +114,33 @@ TEST(Settings, TheStoredCodeComposesTheTypedWordAfterStartAndAfterOk) {
         SCOPED_TRACE(U16ToUtf8(c.code + u" " + c.mode));
         LetterTables chosen;
         BuildLetterTables(chosen, c.letterTable);
-        const std::u16string expected = ComposeForOutput(chosen, u"hoaf", false, false);
         SettingsApp fx(Settings{{u"VN Code", c.code}, {u"Present IME", c.mode}});
         EXPECT_EQ(fx.module().Tables.CodeLetters, chosen.CodeLetters);
         fx.main().TelexH_Click(menu_number::kTelexH);
         for (char16_t key : std::u16string_view(u"HOAF")) TypeIntoText1(fx.main(), static_cast<std::int16_t>(key), 0);
-        EXPECT_EQ(fx.main().Text1.Text, expected);
+        EXPECT_EQ(fx.main().Text1.Text, ComposeForOutput(chosen, u"hoaf", false, false));
         fx.dialog().Command1_Click();
         EXPECT_EQ(fx.module().Tables.CodeLetters, chosen.CodeLetters);
     }
 }
 
-TEST(Settings, UnusableValuesFallBackToTheirDefaultsAndAreLogged) {
-    struct Case {
-        std::u16string_view key;
-        std::u16string stored;
-        std::u16string_view label3, label4;
-        bool system98;
-        bool logged;
-    };
-    const Case cases[] = {
-        {u"VN Font Size", u"abc", u"Arial, 12", u"Chu Nom Minh U, 16", true, true},
-        {u"VN Font Size", u"40000", u"Arial, 12", u"Chu Nom Minh U, 16", true, true},
-        {u"VN Font Size", u"12.5", u"Arial, 12", u"Chu Nom Minh U, 16", true, false},
-        {u"VN Font Size", u"13.5", u"Arial, 14", u"Chu Nom Minh U, 16", true, false},
-        {u"Nom Font Size", u"16.0", u"Arial, 12", u"Chu Nom Minh U, 16.0", true, false},
-        {u"Nom Font Size", u"big", u"Arial, 12", u"Chu Nom Minh U, 16", true, true},
-        {u"System 98", u"False", u"Arial, 12", u"Chu Nom Minh U, 16", false, false},
-        {u"System 98", u"0", u"Arial, 12", u"Chu Nom Minh U, 16", false, false},
-        {u"System 98", u"maybe", u"Arial, 12", u"Chu Nom Minh U, 16", true, true},
-    };
-    for (const auto& c : cases) {
-        SettingsApp fx(Settings{{c.key, c.stored}});
-        const std::string name = U16ToUtf8(c.key) + "=" + U16ToUtf8(c.stored);
-        EXPECT_EQ(fx.dialog().Label3.Caption, c.label3) << name;
-        EXPECT_EQ(fx.dialog().Label4.Caption, c.label4) << name;
-        EXPECT_EQ(fx.module().System98, c.system98) << name;
-        EXPECT_EQ(fx.Logged().size(), c.logged ? 1u : 0u) << name;
-        // Reading never writes: what the user saved stays until the end.
-        EXPECT_TRUE(fx.CallsOf({"SaveSetting"}).empty());
-        EXPECT_EQ(fx.platform.Setting(c.key), c.stored);
-    }
-    // A control character read from the file is not echoed raw.
-    SettingsApp fx(Settings{{u"System 98", std::u16string(u"ma\0ybe\x1b[2J", 10)}});
-    ASSERT_EQ(fx.Logged().size(), 1u);
-    EXPECT_NE(fx.Logged()[0].find("ma\\x00ybe\\x1B[2J"), std::string::npos) << fx.Logged()[0];
-}
-
-TEST(Settings, TheStoredVietnameseFontSurvivesTheCodeActionAndAllSevenAreWrittenBack) {
+TEST(Settings, AllEightAreWrittenBackAtTheEnd) {
     const Settings stored{{u"Present IME", u"PinYin Han"},  {u"VN Code", u"VNI-WIN"},
                           {u"Nom Font Name", u"HanaMinB"},   {u"Nom Font Size", u"10.5"},
                           {u"VN Font Name", u"DejaVu Sans"}, {u"VN Font Size", u"14"},
-                          {u"System 98", u"False"}};
+                          {u"System 98", u"False"},          {u"Start With Desktop", u"True"}};
     SettingsApp fx(stored);
-    EXPECT_EQ(fx.module().VnFontName, u"DejaVu Sans");
-    EXPECT_EQ(fx.dialog().Label3.Caption, u"DejaVu Sans, 14");
+    EXPECT_EQ(fx.dialog().Label3.Caption, u"DejaVu Sans, 14");  // the code action keeps the stored font
     for (const auto& [key, value] : stored) fx.platform.SetSetting(key, u"");
-    fx.platform.ClearCalls();
-    fx.dialog().SaveCauhinh();
-    // The seven and the start with the desktop.
-    EXPECT_EQ(fx.CallsOf({"SaveSetting"}).size(), 8u);
+    fx.main().Close_Click(menu_number::kClose);
+    EXPECT_EQ(fx.platform.SettingsSaved(), 8);
     for (const auto& [key, value] : stored) EXPECT_EQ(fx.platform.Setting(key), value) << U16ToUtf8(key);
 }
 
 TEST(Dialog, LeavingTheCodeBoxProposesTheFontOfItsCode) {
     const std::pair<std::u16string_view, std::u16string_view> cases[] = {
-        {u"Unicode", u"Arial, 12"},
-        {u"VietWare-X", u"VNtimes new roman, 12"},
-        {u"VNI-WIN", u"VNI-Times, 12"},
-        {u"TCVN3", u".VnTime, 12"},
-        {u"VNI", u"DejaVu Sans, 14"},
+        {u"Unicode", u"Arial, 12"},     {u"VietWare-X", u"VNtimes new roman, 12"}, {u"VNI-WIN", u"VNI-Times, 12"},
+        {u"TCVN3", u".VnTime, 12"},     {u"VNI", u"DejaVu Sans, 14"},
     };
     for (const auto& [code, label] : cases) {
         SettingsApp fx(Settings{{u"VN Font Name", u"DejaVu Sans"}, {u"VN Font Size", u"14"}});
@@ -182,7 +151,10 @@ TEST(Dialog, LeavingTheCodeBoxProposesTheFontOfItsCode) {
     }
 }
 
-TEST(Dialog, TheVietnameseChooserRoundsHalvesToEvenAndStartsFromTheFontInForce) {
+// Both choosers start from the font in force; the Vietnamese one rounds
+// halves to even, the ideograph one keeps the size as chosen. Each says
+// what the font is good for.
+TEST(Dialog, TheFontChoosersStartFromTheFontInForce) {
     const std::pair<float, std::u16string_view> cases[] = {
         {12.5f, u"Times, 12"}, {13.5f, u"Times, 14"}, {10.4f, u"Times, 10"}};
     for (const auto& [size, label] : cases) {
@@ -191,20 +163,16 @@ TEST(Dialog, TheVietnameseChooserRoundsHalvesToEvenAndStartsFromTheFontInForce) 
         fx.dialog().Label3_Click();
         fx.dialog().Frame4_Click();  // the second use starts again from Arial, 12
         EXPECT_EQ(fx.dialog().Label3.Caption, label);
-        const auto shown = fx.CallsOf({"ShowFontDialog", "MessageBox"});
-        ASSERT_EQ(shown.size(), 4u);
-        EXPECT_EQ(shown[2], "ShowFontDialog [Chon Font hien thi chu Viet] 3 Arial 12");
-        EXPECT_EQ(shown[3].rfind("MessageBox [Việt Orvik thông báo] Người sử dụng phải tự chọn", 0), 0u);
+        EXPECT_EQ(fx.CallsOf({"ShowFontDialog"}).back(), "ShowFontDialog [Chon Font hien thi chu Viet] 3 Arial 12");
+        EXPECT_EQ(fx.platform.Messages().back().rfind("Người sử dụng phải tự chọn", 0), 0u);
     }
-}
-
-TEST(Dialog, TheIdeographChooserKeepsTheSizeAsChosen) {
     SettingsApp fx;
     fx.platform.AnswerFontDialog({u"HanaMinA", 10.5f});
     fx.dialog().Label4_Click();
+    fx.dialog().Frame5_Click();
     EXPECT_EQ(fx.dialog().Label4.Caption, u"HanaMinA, 10.5");
-    EXPECT_EQ(fx.CallsOf({"ShowFontDialog"}).front(), "ShowFontDialog [Chon Font xuat ra chu Han] 3 Chu Nom Minh U 16");
-    EXPECT_EQ(fx.CallsOf({"MessageBox"}).front().rfind("MessageBox [Việt Orvik thông báo] Định dạng font Orvik", 0), 0u);
+    EXPECT_EQ(fx.CallsOf({"ShowFontDialog"}).back(), "ShowFontDialog [Chon Font xuat ra chu Han] 3 Chu Nom Minh U 16");
+    EXPECT_EQ(fx.platform.Messages().back().rfind("Định dạng font Orvik", 0), 0u);
     fx.dialog().Command1_Click();
     EXPECT_EQ(fx.module().NomFontName, u"HanaMinA");
     EXPECT_EQ(fx.module().NomFontSize.Text(), u"10.5");
@@ -219,29 +187,60 @@ TEST(Dialog, CancelKeepsThePendingChoicesAndALaterOkAppliesThem) {
     fx.dialog().Label3_Click();
     fx.dialog().Combo1.Text = u"TCVN3";
     fx.dialog().Combo2.Text = u"Telex->Nom";
+    fx.dialog().Check3.Value = true;
     fx.dialog().Command2_Click();
-    EXPECT_FALSE(fx.main().Menunoi.TCVN.Checked);
-    EXPECT_EQ(fx.module().VnFontName, u"Arial");
-    EXPECT_EQ(fx.dialog().Label3.Caption, u"Times, 13");
-
+    EXPECT_EQ(fx.State(), u"Telex->Nom|TCVN3|Times, 13|Chu Nom Minh U, 16|Telex Han|Unicode|98|desk");
+    EXPECT_FALSE(fx.dialog().StartWithDesktop);
+    EXPECT_FALSE(fx.platform.WindowVisible(WindowId::CauHinh));
     fx.dialog().Command1_Click();
-    EXPECT_TRUE(fx.main().Menunoi.TCVN.Checked);
-    EXPECT_TRUE(fx.main().Menunoi.TelexN.Checked);
+    EXPECT_EQ(fx.State(), u"Telex->Nom|TCVN3|Times, 13|Chu Nom Minh U, 16|Telex Nom|TCVN|98|desk");
     EXPECT_EQ(fx.module().VnFontName, u"Times");
     EXPECT_EQ(fx.module().VnFontSize, 13);
     EXPECT_EQ(fx.module().TypedKeys, u"");
-    EXPECT_EQ(fx.platform.Calls().back(), "HideWindow CauHinh");
+    EXPECT_TRUE(fx.dialog().StartWithDesktop);
+    EXPECT_EQ(fx.CallsOf({"SetAutostartEntry"}), std::vector<std::string>{"SetAutostartEntry 1"});
+    EXPECT_FALSE(fx.platform.WindowVisible(WindowId::CauHinh));
+
+    SettingsApp unknown(Settings{{u"Present IME", u"PinYin Han"}});
+    unknown.dialog().Combo1.Text = u"ASCII";
+    unknown.dialog().Combo2.Text = u"Morse";
+    unknown.dialog().Command1_Click();  // runs no action
+    EXPECT_EQ(unknown.State(), u"Morse|ASCII|Arial, 12|Chu Nom Minh U, 16|PinYin|Unicode|98|");
 }
 
-TEST(Dialog, OkWithATextNotInTheListsRunsNoAction) {
-    SettingsApp fx(Settings{{u"Present IME", u"PinYin Han"}});
-    fx.dialog().Combo1.Text = u"ASCII";
-    fx.dialog().Combo2.Text = u"Morse";
-    fx.platform.ClearCalls();
-    fx.dialog().Command1_Click();
-    EXPECT_TRUE(fx.main().Menunoi.PinYin.Checked);
-    EXPECT_TRUE(fx.main().Menunoi.Unicode.Checked);
-    EXPECT_EQ(fx.platform.Calls(), std::vector<std::string>{"HideWindow CauHinh"});
+// OK changes the desktop's entry only when the box differs from the choice
+// in force; a refusal is told, and the box and the end keep the choice in
+// force.
+TEST(StartWithDesktop, OkChangesTheEntryOnlyWhenTheChoiceChanged) {
+    struct Case {
+        std::u16string stored;
+        bool box, refused;
+        std::vector<std::string> entryCalls;
+        bool kept;
+    };
+    const Case cases[] = {
+        {u"False", true, false, {"SetAutostartEntry 1"}, true},
+        {u"True", false, false, {"SetAutostartEntry 0"}, false},
+        {u"True", true, false, {}, true},
+        {u"False", false, false, {}, false},
+        {u"False", true, true, {"SetAutostartEntry 1"}, false},
+        {u"True", false, true, {"SetAutostartEntry 0"}, true},
+    };
+    for (const auto& c : cases) {
+        const std::string name = U16ToUtf8(c.stored) + (c.box ? " on" : " off") + (c.refused ? " refused" : "");
+        SettingsApp fx(Settings{{u"Start With Desktop", c.stored}});
+        if (c.refused) fx.platform.RefuseAutostart();
+        fx.dialog().Check3.Value = c.box;
+        fx.dialog().Command1_Click();
+        EXPECT_EQ(fx.CallsOf({"SetAutostartEntry"}), c.entryCalls) << name;
+        EXPECT_EQ(fx.dialog().StartWithDesktop, c.kept) << name;
+        EXPECT_EQ(fx.dialog().Check3.Value, c.kept) << name;
+        EXPECT_EQ(fx.platform.Messages().size(), c.refused ? 1u : 0u) << name;
+        if (c.refused)
+            EXPECT_NE(fx.platform.Messages()[0].find(c.kept ? "Không xóa được" : "Không ghi được"), std::string::npos);
+        fx.main().Close_Click(menu_number::kClose);
+        EXPECT_EQ(fx.platform.Setting(u"Start With Desktop"), c.kept ? u"True" : u"False") << name;
+    }
 }
 
 }  // namespace

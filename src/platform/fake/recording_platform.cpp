@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/text.h"
+#include "formats/rtf_plain_text.h"
 #include "platform/disk_files.h"
 
 namespace orvik {
@@ -34,6 +35,8 @@ void RecordingPlatform::Navigate(std::string_view view, std::u16string_view addr
 void RecordingPlatform::DrawCandidatePage(std::string_view view, std::u16string_view fragment) {
     calls_.push_back("DrawCandidatePage " + std::string(view));
     lastDrawnPage_ = std::u16string(fragment);
+    drawn_[std::string(view)] = lastDrawnPage_;
+    ++pagesDrawn_;
 }
 
 void RecordingPlatform::GoBack(std::string_view view) { calls_.push_back("GoBack " + std::string(view)); }
@@ -59,6 +62,7 @@ void RecordingPlatform::SelectInView(std::string_view view, std::u16string rtf) 
 std::int32_t RecordingPlatform::MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) {
     const std::string box = style == kMbOkOnly ? "MessageBox" : "MsgBox " + std::to_string(style);
     calls_.push_back(box + " [" + U16ToUtf8(caption) + "] " + U16ToUtf8(text));
+    messages_.push_back(U16ToUtf8(text));
     return style == kMbOkOnly ? kIdOk : messageBoxAnswer_;
 }
 
@@ -86,16 +90,83 @@ std::string SizeText(float size) {
 
 }  // namespace
 
-void RecordingPlatform::PassKeyOn() { calls_.push_back("PassKeyOn"); }
+void RecordingPlatform::PassKeyOn() {
+    calls_.push_back("PassKeyOn");
+    passed_.push_back(deliveredKey_);
+    TypeInForeground(deliveredKey_, (deliveredShift_ & kShiftMask) != 0);
+}
+
+// Keys typed into the program's own window stay there; others reach the
+// foreground application's focused control.
+WindowHandle RecordingPlatform::KeyTarget() const {
+    const auto thread = threads_.find(foreground_);
+    return thread != threads_.end() && thread->second == kOwnThread ? foreground_ : appFocus_;
+}
+
+// A key typed on a US layout: letters (as capitals' or small letters'
+// codes), digits, Space and the punctuation keys type their character,
+// Backspace deletes the last one.
+void RecordingPlatform::TypeInForeground(std::int16_t key, bool shift) {
+    std::u16string& text = received_[KeyTarget()];
+    if (key == kVkBack) {
+        if (!text.empty()) text.pop_back();
+        return;
+    }
+    char16_t c = 0;
+    if (key >= kVkA && key <= kVkZ) c = static_cast<char16_t>(shift ? key : key + 32);
+    else if ((key >= u'a' && key <= u'z') || (key >= kVk0 && key <= kVk9)) c = static_cast<char16_t>(key);
+    else if (key == kVkSpace) c = u' ';
+    else if (key == kVkReturn) c = u'\n';
+    else if (key == kVkTab) c = u'\t';
+    else if (key == kVkComma) c = u',';
+    else if (key == kVkPeriod) c = u'.';
+    if (c != 0) text += c;
+}
 
 void RecordingPlatform::keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t flags) {
     calls_.push_back("keybd_event " + Number(key) + " " + Number(scan) + " " + Number(flags));
+    // The program sends presses (0) and releases only; other flags are no
+    // key this desktop types.
+    if (flags != 0 && flags != kKeyEventKeyUp) return;
+    if (flags == kKeyEventKeyUp) {
+        held_.erase(key);
+        return;
+    }
+    held_.insert(key);
+    const bool ctrl = userCtrl_ || held_.count(kVkControl) != 0;
+    if (key == kVkControl || key == kVkShift) return;
+    if (ctrl && key == kVkV) {
+        const std::u16string rtf = Clipboard(kClipboardRtf);
+        pastes_.push_back(rtf.empty() ? Clipboard(kClipboardText) : RtfPlainText(rtf));
+        received_[KeyTarget()] += pastes_.back();
+    } else if (ctrl && key == kVkC) {
+        ++copies_;
+        copyPending_ = true;
+    } else if (!ctrl) {
+        TypeInForeground(key, held_.count(kVkShift) != 0);
+    }
+}
+
+std::u16string RecordingPlatform::TextOf(WindowHandle control) const {
+    const auto text = received_.find(control);
+    return text == received_.end() ? std::u16string() : text->second;
+}
+
+std::u16string RecordingPlatform::Location(std::string_view view) const {
+    const auto location = locations_.find(view);
+    return location == locations_.end() ? std::u16string() : location->second;
+}
+
+std::u16string RecordingPlatform::DrawnPage(std::string_view view) const {
+    const auto page = drawn_.find(view);
+    return page == drawn_.end() ? std::u16string() : page->second;
 }
 
 std::int32_t RecordingPlatform::PostMessageW(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                                              std::int32_t lParam) {
     calls_.push_back("PostMessageW " + Number(window) + " " + Number(message) + " " + Number(wParam) + " " +
                      Number(lParam));
+    if (message == kWmChar) received_[window] += static_cast<char16_t>(wParam);
     return 1;
 }
 
@@ -113,12 +184,18 @@ ThreadId RecordingPlatform::GetWindowThreadProcessId(WindowHandle window) {
 
 bool RecordingPlatform::AttachThreadInput(ThreadId from, ThreadId to, bool attach) {
     calls_.push_back("AttachThreadInput " + Number(from) + " " + Number(to) + (attach ? " attach" : " detach"));
+    if (from != kOwnThread || to == 0 || to == kOwnThread) return false;
+    if (attach) attached_.insert(to);
+    else attached_.erase(to);
     return true;
 }
 
+// The focus of another thread is seen only through an attached input.
 WindowHandle RecordingPlatform::GetFocus() {
     calls_.push_back("GetFocus " + Number(focus_));
-    return focus_;
+    const auto thread = threads_.find(foreground_);
+    const bool seen = thread == threads_.end() || thread->second == kOwnThread || attached_.count(thread->second) != 0;
+    return seen ? focus_ : 0;
 }
 
 WindowHandle RecordingPlatform::SetFocus(WindowHandle window) {
@@ -137,15 +214,28 @@ std::int32_t RecordingPlatform::NhanDien(WindowHandle target, WindowHandle owner
 
 bool RecordingPlatform::InstallKeyHook() {
     calls_.push_back("InstallKeyHook");
+    hookInstalled_ = true;
     return true;
 }
 
-void RecordingPlatform::RemoveKeyHook() { calls_.push_back("RemoveKeyHook"); }
+void RecordingPlatform::RemoveKeyHook() {
+    calls_.push_back("RemoveKeyHook");
+    hookInstalled_ = false;
+}
 
-void RecordingPlatform::Sleep(std::uint32_t milliseconds) { calls_.push_back("Sleep " + Number(milliseconds)); }
+// A copy the application was asked for lands on the clipboard while the
+// program waits.
+void RecordingPlatform::Sleep(std::uint32_t milliseconds) {
+    calls_.push_back("Sleep " + Number(milliseconds));
+    slept_ += milliseconds;
+    if (copyPending_ && !foregroundSelection_.empty()) clipboard_[kClipboardRtf] = foregroundSelection_;
+    copyPending_ = false;
+}
 
 void RecordingPlatform::DoEvents() {
     calls_.push_back("DoEvents");
+    if (copyPending_ && !foregroundSelection_.empty()) clipboard_[kClipboardRtf] = foregroundSelection_;
+    copyPending_ = false;
     if (onDoEvents_) onDoEvents_();
 }
 
@@ -182,6 +272,7 @@ WindowHandle RecordingPlatform::HandleOf(WindowId window) { return 1001 + static
 void RecordingPlatform::ShowWindow(WindowId window) {
     calls_.push_back(std::string("ShowWindow ") + NameOf(window));
     visible_.insert(window);
+    minimized_.erase(window);
 }
 
 void RecordingPlatform::HideWindow(WindowId window) {
@@ -191,10 +282,12 @@ void RecordingPlatform::HideWindow(WindowId window) {
 
 void RecordingPlatform::MinimizeWindow(WindowId window) {
     calls_.push_back(std::string("MinimizeWindow ") + NameOf(window));
+    minimized_.insert(window);
 }
 
 void RecordingPlatform::SetTopmost(WindowId window) {
     calls_.push_back(std::string("SetWindowPos ") + NameOf(window) + " HWND_TOPMOST");
+    topmost_.insert(window);
 }
 
 void RecordingPlatform::SetWindowHeight(WindowId window, std::int32_t twips) {
@@ -221,6 +314,7 @@ void RecordingPlatform::FocusControl(std::string_view control) {
 
 void RecordingPlatform::ShowPopupMenu(WindowId owner) {
     calls_.push_back(std::string("ShowPopupMenu ") + NameOf(owner));
+    ++popupMenus_;
 }
 
 void RecordingPlatform::MaximizeWindow(WindowId window) {
@@ -229,6 +323,7 @@ void RecordingPlatform::MaximizeWindow(WindowId window) {
 
 void RecordingPlatform::RestoreWindow(WindowId window) {
     calls_.push_back(std::string("RestoreWindow ") + NameOf(window));
+    minimized_.erase(window);
 }
 
 // A view copies its selection on Ctrl+C, as the desktop's browser views do.
@@ -265,15 +360,21 @@ bool RecordingPlatform::FireTimer(std::string_view name) {
 
 bool RecordingPlatform::StartProgram(std::u16string_view commandLine) {
     calls_.push_back("StartProgram " + U16ToUtf8(commandLine));
-    return refused_.count(std::u16string(commandLine)) == 0;
+    if (refused_.count(std::u16string(commandLine)) != 0) return false;
+    started_.emplace_back(commandLine);
+    return true;
 }
 
-void RecordingPlatform::Quit() { calls_.push_back("Quit"); }
+void RecordingPlatform::Quit() {
+    calls_.push_back("Quit");
+    ++quits_;
+}
 
 void RecordingPlatform::SetForeground(WindowHandle window, ThreadId thread, WindowHandle focus) {
     foreground_ = window;
     threads_[window] = thread;
     focus_ = focus;
+    appFocus_ = focus;
 }
 
 void RecordingPlatform::SetForeground(WindowId window) {
@@ -283,6 +384,8 @@ void RecordingPlatform::SetForeground(WindowId window) {
 
 std::int16_t RecordingPlatform::DeliverKey(std::int16_t keyCode, std::int16_t shift) {
     const bool toOwner = keyCode >= kFirstCommandCode || hookTarget_ == 0;
+    deliveredKey_ = keyCode;
+    deliveredShift_ = shift;
     if (sink_ != nullptr) sink_->KeyUp(toOwner ? hookOwner_ : hookTarget_, keyCode, shift);
     return keyCode;
 }
@@ -353,6 +456,7 @@ void RecordingPlatform::SaveSetting(std::u16string_view appName, std::u16string_
                                     std::u16string_view key, std::u16string_view value) {
     calls_.push_back("SaveSetting " + U16ToUtf8(StoreKey(appName, section, key)) + " = " + U16ToUtf8(value));
     settings_[StoreKey(appName, section, key)] = std::u16string(value);
+    ++settingsSaved_;
 }
 
 bool RecordingPlatform::SetAutostartEntry(bool present) {
@@ -401,6 +505,9 @@ std::int32_t RecordingPlatform::RemoveFontResourceA(std::string_view fontFile) {
     return 1;
 }
 
-void RecordingPlatform::LogLine(std::string_view line) { calls_.push_back("LogLine " + std::string(line)); }
+void RecordingPlatform::LogLine(std::string_view line) {
+    calls_.push_back("LogLine " + std::string(line));
+    logged_.emplace_back(line);
+}
 
 }  // namespace orvik

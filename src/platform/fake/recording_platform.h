@@ -1,6 +1,8 @@
 // A platform for tests: records every call as one readable line, serves the
 // program directory's files from a test's own directory (or from files the
-// test sets), and keeps written files in memory.
+// test sets), and keeps written files in memory. It also plays the
+// application in the foreground, which receives what the program sends:
+// tests read what it ends up with instead of the calls that sent it.
 #pragma once
 
 #include <functional>
@@ -174,7 +176,52 @@ public:
     const std::vector<std::string>& Calls() const { return calls_; }
     void ClearCalls() { calls_.clear(); }
 
+    // The application in the foreground, seen from its side. Its focused
+    // control holds a text: the characters posted to it are added; keys
+    // synthesized while it is in the foreground type there (Space, comma,
+    // period; Ctrl+V pastes the plain text of what the clipboard holds at
+    // that moment, Ctrl+C copies its selection); the keys the hook passes
+    // on arrive as typed (Backspace deletes, Enter and Tab type themselves).
+    std::u16string ReceivedText() const { return TextOf(appFocus_); }
+    std::u16string TextOf(WindowHandle control) const;
+    void SetReceivedText(std::u16string text) { received_[appFocus_] = std::move(text); }
+    // The keys the hook passed on to the application, in order.
+    const std::vector<std::int16_t>& PassedKeys() const { return passed_; }
+    // What each Ctrl+V pasted, as plain text.
+    const std::vector<std::u16string>& Pastes() const { return pastes_; }
+    // Synthesized keys pressed and not released.
+    const std::set<std::uint8_t>& HeldKeys() const { return held_; }
+    // The application's selection as RTF: a Ctrl+C it receives puts it on
+    // the clipboard once the program waits (Sleep or DoEvents).
+    void SelectInForeground(std::u16string rtf) { foregroundSelection_ = std::move(rtf); }
+    int CopiesReceived() const { return copies_; }
+    // The user holds Ctrl down: a synthesized C copies as Ctrl+C does.
+    void HoldCtrl(bool held) { userCtrl_ = held; }
+    // The threads whose input this program's thread is attached to.
+    const std::set<ThreadId>& AttachedThreads() const { return attached_; }
+    // The milliseconds the program slept, in all.
+    std::uint32_t SleptMs() const { return slept_; }
+
+    // What the program showed and did, from the desktop's side.
+    const std::vector<std::string>& Messages() const { return messages_; }
+    const std::vector<std::string>& Logged() const { return logged_; }
+    std::u16string Location(std::string_view view) const;
+    std::u16string DrawnPage(std::string_view view) const;
+    int PagesDrawn() const { return pagesDrawn_; }
+    const std::vector<std::u16string>& StartedPrograms() const { return started_; }
+    int PopupMenusShown() const { return popupMenus_; }
+    bool Minimized(WindowId window) const { return minimized_.count(window) != 0; }
+    bool Topmost(WindowId window) const { return topmost_.count(window) != 0; }
+    const std::string& FocusedControl() const { return focusedControl_; }
+    bool HookInstalled() const { return hookInstalled_; }
+    WindowHandle HookTarget() const { return hookTarget_; }
+    int QuitRequests() const { return quits_; }
+    int SettingsSaved() const { return settingsSaved_; }
+
 private:
+    void TypeInForeground(std::int16_t key, bool shift);
+    WindowHandle KeyTarget() const;
+
     std::string programDirectory_;
     std::string currentDirectory_;
     std::map<std::string, std::string> files_;
@@ -210,6 +257,30 @@ private:
     std::function<void()> onDoEvents_;
     std::vector<std::string> sounds_;
     std::optional<std::string> soundRefusal_;
+    WindowHandle appFocus_ = 0;
+    std::map<WindowHandle, std::u16string> received_;
+    std::vector<std::int16_t> passed_;
+    std::vector<std::u16string> pastes_;
+    std::set<std::uint8_t> held_;
+    std::u16string foregroundSelection_;
+    bool copyPending_ = false;
+    int copies_ = 0;
+    bool userCtrl_ = false;
+    std::set<ThreadId> attached_;
+    std::uint32_t slept_ = 0;
+    std::int16_t deliveredKey_ = 0;
+    std::int16_t deliveredShift_ = 0;
+    std::vector<std::string> messages_;
+    std::vector<std::string> logged_;
+    std::map<std::string, std::u16string, std::less<>> drawn_;
+    int pagesDrawn_ = 0;
+    std::vector<std::u16string> started_;
+    int popupMenus_ = 0;
+    std::set<WindowId> minimized_;
+    std::set<WindowId> topmost_;
+    bool hookInstalled_ = false;
+    int quits_ = 0;
+    int settingsSaved_ = 0;
 };
 
 }  // namespace orvik

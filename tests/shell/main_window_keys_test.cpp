@@ -1,0 +1,421 @@
+// The main window's keys: its typing box, its candidate buttons, the
+// hook's chords, and the word it shares with the candidate window.
+#include <gtest/gtest.h>
+
+#include "ime/candidate_window_app.h"
+#include "shell/main_window_app.h"
+
+namespace orvik {
+namespace {
+
+using testing::CandidateWindowApp;
+using testing::MainWindowApp;
+
+// The character a key types into the box: small letters unless Shift,
+// control characters with Ctrl, nothing with Alt.
+TEST(MainWindowTyping, KeysTypeTheirCharacters) {
+    struct Case {
+        std::int16_t key, shift, ascii;
+    };
+    const Case cases[] = {
+        {kVkA, 0, 'a'},           {kVkZ, 0, 'z'},      {kVkA, kShiftMask, 'A'}, {kVkZ, kCtrlMask, 26},
+        {kVkA, kCtrlMask, 1},     {kVkA, kAltMask, 0}, {kVk0, 0, '0'},          {kVk9, 0, '9'},
+        {kVkComma, 0, ','},       {kVkBack, 0, kAsciiBack}, {kVkF1, 0, 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(KeyAsciiOf(c.key, c.shift), c.ascii) << c.key << " " << c.shift;
+}
+
+TEST(MainWindowTyping, ComposesTheWordAndSearchesItsReading) {
+    struct Case {
+        void (OrvikU::*mode)(std::int16_t);
+        std::u16string_view keys, box, typed, label;
+    };
+    const Case cases[] = {
+        {&OrvikU::TelexH_Click, u"hoaf", u"hòa", u"hoaf", u"Tìm thấy 15 chữ"},
+        // The tone key typed inside the word moves to its end first.
+        {&OrvikU::TelexH_Click, u"hoasn", u"hoán", u"hoans", u""},
+        {&OrvikU::CangJieH_Click, u"hoaf", u"hoaf", u"hoaf", u""},
+        {&OrvikU::PINYIN_Click, u"yi1", u"yi1", u"yi1", u"Tìm thấy 1 chữ"},  // tone numbers
+        {&OrvikU::TelexH_Click, u"hoaf ky", u"hòa ky", u"ky", u"Tìm thấy 3 chữ"},
+    };
+    for (const auto& c : cases) {
+        MainWindowApp fx(c.mode);
+        fx.Keys(c.keys);
+        EXPECT_EQ(fx.Box(), c.box);
+        EXPECT_EQ(fx.module().TypedKeys, c.typed);
+        EXPECT_EQ(fx.main().Label2.Caption, c.label);
+        // Every write of the box leaves the caret at its end.
+        EXPECT_EQ(fx.CallsOf({"SendKeys"}), std::vector<std::string>(c.keys.size(), "SendKeys ^{END}"));
+    }
+    MainWindowApp fx;
+    fx.Keys(u"ky");
+    EXPECT_EQ(fx.platform.DrawnPage("OrvikU.WebBrowser2"), u"&#123;.&#20108;.&#35806; ! End");
+}
+
+TEST(MainWindowTyping, CtrlMakesCapitalsShiftDoesNotAndCtrlCLeavesTheBox) {
+    MainWindowApp fx;
+    fx.Key(kVkA, kShiftMask);
+    fx.Key(kVkA, kCtrlMask);
+    EXPECT_EQ(fx.module().TypedKeys, u"aA");
+    const std::u16string box = fx.main().Text1.Text;
+    fx.Key(kVkC, kCtrlMask);
+    EXPECT_EQ(fx.module().TypedKeys, u"aA");
+    EXPECT_EQ(fx.main().Text1.Text, box);
+}
+
+TEST(MainWindowTyping, SpaceCommitsEnterTypesNothingBackspaceDropsAKey) {
+    MainWindowApp fx;
+    fx.Keys(u"hoaf ");
+    EXPECT_EQ(fx.module().TypedKeys, u"");
+    EXPECT_TRUE(fx.module().CandPages[0].empty());
+    fx.Key(kVkReturn);
+    fx.Keys(u"hoaf");
+    EXPECT_EQ(fx.module().CommittedText, fx.main().Text1.Text.substr(0, 5));
+    MainWindowApp back;
+    back.Keys(u"hoaf");
+    back.Key(kVkBack);
+    EXPECT_EQ(back.module().TypedKeys, u"hoa");
+    EXPECT_EQ(back.Box(), u"hoa");
+    back.Key(kVkBack);
+    back.Key(kVkBack);
+    // The box deleted its last letter; a word of one key is kept.
+    EXPECT_EQ(back.module().TypedKeys, u"ho");
+    EXPECT_EQ(back.Box(), u"h");
+}
+
+TEST(MainWindowTyping, EscClearsTheWordTheCommittedTextAndTheList) {
+    MainWindowApp fx;
+    fx.Keys(u"ky hoaf");
+    fx.module().PageInPopup = true;
+    fx.app.ShowCharPage(u"4E00");
+    fx.platform.DeliverKey(kVkEscape);  // hides the popup first
+    EXPECT_FALSE(fx.app.PopupVisible());
+    EXPECT_EQ(fx.Box(), u"ky hòa");
+    fx.Key(kVkEscape);
+    EXPECT_EQ(fx.main().Text1.Text, u"");
+    EXPECT_EQ(fx.main().Label2.Caption, u"");
+    EXPECT_EQ(fx.module().TypedKeys, u"");
+    EXPECT_EQ(fx.module().CommittedText, u"");
+    EXPECT_EQ(testing::ShownFragment(fx.platform), "");
+
+    // Typed in the main window while the input method is on, Esc ends the
+    // candidate window's word and leaves the main box alone.
+    CandidateWindowApp on;
+    on.Keys(u"hoaf");
+    on.main().Text1.Text = u"hoa";
+    std::int16_t esc = kVkEscape;
+    on.main().Form_KeyUp(esc, 0);
+    EXPECT_EQ(on.candidates().Text1.Text, u"");
+    EXPECT_EQ(on.module().TypedKeys, u"");
+    EXPECT_EQ(on.main().Text1.Text, u"hoa");
+}
+
+TEST(MainWindowTyping, DigitsPickFromThePageShownAndOpenItInTheMainWindow) {
+    struct Case {
+        std::int16_t page, key;
+        const char16_t* picked;  // nullptr: nothing
+    };
+    const Case cases[] = {
+        {0, '1', u"5000"}, {0, '9', u"5008"}, {2, '0', u"501D"}, {10, '1', u"5064"}, {10, '2', nullptr}};
+    for (const auto& c : cases) {
+        MainWindowApp fx;
+        fx.ListCandidates(101);
+        fx.module().CurPage = c.page;
+        fx.module().PageInPopup = true;
+        fx.Key(c.key);
+        EXPECT_EQ(fx.module().CandPages[0].empty(), c.picked != nullptr);
+        const std::u16string page = c.picked ? u"its:hvtdu.chm::/html\\hv" + DecimalText(HexValue(c.picked)) + u".htm"
+                                             : std::u16string(testing::kStartPage);
+        EXPECT_EQ(fx.main().WebBrowser1.Address, page);
+        EXPECT_FALSE(fx.app.PopupVisible());
+        EXPECT_EQ(fx.main().Text1.Text, u"");  // the box does not keep the digit
+    }
+}
+
+TEST(MainWindowTyping, UpDownAndThePagingButtonsStayWithinTheList) {
+    MainWindowApp fx;
+    const int drawn = fx.platform.PagesDrawn();
+    fx.main().Command1_Click(1);  // no list: nothing to page back to
+    fx.main().Command1_Click(0);
+    EXPECT_EQ(fx.module().CurPage, 0);
+    EXPECT_EQ(fx.platform.PagesDrawn(), drawn);
+    fx.ListCandidates(25);
+    for (std::int16_t index : {0, 0, 0}) fx.main().Command1_Click(index);
+    EXPECT_EQ(fx.module().CurPage, 2);
+    EXPECT_EQ(fx.platform.PagesDrawn(), drawn + 2);
+    for (std::int16_t index : {1, 1, 1}) fx.main().Command1_Click(index);
+    EXPECT_EQ(fx.module().CurPage, 0);
+    EXPECT_EQ(fx.platform.DrawnPage("OrvikU.WebBrowser2"), fx.module().CandPages[0]);
+    EXPECT_EQ(fx.platform.PagesDrawn(), drawn + 4);
+    for (std::int16_t key : {kVkDown, kVkDown, kVkDown, kVkUp}) fx.Key(key);
+    EXPECT_EQ(fx.module().CurPage, 1);
+}
+
+// The box's code is looked up as the candidate window looks it up (CangJie
+// afh under ahf, PinYin er4 under e4r, ư typed uw under w), and the
+// candidate window, loaded with that code, lists the same characters.
+TEST(MainWindowTyping, BothWindowsFindTheCodeUnderTheKeyTheSearchLooksUp) {
+    struct Case {
+        void (OrvikU::*mode)(std::int16_t);
+        std::string file, index;
+        std::u16string_view keys;
+        std::u16string first;
+    };
+    const Case cases[] = {
+        {&OrvikU::CangJieH_Click, "UCangJie.idx", "66DB\r\n5F71\r\n!\"\"!afh \"#!ahf \r\n", u"afh", u"5F71"},
+        {&OrvikU::PINYIN_Click, "UPinYin.idx", "4E8C\r\n!\"\"!e4r \r\n", u"er4", u"4E8C"},
+        {&OrvikU::TelexN_Click, "telenomu.idx", "2029B\r\n!\"\"!ngwowif \r\n", u"nguwowif", u"2029B"},
+    };
+    for (const auto& c : cases) {
+        MainWindowApp fx(c.mode);
+        fx.platform.SetFile(testing::kProgramDir + "/" + c.file, c.index);
+        (fx.main().*c.mode)(0);
+        fx.Keys(c.keys);
+        EXPECT_EQ(fx.module().CandCodes[0], c.first) << c.file;
+        EXPECT_EQ(fx.main().Label2.Caption, u"Tìm thấy 1 chữ") << c.file;
+        fx.module().CandCodes[0].clear();
+        fx.main().IMEstate_Click(menu_number::kIMEstate);
+        EXPECT_EQ(fx.module().CandCodes[0], c.first) << c.file << " in the candidate window";
+    }
+}
+
+TEST(MainCandidates, APickGoesToTheClipboardAsRtfAndOpensItsPage) {
+    struct Case {
+        const char16_t* code;
+        const char16_t* escape;  // "\u" and its number in the RTF
+        const char16_t* page;
+    };
+    const Case cases[] = {
+        {u"5000", u"\\u20480", u"its:hvtdu.chm::/html\\hv20480.htm"},
+        // A variant key is replaced by the character it is paired with.
+        {u"4E8C", u"\\u19968", u"its:hvtdu.chm::/html\\hv19968.htm"},
+        {u"2000B", u"\\u131083", u"its:nomtdu.chm::/n131083.htm"},  // not in the Han dictionary
+        {u"FFFF", u"\\u-1", u"about:nodata"},                        // in neither
+        {u"", u"", testing::kStartPage.data()},                       // an empty slot picks nothing
+    };
+    for (const auto& c : cases) {
+        MainWindowApp fx;
+        fx.ListCandidates(20);
+        fx.module().CandCodes[19] = c.code;
+        fx.module().CurPage = 1;
+        fx.module().NomFontSize = FontSizeValue(10.5f);
+        fx.platform.ClipboardSetText(u"copied", kClipboardText);
+        fx.platform.FocusControl("");
+        fx.main().Command2_Click(9);
+        const std::u16string rtf =
+            u"{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033\\deflangfe1033{\\fonttbl{\\f0\\fmodern\\fprq1\\fcharset134 "
+            u"Chu Nom Minh U;}{\\f1\\fnil\\fcharset0 Times New Roman;}{\\f2\\fswiss\\fprq2\\fcharset0 VNtimes new "
+            u"roman;}}\\viewkind4\\uc1\\pard\\f0\\fs21" + std::u16string(c.escape) + u"\\f2}";
+        EXPECT_EQ(fx.platform.Clipboard(kClipboardRtf), *c.code ? rtf : u"");
+        EXPECT_EQ(fx.platform.Clipboard(kClipboardText), *c.code ? u"" : u"copied");  // cleared before
+        EXPECT_EQ(fx.main().WebBrowser1.Address, c.page);
+        EXPECT_FALSE(fx.app.PopupVisible());
+        EXPECT_EQ(fx.platform.FocusedControl(), *c.code ? "OrvikU.Text1" : "");
+    }
+    MainWindowApp fx;
+    std::u16string digits;
+    for (const auto& button : fx.main().Command2) digits += button.Caption;
+    EXPECT_EQ(digits, u"1234567890");
+    fx.ListCandidates(101);
+    fx.module().CurPage = 10;
+    fx.main().Command2_Click(1);  // past the 101st
+    EXPECT_EQ(fx.platform.Clipboard(kClipboardRtf), u"");
+    fx.module().CurPage = 0;
+    fx.main().Command2_Click(0);
+    EXPECT_EQ(fx.main().WebBrowser1.Address, u"its:hvtdu.chm::/html\\hv20480.htm");
+}
+
+// OK opens a web address of ten characters or more, else the file
+// selected; Enter in the address box opens it as typed; Cancel only hides.
+TEST(OpenDocumentPanel, OpensTheAddressOrTheSelectedFile) {
+    struct Case {
+        const char16_t* address;
+        const char16_t* file;
+        int button;               // 3 OK, 4 Cancel, 0 Enter in the box
+        const char16_t* opened;  // nullptr: nothing
+    };
+    const Case cases[] = {
+        {u"http://abc", u"a.htm", 3, u"http://abc"}, {u"  HTTP://abc ", u"", 3, u"HTTP://abc"},
+        {u"http://ab", u"a.htm", 3, u"/docs/a.htm"}, {u"http://ab", u"", 3, nullptr},
+        {u" x ", u"a.htm", 0, u" x "},                 {u"http://abc", u"a.htm", 4, nullptr},
+    };
+    for (const auto& c : cases) {
+        MainWindowApp fx;
+        OrvikU& main = fx.main();
+        main.ShowPicture2();
+        EXPECT_EQ(main.Picture2.Combo1.Text, u"http://");
+        main.Picture2.Combo1.Text = c.address;
+        main.Picture2.Drive1.Drive = u"/docs";
+        main.Drive1_Change();
+        main.Picture2.File1.FileName = c.file;
+        std::int16_t key = 'x';
+        main.Combo1_KeyPress(key);
+        EXPECT_TRUE(main.Picture2.Visible);
+        key = kAsciiReturn;
+        if (c.button == 0) main.Combo1_KeyPress(key);
+        if (c.button == 3) main.Command3_Click();
+        if (c.button == 4) main.Command4_Click();
+        EXPECT_FALSE(main.Picture2.Visible);
+        EXPECT_EQ(main.WindowState, c.button == 3 ? OrvikU::State::Maximized : OrvikU::State::Normal);
+        EXPECT_EQ(main.WebBrowser1.Address, c.opened ? std::u16string_view(c.opened) : testing::kStartPage);
+    }
+}
+
+TEST(MainWindowHook, TheOnOffChordSwitchesTheInputMethodFromAnyApplication) {
+    testing::FixtureApp fx;
+    fx.main().TelexH_Click(menu_number::kTelexH);
+    fx.platform.SetForeground(testing::kEditor, testing::kEditorThread, testing::kEditorFocus);
+    fx.platform.DeliverKey(kCmdImeOnOff);
+    EXPECT_TRUE(fx.app.CandidateWindowLoaded());
+    fx.platform.DeliverKey(u'h');  // the candidate window's now, but not the command codes
+    EXPECT_EQ(fx.module().TypedKeys, u"h");
+    fx.platform.DeliverKey(kCmdImeOnOff);
+    EXPECT_FALSE(fx.app.CandidateWindowLoaded());
+}
+
+TEST(MainWindowHook, TheNextModeChordGoesRound) {
+    MenuItem Menunoi::*const round[] = {&Menunoi::TelexH, &Menunoi::TelexN, &Menunoi::PinYin, &Menunoi::CangJie,
+                                        &Menunoi::CangJieH, &Menunoi::TelexH};
+    for (std::size_t i = 0; i + 1 < std::size(round); ++i) {
+        testing::FixtureApp fx;
+        (fx.main().Menunoi.*round[i]).Checked = true;
+        fx.platform.DeliverKey(kCmdNextMode);
+        EXPECT_TRUE((fx.main().Menunoi.*round[i + 1]).Checked) << i;
+        EXPECT_FALSE((fx.main().Menunoi.*round[i]).Checked) << i;
+    }
+    testing::FixtureApp none;
+    none.platform.DeliverKey(kCmdNextMode);
+    EXPECT_TRUE(none.module().DirectoryLine.empty());
+}
+
+TEST(MainWindowHook, TelexChordsChooseTheModeAndComposeTheWordAgain) {
+    CandidateWindowApp fx(&OrvikU::CangJieH_Click);
+    fx.Keys(u"mootj");
+    EXPECT_TRUE(fx.module().CandPages[0].empty());
+    fx.platform.DeliverKey(kCmdTelexNom);
+    EXPECT_TRUE(fx.main().Menunoi.TelexN.Checked);
+    EXPECT_NE(fx.module().CandPages[0].find(u"&#19968;"), std::u16string::npos);
+    fx.platform.DeliverKey(kCmdTelexHan);
+    EXPECT_TRUE(fx.main().Menunoi.TelexH.Checked);
+    EXPECT_FALSE(fx.main().Menunoi.TelexN.Checked);
+
+    MainWindowApp box(&OrvikU::CangJieH_Click);
+    box.Keys(u"hoaf");
+    box.platform.ClearCalls();
+    box.platform.DeliverKey(kCmdTelexHan);
+    EXPECT_EQ(box.Box(), u"hòa");
+    EXPECT_EQ(box.CallsOf({"SendKeys"}), std::vector<std::string>{"SendKeys ^{END}"});
+}
+
+// The chords copy the foreground application's selection (Ctrl+C, or C
+// alone while the user still holds Ctrl), wait for it, and look it up or
+// transcribe it.
+TEST(MainWindowHook, LookUpAndTranscriptionChordsCopyWaitAndShowTheSelection) {
+    struct Case {
+        std::int16_t code;
+        bool userHoldsCtrl, ownWindowInFront;
+        std::uint32_t waitMs;
+        bool minimized, transcribed;
+    };
+    const Case cases[] = {
+        {kCmdLookup, false, false, 300, false, false},
+        {kCmdLookupHeld, true, false, 100, true, false},
+        {kCmdLookupHeld, true, true, 100, false, false},
+        {kCmdTranscribe, false, false, 200, false, true},
+        {kCmdTranscribeToo, false, false, 200, false, true},
+    };
+    const std::u16string selection = u"{\\rtf1 \\u12300?\\u19968?\\u20108?}";
+    for (const auto& c : cases) {
+        MainWindowApp fx;
+        fx.platform.HoldCtrl(c.userHoldsCtrl);
+        if (c.ownWindowInFront) {
+            fx.platform.SetForeground(WindowId::OrvikU);
+            fx.platform.FocusControl("OrvikU.WebBrowser1");
+            fx.platform.SelectInView("OrvikU.WebBrowser1", selection);
+        } else {
+            fx.platform.SetForeground(testing::kEditor, testing::kEditorThread, testing::kEditorFocus);
+            fx.platform.SelectInForeground(selection);
+        }
+        fx.platform.DeliverKey(c.code);
+        EXPECT_EQ(fx.platform.CopiesReceived(), c.ownWindowInFront ? 0 : 1) << c.code;
+        EXPECT_EQ(fx.platform.SleptMs(), c.waitMs) << c.code;
+        EXPECT_TRUE(fx.platform.HeldKeys().empty()) << c.code;
+        EXPECT_EQ(fx.platform.Minimized(WindowId::OrvikU), c.minimized) << c.code;
+        EXPECT_TRUE(fx.app.PopupVisible()) << c.code;
+        if (c.transcribed) EXPECT_EQ(fx.app.Popup().Text1.Text, u"nhất nhị") << c.code;
+        else EXPECT_EQ(fx.app.Popup().WebBrowser1.Address, u"its:hvtdu.chm::/html\\hv19968.htm") << c.code;
+    }
+}
+
+// The main window's typing box and the candidate window share the keys of
+// the word being typed: a word ended in one window leaves the other nothing
+// to edit, whichever window the next key reaches.
+TEST(SharedTypedWord, AWordEndedElsewhereLeavesTheOtherWindowNothingToEdit) {
+    struct Case {
+        const char* name;
+        void (*endWord)(CandidateWindowApp&);
+    };
+    const Case cases[] = {
+        {"Space in the main window's box", [](CandidateWindowApp& fx) { TypeIntoText1(fx.main(), kVkSpace, 0); }},
+        {"the dialog's OK", [](CandidateWindowApp& fx) { fx.app.ConfigDialog().Command1_Click(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CandidateWindowApp fx;
+        fx.Keys(u"hoaf");
+        c.endWord(fx);
+        EXPECT_EQ(fx.module().TypedKeys, u"");
+        if (std::string_view(c.name)[0] == 'S') {
+            EXPECT_EQ(fx.candidates().Text1.Text, u"");  // at once
+            EXPECT_TRUE(fx.module().CandPages[0].empty());
+        }
+        fx.platform.SetReceivedText(u"x");
+        fx.Key(kVkBack);  // the application's, as typed
+        EXPECT_EQ(fx.platform.ReceivedText(), u"");
+        EXPECT_EQ(fx.candidates().Text1.Text, u"");
+        fx.Keys(u"ky");
+        EXPECT_EQ(fx.module().TypedKeys, u"ky");
+        EXPECT_EQ(fx.candidates().Text1.Text, u"ky");
+    }
+    CandidateWindowApp fx;
+    TypeIntoText1(fx.main(), 'H', 0);
+    fx.Keys(u"oaf");
+    fx.Key(kVkSpace);
+    TypeIntoText1(fx.main(), kVkBack, 0);
+    EXPECT_EQ(fx.module().TypedKeys, u"");
+}
+
+// A key the hook gave to the application while the program was busy must
+// not also stay in the typed code: "vie" with the e given back would
+// otherwise send "evie".
+TEST(GivenBackKey, TheCodeReturnsToWhatItWasBeforeTheKey) {
+    struct Case {
+        const char* name;
+        std::vector<std::uint64_t> givenBack;
+        std::u16string typed;
+    };
+    const Case cases[] = {
+        {"the last key", {3}, u"vi"},
+        {"two keys, oldest first", {2, 3}, u"v"},
+        {"a key never handled here", {9}, u"vie"},
+        {"told twice", {3, 3}, u"vi"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CandidateWindowApp fx;
+        std::uint64_t number = 0;
+        for (char16_t key : std::u16string_view(u"vie")) {
+            fx.app.KeyArrives(++number);
+            fx.Key(static_cast<std::int16_t>(key));
+        }
+        for (std::uint64_t back : c.givenBack) fx.app.KeyGivenBack(back);
+        EXPECT_EQ(fx.module().TypedKeys, c.typed);
+        EXPECT_EQ(fx.candidates().Text1.Text, c.typed);
+        fx.app.KeyArrives(4);
+        fx.Key('e');
+        EXPECT_EQ(fx.module().TypedKeys, c.typed + u"e");
+    }
+}
+
+}  // namespace
+}  // namespace orvik
