@@ -43,13 +43,10 @@ void HVTNP::SendToTarget(std::u16string_view text, std::u16string_view suffix) {
 // Follows the foreground window; answers false when it belongs to this
 // program, whose own windows are never sent to.
 bool HVTNP::TrackTarget() {
-    if (platform_.GetForegroundWindow() == module_.TargetWindow && module_.TargetWindow != 0) return true;
-    const ThreadId own = platform_.GetCurrentThreadId();
-    platform_.AttachThreadInput(own, module_.TargetThread, false);
-    module_.TargetWindow = platform_.GetForegroundWindow();
-    module_.TargetThread = platform_.GetWindowThreadProcessId(module_.TargetWindow);
-    if (module_.TargetThread == own) return false;
-    platform_.AttachThreadInput(own, module_.TargetThread, true);
+    const WindowHandle foreground = platform_.GetForegroundWindow();
+    if (foreground == module_.TargetWindow && foreground != 0) return true;
+    module_.TargetWindow = foreground;
+    if (platform_.IsOwnWindow(foreground)) return false;
     module_.TargetFocus = platform_.GetFocus();
     return true;
 }

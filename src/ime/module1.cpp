@@ -18,11 +18,6 @@ std::u16string Describe(const LoadProblem& problem) {
 
 Module1::Module1(Platform& platform) : IndexLines(kIndexSlots), platform_(platform) {}
 
-void Module1::ReleaseSystemFont() {
-    platform_.RemoveFontResourceA("vnsys.fon");
-    platform_.SendMessageA(kHwndBroadcast, kWmFontChange, 0, 0);
-}
-
 void Module1::LoadModeIndex(std::u16string_view fileName, bool nomButtonDown, Layout layout) {
     for (auto& slot : IndexLines) slot.clear();
     DirectoryLine.clear();

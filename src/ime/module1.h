@@ -43,10 +43,9 @@ public:
 
     std::u16string LookupText;
 
-    // Sending: the foreground window at the last send, its thread and its
-    // focused control; the clipboard ("98") or character ("2K") mode.
+    // Sending: the foreground window at the last send and its focused
+    // control; the clipboard ("98") or character ("2K") mode.
     WindowHandle TargetWindow = 0;
-    ThreadId TargetThread = 0;
     WindowHandle TargetFocus = 0;
     bool System98 = true;
 
@@ -71,10 +70,6 @@ public:
     // `layout`), and an index too long for its slots, are reported in one
     // message box; what could be read is kept.
     void LoadModeIndex(std::u16string_view fileName, bool nomButtonDown, Layout layout);
-
-    // Removes the Vietnamese system font from the desktop and tells every
-    // window the fonts changed.
-    void ReleaseSystemFont();
 
 private:
     Platform& platform_;

@@ -8,10 +8,6 @@
 
 namespace orvik {
 
-// Windows of other applications and of this program (WindowHandle), and
-// the threads that own them. 0 is no window.
-using ThreadId = std::uint32_t;
-
 class ApplicationKeys {
 public:
     virtual ~ApplicationKeys() = default;
@@ -31,12 +27,12 @@ public:
     // Whether the candidate window holds a typed word: the keys that end a
     // word (Enter, Tab, a symbol) are then its, to send the word first.
     virtual void WordPending(bool pending) = 0;
+    // Windows of other applications and of this program; 0 is no window.
     virtual WindowHandle GetForegroundWindow() = 0;
-    virtual ThreadId GetWindowThreadProcessId(WindowHandle window) = 0;
-    virtual ThreadId GetCurrentThreadId() = 0;
-    virtual bool AttachThreadInput(ThreadId from, ThreadId to, bool attach) = 0;
+    // Whether a window is one of this program's own, which are never sent to.
+    virtual bool IsOwnWindow(WindowHandle window) = 0;
+    // The control of the foreground window that has the keyboard focus.
     virtual WindowHandle GetFocus() = 0;
-    virtual WindowHandle SetFocus(WindowHandle window) = 0;
 };
 
 // Ctrl+C to the application in the foreground, as four key events: Ctrl

@@ -25,11 +25,9 @@ public:
     bool ForegroundPastesWithCtrlV() override { return true; }
     std::int32_t PostMessageW(WindowHandle, std::uint32_t, std::uint32_t, std::int32_t) override { return 0; }
     WindowHandle GetForegroundWindow() override { return HandleOf(WindowId::OrvikU); }
-    ThreadId GetWindowThreadProcessId(WindowHandle window) override { return window == 0 ? 0 : kOwnThread; }
-    ThreadId GetCurrentThreadId() override { return kOwnThread; }
-    bool AttachThreadInput(ThreadId, ThreadId, bool) override { return false; }
+    // No other application runs here: every window is the program's.
+    bool IsOwnWindow(WindowHandle window) override { return window != 0; }
     WindowHandle GetFocus() override { return 0; }
-    WindowHandle SetFocus(WindowHandle) override { return 0; }
     std::int32_t NhanDien(WindowHandle, WindowHandle) override { return 0; }
     bool InstallKeyHook() override { return false; }
     void RemoveKeyHook() override {}
@@ -88,12 +86,9 @@ public:
     std::int32_t Shell_NotifyIconA(std::uint32_t, const NotifyIconData&) override { return 0; }
     void SetTraySink(TraySink*) override {}
     IconHandle IconOf(WindowId) override { return 0; }
-    std::int32_t SendMessageA(WindowHandle, std::uint32_t, std::uint32_t, std::int32_t) override { return 0; }
-    std::int32_t RemoveFontResourceA(std::string_view) override { return 0; }
     void LogLine(std::string_view line) override;
 
 private:
-    static constexpr ThreadId kOwnThread = 1;
     std::map<std::int32_t, std::u16string> clipboard_;
     std::set<WindowId> visible_;
     std::map<std::string, std::u16string, std::less<>> pages_;

@@ -44,16 +44,11 @@ void OrvikU::IMEstate_Click(std::int16_t) {
     }
     Menunoi.IMEstate.Checked = true;
     if (WindowState == State::Normal) Minimize();
-    const ThreadId own = platform.GetCurrentThreadId();
-    platform.AttachThreadInput(own, module.TargetThread, false);
     module.TargetWindow = platform.GetForegroundWindow();
-    module.TargetThread = platform.GetWindowThreadProcessId(module.TargetWindow);
-    platform.AttachThreadInput(own, module.TargetThread, true);
     module.TargetFocus = platform.GetFocus();
     app_.LoadCandidateWindow();
     platform.NhanDien(platform.HandleOf(WindowId::HVTNP), self);
     platform.SetTopmost(WindowId::HVTNP);
-    platform.SetFocus(module.TargetFocus);
     tbToolbar[5].Pressed = true;
 }
 

@@ -83,12 +83,10 @@ void OrvikU::Close_Click(std::int16_t) {
 
 void OrvikU::Form_Unload() {
     Platform& platform = app_.platform();
-    Module1& module = app_.module();
     platform.RemoveKeyHook();
     app_.UnloadPopup();
     app_.UnloadConfigDialog();
     app_.UnloadCandidateWindow();
-    module.ReleaseSystemFont();
     platform.Quit();
 }
 

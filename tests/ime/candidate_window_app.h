@@ -13,7 +13,7 @@ struct CandidateWindowApp : FixtureApp {
     explicit CandidateWindowApp(void (OrvikU::*mode)(std::int16_t) = &OrvikU::TelexH_Click) {
         (main().*mode)(0);
         main().Menunoi.Unicode.Checked = true;
-        platform.SetForeground(kEditor, kEditorThread, kEditorFocus);
+        platform.SetForeground(kEditor, kEditorFocus);
         main().IMEstate_Click(10);
         platform.ClearCalls();
     }

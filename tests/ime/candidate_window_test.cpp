@@ -10,19 +10,17 @@ namespace {
 
 using testing::CandidateWindowApp;
 using testing::kEditorFocus;
-using testing::kEditorThread;
 using testing::ShownFragment;
 
-TEST(CandidateWindow, SwitchingOnAttachesToTheEditorAndRegistersWithTheHook) {
+TEST(CandidateWindow, SwitchingOnTargetsTheEditorAndRegistersWithTheHook) {
     testing::FixtureApp fx;
     fx.main().TelexH_Click(menu_number::kTelexH);
-    fx.platform.SetForeground(testing::kEditor, kEditorThread, kEditorFocus);
+    fx.platform.SetForeground(testing::kEditor, kEditorFocus);
     fx.main().IMEstate_Click(menu_number::kIMEstate);
     EXPECT_TRUE(fx.platform.Minimized(WindowId::OrvikU));
     EXPECT_TRUE(fx.platform.WindowVisible(WindowId::HVTNP));
     EXPECT_TRUE(fx.platform.Topmost(WindowId::HVTNP));
     EXPECT_EQ(fx.platform.HookTarget(), fx.platform.HandleOf(WindowId::HVTNP));
-    EXPECT_EQ(fx.platform.AttachedThreads(), std::set<ThreadId>{kEditorThread});
     EXPECT_EQ(fx.module().TargetFocus, kEditorFocus);
     EXPECT_TRUE(fx.main().tbToolbar[5].Pressed);
     EXPECT_EQ(fx.candidates().Label1.Caption, u"  ORV Thâu nhập pháp : Telex chữ Hán");
@@ -128,15 +126,12 @@ TEST(CandidateWindow, SendsFollowTheForegroundAndSkipTheProgramsOwnWindows) {
     fx.Key('1');  // still in front: the last target's focus receives it
     EXPECT_EQ(fx.platform.ReceivedText(), u"一 一");
 
-    fx.platform.SetForeground(600, 88, 601);
+    fx.platform.SetForeground(600, 601);
     for (int i = 0; i < 2; ++i) {
         fx.Keys(u"a");
         fx.Key('1');
     }
     EXPECT_EQ(fx.platform.TextOf(601), u"一 一 ");
-    EXPECT_EQ(fx.platform.AttachedThreads(), std::set<ThreadId>{88});
-    const auto& calls = fx.platform.Calls();
-    EXPECT_EQ(std::count(calls.begin(), calls.end(), "AttachThreadInput 1 88 attach"), 1);  // once per window
 }
 
 TEST(CandidateWindow, EditingKeysChangeTheCodeAndThePage) {

@@ -15,9 +15,8 @@ namespace orvik::testing {
 
 inline const std::string kProgramDir = ORVIK_FIXTURES "/ime";
 inline const std::string kPageFile = "/current/temp.htm";
-// Another application's window, thread and focused control.
+// Another application's window and focused control.
 inline constexpr WindowHandle kEditor = 500;
-inline constexpr ThreadId kEditorThread = 77;
 inline constexpr WindowHandle kEditorFocus = 501;
 
 struct FixtureApp {

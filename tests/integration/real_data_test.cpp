@@ -162,7 +162,7 @@ bool Lists(const Module1& module, const std::vector<std::u16string>& codes) {
 struct CandidateWindowTyping : RealData {
     explicit CandidateWindowTyping(const ModeUnderTest& mode) {
         mode.select(app.MainWindow());
-        platform.SetForeground(500, 77, 501);
+        platform.SetForeground(500, 501);
         app.MainWindow().IMEstate_Click(menu_number::kIMEstate);
     }
     void Type(std::u16string_view code) {

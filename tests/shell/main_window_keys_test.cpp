@@ -264,7 +264,7 @@ TEST(OpenDocumentPanel, OpensTheAddressOrTheSelectedFile) {
 TEST(MainWindowHook, TheOnOffChordSwitchesTheInputMethodFromAnyApplication) {
     testing::FixtureApp fx;
     fx.main().TelexH_Click(menu_number::kTelexH);
-    fx.platform.SetForeground(testing::kEditor, testing::kEditorThread, testing::kEditorFocus);
+    fx.platform.SetForeground(testing::kEditor, testing::kEditorFocus);
     fx.platform.DeliverKey(kCmdImeOnOff);
     EXPECT_TRUE(fx.app.CandidateWindowLoaded());
     fx.platform.DeliverKey(u'h');  // the candidate window's now, but not the command codes
@@ -333,7 +333,7 @@ TEST(MainWindowHook, LookUpAndTranscriptionChordsCopyWaitAndShowTheSelection) {
             fx.platform.FocusControl("OrvikU.WebBrowser1");
             fx.platform.SelectInView("OrvikU.WebBrowser1", selection);
         } else {
-            fx.platform.SetForeground(testing::kEditor, testing::kEditorThread, testing::kEditorFocus);
+            fx.platform.SetForeground(testing::kEditor, testing::kEditorFocus);
             fx.platform.SelectInForeground(selection);
         }
         fx.platform.DeliverKey(c.code);

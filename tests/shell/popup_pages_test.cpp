@@ -87,7 +87,7 @@ TEST(PopupPages, TheTrayLookUpShowsThePageOfTheFirstIdeographThatHasOne) {
         if (c.mode) fx.main().TelexH_Click(menu_number::kTelexH);
         fx.app.Popup().ShowTranscription(u"nhất");
         fx.app.HidePopup();
-        fx.platform.SetForeground(testing::kEditor, testing::kEditorThread, testing::kEditorFocus);
+        fx.platform.SetForeground(testing::kEditor, testing::kEditorFocus);
         fx.platform.SelectInForeground(c.rtf.empty() ? u"{}" : c.rtf);
         fx.platform.PressTrayIcon(fx.platform.HandleOf(WindowId::WPopup), 1, kWmLButtonDown);
         EXPECT_EQ(fx.platform.CopiesReceived(), 1);

@@ -98,9 +98,8 @@ void RecordingPlatform::PassKeyOn() {
 
 // Keys typed into the program's own window stay there; others reach the
 // foreground application's focused control.
-WindowHandle RecordingPlatform::KeyTarget() const {
-    const auto thread = threads_.find(foreground_);
-    return thread != threads_.end() && thread->second == kOwnThread ? foreground_ : appFocus_;
+WindowHandle RecordingPlatform::KeyTarget() {
+    return IsOwnWindow(foreground_) ? foreground_ : appFocus_;
 }
 
 // A key typed on a US layout: letters (as capitals' or small letters'
@@ -175,34 +174,13 @@ WindowHandle RecordingPlatform::GetForegroundWindow() {
     return foreground_;
 }
 
-ThreadId RecordingPlatform::GetWindowThreadProcessId(WindowHandle window) {
-    const auto thread = threads_.find(window);
-    const ThreadId id = thread == threads_.end() ? 0 : thread->second;
-    calls_.push_back("GetWindowThreadProcessId " + Number(window) + " " + Number(id));
-    return id;
+bool RecordingPlatform::IsOwnWindow(WindowHandle window) {
+    return window >= HandleOf(WindowId::OrvikU) && window <= HandleOf(WindowId::QXAbout);
 }
 
-bool RecordingPlatform::AttachThreadInput(ThreadId from, ThreadId to, bool attach) {
-    calls_.push_back("AttachThreadInput " + Number(from) + " " + Number(to) + (attach ? " attach" : " detach"));
-    if (from != kOwnThread || to == 0 || to == kOwnThread) return false;
-    if (attach) attached_.insert(to);
-    else attached_.erase(to);
-    return true;
-}
-
-// The focus of another thread is seen only through an attached input.
 WindowHandle RecordingPlatform::GetFocus() {
     calls_.push_back("GetFocus " + Number(focus_));
-    const auto thread = threads_.find(foreground_);
-    const bool seen = thread == threads_.end() || thread->second == kOwnThread || attached_.count(thread->second) != 0;
-    return seen ? focus_ : 0;
-}
-
-WindowHandle RecordingPlatform::SetFocus(WindowHandle window) {
-    calls_.push_back("SetFocus " + Number(window));
-    const WindowHandle previous = focus_;
-    focus_ = window;
-    return previous;
+    return focus_;
 }
 
 std::int32_t RecordingPlatform::NhanDien(WindowHandle target, WindowHandle owner) {
@@ -370,16 +348,14 @@ void RecordingPlatform::Quit() {
     ++quits_;
 }
 
-void RecordingPlatform::SetForeground(WindowHandle window, ThreadId thread, WindowHandle focus) {
+void RecordingPlatform::SetForeground(WindowHandle window, WindowHandle focus) {
     foreground_ = window;
-    threads_[window] = thread;
     focus_ = focus;
     appFocus_ = focus;
 }
 
 void RecordingPlatform::SetForeground(WindowId window) {
     foreground_ = HandleOf(window);
-    threads_[foreground_] = kOwnThread;
 }
 
 std::int16_t RecordingPlatform::DeliverKey(std::int16_t keyCode, std::int16_t shift) {
@@ -491,18 +467,6 @@ std::int32_t RecordingPlatform::Shell_NotifyIconA(std::uint32_t message, const N
 void RecordingPlatform::PressTrayIcon(WindowHandle window, std::uint32_t id, std::int32_t mouseMessage) {
     if (traySink_ != nullptr && trayIcons_.count({window, id}) != 0)
         traySink_->TrayNotification(window, id, mouseMessage);
-}
-
-std::int32_t RecordingPlatform::SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
-                                             std::int32_t lParam) {
-    calls_.push_back("SendMessageA " + Number(window) + " " + Number(message) + " " + Number(wParam) + " " +
-                     Number(lParam));
-    return 0;
-}
-
-std::int32_t RecordingPlatform::RemoveFontResourceA(std::string_view fontFile) {
-    calls_.push_back("RemoveFontResourceA " + std::string(fontFile));
-    return 1;
 }
 
 void RecordingPlatform::LogLine(std::string_view line) {

@@ -51,9 +51,6 @@ public:
     std::int32_t Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) override;
     void SetTraySink(TraySink* sink) override { traySink_ = sink; }
     IconHandle IconOf(WindowId window) override { return 2001 + static_cast<IconHandle>(window); }
-    std::int32_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
-                              std::int32_t lParam) override;
-    std::int32_t RemoveFontResourceA(std::string_view fontFile) override;
     void LogLine(std::string_view line) override;
 
     void keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t flags) override;
@@ -65,11 +62,8 @@ public:
     std::int32_t PostMessageW(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                               std::int32_t lParam) override;
     WindowHandle GetForegroundWindow() override;
-    ThreadId GetWindowThreadProcessId(WindowHandle window) override;
-    ThreadId GetCurrentThreadId() override { return kOwnThread; }
-    bool AttachThreadInput(ThreadId from, ThreadId to, bool attach) override;
+    bool IsOwnWindow(WindowHandle window) override;
     WindowHandle GetFocus() override;
-    WindowHandle SetFocus(WindowHandle window) override;
     std::int32_t NhanDien(WindowHandle target, WindowHandle owner) override;
     bool InstallKeyHook() override;
     void RemoveKeyHook() override;
@@ -106,12 +100,8 @@ public:
     bool StartProgram(std::u16string_view commandLine) override;
     void Quit() override;
 
-    // The program's own windows all belong to this thread.
-    static constexpr ThreadId kOwnThread = 1;
-
-    // Another application in the foreground: its window, thread and focused
-    // control.
-    void SetForeground(WindowHandle window, ThreadId thread, WindowHandle focus);
+    // Another application in the foreground: its window and focused control.
+    void SetForeground(WindowHandle window, WindowHandle focus);
     // One of the program's own windows in the foreground.
     void SetForeground(WindowId window);
 
@@ -197,8 +187,6 @@ public:
     int CopiesReceived() const { return copies_; }
     // The user holds Ctrl down: a synthesized C copies as Ctrl+C does.
     void HoldCtrl(bool held) { userCtrl_ = held; }
-    // The threads whose input this program's thread is attached to.
-    const std::set<ThreadId>& AttachedThreads() const { return attached_; }
     // The milliseconds the program slept, in all.
     std::uint32_t SleptMs() const { return slept_; }
 
@@ -220,7 +208,7 @@ public:
 
 private:
     void TypeInForeground(std::int16_t key, bool shift);
-    WindowHandle KeyTarget() const;
+    WindowHandle KeyTarget();
 
     std::string programDirectory_;
     std::string currentDirectory_;
@@ -235,7 +223,6 @@ private:
     std::map<std::string, std::u16string, std::less<>> selections_;
     std::string focusedControl_;
     std::set<WindowId> visible_;
-    std::map<WindowHandle, ThreadId> threads_;
     WindowHandle foreground_ = 0;
     bool wordPending_ = false;
     bool foregroundPastes_ = true;
@@ -266,7 +253,6 @@ private:
     bool copyPending_ = false;
     int copies_ = 0;
     bool userCtrl_ = false;
-    std::set<ThreadId> attached_;
     std::uint32_t slept_ = 0;
     std::int16_t deliveredKey_ = 0;
     std::int16_t deliveredShift_ = 0;

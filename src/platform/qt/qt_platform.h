@@ -132,9 +132,6 @@ public:
     std::int32_t Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) override;
     void SetTraySink(TraySink* sink) override { tray_.SetSink(sink); }
     IconHandle IconOf(WindowId window) override;
-    std::int32_t SendMessageA(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
-                              std::int32_t lParam) override;
-    std::int32_t RemoveFontResourceA(std::string_view fontFile) override;
     void LogLine(std::string_view line) override;
     // The tray icon a window added with a number, so a test can press it.
     QSystemTrayIcon* TrayIcon(WindowHandle window, std::uint32_t id) const { return tray_.Find(window, id); }
@@ -146,13 +143,8 @@ public:
     std::int32_t PostMessageW(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                               std::int32_t lParam) override;
     WindowHandle GetForegroundWindow() override;
-    ThreadId GetWindowThreadProcessId(WindowHandle window) override;
-    ThreadId GetCurrentThreadId() override { return kOwnThread; }
-    bool AttachThreadInput(ThreadId, ThreadId, bool) override { return hook_.IsOpen(); }
+    bool IsOwnWindow(WindowHandle window) override { return OwnsHandle(window); }
     WindowHandle GetFocus() override;
-    // The program's windows never take the focus from the application the
-    // user types in, so there is none to give back.
-    WindowHandle SetFocus(WindowHandle) override { return 0; }
     std::int32_t NhanDien(WindowHandle target, WindowHandle owner) override;
     bool InstallKeyHook() override;
     void RemoveKeyHook() override;
@@ -197,12 +189,9 @@ public:
     void Quit() override;
 
     // The window and focused control of "another application" while this
-    // program is not active and no hook answers, and the thread that owns
-    // them. An input context the hook reports is its own thread.
+    // program is not active and no hook answers.
     static constexpr WindowHandle kOtherWindow = 0x1000;
     static constexpr WindowHandle kOtherFocus = 0x1001;
-    static constexpr ThreadId kOwnThread = 1;
-    static constexpr ThreadId kOtherThread = 2;
 
 private:
     static constexpr WindowHandle kOwnWindows = 0x100;

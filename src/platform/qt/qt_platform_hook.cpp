@@ -189,12 +189,6 @@ WindowHandle QtPlatform::GetFocus() {
     return kOtherFocus;
 }
 
-ThreadId QtPlatform::GetWindowThreadProcessId(WindowHandle window) {
-    if (window == 0) return 0;
-    if (OwnsHandle(window)) return kOwnThread;
-    return window >= hook::kFirstInputContext ? window : kOtherThread;
-}
-
 void QtPlatform::Sleep(std::uint32_t milliseconds) { QThread::msleep(milliseconds); }
 
 }  // namespace orvik
