@@ -173,7 +173,7 @@ void Application::TrayNotification(WindowHandle window, std::uint32_t, std::int3
     if (window == platform_.HandleOf(WindowId::OrvikU)) return MainWindow().Form_MouseMove(x);
     if (window != platform_.HandleOf(WindowId::WPopup)) return;
     const WPopup::TrayPress press = Popup().Form_MouseMove(x);
-    if (press == WPopup::TrayPress::Right) TranscribeSelection(true);
+    if (press == WPopup::TrayPress::Right) TranscribeCopiedSelection();
     if (press == WPopup::TrayPress::Left) LookupSelection();
 }
 
@@ -204,6 +204,11 @@ void Application::TranscribeSelection(bool) {
     const bool nomDown = MainWindow().tbToolbar[1].Pressed;
     const auto corrections = LoadTonaroPairs(platform_);
     Popup().ShowTranscription(Transcribe(rtf, module_, nomDown, corrections));
+}
+
+void Application::TranscribeCopiedSelection() {
+    platform_.Sleep(kCopyWaitMs);
+    TranscribeSelection(true);
 }
 
 // The copy sent by the tray press is given time to reach the clipboard.

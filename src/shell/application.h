@@ -75,6 +75,9 @@ public:
     // the no-data page when the dictionaries have none. Nothing in no mode.
     void ShowCharPage(std::u16string_view hexCode) override;
     void TranscribeSelection(bool flag) override;
+    // The popup tray icon's right press: the copy it sent is waited for,
+    // then transcribed.
+    void TranscribeCopiedSelection();
     // Shows in the popup the dictionary page of the first character of the
     // selection copied to the clipboard that has one (`SelectionPage`), or
     // the no-data page when none has. Nothing in no mode.

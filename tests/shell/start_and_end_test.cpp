@@ -137,8 +137,7 @@ TEST(End, TheDialogRefusesEveryUnloadAndTheCloseBoxOnlyHidesIt) {
 TEST(Tray, ThePressesOfTheTwoIconsDoTheirJobs) {
     StartedApp fx;
     fx.platform.SetForeground(500, 501);
-    fx.platform.SelectInForeground(u"{\\rtf1 \\u19968?}");
-    fx.platform.ClipboardSetText(u"{\\rtf1 \\u19968?}", kClipboardRtf);  // the right press does not wait
+    fx.platform.SelectInForeground(u"{\\rtf1 \\u19968?}");  // reaches the clipboard at the copy's wait
     fx.platform.PressTrayIcon(kMain, 1, kWmLButtonDown);
     EXPECT_TRUE(fx.main().Menunoi.IMEstate.Checked);
     fx.platform.PressTrayIcon(kMain, 1, kWmRButtonDown);
