@@ -99,7 +99,7 @@ void RecordingPlatform::PassKeyOn() {
 // Keys typed into the program's own window stay there; others reach the
 // foreground application's focused control.
 WindowHandle RecordingPlatform::KeyTarget() {
-    return IsOwnWindow(foreground_) ? foreground_ : appFocus_;
+    return IsOwnWindow(foreground_) ? foreground_ : focus_;
 }
 
 // A key typed on a US layout: letters (as capitals' or small letters'
@@ -351,7 +351,6 @@ void RecordingPlatform::Quit() {
 void RecordingPlatform::SetForeground(WindowHandle window, WindowHandle focus) {
     foreground_ = window;
     focus_ = focus;
-    appFocus_ = focus;
 }
 
 void RecordingPlatform::SetForeground(WindowId window) {

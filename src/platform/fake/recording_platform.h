@@ -172,9 +172,9 @@ public:
     // period; Ctrl+V pastes the plain text of what the clipboard holds at
     // that moment, Ctrl+C copies its selection); the keys the hook passes
     // on arrive as typed (Backspace deletes, Enter and Tab type themselves).
-    std::u16string ReceivedText() const { return TextOf(appFocus_); }
+    std::u16string ReceivedText() const { return TextOf(focus_); }
     std::u16string TextOf(WindowHandle control) const;
-    void SetReceivedText(std::u16string text) { received_[appFocus_] = std::move(text); }
+    void SetReceivedText(std::u16string text) { received_[focus_] = std::move(text); }
     // The keys the hook passed on to the application, in order.
     const std::vector<std::int16_t>& PassedKeys() const { return passed_; }
     // What each Ctrl+V pasted, as plain text.
@@ -244,7 +244,6 @@ private:
     std::function<void()> onDoEvents_;
     std::vector<std::string> sounds_;
     std::optional<std::string> soundRefusal_;
-    WindowHandle appFocus_ = 0;
     std::map<WindowHandle, std::u16string> received_;
     std::vector<std::int16_t> passed_;
     std::vector<std::u16string> pastes_;
