@@ -77,10 +77,11 @@ void BM_KeystrokeSearch(benchmark::State& state) {
     FillIndex(module);
     // A key near the end of the directory line: the longest substring search.
     const std::u16string typed = UCase(KeyOf(kLines - 3));
+    CandidateList list;
     for (auto _ : state) {
         const CandidateLine found = FindCandidateLine(module, NormaliseTypedCode(typed));
-        BuildCandidatePages(module, found.line, Layout::Han, true);
-        benchmark::DoNotOptimize(module.CandPages[0].data());
+        list.Build(found.line, Layout::Han, &module.VariantLine);
+        benchmark::DoNotOptimize(list.ShownPage().data());
     }
 }
 
@@ -89,13 +90,13 @@ void BM_KeystrokeThroughTheWindow(benchmark::State& state) {
     Application app(platform);
     Module1& module = app.module();
     FillIndex(module);
-    app.MainWindow().Menunoi.CangJieH.Checked = true;
+    app.session().SetMode(TypingMode::CangJieHan);
     HVTNP& window = app.CandidateWindow();
-    module.TypedKeys = KeyOf(kLines - 3);
+    app.session().SetKeys(KeyOf(kLines - 3));
     for (auto _ : state) {
-        window.Text1.Text = module.TypedKeys;
+        window.Text1.Text = app.session().Keys();
         window.Text1_Change();
-        benchmark::DoNotOptimize(module.CandPages[0].data());
+        benchmark::DoNotOptimize(app.session().Candidates().ShownPage().data());
     }
 }
 
@@ -112,13 +113,13 @@ void BM_PinYinKeystroke(benchmark::State& state) {
         std::exit(1);
     }
     HVTNP& window = app.CandidateWindow();
-    module.TypedKeys = u"yi4";
+    app.session().SetKeys(u"yi4");
     for (auto _ : state) {
-        window.Text1.Text = module.TypedKeys;
+        window.Text1.Text = app.session().Keys();
         window.Text1_Change();
-        benchmark::DoNotOptimize(module.CandPages[0].data());
+        benchmark::DoNotOptimize(app.session().Candidates().ShownPage().data());
     }
-    if (module.CandCodes[100].empty()) {
+    if (app.session().Candidates().Field(100).empty()) {
         std::cerr << "search_bench: yi4 did not find its 101 candidates\n";
         std::exit(1);
     }

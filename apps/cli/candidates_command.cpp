@@ -12,9 +12,9 @@ namespace {
 
 // One line per candidate: page and digit key, the character, its code point,
 // "*" when it is coloured; then the end mark.
-void PrintPages(const Module1& module, bool nomLayout, std::ostream& out) {
+void PrintPages(const CandidateList& list, const Module1& module, bool nomLayout, std::ostream& out) {
     for (int i = 0; i < kCandSlots; ++i) {
-        const std::u16string& field = module.CandCodes[static_cast<std::size_t>(i)];
+        const std::u16string field = list.Field(i);
         if (field.empty()) break;
         const std::int32_t codePoint = CandidateCodePoint(field);
         const bool marked = !nomLayout && ListedAsVariantKey(module.VariantLine, codePoint);
@@ -38,11 +38,12 @@ int RunCandidates(const Args& args, Streams io) {
     HVTNP& window = app.CandidateWindow();
     for (const auto& word : request.words) {
         window.SetText1(u"");
-        app.module().TypedKeys = Utf8ToU16(word);
+        app.session().SetKeys(Utf8ToU16(word));
         window.ShowTypedCode();
         io.out << word << ":\n";
-        if (app.module().CandPages[0].empty()) io.out << "  no candidates\n";
-        else PrintPages(app.module(), main.Menunoi.NomLayout(), io.out);
+        const CandidateList& list = app.session().Candidates();
+        if (list.Empty()) io.out << "  no candidates\n";
+        else PrintPages(list, app.module(), main.Menunoi.NomLayout(), io.out);
     }
     return 0;
 }

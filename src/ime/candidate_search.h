@@ -1,6 +1,5 @@
-// The candidate search shared by the candidate window and the main window:
-// a typed code is found in the directory line of the loaded index, and its
-// candidate line is cut into pages of ten numeric character references.
+// The candidate search of the typing session: a typed code is found in the
+// directory line of the loaded index, which gives its candidate line.
 #pragma once
 
 #include <cstdint>
@@ -35,18 +34,7 @@ CandidateLine FindCandidateLine(const Module1& module, std::u16string_view code)
 // VariantLine.
 bool ListedAsVariantKey(const VariantTable& variants, std::int32_t codePoint);
 
-void ClearCandidates(Module1& module);
-
-// Fills CandCodes and CandPages from `line` (at most 101 fields; the rest is
-// ignored), puts the end mark on LastPage and sets CurPage to 0. With
-// `highlight`, candidates listed in VariantLine are coloured.
-void BuildCandidatePages(Module1& module, std::u16string_view line, Layout layout, bool highlight);
-
 // The number of fields the line holds, as the found count says it.
 int FoundCount(std::u16string_view line, Layout layout);
-
-// Moves CurPage by `step`; a move past either end stays at that end and
-// answers false, since the page shown does not change.
-bool TurnCandidatePage(Module1& module, int step);
 
 }  // namespace orvik

@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "engine/telex.h"
-#include "ime/candidate_search.h"
 #include "ime/page_file.h"
 
 namespace orvik {
@@ -14,8 +12,9 @@ constexpr int kMaxBoxLength = 10;
 
 }  // namespace
 
-HVTNP::HVTNP(Module1& module, Platform& platform, const Menunoi& menu, CandidateWindowHost& host)
-    : module_(module), platform_(platform), menu_(menu), host_(host) {
+HVTNP::HVTNP(Module1& module, TypingSession& session, Platform& platform, const Menunoi& menu,
+             CandidateWindowHost& host)
+    : module_(module), session_(session), platform_(platform), menu_(menu), host_(host) {
     for (int i = 0; i < 10; ++i)
         Command2[static_cast<std::size_t>(i)].Caption = i == 9 ? u"0" : std::u16string(1, static_cast<char16_t>(u'1' + i));
 }
@@ -31,11 +30,7 @@ void HVTNP::Form_Load() {
     Frame1.Caption = module_.ModeName;
     Label1.Caption = std::u16string(kLabelPrefix) + module_.ModeTitle;
     Command3.Caption = module_.System98 ? u"98" : u"2K";
-    if (!module_.TypedKeys.empty()) {
-        SetText1(ComposedTypedKeys());
-        TimChu(NormaliseTypedCode(module_.TypedKeys));
-        return;
-    }
+    if (!session_.Empty()) return ShowTypedCode();
     WebBrowser1.Address = u"about:blank";
     platform_.DrawCandidatePage("HVTNP.WebBrowser1", u"");
 }
@@ -62,42 +57,22 @@ void HVTNP::SetText1(std::u16string text) {
     Text1_Change();
 }
 
-std::u16string HVTNP::ComposedTypedKeys() const {
-    return TelexToCode(module_.Tables, PlaceToneKey(module_.TypedKeys, menu_.CangJie.Checked));
-}
-
-void HVTNP::ShowTypedCode() {
-    if (!menu_.TelexMode()) return SetText1(module_.TypedKeys);
-    SetText1(ComposedTypedKeys());
-}
+void HVTNP::ShowTypedCode() { SetText1(session_.Shown()); }
 
 void HVTNP::Text1_Change() {
-    ClearCandidates(module_);
+    session_.ClearCandidates();
     if (Text1.Text.empty()) return DoiHTLM(u"");
     // An over-long code is dropped with its keys, so the next key starts a
     // new code; emptying the box runs this again, which shows the empty page.
     if (Text1.Text.size() > kMaxBoxLength) {
-        module_.TypedKeys.clear();
+        session_.Clear();
         return SetText1(u"");
     }
-    TimChu(NormaliseTypedCode(module_.TypedKeys));
-}
-
-std::u16string HVTNP::TimChu(std::u16string_view code) {
-    const CandidateLine found = FindCandidateLine(module_, code);
-    if (found.kind == CandidateLine::Ignored) return {};
-    if (found.kind == CandidateLine::NotFound) {
-        DoiHTLM(u"");
-        return {};
+    switch (session_.FindCandidates(true)) {
+        case CandidateLine::Ignored: return;
+        case CandidateLine::NotFound: return DoiHTLM(u"");
+        case CandidateLine::Found: return ShowShownPage();
     }
-    Sapxep(found.line);
-    return found.line;
-}
-
-void HVTNP::Sapxep(std::u16string line) {
-    const Layout layout = menu_.NomLayout() ? Layout::Nom : Layout::Han;
-    BuildCandidatePages(module_, line, layout, layout == Layout::Han);
-    DoiHTLM(module_.CandPages[0]);
 }
 
 void HVTNP::DoiHTLM(std::u16string_view fragment) {

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "ime/candidate_window_host.h"
+#include "ime/key_answer.h"
 #include "ime/menunoi.h"
 #include "ime/module1.h"
 #include "platform/controls.h"
@@ -19,7 +20,8 @@ namespace orvik {
 
 class HVTNP {
 public:
-    HVTNP(Module1& module, Platform& platform, const Menunoi& menu, CandidateWindowHost& host);
+    HVTNP(Module1& module, TypingSession& session, Platform& platform, const Menunoi& menu,
+          CandidateWindowHost& host);
 
     static constexpr std::u16string_view kCaption = u"Han Viet Thau Nhap Phap Unicode";
     static constexpr std::u16string_view kMinimizedCaption = u"HV-IME";
@@ -66,33 +68,32 @@ public:
 
     // Sets the box; a changed text runs Text1_Change, as the box does.
     void SetText1(std::u16string text);
-    // Shows TypedKeys in the box: composed into a reading in the Telex
-    // modes, as typed in the others.
+    // Shows the session's code in the box: composed into a reading in the
+    // Telex modes, as typed in the others.
     void ShowTypedCode();
 
+    // Finds the candidates of the session's code and shows their first
+    // page; an over-long code is dropped with its keys.
     void Text1_Change();
-    std::u16string TimChu(std::u16string_view code);
-    void Sapxep(std::u16string line);
     void DoiHTLM(std::u16string_view fragment);
     std::u16string To_SurrogateC(std::u16string_view field);
 
 private:
+    void CarryOut(const KeyAnswer& answer);
     void SendToTarget(std::u16string_view text, std::u16string_view suffix);
     bool TrackTarget();
-    void PasteOrDeliver(std::u16string_view text, bool reading);
+    void PasteOrDeliver(std::u16string_view text, std::u16string_view rtf, bool reading);
     void Deliver(std::u16string_view text, bool reading);
     void SendEndingKey(std::u16string_view suffix);
-    void SendComposedReading(std::u16string_view suffix);
-    void PickCandidate(int digit, std::int16_t shift);
-    void TurnPage(int step);
+    void ShowShownPage();
     void DropWordEndedElsewhere();
+    bool ClosesPopup(std::int16_t key) const;
     void KeyPress(std::uint8_t key, std::uint8_t scan);
     void SetText1Font();
-    // TypedKeys composed into the 8-bit letters the box shows.
-    std::u16string ComposedTypedKeys() const;
     void ClearAfterSend();
 
     Module1& module_;
+    TypingSession& session_;
     Platform& platform_;
     const Menunoi& menu_;
     CandidateWindowHost& host_;

@@ -11,25 +11,23 @@ namespace orvik {
 // Opens the candidate's dictionary page in the popup; a character listed as
 // a variant key has its page under its target character.
 void HVTNP::Command2_MouseDown(std::int16_t Index) {
-    const int index = module_.CurPage * 10 + Index;
-    if (index < 0 || index >= kCandSlots) return;
-    module_.ComposedWord = module_.CandCodes[static_cast<std::size_t>(index)];
-    if (module_.ComposedWord.empty()) return;
-    const auto target = VariantTarget(module_.VariantLine, CandidateCodePoint(module_.ComposedWord));
-    if (target) module_.ComposedWord = UpperHexText(*target);
+    std::u16string field = session_.Candidates().FieldOnShownPage(Index);
+    if (field.empty()) return;
+    const auto target = VariantTarget(module_.VariantLine, CandidateCodePoint(field));
+    if (target) field = UpperHexText(*target);
     module_.PageInPopup = true;
-    host_.ShowCharPage(module_.ComposedWord);
+    host_.ShowCharPage(field);
 }
 
 void HVTNP::Command5_Click() {
-    if (module_.CurPage > 0) --module_.CurPage;
-    DoiHTLM(module_.CandPages[static_cast<std::size_t>(module_.CurPage)]);
+    session_.TurnPage(-1);
+    ShowShownPage();
     platform_.FocusControl("HVTNP.Text1");
 }
 
 void HVTNP::Command6_Click() {
-    if (module_.CurPage < module_.LastPage) ++module_.CurPage;
-    DoiHTLM(module_.CandPages[static_cast<std::size_t>(module_.CurPage)]);
+    session_.TurnPage(+1);
+    ShowShownPage();
     platform_.FocusControl("HVTNP.Text1");
 }
 
@@ -59,7 +57,7 @@ void HVTNP::Text1_GotFocus() { platform_.FocusControl("HVTNP.Command1"); }
 void HVTNP::Text1_MouseDown() {
     if (Text1.Text.empty()) return;
     EnsureVietIndex(platform_, vietIndex_);
-    const std::u16string key = VietWordKey(LCase(module_.TypedKeys));
+    const std::u16string key = VietWordKey(LCase(session_.Keys()));
     if (HasVietPage(vietIndex_, key)) host_.ShowPageInPopup(VietPageAddress(key));
 }
 

@@ -25,17 +25,18 @@ void HVTNP::SendToTarget(std::u16string_view text, std::u16string_view suffix) {
     LowSurrogate = 0;
     const std::u16string reading(text);
     const bool isReading = IsReadingSuffix(suffix);
+    std::u16string rtf;
     if (isReading) {
-        module_.ItemText = ReadingRtf(reading, module_.Tables, module_.VnFontName, module_.VnFontSize);
+        rtf = ReadingRtf(reading, session_.Tables(), module_.VnFontName, module_.VnFontSize);
     } else {
-        module_.ItemText = CandidateRtf(text, module_.NomFontSize.Points());
+        rtf = CandidateRtf(text, module_.NomFontSize.Points());
         // The window keeps the surrogate pair of a supplementary pick.
         if (text.size() == 5) To_SurrogateC(text);
     }
     if (!TrackTarget()) return;
     // Nothing typed (Space, comma or period with an empty box): only the
     // key goes out, and the user's clipboard is left alone.
-    if (!text.empty()) PasteOrDeliver(reading, isReading);
+    if (!text.empty()) PasteOrDeliver(reading, rtf, isReading);
     SendEndingKey(suffix);
     ClearAfterSend();
 }
@@ -53,10 +54,10 @@ bool HVTNP::TrackTarget() {
 
 // "98" pastes the RTF with Ctrl+V; "2K", and "98" into a terminal, which
 // would take Ctrl+V as a character of its own, posts the characters.
-void HVTNP::PasteOrDeliver(std::u16string_view text, bool reading) {
+void HVTNP::PasteOrDeliver(std::u16string_view text, std::u16string_view rtf, bool reading) {
     if (!module_.System98 || !platform_.ForegroundPastesWithCtrlV()) return Deliver(text, reading);
     platform_.ClipboardClear();
-    platform_.ClipboardSetText(module_.ItemText, kClipboardRtf);
+    platform_.ClipboardSetText(rtf, kClipboardRtf);
     platform_.keybd_event(kVkControl, kScanControl, 0);
     KeyPress(kVkV, kScanV);
     platform_.keybd_event(kVkControl, kScanControl, kKeyEventKeyUp);
@@ -83,11 +84,8 @@ void HVTNP::SendEndingKey(std::u16string_view suffix) {
 }
 
 void HVTNP::ClearAfterSend() {
-    module_.TypedKeys.clear();
+    session_.Clear();
     SetText1(u"");
-    for (auto& code : module_.CandCodes) code.clear();
-    for (auto& page : module_.CandPages) page.clear();
-    module_.ItemText.clear();
 }
 
 }  // namespace orvik

@@ -2,13 +2,11 @@
 // on it that several windows use. One object, owned by the application.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "engine/letter_tables.h"
 #include "ime/font_size.h"
 #include "ime/index_layout.h"
 #include "lookup/shared_lines.h"
@@ -17,29 +15,15 @@
 namespace orvik {
 
 inline constexpr int kIndexSlots = 9001;  // lines 0 to 9000 of an index file
-inline constexpr int kCandSlots = 101;    // candidates 0 to 100 of one list
-inline constexpr int kPageSlots = 11;     // pages of ten, 0 to 10
 
 class Module1 : public LookupLines {
 public:
     explicit Module1(Platform& platform);
 
-    LetterTables Tables;
-
-    std::u16string TypedKeys;     // raw keys of the word or code being typed
-    std::u16string ComposedWord;  // composed word, or the hex code of a pick
-    std::u16string CommittedText;
-
     std::vector<std::u16string> IndexLines;  // kIndexSlots slots
     std::u16string DirectoryLine;
     std::u16string ModeTitle;
     std::u16string ModeName;
-
-    std::array<std::u16string, kCandSlots> CandCodes;
-    std::array<std::u16string, kPageSlots> CandPages;
-    std::int16_t CurPage = 0;
-    std::int16_t LastPage = 0;
-    std::u16string ItemText;
 
     std::u16string LookupText;
 

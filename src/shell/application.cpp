@@ -69,7 +69,7 @@ void Application::UnloadConfigDialog() {
 HVTNP& Application::CandidateWindow() {
     // The candidate window reads the mode from the main window's menu.
     if (!candidateWindow_)
-        candidateWindow_ = std::make_unique<HVTNP>(module_, platform_, MainWindow().Menunoi, *this);
+        candidateWindow_ = std::make_unique<HVTNP>(module_, session_, platform_, MainWindow().Menunoi, *this);
     return *candidateWindow_;
 }
 
@@ -144,7 +144,7 @@ constexpr std::size_t kKeysRemembered = 64;
 }  // namespace
 
 void Application::KeyArrives(std::uint64_t number) {
-    typedBefore_.emplace_back(number, module_.TypedKeys);
+    typedBefore_.emplace_back(number, session_.Keys());
     if (typedBefore_.size() > kKeysRemembered) typedBefore_.pop_front();
 }
 
@@ -154,7 +154,7 @@ void Application::KeyGivenBack(std::uint64_t number) {
     const auto it = std::find_if(typedBefore_.begin(), typedBefore_.end(),
                                  [number](const auto& entry) { return entry.first == number; });
     if (it == typedBefore_.end()) return;
-    module_.TypedKeys = it->second;
+    session_.SetKeys(it->second);
     typedBefore_.erase(it, typedBefore_.end());
     if (candidateLoaded_) CandidateWindow().ShowTypedCode();
 }

@@ -31,6 +31,7 @@ public:
 
     Platform& platform() { return platform_; }
     Module1& module() { return module_; }
+    TypingSession& session() { return session_; }
 
     // The main window, created and loaded on first use.
     OrvikU& MainWindow();
@@ -89,6 +90,7 @@ public:
 private:
     Platform& platform_;
     Module1 module_;
+    TypingSession session_{module_};
     std::unique_ptr<OrvikU> mainWindow_;
     std::unique_ptr<CauHinh> configDialog_;
     std::unique_ptr<HVTNP> candidateWindow_;

@@ -241,7 +241,7 @@ void CauHinh::ChooseOrvikFont() {
 // default font of the code.
 void CauHinh::Command1_Click() {
     Module1& module = app_.module();
-    module.TypedKeys.clear();
+    app_.session().SetKeys({});
     ApplyCodeBox();
     ApplyModeBox();
     module.NomFontName = DlgNomFontName;

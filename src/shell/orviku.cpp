@@ -67,7 +67,7 @@ void OrvikU::RunModeAction(const InputMode& mode) {
     CheckMode(mode);
     app_.ConfigDialog().Combo2.Text = mode.comboText;
     if (mode.buttonsFirst) load();
-    if (mode.letterTable) BuildLetterTables(module.Tables, LetterTableInForce(*mode.letterTable));
+    if (mode.letterTable) app_.session().SetOutputCode(LetterTableInForce(*mode.letterTable), Menunoi.Unicode.Checked);
     module.ModeTitle = mode.modeTitle;
     module.ModeName = mode.modeName;
     if (Menunoi.IMEstate.Checked) {
@@ -100,6 +100,7 @@ void OrvikU::SetButtons(const InputMode& mode, int count) {
 void OrvikU::CheckMode(const InputMode& mode) {
     for (const InputMode* each : kInputModes) (Menunoi.*(each->item)).Checked = false;
     (Menunoi.*(mode.item)).Checked = true;
+    app_.session().SetMode(mode.typing);
 }
 
 void OrvikU::ShowModeStatus(const InputMode& mode) {
@@ -108,24 +109,15 @@ void OrvikU::ShowModeStatus(const InputMode& mode) {
     StatusBar1.Text = std::move(text);
 }
 
-std::u16string OrvikU::MainFindChars(std::u16string_view code) {
-    const CandidateLine found = FindCandidateLine(app_.module(), code);
-    if (found.kind == CandidateLine::Ignored) return {};
-    if (found.kind == CandidateLine::NotFound) {
-        MainShowPage(u"");
-        return {};
+void OrvikU::ShowMainCandidates() {
+    TypingSession& session = app_.session();
+    switch (session.FindCandidates(false)) {
+        case CandidateLine::Ignored: return;
+        case CandidateLine::NotFound: return MainShowPage(u"");
+        case CandidateLine::Found:
+            MainShowPage(session.Candidates().ShownPage());
+            Label2.Caption = u"Tìm thấy " + DecimalText(session.FoundCount()) + u" chữ";
     }
-    MainListChars(found.line);
-    return found.line;
-}
-
-void OrvikU::MainListChars(std::u16string line) {
-    Module1& module = app_.module();
-    const Layout layout = Menunoi.NomLayout() ? Layout::Nom : Layout::Han;
-    const int count = FoundCount(line, layout);
-    BuildCandidatePages(module, line, layout, false);
-    MainShowPage(module.CandPages[0]);
-    Label2.Caption = u"Tìm thấy " + DecimalText(count) + u" chữ";
 }
 
 void OrvikU::MainShowPage(std::u16string_view fragment) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "ime/key_answer.h"
 #include "ime/menunoi.h"
 #include "platform/controls.h"
 #include "shell/input_modes.h"
@@ -115,9 +116,9 @@ public:
     void Label1_Click();
 
     // The typing box's keys.
-    void Text1_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
+    void Text1_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
     void Text1_KeyPress(std::int16_t& KeyAscii);
-    void Text1_KeyUp(std::int16_t& KeyCode, std::int16_t Shift);
+    void Text1_KeyUp(std::int16_t KeyCode, std::int16_t Shift);
 
     // Switches the input method on (the candidate window takes the hook's
     // keys) or off; the command number (10) is not used.
@@ -174,9 +175,9 @@ public:
     void Drive1_Change();
     void Dir1_Change();
 
-    // The candidate search of the typing box, listed in WebBrowser2.
-    std::u16string MainFindChars(std::u16string_view code);
-    void MainListChars(std::u16string line);
+    // Lists the candidates of the session's code in WebBrowser2, with their
+    // count.
+    void ShowMainCandidates();
     void MainShowPage(std::u16string_view fragment);
     // Opens an address in the dictionary browser view.
     void NavigateWebBrowser1(std::u16string_view address);
@@ -211,17 +212,15 @@ private:
 
     // Writes the typing box and puts the caret after its last character.
     void WriteText1(std::u16string text);
-    // TypedKeys composed into the 8-bit letters of the box.
-    std::u16string ComposedTypedKeys() const;
-    void TypeLetter(std::int16_t key, std::int16_t shift);
-    void TypeBackspace();
-    void TypeDigit(std::int16_t& key);
-    void TypeSpace();
+    void CarryOut(const KeyAnswer& answer);
+    void CommitWord(std::u16string_view word);
+    void ClearBox();
     void EmptyCandidateBox();
-    void TurnPage(int step, std::int16_t& key);
 
     Application& app_;
     bool closing_ = false;
+    // The words committed in the typing box; the session's word follows.
+    std::u16string committedText_;
 };
 
 }  // namespace orvik

@@ -67,7 +67,7 @@ void OrvikU::tbToolbar_ButtonClick(std::u16string_view key) {
 // LookupText keeps the digits of the page's code point.
 std::optional<std::int32_t> OrvikU::SearchAgainAndReadPage() {
     Module1& module = app_.module();
-    if (!module.TypedKeys.empty()) MainFindChars(NormaliseTypedCode(module.TypedKeys));
+    if (!app_.session().Empty()) ShowMainCandidates();
     const auto codePoint = PageCodePoint(app_.platform().LocationURL(kBrowser));
     module.LookupText = codePoint ? DecimalText(*codePoint) : u"";
     return codePoint;
@@ -95,10 +95,11 @@ void OrvikU::ShowNomPage() {
 // is read again at the next look-up.
 void OrvikU::ShowVietPage() {
     Module1& module = app_.module();
-    if (module.TypedKeys.empty()) return;
-    module.TypedKeys = VietWordKey(module.TypedKeys);
+    TypingSession& session = app_.session();
+    if (session.Empty()) return;
+    session.SetKeys(VietWordKey(session.Keys()));
     EnsureVietIndex(app_.platform(), module.VietIndexText);
-    if (HasVietPage(module.VietIndexText, module.TypedKeys)) NavigateWebBrowser1(VietPageAddress(module.TypedKeys));
+    if (HasVietPage(module.VietIndexText, session.Keys())) NavigateWebBrowser1(VietPageAddress(session.Keys()));
 }
 
 }  // namespace orvik

@@ -20,11 +20,11 @@ constexpr int kVariantValueWidth = 5;
 
 // Paging stops at either end; paging back needs a list.
 void OrvikU::Command1_Click(std::int16_t Index) {
-    Module1& module = app_.module();
+    TypingSession& session = app_.session();
     const bool previous = Index != kNextPage;
-    if (previous && module.CandPages[0].empty()) return;
-    if (!TurnCandidatePage(module, previous ? -1 : +1)) return;
-    MainShowPage(module.CandPages[static_cast<std::size_t>(module.CurPage)]);
+    if (previous && session.Candidates().Empty()) return;
+    if (!session.TurnPage(previous ? -1 : +1)) return;
+    MainShowPage(session.Candidates().ShownPage());
 }
 
 // A character listed as a variant key is replaced by the character it is
@@ -32,22 +32,19 @@ void OrvikU::Command1_Click(std::int16_t Index) {
 // one does.
 void OrvikU::Command2_Click(std::int16_t Index) {
     Module1& module = app_.module();
-    const int n = module.CurPage * 10 + Index;
-    if (n < 0 || n >= kCandSlots) return;
-    module.ComposedWord = module.CandCodes[static_cast<std::size_t>(n)];
-    if (module.ComposedWord.empty()) return;
-    const std::int32_t k = FieldCodePoint(module.ComposedWord);
-    const int keyPosition = FindVariantKey(module.VariantLine, k);
+    std::u16string field = app_.session().Candidates().FieldOnShownPage(Index);
+    if (field.empty()) return;
+    const int keyPosition = FindVariantKey(module.VariantLine, FieldCodePoint(field));
     if (keyPosition > kVariantValueWidth) {
         const std::u16string target = Mid(module.VariantLine, keyPosition - kVariantValueWidth, kVariantValueWidth);
-        module.ComposedWord = UpperHexText(static_cast<std::uint32_t>(DecimalValue(target)));
+        field = UpperHexText(static_cast<std::uint32_t>(DecimalValue(target)));
     }
-    module.ItemText = PickedCandidateRtf(module.ComposedWord, module.NomFontName, module.NomFontSize.Points());
     Platform& platform = app_.platform();
     platform.ClipboardClear();
-    platform.ClipboardSetText(module.ItemText, kClipboardRtf);
+    platform.ClipboardSetText(PickedCandidateRtf(field, module.NomFontName, module.NomFontSize.Points()),
+                              kClipboardRtf);
     module.PageInPopup = false;
-    app_.ShowCharPage(module.ComposedWord);
+    app_.ShowCharPage(field);
     platform.FocusControl("OrvikU.Text1");
 }
 

@@ -24,7 +24,7 @@ void OrvikU::RunCodeAction(const OutputCodeAction& code) {
     (Menunoi.*(code.item)).Checked = true;
     app_.ConfigDialog().Combo1.Text = code.comboText;
     Module1& module = app_.module();
-    BuildLetterTables(module.Tables, code.letterTable);
+    app_.session().SetOutputCode(code.letterTable, code.item == &Menunoi::Unicode);
     Text1.FontName = code.boxFont;
     module.VnFontName = code.outputFont;
     module.VnFontSize = kVnFontSizeOfCode;

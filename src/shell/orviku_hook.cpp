@@ -54,14 +54,12 @@ void OrvikU::Form_KeyUp(std::int16_t& KeyCode, std::int16_t) {
 // the candidate window while the input method is on.
 void OrvikU::ClearMainCandidates() {
     if (app_.PopupVisible()) return app_.HidePopup();
-    Module1& module = app_.module();
-    module.TypedKeys.clear();
+    app_.session().Clear();
     if (Menunoi.IMEstate.Checked) return app_.CandidateWindow().SetText1(u"");
     WriteText1(u"");
     Label2.Caption.clear();
     MainShowPage(u"");
-    module.CommittedText.clear();
-    for (auto& page : module.CandPages) page.clear();
+    committedText_.clear();
 }
 
 // The copy of a look-up chord whose Ctrl the user still holds: for another
@@ -88,7 +86,7 @@ void OrvikU::CopyThenWait() {
 }
 
 void OrvikU::ComposeBoxAgain() {
-    WriteText1(ComposedTypedKeys());
+    WriteText1(app_.session().Composed());
     if (Menunoi.IMEstate.Checked) app_.CandidateWindow().Text1_Change();
 }
 

@@ -16,6 +16,7 @@
 #include "engine/text.h"
 #include "fuzz_check.h"
 #include "fuzz_input.h"
+#include "ime/candidate_list.h"
 #include "ime/candidate_search.h"
 #include "platform/fake/recording_platform.h"
 
@@ -71,28 +72,33 @@ void CheckEveryKeyFound(const Module1& module) {
     }
 }
 
-int ItemsOnPages(const Module1& module) {
+// Counts the items of every page, turning from the first to the last.
+int ItemsOnPages(CandidateList& list) {
+    while (list.Turn(-1)) continue;
     int items = 0;
-    for (const auto& page : module.CandPages)
+    do {
+        const std::u16string& page = list.ShownPage();
         for (int p = Find(page, u"&#"); p > 0; p = Find(page, u"&#", p + 1)) ++items;
+    } while (list.Turn(+1));
     return items;
 }
 
-void CheckPages(Module1& module, const std::u16string& line, Layout layout, bool highlight) {
-    BuildCandidatePages(module, line, layout, highlight);
+void CheckPages(const Module1& module, const std::u16string& line, Layout layout, bool highlight) {
+    CandidateList list;
+    list.Build(line, layout, highlight ? &module.VariantLine : nullptr);
     const auto width = static_cast<std::size_t>(FieldWidth(layout));
     const bool blank = line.find_first_not_of(u' ') == std::u16string::npos;
     const int fields = blank ? 0 : static_cast<int>(std::min<std::size_t>((line.size() + width - 1) / width, kCandSlots));
-    ORVIK_FUZZ_CHECK(ItemsOnPages(module) == fields);
-    ORVIK_FUZZ_CHECK(module.LastPage == fields / 10 && module.CurPage == 0);
-    const std::u16string& last = module.CandPages[static_cast<std::size_t>(module.LastPage)];
-    ORVIK_FUZZ_CHECK(last.size() >= 6 && last.substr(last.size() - 6) == u" ! End");
+    ORVIK_FUZZ_CHECK(list.LastPageNumber() == fields / 10 && list.ShownPageNumber() == 0);
     ORVIK_FUZZ_CHECK(FoundCount(line, layout) == static_cast<int>(line.size() / width));
-    for (int turn = 0; turn <= module.LastPage + 1; ++turn) {
-        const bool moved = TurnCandidatePage(module, 1);
-        ORVIK_FUZZ_CHECK(moved == (turn < module.LastPage));
-        ORVIK_FUZZ_CHECK(module.CurPage >= 0 && module.CurPage <= module.LastPage);
+    for (int turn = 0; turn <= list.LastPageNumber() + 1; ++turn) {
+        const bool moved = list.Turn(1);
+        ORVIK_FUZZ_CHECK(moved == (turn < list.LastPageNumber()));
+        ORVIK_FUZZ_CHECK(list.ShownPageNumber() >= 0 && list.ShownPageNumber() <= list.LastPageNumber());
     }
+    const std::u16string& last = list.ShownPage();
+    ORVIK_FUZZ_CHECK(last.size() >= 6 && last.substr(last.size() - 6) == u" ! End");
+    ORVIK_FUZZ_CHECK(ItemsOnPages(list) == fields);
 }
 
 }  // namespace

@@ -63,37 +63,37 @@ TEST(CandidateSearch, TypedCodesShowTheirExactEntry) {
         fx.Type(c.typed);
         EXPECT_EQ(ShownFragment(fx.platform), c.fragment) << U16ToUtf8(c.typed);
         const bool tooLong = c.typed.size() > 10;
-        EXPECT_EQ(fx.module().TypedKeys, tooLong ? u"" : c.typed);
+        EXPECT_EQ(fx.session().Keys(), tooLong ? u"" : c.typed);
         EXPECT_EQ(fx.candidates().Text1.Text.empty(), tooLong);
     }
     FixtureApp fx;
     fx.main().TelexH_Click(menu_number::kTelexH);
     fx.Type(u"ab");
-    EXPECT_EQ(fx.module().CandCodes[9], u"4E09");
-    EXPECT_EQ(fx.module().LastPage, 1);
-    EXPECT_EQ(fx.module().CandPages[1], u" ! End");
-    fx.module().VariantLine = u"1996820108/";
-    BuildCandidatePages(fx.module(), u"4E8C", Layout::Nom, false);
-    EXPECT_EQ(fx.module().CandPages[0], u"&#20108; ! End");
+    const CandidateList& list = fx.session().Candidates();
+    EXPECT_EQ(list.Field(9), u"4E09");
+    EXPECT_EQ(list.LastPageNumber(), 1);
+    fx.session().TurnPage(+1);
+    EXPECT_EQ(list.ShownPage(), u" ! End");
     fx.main().TelexN_Click(menu_number::kTelexN);
+    fx.module().VariantLine = u"1996820108/";
+    fx.session().ListCandidateLine(u"4E8C", true);
+    EXPECT_EQ(list.ShownPage(), u"&#20108; ! End");
     fx.Type(u"mootj");
-    EXPECT_EQ(fx.module().CandCodes[1], u"2000B");
+    EXPECT_EQ(list.Field(1), u"2000B");
 }
 
-TEST(CandidateSearch, TimChuComparesTheKeyWithTheCodeAsGiven) {
+TEST(CandidateSearch, ComparesTheKeyWithTheCodeAsGiven) {
     FixtureApp fx;
     fx.main().TelexH_Click(30);
-    EXPECT_EQ(fx.candidates().TimChu(u"hoaf"), Fields(15, 0x6C00));
-    EXPECT_EQ(fx.candidates().TimChu(u"HOAF"), u"");
-    EXPECT_EQ(ShownFragment(fx.platform), "");
-    const int drawn = fx.platform.PagesDrawn();
-    EXPECT_EQ(fx.candidates().TimChu(u"\x1f" u"a"), u"");
-    EXPECT_EQ(fx.platform.PagesDrawn(), drawn);  // a control character shows nothing
+    const CandidateLine found = FindCandidateLine(fx.module(), u"hoaf");
+    EXPECT_EQ(found.kind, CandidateLine::Found);
+    EXPECT_EQ(found.line, Fields(15, 0x6C00));
+    EXPECT_EQ(FindCandidateLine(fx.module(), u"HOAF").kind, CandidateLine::NotFound);
+    EXPECT_EQ(FindCandidateLine(fx.module(), u"\x1f" u"a").kind, CandidateLine::Ignored);
 }
 
 TEST(CandidateSearch, CutsListsIntoPagesOfTen) {
     FixtureApp fx;
-    Module1& m = fx.module();
     struct Case { int count; int lastPage; std::u16string lastFragment; };
     const Case cases[] = {
         {0, 0, u" ! End"},
@@ -102,18 +102,20 @@ TEST(CandidateSearch, CutsListsIntoPagesOfTen) {
         {101, 10, u"&#20068; ! End"},
         {130, 10, u"&#20068; ! End"},  // fields after the 101st are ignored
     };
+    CandidateList list;
     for (const auto& c : cases) {
-        BuildCandidatePages(m, Fields(c.count), Layout::Han, true);
-        EXPECT_EQ(m.LastPage, c.lastPage) << c.count;
-        EXPECT_EQ(m.CandPages[static_cast<std::size_t>(c.lastPage)], c.lastFragment) << c.count;
+        list.Build(Fields(c.count), Layout::Han, &fx.module().VariantLine);
         if (c.count >= 10) {
-            EXPECT_EQ(m.CandPages[0], Refs(19968, 10, false));
+            EXPECT_EQ(list.ShownPage(), Refs(19968, 10, false));
         }
+        EXPECT_EQ(list.LastPageNumber(), c.lastPage) << c.count;
+        while (list.Turn(+1)) continue;
+        EXPECT_EQ(list.ShownPage(), c.lastFragment) << c.count;
     }
-    EXPECT_EQ(m.CandCodes[100], u"4E64");
-    BuildCandidatePages(m, u"    ", Layout::Han, true);
-    EXPECT_EQ(m.CandPages[0], u" ! End");
-    EXPECT_TRUE(m.CandCodes[0].empty());
+    EXPECT_EQ(list.Field(100), u"4E64");
+    list.Build(u"    ", Layout::Han, nullptr);
+    EXPECT_EQ(list.ShownPage(), u" ! End");
+    EXPECT_TRUE(list.Field(0).empty());
 }
 
 TEST(CandidateSearch, MalformedDirectoryEntriesFindNothing) {
@@ -186,9 +188,11 @@ TEST(MainWindowSearch, ListsWithoutHighlightAndCountsWhatItFound) {
     FixtureApp fx;
     fx.main().TelexH_Click(30);
     fx.main().Label2.Caption = u"unchanged";
-    fx.main().MainFindChars(u"nothing");
+    fx.session().SetKeys(u"nothing");
+    fx.main().ShowMainCandidates();
     EXPECT_EQ(fx.main().Label2.Caption, u"unchanged");
-    fx.main().MainFindChars(u"ky");
+    fx.session().SetKeys(u"ky");
+    fx.main().ShowMainCandidates();
     EXPECT_EQ(fx.main().Label2.Caption, u"Tìm thấy 3 chữ");
     EXPECT_EQ(fx.platform.DrawnPage("OrvikU.WebBrowser2"), u"&#123;.&#20108;.&#35806; ! End");
 }

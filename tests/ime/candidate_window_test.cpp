@@ -89,9 +89,9 @@ TEST(CandidateWindow, EachKeySendsWhatTheEditorEndsUpWith) {
         if (!c.pasted) EXPECT_EQ(fx.platform.Clipboard(kClipboardText), u"copied");
         EXPECT_EQ(fx.platform.PassedKeys(), c.passed ? std::vector{c.key} : std::vector<std::int16_t>{});
         EXPECT_TRUE(fx.platform.HeldKeys().empty());
-        EXPECT_EQ(fx.module().TypedKeys, c.typed);
+        EXPECT_EQ(fx.session().Keys(), c.typed);
         EXPECT_EQ(fx.candidates().Text1.Text.empty(), c.typed.empty());
-        EXPECT_EQ(fx.module().CandCodes[0].empty(), c.typed.empty());
+        EXPECT_EQ(fx.session().Candidates().Field(0).empty(), c.typed.empty());
         EXPECT_EQ(fx.platform.WordPendingReported(), !c.typed.empty());
     }
 }
@@ -103,7 +103,6 @@ TEST(CandidateWindow, APickKeepsItsRtfAndSurrogatesForTheWindow) {
     EXPECT_EQ(fx.candidates().HighSurrogate, -10176);
     EXPECT_EQ(fx.candidates().LowSurrogate, -9205);
     EXPECT_EQ(fx.platform.Clipboard(kClipboardRtf).substr(0, 6), u"{\\rtf1");
-    EXPECT_TRUE(fx.module().ItemText.empty());
     fx.Keys(u"mootj");
     fx.Key('1');
     EXPECT_EQ(fx.candidates().HighSurrogate, 0);
@@ -122,7 +121,7 @@ TEST(CandidateWindow, SendsFollowTheForegroundAndSkipTheProgramsOwnWindows) {
     fx.Key('1');
     EXPECT_EQ(fx.platform.ReceivedText(), u"一 ");
     EXPECT_EQ(fx.platform.TextOf(fx.platform.HandleOf(WindowId::HVTNP)), u"");
-    EXPECT_EQ(fx.module().TypedKeys, u"a");
+    EXPECT_EQ(fx.session().Keys(), u"a");
     fx.Key('1');  // still in front: the last target's focus receives it
     EXPECT_EQ(fx.platform.ReceivedText(), u"一 一");
 
@@ -138,34 +137,34 @@ TEST(CandidateWindow, EditingKeysChangeTheCodeAndThePage) {
     CandidateWindowApp fx;
     fx.Keys(u"hoaf");
     EXPECT_EQ(fx.candidates().Text1.Text, u"ho\u00ECa");  // VietWare-X bytes of hòa
-    EXPECT_EQ(fx.module().CandCodes[14], u"6C0E");
+    EXPECT_EQ(fx.session().Candidates().Field(14), u"6C0E");
     fx.Key('x', kCtrlMask);
-    EXPECT_EQ(fx.module().TypedKeys, u"hoaf");
+    EXPECT_EQ(fx.session().Keys(), u"hoaf");
     fx.Key('A');  // a capital joins the code as typed
-    EXPECT_EQ(fx.module().TypedKeys, u"hoafA");
+    EXPECT_EQ(fx.session().Keys(), u"hoafA");
     fx.Key(kVkBack);
     const int drawn = fx.platform.PagesDrawn();
     fx.Key(kVkUp);
-    EXPECT_EQ(fx.module().CurPage, 0);
+    EXPECT_EQ(fx.session().Candidates().ShownPageNumber(), 0);
     fx.Key(kVkDown);
     fx.Key(kVkDown);
-    EXPECT_EQ(fx.module().CurPage, 1);
+    EXPECT_EQ(fx.session().Candidates().ShownPageNumber(), 1);
     EXPECT_EQ(fx.platform.PagesDrawn(), drawn + 1);
     fx.Key(kVkUp);
-    EXPECT_EQ(fx.module().CurPage, 0);
+    EXPECT_EQ(fx.session().Candidates().ShownPageNumber(), 0);
     fx.Key(kVkDown);
     EXPECT_EQ(ShownFragment(fx.platform), "&#27658;.&#27659;.&#27660;.&#27661;.&#27662; ! End");
     fx.Key(kVkBack);
-    EXPECT_EQ(fx.module().TypedKeys, u"hoa");
+    EXPECT_EQ(fx.session().Keys(), u"hoa");
     fx.Key(kVkEscape);
     EXPECT_EQ(fx.candidates().Text1.Text, u"");
-    EXPECT_TRUE(fx.module().CandPages[0].empty());
+    EXPECT_TRUE(fx.session().Candidates().Empty());
 
     fx.Keys(u"ab");
     fx.Key(kVkBack);
     EXPECT_EQ(ShownFragment(fx.platform), "&#19968;<FONT color=\"#0066AA\">.&#20108;</FONT> ! End");
     fx.Key(kVkBack);  // a code of one key goes whole
-    EXPECT_EQ(fx.module().TypedKeys, u"");
+    EXPECT_EQ(fx.session().Keys(), u"");
     EXPECT_EQ(fx.candidates().Text1.Text, u"");
     EXPECT_TRUE(fx.platform.PassedKeys().empty());
 }
@@ -173,26 +172,26 @@ TEST(CandidateWindow, EditingKeysChangeTheCodeAndThePage) {
 TEST(CandidateWindow, ZAndEscHideAVisiblePopupBeforeEmptyingTheBox) {
     CandidateWindowApp fx;
     fx.Key('Z');  // an empty box: Z starts a code
-    EXPECT_EQ(fx.module().TypedKeys, u"Z");
+    EXPECT_EQ(fx.session().Keys(), u"Z");
     for (const std::int16_t key : {std::int16_t{'z'}, kVkEscape}) {
         fx.app.Popup().ShowPage(u"about:blank");
         fx.Key(key);
         EXPECT_FALSE(fx.app.PopupVisible());
-        EXPECT_EQ(fx.module().TypedKeys, u"Z");
+        EXPECT_EQ(fx.session().Keys(), u"Z");
     }
     fx.Key('z');
-    EXPECT_EQ(fx.module().TypedKeys, u"");
+    EXPECT_EQ(fx.session().Keys(), u"");
     EXPECT_EQ(fx.candidates().Text1.Text, u"");
 }
 
 TEST(CandidateWindow, PinYinDigitsJoinTheCodeUntilCandidatesShow) {
     CandidateWindowApp fx(&OrvikU::PINYIN_Click);
     fx.Keys(u"yi1");
-    EXPECT_EQ(fx.module().TypedKeys, u"yi1");
+    EXPECT_EQ(fx.session().Keys(), u"yi1");
     EXPECT_EQ(fx.candidates().Text1.Text, u"yi1");
-    EXPECT_EQ(fx.module().CandCodes[0], u"4E00");
+    EXPECT_EQ(fx.session().Candidates().Field(0), u"4E00");
     fx.Key('2');  // an empty position now
-    EXPECT_EQ(fx.module().TypedKeys, u"yi1");
+    EXPECT_EQ(fx.session().Keys(), u"yi1");
     EXPECT_EQ(fx.platform.ReceivedText(), u"");
 }
 
@@ -220,12 +219,12 @@ TEST(CandidateWindow, ButtonsPageToggleTheModeAndOpenTheGuide) {
     CandidateWindowApp fx;
     fx.Keys(u"hoaf");
     fx.candidates().Command5_Click();
-    EXPECT_EQ(fx.module().CurPage, 0);
+    EXPECT_EQ(fx.session().Candidates().ShownPageNumber(), 0);
     fx.candidates().Command6_Click();
     fx.candidates().Command6_Click();
-    EXPECT_EQ(fx.module().CurPage, 1);
+    EXPECT_EQ(fx.session().Candidates().ShownPageNumber(), 1);
     fx.candidates().Command5_Click();
-    EXPECT_EQ(fx.module().CurPage, 0);
+    EXPECT_EQ(fx.session().Candidates().ShownPageNumber(), 0);
     EXPECT_EQ(fx.platform.FocusedControl(), "HVTNP.Text1");
     fx.candidates().Command3_Click();
     EXPECT_EQ(fx.candidates().Command3.Caption, u"2K");
@@ -268,10 +267,10 @@ TEST(CandidateWindow, ClosingItSwitchesTheInputMethodOff) {
     EXPECT_FALSE(fx.main().tbToolbar[5].Pressed);
     EXPECT_EQ(fx.platform.HookTarget(), 0u);
     fx.Keys(u"a");  // the main window's now
-    EXPECT_EQ(fx.module().TypedKeys, u"");
+    EXPECT_EQ(fx.session().Keys(), u"");
     fx.main().IMEstate_Click(menu_number::kIMEstate);
     fx.Keys(u"a");
-    EXPECT_EQ(fx.module().TypedKeys, u"a");
+    EXPECT_EQ(fx.session().Keys(), u"a");
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ struct FixtureApp {
     Application app{platform};
 
     Module1& module() { return app.module(); }
+    TypingSession& session() { return app.session(); }
     OrvikU& main() { return app.MainWindow(); }
     HVTNP& candidates() { return app.CandidateWindow(); }
 
@@ -38,7 +39,7 @@ struct FixtureApp {
 
     // Types `keys` into the candidate window as the key handling does.
     void Type(const std::u16string& keys) {
-        module().TypedKeys = keys;
+        session().SetKeys(keys);
         candidates().ShowTypedCode();
     }
 };

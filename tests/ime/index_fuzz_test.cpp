@@ -36,13 +36,12 @@ TEST(IndexFuzz, RandomIndexFilesLoadAndSearchWithoutFaults) {
         for (int typed = 0; typed < 20; ++typed) {
             const std::u16string code = FromBytes(RandomBytes(random, 12, alphabet));
             fx.Type(code);
-            fx.candidates().TimChu(code);
-            fx.main().MainFindChars(code);
-            EXPECT_LE(fx.module().LastPage, 10);
+            fx.main().ShowMainCandidates();
+            EXPECT_LE(fx.session().Candidates().LastPageNumber(), 10);
         }
         fx.module().DirectoryLine = FromBytes(RandomBytes(random, 400, alphabet));
-        BuildCandidatePages(fx.module(), FromBytes(RandomBytes(random, 700, alphabet)), Layout::Nom, false);
-        fx.candidates().TimChu(FromBytes(RandomBytes(random, 6, alphabet)));
+        fx.session().ListCandidateLine(FromBytes(RandomBytes(random, 700, alphabet)), true);
+        fx.Type(FromBytes(RandomBytes(random, 6, alphabet)));
     }
 }
 

@@ -112,11 +112,12 @@ TEST(RealData, TypedCodesFindTheirCharacters) {
     for (const auto& c : cases) {
         RealData data;
         kModes[c.mode].select(data.app.MainWindow());
-        data.app.module().TypedKeys = c.typed;
+        data.app.session().SetKeys(c.typed);
         data.app.CandidateWindow().ShowTypedCode();
-        const auto& codes = data.app.module().CandCodes;
-        EXPECT_NE(std::find(codes.begin(), codes.end(), c.field), codes.end())
-            << U16ToUtf8(c.typed) << " in " << kModes[c.mode].name;
+        const CandidateList& list = data.app.session().Candidates();
+        bool listed = false;
+        for (int i = 0; i < kCandSlots; ++i) listed = listed || list.Field(i) == c.field;
+        EXPECT_TRUE(listed) << U16ToUtf8(c.typed) << " in " << kModes[c.mode].name;
     }
 }
 
@@ -151,10 +152,10 @@ std::vector<std::u16string> ListedCodes(std::u16string_view line, Layout layout)
     return codes;
 }
 
-bool Lists(const Module1& module, const std::vector<std::u16string>& codes) {
-    const auto& shown = module.CandCodes;
-    return std::equal(codes.begin(), codes.end(), shown.begin()) &&
-           (codes.size() == shown.size() || shown[codes.size()].empty());
+bool Lists(const CandidateList& list, const std::vector<std::u16string>& codes) {
+    for (std::size_t i = 0; i < codes.size(); ++i)
+        if (list.Field(static_cast<int>(i)) != codes[i]) return false;
+    return list.Field(static_cast<int>(codes.size())).empty();
 }
 
 // The candidate window switched on over another application, typed into
@@ -187,9 +188,9 @@ std::string WindowsMissing(CandidateWindowTyping& candidateWindow, MainWindowTyp
                            std::u16string_view code, const std::vector<std::u16string>& listed) {
     std::string missing;
     candidateWindow.Type(code);
-    if (!Lists(candidateWindow.app.module(), listed)) missing += " candidate window";
+    if (!Lists(candidateWindow.app.session().Candidates(), listed)) missing += " candidate window";
     mainWindow.Type(code);
-    if (!Lists(mainWindow.app.module(), listed)) missing += " main window";
+    if (!Lists(mainWindow.app.session().Candidates(), listed)) missing += " main window";
     return missing;
 }
 

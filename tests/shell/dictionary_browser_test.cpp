@@ -129,7 +129,7 @@ TEST(DictionaryBrowser, ScriptButtonsSearchTheTypedKeysAgain) {
     for (const Case& c : cases) {
         BrowserApp fx;
         if (!c.index.empty()) fx.platform.SetFile(kProgramDir + "/telexhan.idx", c.index);
-        fx.module().TypedKeys = c.typed;
+        fx.session().SetKeys(c.typed);
         const int drawn = fx.platform.PagesDrawn();
         fx.main().tbToolbar_ButtonClick(u"Han");
         EXPECT_EQ(fx.main().Label2.Caption, c.found) << U16ToUtf8(c.typed);
@@ -153,9 +153,9 @@ TEST(DictionaryBrowser, VietLooksTheTypedWordUpInTheWordList) {
         BrowserApp fx;
         fx.platform.SetFile("/current/tdviet.idx", "/tieengs/tuw/");
         fx.platform.SetLocation(kBrowser, u"");
-        fx.module().TypedKeys = c.typed;
+        fx.session().SetKeys(c.typed);
         fx.main().tbToolbar_ButtonClick(u"Viet");
-        EXPECT_EQ(fx.module().TypedKeys, c.key);
+        EXPECT_EQ(fx.session().Keys(), c.key);
         EXPECT_EQ(fx.platform.Location(kBrowser), c.opened) << U16ToUtf8(c.typed);
     }
 }

@@ -34,15 +34,21 @@ struct MainWindowApp : FixtureApp {
     // The typing box as it reads in its VietWare-X font.
     std::u16string Box() { return CodeDecoder(kVietWareX).Decode(main().Text1.Text); }
 
-    // A list of `count` candidates, 5000, 5001, ... in hexadecimal.
-    // Lists `count` candidates from U+5000 on, each with its Han page.
-    void ListCandidates(int count) {
+    // Lists `count` candidates from U+5000 on, each with its Han page, then
+    // the field `last` if one is given, in the fields of the mode.
+    void ListCandidates(int count, std::u16string_view last = {}) {
+        const std::size_t width = static_cast<std::size_t>(FieldWidth(session().FieldLayout()));
         std::u16string line;
+        const auto add = [&](std::u16string field) {
+            field.resize(width, u' ');
+            line += field;
+        };
         for (int i = 0; i < count; ++i) {
-            line += UpperHexText(static_cast<std::uint32_t>(0x5000 + i));
+            add(UpperHexText(static_cast<std::uint32_t>(0x5000 + i)));
             module().Big5Line += u"a440" + DecimalText(0x5000 + i) + u"/";
         }
-        BuildCandidatePages(module(), line, Layout::Han, false);
+        if (!last.empty()) add(std::u16string(last));
+        session().ListCandidateLine(line, false);
     }
 };
 

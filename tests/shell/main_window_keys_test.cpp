@@ -42,7 +42,7 @@ TEST(MainWindowTyping, ComposesTheWordAndSearchesItsReading) {
         MainWindowApp fx(c.mode);
         fx.Keys(c.keys);
         EXPECT_EQ(fx.Box(), c.box);
-        EXPECT_EQ(fx.module().TypedKeys, c.typed);
+        EXPECT_EQ(fx.session().Keys(), c.typed);
         EXPECT_EQ(fx.main().Label2.Caption, c.label);
         // Every write of the box leaves the caret at its end.
         EXPECT_EQ(fx.CallsOf({"SendKeys"}), std::vector<std::string>(c.keys.size(), "SendKeys ^{END}"));
@@ -56,30 +56,30 @@ TEST(MainWindowTyping, CtrlMakesCapitalsShiftDoesNotAndCtrlCLeavesTheBox) {
     MainWindowApp fx;
     fx.Key(kVkA, kShiftMask);
     fx.Key(kVkA, kCtrlMask);
-    EXPECT_EQ(fx.module().TypedKeys, u"aA");
+    EXPECT_EQ(fx.session().Keys(), u"aA");
     const std::u16string box = fx.main().Text1.Text;
     fx.Key(kVkC, kCtrlMask);
-    EXPECT_EQ(fx.module().TypedKeys, u"aA");
+    EXPECT_EQ(fx.session().Keys(), u"aA");
     EXPECT_EQ(fx.main().Text1.Text, box);
 }
 
 TEST(MainWindowTyping, SpaceCommitsEnterTypesNothingBackspaceDropsAKey) {
     MainWindowApp fx;
     fx.Keys(u"hoaf ");
-    EXPECT_EQ(fx.module().TypedKeys, u"");
-    EXPECT_TRUE(fx.module().CandPages[0].empty());
+    EXPECT_EQ(fx.session().Keys(), u"");
+    EXPECT_TRUE(fx.session().Candidates().Empty());
     fx.Key(kVkReturn);
     fx.Keys(u"hoaf");
-    EXPECT_EQ(fx.module().CommittedText, fx.main().Text1.Text.substr(0, 5));
+    EXPECT_EQ(fx.Box(), u"hòa hòa");
     MainWindowApp back;
     back.Keys(u"hoaf");
     back.Key(kVkBack);
-    EXPECT_EQ(back.module().TypedKeys, u"hoa");
+    EXPECT_EQ(back.session().Keys(), u"hoa");
     EXPECT_EQ(back.Box(), u"hoa");
     back.Key(kVkBack);
     back.Key(kVkBack);
     // The box deleted its last letter; a word of one key is kept.
-    EXPECT_EQ(back.module().TypedKeys, u"ho");
+    EXPECT_EQ(back.session().Keys(), u"ho");
     EXPECT_EQ(back.Box(), u"h");
 }
 
@@ -94,9 +94,10 @@ TEST(MainWindowTyping, EscClearsTheWordTheCommittedTextAndTheList) {
     fx.Key(kVkEscape);
     EXPECT_EQ(fx.main().Text1.Text, u"");
     EXPECT_EQ(fx.main().Label2.Caption, u"");
-    EXPECT_EQ(fx.module().TypedKeys, u"");
-    EXPECT_EQ(fx.module().CommittedText, u"");
+    EXPECT_EQ(fx.session().Keys(), u"");
     EXPECT_EQ(testing::ShownFragment(fx.platform), "");
+    fx.Keys(u"a");
+    EXPECT_EQ(fx.Box(), u"a");  // the committed words went too
 
     // Typed in the main window while the input method is on, Esc ends the
     // candidate window's word and leaves the main box alone.
@@ -106,7 +107,7 @@ TEST(MainWindowTyping, EscClearsTheWordTheCommittedTextAndTheList) {
     std::int16_t esc = kVkEscape;
     on.main().Form_KeyUp(esc, 0);
     EXPECT_EQ(on.candidates().Text1.Text, u"");
-    EXPECT_EQ(on.module().TypedKeys, u"");
+    EXPECT_EQ(on.session().Keys(), u"");
     EXPECT_EQ(on.main().Text1.Text, u"hoa");
 }
 
@@ -120,10 +121,10 @@ TEST(MainWindowTyping, DigitsPickFromThePageShownAndOpenItInTheMainWindow) {
     for (const auto& c : cases) {
         MainWindowApp fx;
         fx.ListCandidates(101);
-        fx.module().CurPage = c.page;
+        for (int page = 0; page < c.page; ++page) fx.session().TurnPage(+1);
         fx.module().PageInPopup = true;
         fx.Key(c.key);
-        EXPECT_EQ(fx.module().CandPages[0].empty(), c.picked != nullptr);
+        EXPECT_EQ(fx.session().Candidates().Empty(), c.picked != nullptr);
         const std::u16string page = c.picked ? u"its:hvtdu.chm::/html\\hv" + DecimalText(HexValue(c.picked)) + u".htm"
                                              : std::u16string(testing::kStartPage);
         EXPECT_EQ(fx.main().WebBrowser1.Address, page);
@@ -137,18 +138,18 @@ TEST(MainWindowTyping, UpDownAndThePagingButtonsStayWithinTheList) {
     const int drawn = fx.platform.PagesDrawn();
     fx.main().Command1_Click(1);  // no list: nothing to page back to
     fx.main().Command1_Click(0);
-    EXPECT_EQ(fx.module().CurPage, 0);
+    EXPECT_EQ(fx.session().Candidates().ShownPageNumber(), 0);
     EXPECT_EQ(fx.platform.PagesDrawn(), drawn);
     fx.ListCandidates(25);
     for (std::int16_t index : {0, 0, 0}) fx.main().Command1_Click(index);
-    EXPECT_EQ(fx.module().CurPage, 2);
+    EXPECT_EQ(fx.session().Candidates().ShownPageNumber(), 2);
     EXPECT_EQ(fx.platform.PagesDrawn(), drawn + 2);
     for (std::int16_t index : {1, 1, 1}) fx.main().Command1_Click(index);
-    EXPECT_EQ(fx.module().CurPage, 0);
-    EXPECT_EQ(fx.platform.DrawnPage("OrvikU.WebBrowser2"), fx.module().CandPages[0]);
+    EXPECT_EQ(fx.session().Candidates().ShownPageNumber(), 0);
+    EXPECT_EQ(fx.platform.DrawnPage("OrvikU.WebBrowser2"), fx.session().Candidates().ShownPage());
     EXPECT_EQ(fx.platform.PagesDrawn(), drawn + 4);
     for (std::int16_t key : {kVkDown, kVkDown, kVkDown, kVkUp}) fx.Key(key);
-    EXPECT_EQ(fx.module().CurPage, 1);
+    EXPECT_EQ(fx.session().Candidates().ShownPageNumber(), 1);
 }
 
 // The box's code is looked up as the candidate window looks it up (CangJie
@@ -171,11 +172,11 @@ TEST(MainWindowTyping, BothWindowsFindTheCodeUnderTheKeyTheSearchLooksUp) {
         fx.platform.SetFile(testing::kProgramDir + "/" + c.file, c.index);
         (fx.main().*c.mode)(0);
         fx.Keys(c.keys);
-        EXPECT_EQ(fx.module().CandCodes[0], c.first) << c.file;
+        EXPECT_EQ(fx.session().Candidates().Field(0), c.first) << c.file;
         EXPECT_EQ(fx.main().Label2.Caption, u"Tìm thấy 1 chữ") << c.file;
-        fx.module().CandCodes[0].clear();
+        fx.session().Candidates().Field(0).clear();
         fx.main().IMEstate_Click(menu_number::kIMEstate);
-        EXPECT_EQ(fx.module().CandCodes[0], c.first) << c.file << " in the candidate window";
+        EXPECT_EQ(fx.session().Candidates().Field(0), c.first) << c.file << " in the candidate window";
     }
 }
 
@@ -189,15 +190,14 @@ TEST(MainCandidates, APickGoesToTheClipboardAsRtfAndOpensItsPage) {
         {u"5000", u"\\u20480", u"its:hvtdu.chm::/html\\hv20480.htm"},
         // A variant key is replaced by the character it is paired with.
         {u"4E8C", u"\\u19968", u"its:hvtdu.chm::/html\\hv19968.htm"},
-        {u"2000B", u"\\u131083", u"its:nomtdu.chm::/n131083.htm"},  // not in the Han dictionary
+        {u"2000B", u"\\u131083", u"its:nomtdu.chm::/n131083.htm"},  // in Nom fields, five wide
         {u"FFFF", u"\\u-1", u"about:nodata"},                        // in neither
         {u"", u"", testing::kStartPage.data()},                       // an empty slot picks nothing
     };
     for (const auto& c : cases) {
-        MainWindowApp fx;
-        fx.ListCandidates(20);
-        fx.module().CandCodes[19] = c.code;
-        fx.module().CurPage = 1;
+        MainWindowApp fx(std::u16string_view(c.code).size() == 5 ? &OrvikU::TelexN_Click : &OrvikU::TelexH_Click);
+        fx.ListCandidates(19, c.code);
+        fx.session().TurnPage(+1);
         fx.module().NomFontSize = FontSizeValue(10.5f);
         fx.platform.ClipboardSetText(u"copied", kClipboardText);
         fx.platform.FocusControl("");
@@ -217,10 +217,10 @@ TEST(MainCandidates, APickGoesToTheClipboardAsRtfAndOpensItsPage) {
     for (const auto& button : fx.main().Command2) digits += button.Caption;
     EXPECT_EQ(digits, u"1234567890");
     fx.ListCandidates(101);
-    fx.module().CurPage = 10;
+    while (fx.session().TurnPage(+1)) continue;
     fx.main().Command2_Click(1);  // past the 101st
     EXPECT_EQ(fx.platform.Clipboard(kClipboardRtf), u"");
-    fx.module().CurPage = 0;
+    while (fx.session().TurnPage(-1)) continue;
     fx.main().Command2_Click(0);
     EXPECT_EQ(fx.main().WebBrowser1.Address, u"its:hvtdu.chm::/html\\hv20480.htm");
 }
@@ -268,7 +268,7 @@ TEST(MainWindowHook, TheOnOffChordSwitchesTheInputMethodFromAnyApplication) {
     fx.platform.DeliverKey(kCmdImeOnOff);
     EXPECT_TRUE(fx.app.CandidateWindowLoaded());
     fx.platform.DeliverKey(u'h');  // the candidate window's now, but not the command codes
-    EXPECT_EQ(fx.module().TypedKeys, u"h");
+    EXPECT_EQ(fx.session().Keys(), u"h");
     fx.platform.DeliverKey(kCmdImeOnOff);
     EXPECT_FALSE(fx.app.CandidateWindowLoaded());
 }
@@ -291,10 +291,10 @@ TEST(MainWindowHook, TheNextModeChordGoesRound) {
 TEST(MainWindowHook, TelexChordsChooseTheModeAndComposeTheWordAgain) {
     CandidateWindowApp fx(&OrvikU::CangJieH_Click);
     fx.Keys(u"mootj");
-    EXPECT_TRUE(fx.module().CandPages[0].empty());
+    EXPECT_TRUE(fx.session().Candidates().Empty());
     fx.platform.DeliverKey(kCmdTelexNom);
     EXPECT_TRUE(fx.main().Menunoi.TelexN.Checked);
-    EXPECT_NE(fx.module().CandPages[0].find(u"&#19968;"), std::u16string::npos);
+    EXPECT_NE(fx.session().Candidates().ShownPage().find(u"&#19968;"), std::u16string::npos);
     fx.platform.DeliverKey(kCmdTelexHan);
     EXPECT_TRUE(fx.main().Menunoi.TelexH.Checked);
     EXPECT_FALSE(fx.main().Menunoi.TelexN.Checked);
@@ -364,17 +364,17 @@ TEST(SharedTypedWord, AWordEndedElsewhereLeavesTheOtherWindowNothingToEdit) {
         CandidateWindowApp fx;
         fx.Keys(u"hoaf");
         c.endWord(fx);
-        EXPECT_EQ(fx.module().TypedKeys, u"");
+        EXPECT_EQ(fx.session().Keys(), u"");
         if (std::string_view(c.name)[0] == 'S') {
             EXPECT_EQ(fx.candidates().Text1.Text, u"");  // at once
-            EXPECT_TRUE(fx.module().CandPages[0].empty());
+            EXPECT_TRUE(fx.session().Candidates().Empty());
         }
         fx.platform.SetReceivedText(u"x");
         fx.Key(kVkBack);  // the application's, as typed
         EXPECT_EQ(fx.platform.ReceivedText(), u"");
         EXPECT_EQ(fx.candidates().Text1.Text, u"");
         fx.Keys(u"ky");
-        EXPECT_EQ(fx.module().TypedKeys, u"ky");
+        EXPECT_EQ(fx.session().Keys(), u"ky");
         EXPECT_EQ(fx.candidates().Text1.Text, u"ky");
     }
     CandidateWindowApp fx;
@@ -382,7 +382,7 @@ TEST(SharedTypedWord, AWordEndedElsewhereLeavesTheOtherWindowNothingToEdit) {
     fx.Keys(u"oaf");
     fx.Key(kVkSpace);
     TypeIntoText1(fx.main(), kVkBack, 0);
-    EXPECT_EQ(fx.module().TypedKeys, u"");
+    EXPECT_EQ(fx.session().Keys(), u"");
 }
 
 // A key the hook gave to the application while the program was busy must
@@ -409,11 +409,11 @@ TEST(GivenBackKey, TheCodeReturnsToWhatItWasBeforeTheKey) {
             fx.Key(static_cast<std::int16_t>(key));
         }
         for (std::uint64_t back : c.givenBack) fx.app.KeyGivenBack(back);
-        EXPECT_EQ(fx.module().TypedKeys, c.typed);
+        EXPECT_EQ(fx.session().Keys(), c.typed);
         EXPECT_EQ(fx.candidates().Text1.Text, c.typed);
         fx.app.KeyArrives(4);
         fx.Key('e');
-        EXPECT_EQ(fx.module().TypedKeys, c.typed + u"e");
+        EXPECT_EQ(fx.session().Keys(), c.typed + u"e");
     }
 }
 

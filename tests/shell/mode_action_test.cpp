@@ -69,7 +69,7 @@ TEST(ModeAction, EachActionLoadsTheReadingTableOfItsButtons) {
     EXPECT_FALSE(fx.app.CandidateWindowLoaded());  // its captions wait until the input method is on
     LetterTables letters;
     BuildLetterTables(letters, 1);
-    EXPECT_EQ(fx.module().Tables.CodeLetters, letters.CodeLetters);
+    EXPECT_EQ(fx.session().Tables().CodeLetters, letters.CodeLetters);
     fx.main().CangJieH_Click(menu_number::kCangJieH);
     EXPECT_TRUE(nom());
     fx.main().CangJie_Click(menu_number::kCangJie);
@@ -86,7 +86,7 @@ TEST(ModeAction, ASecondModeClearsTheFirstIndexAndAMissingOneIsReported) {
     EXPECT_EQ(fx.module().IndexLines[0], u"4E8C");
     EXPECT_TRUE(fx.module().IndexLines[2].empty());
     EXPECT_TRUE(fx.module().IndexLines[3].empty());
-    EXPECT_EQ(fx.candidates().TimChu(u"hoaf"), u"");
+    EXPECT_NE(FindCandidateLine(fx.module(), u"hoaf").kind, CandidateLine::Found);
     fx.platform.RemoveFile(kProgramDir + "/UPinYin.idx");
     fx.main().PINYIN_Click(menu_number::kPinYin);
     EXPECT_TRUE(fx.main().Menunoi.PinYin.Checked);

@@ -48,7 +48,7 @@ TEST(OutputCode, EachActionSetsItsWholeStateAndRepeatingChangesNothing) {
         for (const auto& other : kCodes)
             EXPECT_EQ((fx.main().Menunoi.*other.item).Checked, other.item == code.item) << name;
         EXPECT_EQ(fx.app.ConfigDialog().Combo1.Text, code.combo);
-        EXPECT_EQ(fx.module().Tables.CodeLetters, Built(code.letters).CodeLetters) << name;
+        EXPECT_EQ(fx.session().Tables().CodeLetters, Built(code.letters).CodeLetters) << name;
         EXPECT_EQ(fx.main().Text1.FontName, code.boxFont);
         EXPECT_EQ(fx.module().VnFontName, code.vnFont);
         EXPECT_EQ(fx.module().VnFontSize, 12);

@@ -115,12 +115,12 @@ TEST(Settings, TheStoredCodeComposesTheTypedWordAfterStartAndAfterOk) {
         LetterTables chosen;
         BuildLetterTables(chosen, c.letterTable);
         SettingsApp fx(Settings{{u"VN Code", c.code}, {u"Present IME", c.mode}});
-        EXPECT_EQ(fx.module().Tables.CodeLetters, chosen.CodeLetters);
+        EXPECT_EQ(fx.session().Tables().CodeLetters, chosen.CodeLetters);
         fx.main().TelexH_Click(menu_number::kTelexH);
         for (char16_t key : std::u16string_view(u"HOAF")) TypeIntoText1(fx.main(), static_cast<std::int16_t>(key), 0);
         EXPECT_EQ(fx.main().Text1.Text, ComposeForOutput(chosen, u"hoaf", false, false));
         fx.dialog().Command1_Click();
-        EXPECT_EQ(fx.module().Tables.CodeLetters, chosen.CodeLetters);
+        EXPECT_EQ(fx.session().Tables().CodeLetters, chosen.CodeLetters);
     }
 }
 
@@ -182,7 +182,7 @@ TEST(Dialog, TheFontChoosersStartFromTheFontInForce) {
 // after the code action, so the chosen font wins over the code's own.
 TEST(Dialog, CancelKeepsThePendingChoicesAndALaterOkAppliesThem) {
     SettingsApp fx;
-    fx.module().TypedKeys = u"hoa";
+    fx.session().SetKeys(u"hoa");
     fx.platform.AnswerFontDialog({u"Times", 13});
     fx.dialog().Label3_Click();
     fx.dialog().Combo1.Text = u"TCVN3";
@@ -196,7 +196,7 @@ TEST(Dialog, CancelKeepsThePendingChoicesAndALaterOkAppliesThem) {
     EXPECT_EQ(fx.State(), u"Telex->Nom|TCVN3|Times, 13|Chu Nom Minh U, 16|Telex Nom|TCVN|98|desk");
     EXPECT_EQ(fx.module().VnFontName, u"Times");
     EXPECT_EQ(fx.module().VnFontSize, 13);
-    EXPECT_EQ(fx.module().TypedKeys, u"");
+    EXPECT_EQ(fx.session().Keys(), u"");
     EXPECT_TRUE(fx.dialog().StartWithDesktop);
     EXPECT_EQ(fx.CallsOf({"SetAutostartEntry"}), std::vector<std::string>{"SetAutostartEntry 1"});
     EXPECT_FALSE(fx.platform.WindowVisible(WindowId::CauHinh));
