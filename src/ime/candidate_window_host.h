@@ -8,6 +8,9 @@
 
 namespace orvik {
 
+// Where a character's dictionary page opens.
+enum class PageWhere { Popup, MainWindow };
+
 class CandidateWindowHost {
 public:
     virtual ~CandidateWindowHost() = default;
@@ -16,9 +19,9 @@ public:
     virtual void HidePopup() = 0;
     // Shows an address in the popup's browser view, its text box hidden.
     virtual void ShowPageInPopup(std::u16string_view address) = 0;
-    // The dictionary page of a character (hexadecimal code point), where
-    // the shared PageInPopup says.
-    virtual void ShowCharPage(std::u16string_view hexCode) = 0;
+    // The dictionary page of a character (hexadecimal code point), in the
+    // popup or in the main window's dictionary browser view.
+    virtual void ShowCharPage(std::u16string_view hexCode, PageWhere where) = 0;
     virtual void TranscribeSelection(bool flag) = 0;
     // Shows the main window's menu as a pop-up menu.
     virtual void ShowMainMenu() = 0;

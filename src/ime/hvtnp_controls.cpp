@@ -15,8 +15,7 @@ void HVTNP::Command2_MouseDown(std::int16_t Index) {
     if (field.empty()) return;
     const auto target = VariantTarget(module_.VariantLine, CandidateCodePoint(field));
     if (target) field = UpperHexText(*target);
-    module_.PageInPopup = true;
-    host_.ShowCharPage(field);
+    host_.ShowCharPage(field, PageWhere::Popup);
 }
 
 void HVTNP::Command5_Click() {

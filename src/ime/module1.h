@@ -25,16 +25,11 @@ public:
     std::u16string ModeTitle;
     std::u16string ModeName;
 
-    std::u16string LookupText;
-
     // Sending: the foreground window at the last send and its focused
     // control; the clipboard ("98") or character ("2K") mode.
     WindowHandle TargetWindow = 0;
     WindowHandle TargetFocus = 0;
     bool System98 = true;
-
-    // Ticks of the about window's timer since it was loaded.
-    std::int16_t AboutTicks = 0;
 
     // Fonts of the ideograph output and of Vietnamese text. The ideograph
     // size keeps what the font dialog gives, such as 10.5.
@@ -42,10 +37,6 @@ public:
     FontSizeValue NomFontSize;
     std::u16string VnFontName = u"Arial";
     int VnFontSize = 12;
-
-    // Where ShowCharPage opens a page, and the code point it opened last.
-    bool PageInPopup = false;
-    std::int32_t PageCodePoint = 0;
 
     // Loads the index file `fileName` of the program directory into
     // IndexLines and DirectoryLine, after the three lines of big5uni.idx and

@@ -183,20 +183,19 @@ void Application::HidePopup() { Popup().Hide(); }
 
 void Application::ShowPageInPopup(std::u16string_view address) { Popup().ShowPage(address); }
 
-void Application::ShowCharPage(std::u16string_view hexCode) {
+void Application::ShowCharPage(std::u16string_view hexCode, PageWhere where) {
     const std::int32_t value = HexValue(hexCode);
-    module_.PageCodePoint = value < 0 ? value + 65536 : value;
+    const std::int32_t codePoint = value < 0 ? value + 65536 : value;
     const ModeScripts scripts = MainWindow().Menunoi.LookupScripts();
     if (!scripts.Any()) return;
     const std::u16string page =
-        CharacterPage(module_.PageCodePoint, scripts, module_).value_or(std::u16string(kNoDataAddress));
-    if (module_.PageInPopup) return Popup().ShowPage(page);
+        CharacterPage(codePoint, scripts, module_).value_or(std::u16string(kNoDataAddress));
+    if (where == PageWhere::Popup) return Popup().ShowPage(page);
     MainWindow().NavigateWebBrowser1(page);
 }
 
 void Application::TranscribeSelection(bool) {
     const std::u16string rtf = platform_.ClipboardGetText(kClipboardRtf);
-    module_.LookupText = rtf;
     if (rtf.size() > kMaxTranscribedRtf || platform_.ClipboardTextCut()) {
         platform_.MessageBox(kSelectionTooLarge, kMessageCaption);
         return;
@@ -213,12 +212,11 @@ void Application::TranscribeCopiedSelection() {
 
 // The copy sent by the tray press is given time to reach the clipboard.
 void Application::LookupSelection() {
-    module_.LookupText.clear();
     platform_.Sleep(kCopyWaitMs);
-    module_.LookupText = platform_.ClipboardGetText(kClipboardRtf);
+    const std::u16string rtf = platform_.ClipboardGetText(kClipboardRtf);
     const ModeScripts scripts = MainWindow().Menunoi.LookupScripts();
     if (!scripts.Any()) return;
-    Popup().ShowLookup(SelectionPage(module_.LookupText, scripts, module_).value_or(std::u16string(kNoDataAddress)));
+    Popup().ShowLookup(SelectionPage(rtf, scripts, module_).value_or(std::u16string(kNoDataAddress)));
 }
 
 void Application::ShowMainMenu() { MainWindow().MoMenu(); }

@@ -71,10 +71,10 @@ public:
     void HidePopup() override;
     void ShowPageInPopup(std::u16string_view address) override;
     // Opens the dictionary page of a character given as hexadecimal code
-    // point text (`CharacterPage` in the checked mode), in the popup when
-    // PageInPopup is set, else in the main window's dictionary browser view;
-    // the no-data page when the dictionaries have none. Nothing in no mode.
-    void ShowCharPage(std::u16string_view hexCode) override;
+    // point text (`CharacterPage` in the checked mode), in the popup or in
+    // the main window's dictionary browser view; the no-data page when the
+    // dictionaries have none. Nothing in no mode.
+    void ShowCharPage(std::u16string_view hexCode, PageWhere where) override;
     void TranscribeSelection(bool flag) override;
     // The popup tray icon's right press: the copy it sent is waited for,
     // then transcribed.

@@ -21,7 +21,6 @@ bool Main(Application& app) {
     app.LoadConfigDialog();
     app.Popup();
     app.MainWindow();
-    app.module().AboutTicks = 1;
     return true;
 }
 

@@ -64,13 +64,9 @@ void OrvikU::tbToolbar_ButtonClick(std::u16string_view key) {
     if (key == u"Quit") tbToolbar_Quit();
 }
 
-// LookupText keeps the digits of the page's code point.
 std::optional<std::int32_t> OrvikU::SearchAgainAndReadPage() {
-    Module1& module = app_.module();
     if (!app_.session().Empty()) ShowMainCandidates();
-    const auto codePoint = PageCodePoint(app_.platform().LocationURL(kBrowser));
-    module.LookupText = codePoint ? DecimalText(*codePoint) : u"";
-    return codePoint;
+    return PageCodePoint(app_.platform().LocationURL(kBrowser));
 }
 
 // A Nom page of a character that is also a Han character is replaced by its

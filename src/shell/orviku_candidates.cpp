@@ -43,8 +43,7 @@ void OrvikU::Command2_Click(std::int16_t Index) {
     platform.ClipboardClear();
     platform.ClipboardSetText(PickedCandidateRtf(field, module.NomFontName, module.NomFontSize.Points()),
                               kClipboardRtf);
-    module.PageInPopup = false;
-    app_.ShowCharPage(field);
+    app_.ShowCharPage(field, PageWhere::MainWindow);
     platform.FocusControl("OrvikU.Text1");
 }
 

@@ -44,15 +44,13 @@ std::u16string CannotRead(std::u16string_view file, const std::string& reason) {
 
 void OrvikU::Picture3_Click() {
     Platform& platform = app_.platform();
-    Module1& module = app_.module();
     platform.ClipboardClear();
     platform.FocusControl("OrvikU.WebBrowser1");
     platform.SendKeys(u"^c");
     platform.Sleep(kCopyWaitMs);
-    module.LookupText = platform.ClipboardGetText(kClipboardRtf);
-    module.LookupText = u"&#" + DecimalText(SelectedCharacterCode(module.LookupText)) + u";";
+    const std::u16string selected = platform.ClipboardGetText(kClipboardRtf);
     platform.ClipboardClear();
-    platform.ClipboardSetText(module.LookupText, kClipboardText);
+    platform.ClipboardSetText(u"&#" + DecimalText(SelectedCharacterCode(selected)) + u";", kClipboardText);
 }
 
 // The conversion reads into a table of its own, so the loaded index of the

@@ -22,8 +22,7 @@ void OrvikU::WriteText1(std::u16string text) {
 void OrvikU::Text1_KeyDown(std::int16_t KeyCode, std::int16_t) {
     const KeyAnswer answer = AnswerKeyDownInBox(app_.session(), KeyCode);
     if (answer.act != KeyAnswer::Act::Pick) return;
-    app_.module().PageInPopup = false;
-    app_.ShowCharPage(answer.text);
+    app_.ShowCharPage(answer.text, PageWhere::MainWindow);
     app_.session().ClearCandidates();
 }
 

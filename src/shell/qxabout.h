@@ -24,13 +24,14 @@ public:
     Label Label1{u"Việt Orvik 2004"};
     Label Label2{u"Gõ tiếng Việt, chữ Hán và chữ Nôm; tra từ điển Hán Việt, Nôm và tiếng Việt"};
 
-    // Starts the timer and the count (AboutTicks) at 1.
+    // Starts the timer and the count of its ticks at 1.
     void Form_Load();
     void Form_Unload();
     void Timer1_Timer();
 
 private:
     Application& app_;
+    int ticks_ = 0;
 };
 
 }  // namespace orvik

@@ -86,8 +86,7 @@ TEST(MainWindowTyping, SpaceCommitsEnterTypesNothingBackspaceDropsAKey) {
 TEST(MainWindowTyping, EscClearsTheWordTheCommittedTextAndTheList) {
     MainWindowApp fx;
     fx.Keys(u"ky hoaf");
-    fx.module().PageInPopup = true;
-    fx.app.ShowCharPage(u"4E00");
+    fx.app.ShowCharPage(u"4E00", PageWhere::Popup);
     fx.platform.DeliverKey(kVkEscape);  // hides the popup first
     EXPECT_FALSE(fx.app.PopupVisible());
     EXPECT_EQ(fx.Box(), u"ky hòa");
@@ -122,7 +121,6 @@ TEST(MainWindowTyping, DigitsPickFromThePageShownAndOpenItInTheMainWindow) {
         MainWindowApp fx;
         fx.ListCandidates(101);
         for (int page = 0; page < c.page; ++page) fx.session().TurnPage(+1);
-        fx.module().PageInPopup = true;
         fx.Key(c.key);
         EXPECT_EQ(fx.session().Candidates().Empty(), c.picked != nullptr);
         const std::u16string page = c.picked ? u"its:hvtdu.chm::/html\\hv" + DecimalText(HexValue(c.picked)) + u".htm"

@@ -26,8 +26,7 @@ TEST(PopupPages, ShowCharPageOpensAPageTheDictionariesHold) {
     for (const auto& c : cases) {
         FixtureApp fx;
         if (c.mode) (fx.main().*c.mode)(0);
-        fx.module().PageInPopup = c.inPopup;
-        fx.app.ShowCharPage(c.hex);
+        fx.app.ShowCharPage(c.hex, c.inPopup ? PageWhere::Popup : PageWhere::MainWindow);
         const BrowserView& view = c.inPopup ? fx.app.Popup().WebBrowser1 : fx.main().WebBrowser1;
         EXPECT_EQ(view.Address, c.page) << U16ToUtf8(c.hex);
         EXPECT_EQ(fx.app.PopupVisible(), c.inPopup && c.mode);

@@ -36,7 +36,6 @@ TEST(Start, ANormalStartShowsTheMainWindowWithTheInputMethodOff) {
     EXPECT_EQ(fx.platform.Location("OrvikU.WebBrowser1"), u"its:hvtdu.chm::/html\\khoidong.htm");
     EXPECT_EQ(fx.platform.Location("WPopup.WebBrowser1"), u"about:blank");
     EXPECT_EQ(fx.platform.FocusedControl(), "OrvikU.Text1");
-    EXPECT_EQ(fx.module().AboutTicks, 1);
     EXPECT_TRUE(fx.main().Menunoi.Unicode.Checked);
     EXPECT_TRUE(fx.main().Menunoi.TelexH.Checked);
     EXPECT_FALSE(fx.main().Menunoi.IMEstate.Checked);
