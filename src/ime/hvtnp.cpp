@@ -12,9 +12,9 @@ constexpr int kMaxBoxLength = 10;
 
 }  // namespace
 
-HVTNP::HVTNP(Module1& module, TypingSession& session, Platform& platform, const Menunoi& menu,
-             CandidateWindowHost& host)
-    : module_(module), session_(session), platform_(platform), menu_(menu), host_(host) {
+HVTNP::HVTNP(Module1& module, TypingSession& session, OutputChoices& output, Platform& platform,
+             const Menunoi& menu, CandidateWindowHost& host)
+    : module_(module), session_(session), output_(output), platform_(platform), menu_(menu), host_(host) {
     for (int i = 0; i < 10; ++i)
         Command2[static_cast<std::size_t>(i)].Caption = i == 9 ? u"0" : std::u16string(1, static_cast<char16_t>(u'1' + i));
 }
@@ -22,14 +22,16 @@ HVTNP::HVTNP(Module1& module, TypingSession& session, Platform& platform, const 
 TwipRect HVTNP::Command2Rect(int index) { return {1260 + 570 * index, 315, 565, 280}; }
 
 void HVTNP::Form_Load() {
+    targetWindow_ = platform_.GetForegroundWindow();
+    targetFocus_ = platform_.GetFocus();
     platform_.ShowWindow(WindowId::HVTNP);
     platform_.SetTopmost(WindowId::HVTNP);
     // At its load the box takes its font by the dialog's code box; later the
     // menu button sets it again by the menu's Unicode item.
-    Text1.FontName = host_.CodeBoxText() == u"Unicode" ? std::u16string(kUnicodeBoxFont) : module_.VnFontName;
+    Text1.FontName = host_.CodeBoxText() == u"Unicode" ? std::u16string(kUnicodeBoxFont) : output_.VnFontName;
     Frame1.Caption = module_.ModeName;
     Label1.Caption = std::u16string(kLabelPrefix) + module_.ModeTitle;
-    Command3.Caption = module_.System98 ? u"98" : u"2K";
+    Command3.Caption = output_.System98 ? u"98" : u"2K";
     if (!session_.Empty()) return ShowTypedCode();
     WebBrowser1.Address = u"about:blank";
     platform_.DrawCandidatePage("HVTNP.WebBrowser1", u"");
@@ -47,7 +49,7 @@ void HVTNP::Form_Resize(bool minimized) {
 }
 
 void HVTNP::SetText1Font() {
-    Text1.FontName = menu_.Unicode.Checked ? std::u16string(kUnicodeBoxFont) : module_.VnFontName;
+    Text1.FontName = menu_.Unicode.Checked ? std::u16string(kUnicodeBoxFont) : output_.VnFontName;
 }
 
 void HVTNP::SetText1(std::u16string text) {

@@ -13,6 +13,7 @@
 #include "ime/key_answer.h"
 #include "ime/menunoi.h"
 #include "ime/module1.h"
+#include "ime/output_choices.h"
 #include "platform/controls.h"
 #include "platform/platform.h"
 
@@ -20,7 +21,7 @@ namespace orvik {
 
 class HVTNP {
 public:
-    HVTNP(Module1& module, TypingSession& session, Platform& platform, const Menunoi& menu,
+    HVTNP(Module1& module, TypingSession& session, OutputChoices& output, Platform& platform, const Menunoi& menu,
           CandidateWindowHost& host);
 
     static constexpr std::u16string_view kCaption = u"Han Viet Thau Nhap Phap Unicode";
@@ -50,6 +51,7 @@ public:
     static constexpr TwipRect kCommand5Rect{6960, 315, 565, 280};
     static constexpr TwipRect kCommand6Rect{7530, 315, 565, 280};
 
+    // Aims at the application in the foreground, then shows the window.
     void Form_Load();
     void Form_Unload();
     void Form_Resize(bool minimized);
@@ -94,6 +96,11 @@ private:
 
     Module1& module_;
     TypingSession& session_;
+    OutputChoices& output_;
+    // The application words go to: the foreground window at the last send,
+    // or at switching on, and its focused control.
+    WindowHandle targetWindow_ = 0;
+    WindowHandle targetFocus_ = 0;
     Platform& platform_;
     const Menunoi& menu_;
     CandidateWindowHost& host_;

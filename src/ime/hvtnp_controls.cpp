@@ -31,8 +31,8 @@ void HVTNP::Command6_Click() {
 }
 
 void HVTNP::Command3_Click() {
-    module_.System98 = Command3.Caption != u"98";
-    Command3.Caption = module_.System98 ? u"98" : u"2K";
+    output_.System98 = Command3.Caption != u"98";
+    Command3.Caption = output_.System98 ? u"98" : u"2K";
 }
 
 void HVTNP::Command4_Click() { host_.ShowPageInPopup(u"its:nomtdu.chm::/Chidannhanh.htm"); }

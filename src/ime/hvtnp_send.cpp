@@ -27,9 +27,9 @@ void HVTNP::SendToTarget(std::u16string_view text, std::u16string_view suffix) {
     const bool isReading = IsReadingSuffix(suffix);
     std::u16string rtf;
     if (isReading) {
-        rtf = ReadingRtf(reading, session_.Tables(), module_.VnFontName, module_.VnFontSize);
+        rtf = ReadingRtf(reading, session_.Tables(), output_.VnFontName, output_.VnFontSize);
     } else {
-        rtf = CandidateRtf(text, module_.NomFontSize.Points());
+        rtf = CandidateRtf(text, output_.NomFontSize.Points());
         // The window keeps the surrogate pair of a supplementary pick.
         if (text.size() == 5) To_SurrogateC(text);
     }
@@ -45,17 +45,17 @@ void HVTNP::SendToTarget(std::u16string_view text, std::u16string_view suffix) {
 // program, whose own windows are never sent to.
 bool HVTNP::TrackTarget() {
     const WindowHandle foreground = platform_.GetForegroundWindow();
-    if (foreground == module_.TargetWindow && foreground != 0) return true;
-    module_.TargetWindow = foreground;
+    if (foreground == targetWindow_ && foreground != 0) return true;
+    targetWindow_ = foreground;
     if (platform_.IsOwnWindow(foreground)) return false;
-    module_.TargetFocus = platform_.GetFocus();
+    targetFocus_ = platform_.GetFocus();
     return true;
 }
 
 // "98" pastes the RTF with Ctrl+V; "2K", and "98" into a terminal, which
 // would take Ctrl+V as a character of its own, posts the characters.
 void HVTNP::PasteOrDeliver(std::u16string_view text, std::u16string_view rtf, bool reading) {
-    if (!module_.System98 || !platform_.ForegroundPastesWithCtrlV()) return Deliver(text, reading);
+    if (!output_.System98 || !platform_.ForegroundPastesWithCtrlV()) return Deliver(text, reading);
     platform_.ClipboardClear();
     platform_.ClipboardSetText(rtf, kClipboardRtf);
     platform_.keybd_event(kVkControl, kScanControl, 0);
@@ -65,7 +65,7 @@ void HVTNP::PasteOrDeliver(std::u16string_view text, std::u16string_view rtf, bo
 
 void HVTNP::Deliver(std::u16string_view text, bool reading) {
     const auto post = [&](char16_t unit) {
-        platform_.PostMessageW(module_.TargetFocus, kWmChar, unit, 1);
+        platform_.PostMessageW(targetFocus_, kWmChar, unit, 1);
     };
     if (reading) {
         for (char16_t unit : text) post(unit);

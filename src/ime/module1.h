@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "ime/font_size.h"
 #include "ime/index_layout.h"
 #include "lookup/shared_lines.h"
 #include "platform/platform.h"
@@ -24,19 +23,6 @@ public:
     std::u16string DirectoryLine;
     std::u16string ModeTitle;
     std::u16string ModeName;
-
-    // Sending: the foreground window at the last send and its focused
-    // control; the clipboard ("98") or character ("2K") mode.
-    WindowHandle TargetWindow = 0;
-    WindowHandle TargetFocus = 0;
-    bool System98 = true;
-
-    // Fonts of the ideograph output and of Vietnamese text. The ideograph
-    // size keeps what the font dialog gives, such as 10.5.
-    std::u16string NomFontName = u"Chu Nom Minh U";
-    FontSizeValue NomFontSize;
-    std::u16string VnFontName = u"Arial";
-    int VnFontSize = 12;
 
     // Loads the index file `fileName` of the program directory into
     // IndexLines and DirectoryLine, after the three lines of big5uni.idx and

@@ -69,7 +69,7 @@ void Application::UnloadConfigDialog() {
 HVTNP& Application::CandidateWindow() {
     // The candidate window reads the mode from the main window's menu.
     if (!candidateWindow_)
-        candidateWindow_ = std::make_unique<HVTNP>(module_, session_, platform_, MainWindow().Menunoi, *this);
+        candidateWindow_ = std::make_unique<HVTNP>(module_, session_, output_, platform_, MainWindow().Menunoi, *this);
     return *candidateWindow_;
 }
 

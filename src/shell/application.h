@@ -11,6 +11,7 @@
 #include "ime/candidate_window_host.h"
 #include "ime/hvtnp.h"
 #include "ime/module1.h"
+#include "ime/output_choices.h"
 #include "lookup/wpopup.h"
 #include "platform/platform.h"
 #include "shell/cauhinh.h"
@@ -32,6 +33,7 @@ public:
     Platform& platform() { return platform_; }
     Module1& module() { return module_; }
     TypingSession& session() { return session_; }
+    OutputChoices& output() { return output_; }
 
     // The main window, created and loaded on first use.
     OrvikU& MainWindow();
@@ -91,6 +93,7 @@ private:
     Platform& platform_;
     Module1 module_;
     TypingSession session_{module_};
+    OutputChoices output_;
     std::unique_ptr<OrvikU> mainWindow_;
     std::unique_ptr<CauHinh> configDialog_;
     std::unique_ptr<HVTNP> candidateWindow_;

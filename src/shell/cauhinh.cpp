@@ -82,11 +82,11 @@ void CauHinh::Form_Load() {
     for (const CodeEntry& entry : kCodeEntries) Combo1.List.emplace_back(entry.code);
     for (const ModeEntry& entry : kModeEntries) Combo2.List.emplace_back(entry.mode);
     NapCauhinh();
-    const Module1& module = app_.module();
-    DlgNomFontName = module.NomFontName;
-    DlgNomFontSize = module.NomFontSize;
-    DlgVnFontName = module.VnFontName;
-    DlgVnFontSize = module.VnFontSize;
+    const OutputChoices& output = app_.output();
+    DlgNomFontName = output.NomFontName;
+    DlgNomFontSize = output.NomFontSize;
+    DlgVnFontName = output.VnFontName;
+    DlgVnFontSize = output.VnFontSize;
     ShowFontLabels();
 }
 
@@ -107,21 +107,21 @@ void CauHinh::NapCauhinh() {
 // A stored value that cannot be used is replaced by its default and named on
 // the log; the store itself is left as it is until the orderly end.
 void CauHinh::ReadFontSettings() {
-    Module1& module = app_.module();
-    module.NomFontName = ReadSetting(kNomFontNameKey, kOrvikFontName);
+    OutputChoices& output = app_.output();
+    output.NomFontName = ReadSetting(kNomFontNameKey, kOrvikFontName);
     const std::u16string nomSize = ReadSetting(kNomFontSizeKey, kDefaultNomFontSize);
     const auto nomPoints = FontSizeValue::FromText(nomSize);
     if (!nomPoints) ReportUnusable(kNomFontSizeKey, nomSize, kDefaultNomFontSize);
-    module.NomFontSize = nomPoints.value_or(FontSizeValue());
-    module.VnFontName = ReadSetting(kVnFontNameKey, kDefaultVnFontName);
+    output.NomFontSize = nomPoints.value_or(FontSizeValue());
+    output.VnFontName = ReadSetting(kVnFontNameKey, kDefaultVnFontName);
     const std::u16string vnSize = ReadSetting(kVnFontSizeKey, kDefaultVnFontSize);
     const auto vnPoints = ReadVnFontSize(vnSize);
     if (!vnPoints) ReportUnusable(kVnFontSizeKey, vnSize, kDefaultVnFontSize);
-    module.VnFontSize = vnPoints.value_or(kProposedVnFontSize);
+    output.VnFontSize = vnPoints.value_or(kProposedVnFontSize);
     const std::u16string system98 = ReadSetting(kSystem98Key, kDefaultSystem98);
     const auto system98Value = ReadBoolean(system98);
     if (!system98Value) ReportUnusable(kSystem98Key, system98, kDefaultSystem98);
-    module.System98 = system98Value.value_or(true);
+    output.System98 = system98Value.value_or(true);
 }
 
 void CauHinh::ReadStartWithDesktop() {
@@ -136,16 +136,16 @@ void CauHinh::ReadStartWithDesktop() {
 // force. The code action sets the Vietnamese font of its code; the font the
 // user chose and stored is the one kept.
 void CauHinh::ApplyStoredCode() {
-    Module1& module = app_.module();
-    const std::u16string vnFontName = module.VnFontName;
-    const int vnFontSize = module.VnFontSize;
+    OutputChoices& output = app_.output();
+    const std::u16string vnFontName = output.VnFontName;
+    const int vnFontSize = output.VnFontSize;
     if (!FindCode(Combo1.Text)) {
         ReportUnusable(kVnCode, Combo1.Text, kDefaultCode);
         Combo1.Text = kDefaultCode;
     }
     ApplyCodeBox();
-    module.VnFontName = vnFontName;
-    module.VnFontSize = vnFontSize;
+    output.VnFontName = vnFontName;
+    output.VnFontSize = vnFontSize;
 }
 
 // A mode not in the list selects Telex->Han; the VNI entries select none.
@@ -185,17 +185,17 @@ void CauHinh::ReportUnusable(std::u16string_view key, std::u16string_view value,
 
 void CauHinh::SaveCauhinh() {
     Platform& platform = app_.platform();
-    const Module1& module = app_.module();
+    const OutputChoices& output = app_.output();
     const auto write = [&](std::u16string_view key, std::u16string_view value) {
         platform.SaveSetting(kSettingsApp, kSettingsSection, key, value);
     };
     write(kPresentIme, Combo2.Text);
     write(kVnCode, Combo1.Text);
-    write(kNomFontNameKey, module.NomFontName);
-    write(kNomFontSizeKey, module.NomFontSize.Text());
-    write(kVnFontNameKey, module.VnFontName);
-    write(kVnFontSizeKey, DecimalText(module.VnFontSize));
-    write(kSystem98Key, module.System98 ? u"True" : u"False");
+    write(kNomFontNameKey, output.NomFontName);
+    write(kNomFontSizeKey, output.NomFontSize.Text());
+    write(kVnFontNameKey, output.VnFontName);
+    write(kVnFontSizeKey, DecimalText(output.VnFontSize));
+    write(kSystem98Key, output.System98 ? u"True" : u"False");
     write(kStartWithDesktopKey, StartWithDesktop ? u"True" : u"False");
 }
 
@@ -216,9 +216,9 @@ void CauHinh::Frame5_Click() { ChooseOrvikFont(); }
 // Vietnamese size is whole, a half going to the even neighbour.
 void CauHinh::ChooseVietFont() {
     OrvikU& main = app_.MainWindow();
-    const Module1& module = app_.module();
-    main.CommonDialog1 = {kCfBoth, std::u16string(kVietFontTitle), module.VnFontName,
-                          static_cast<float>(module.VnFontSize)};
+    const OutputChoices& output = app_.output();
+    main.CommonDialog1 = {kCfBoth, std::u16string(kVietFontTitle), output.VnFontName,
+                          static_cast<float>(output.VnFontSize)};
     main.CommonDialog1_ShowFont();
     DlgVnFontName = main.CommonDialog1.FontName;
     DlgVnFontSize = static_cast<std::int32_t>(std::lrint(main.CommonDialog1.FontSize));
@@ -228,8 +228,8 @@ void CauHinh::ChooseVietFont() {
 
 void CauHinh::ChooseOrvikFont() {
     OrvikU& main = app_.MainWindow();
-    const Module1& module = app_.module();
-    main.CommonDialog1 = {kCfBoth, std::u16string(kOrvikFontTitle), module.NomFontName, module.NomFontSize.Points()};
+    const OutputChoices& output = app_.output();
+    main.CommonDialog1 = {kCfBoth, std::u16string(kOrvikFontTitle), output.NomFontName, output.NomFontSize.Points()};
     main.CommonDialog1_ShowFont();
     DlgNomFontName = main.CommonDialog1.FontName;
     DlgNomFontSize = FontSizeValue(main.CommonDialog1.FontSize);
@@ -240,14 +240,14 @@ void CauHinh::ChooseOrvikFont() {
 // The fonts come after the code action, so a font chosen here replaces the
 // default font of the code.
 void CauHinh::Command1_Click() {
-    Module1& module = app_.module();
+    OutputChoices& output = app_.output();
     app_.session().SetKeys({});
     ApplyCodeBox();
     ApplyModeBox();
-    module.NomFontName = DlgNomFontName;
-    module.NomFontSize = DlgNomFontSize;
-    module.VnFontName = DlgVnFontName;
-    module.VnFontSize = static_cast<std::int16_t>(DlgVnFontSize);
+    output.NomFontName = DlgNomFontName;
+    output.NomFontSize = DlgNomFontSize;
+    output.VnFontName = DlgVnFontName;
+    output.VnFontSize = static_cast<std::int16_t>(DlgVnFontSize);
     ApplyStartWithDesktopBox();
     app_.platform().HideWindow(WindowId::CauHinh);
 }

@@ -33,7 +33,6 @@ void OrvikU::MoMenu() { app_.platform().ShowPopupMenu(WindowId::OrvikU); }
 
 void OrvikU::IMEstate_Click(std::int16_t) {
     Platform& platform = app_.platform();
-    Module1& module = app_.module();
     const WindowHandle self = platform.HandleOf(WindowId::OrvikU);
     if (Menunoi.IMEstate.Checked) {
         app_.UnloadCandidateWindow();
@@ -44,8 +43,6 @@ void OrvikU::IMEstate_Click(std::int16_t) {
     }
     Menunoi.IMEstate.Checked = true;
     if (WindowState == State::Normal) Minimize();
-    module.TargetWindow = platform.GetForegroundWindow();
-    module.TargetFocus = platform.GetFocus();
     app_.LoadCandidateWindow();
     platform.NhanDien(platform.HandleOf(WindowId::HVTNP), self);
     platform.SetTopmost(WindowId::HVTNP);

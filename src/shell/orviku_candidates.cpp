@@ -41,7 +41,7 @@ void OrvikU::Command2_Click(std::int16_t Index) {
     }
     Platform& platform = app_.platform();
     platform.ClipboardClear();
-    platform.ClipboardSetText(PickedCandidateRtf(field, module.NomFontName, module.NomFontSize.Points()),
+    platform.ClipboardSetText(PickedCandidateRtf(field, app_.output().NomFontName, app_.output().NomFontSize.Points()),
                               kClipboardRtf);
     app_.ShowCharPage(field, PageWhere::MainWindow);
     platform.FocusControl("OrvikU.Text1");

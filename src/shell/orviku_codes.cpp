@@ -26,10 +26,10 @@ void OrvikU::RunCodeAction(const OutputCodeAction& code) {
     Module1& module = app_.module();
     app_.session().SetOutputCode(code.letterTable, code.item == &Menunoi::Unicode);
     Text1.FontName = code.boxFont;
-    module.VnFontName = code.outputFont;
-    module.VnFontSize = kVnFontSizeOfCode;
+    app_.output().VnFontName = code.outputFont;
+    app_.output().VnFontSize = kVnFontSizeOfCode;
     if (Menunoi.IMEstate.Checked)
-        app_.CandidateWindow().Text1.FontName = code.candidateBoxFont.value_or(module.VnFontName);
+        app_.CandidateWindow().Text1.FontName = code.candidateBoxFont.value_or(app_.output().VnFontName);
     CodeLabel = code.codeLabel;
     StatusBar1.Text = std::u16string(code.statusPrefix) + module.ModeTitle + u"/" + CodeLabel;
 }

@@ -17,28 +17,28 @@ void OrvikU::CommonDialog1_ShowFont() {
 // The Vietnamese font takes a whole size, a half rounding to the even one;
 // the configuration dialog does not see the choice.
 void OrvikU::VFont_Click(std::int16_t) {
-    Module1& module = app_.module();
+    OutputChoices& output = app_.output();
     CommonDialog1.Flags = kCfBoth;
     CommonDialog1.DialogTitle = kVietFontTitle;
-    CommonDialog1.FontName = module.VnFontName;
-    CommonDialog1.FontSize = static_cast<float>(module.VnFontSize);
+    CommonDialog1.FontName = output.VnFontName;
+    CommonDialog1.FontSize = static_cast<float>(output.VnFontSize);
     CommonDialog1_ShowFont();
-    module.VnFontName = CommonDialog1.FontName;
-    module.VnFontSize = static_cast<int>(std::lrint(CommonDialog1.FontSize));
+    output.VnFontName = CommonDialog1.FontName;
+    output.VnFontSize = static_cast<int>(std::lrint(CommonDialog1.FontSize));
     app_.platform().MessageBox(kVietFontMessage, kMessageCaption);
 }
 
 // The ideograph font chooser always starts from the same font, whatever was
 // chosen before, and keeps the size as given.
 void OrvikU::CFont_Click(std::int16_t) {
-    Module1& module = app_.module();
+    OutputChoices& output = app_.output();
     CommonDialog1.Flags = kCfBoth;
     CommonDialog1.DialogTitle = kOrvikFontTitle;
     CommonDialog1.FontName = kOrvikFontName;
     CommonDialog1.FontSize = kOrvikFontSize;
     CommonDialog1_ShowFont();
-    module.NomFontName = CommonDialog1.FontName;
-    module.NomFontSize = FontSizeValue(CommonDialog1.FontSize);
+    output.NomFontName = CommonDialog1.FontName;
+    output.NomFontSize = FontSizeValue(CommonDialog1.FontSize);
     app_.platform().MessageBox(kOrvikFontMessage, kMessageCaption);
 }
 

@@ -37,7 +37,7 @@ void OrvikU::Form_Initialize() {
 
 void OrvikU::Form_Load() {
     Platform& platform = app_.platform();
-    Text1.FontName = app_.module().VnFontName;
+    Text1.FontName = app_.output().VnFontName;
     platform.ShowWindow(WindowId::OrvikU);
     NavigateWebBrowser1(kStartPage);
     WebBrowser2.Address = u"about:blank";

@@ -21,7 +21,6 @@ TEST(CandidateWindow, SwitchingOnTargetsTheEditorAndRegistersWithTheHook) {
     EXPECT_TRUE(fx.platform.WindowVisible(WindowId::HVTNP));
     EXPECT_TRUE(fx.platform.Topmost(WindowId::HVTNP));
     EXPECT_EQ(fx.platform.HookTarget(), fx.platform.HandleOf(WindowId::HVTNP));
-    EXPECT_EQ(fx.module().TargetFocus, kEditorFocus);
     EXPECT_TRUE(fx.main().tbToolbar[5].Pressed);
     EXPECT_EQ(fx.candidates().Label1.Caption, u"  ORV Thâu nhập pháp : Telex chữ Hán");
     EXPECT_EQ(fx.candidates().Command3.Caption, u"98");
@@ -78,7 +77,7 @@ TEST(CandidateWindow, EachKeySendsWhatTheEditorEndsUpWith) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         CandidateWindowApp fx(c.mode);
-        fx.module().System98 = c.system98;
+        fx.app.output().System98 = c.system98;
         fx.platform.SetForegroundPastes(c.editorPastes);
         fx.platform.SetReceivedText(u"x");
         fx.platform.ClipboardSetText(u"copied", kClipboardText);
@@ -227,9 +226,9 @@ TEST(CandidateWindow, ButtonsPageToggleTheModeAndOpenTheGuide) {
     EXPECT_EQ(fx.platform.FocusedControl(), "HVTNP.Text1");
     fx.candidates().Command3_Click();
     EXPECT_EQ(fx.candidates().Command3.Caption, u"2K");
-    EXPECT_FALSE(fx.module().System98);
+    EXPECT_FALSE(fx.app.output().System98);
     fx.candidates().Command3_Click();
-    EXPECT_TRUE(fx.module().System98);
+    EXPECT_TRUE(fx.app.output().System98);
     fx.candidates().Command4_Click();
     EXPECT_EQ(fx.app.Popup().WebBrowser1.Address, u"its:nomtdu.chm::/Chidannhanh.htm");
     EXPECT_FALSE(fx.app.Popup().Text1.Visible);

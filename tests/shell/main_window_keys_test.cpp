@@ -196,7 +196,7 @@ TEST(MainCandidates, APickGoesToTheClipboardAsRtfAndOpensItsPage) {
         MainWindowApp fx(std::u16string_view(c.code).size() == 5 ? &OrvikU::TelexN_Click : &OrvikU::TelexH_Click);
         fx.ListCandidates(19, c.code);
         fx.session().TurnPage(+1);
-        fx.module().NomFontSize = FontSizeValue(10.5f);
+        fx.app.output().NomFontSize = FontSizeValue(10.5f);
         fx.platform.ClipboardSetText(u"copied", kClipboardText);
         fx.platform.FocusControl("");
         fx.main().Command2_Click(9);

@@ -137,25 +137,25 @@ TEST(MainWindowFonts, TheChoosersStartWhereTheyShouldAndKeepTheChoice) {
     fx.platform.AnswerFontDialog({u"HanaMinA", 10.5f});
     fx.main().CFont_Click(3);
     fx.main().CFont_Click(3);
-    EXPECT_EQ(fx.module().NomFontName, u"HanaMinA");
-    EXPECT_EQ(fx.module().NomFontSize.Points(), 10.5f);
+    EXPECT_EQ(fx.app.output().NomFontName, u"HanaMinA");
+    EXPECT_EQ(fx.app.output().NomFontSize.Points(), 10.5f);
     EXPECT_EQ(fx.CallsOf({"ShowFontDialog"}).back(), "ShowFontDialog [Chon Font xuat ra chu Han] 3 Chu Nom Minh U 16");
     EXPECT_EQ(fx.platform.Messages().back().rfind("Định dạng font Orvik xuất ra", 0), 0u);
     for (const auto& [chosen, kept] : {std::pair{10.5f, 10}, {11.5f, 12}, {13.4f, 13}}) {
         FixtureApp viet;
-        viet.module().VnFontName = u".VnTime";
-        viet.module().VnFontSize = 14;
+        viet.app.output().VnFontName = u".VnTime";
+        viet.app.output().VnFontSize = 14;
         viet.platform.AnswerFontDialog({u"DejaVu Serif", chosen});
         viet.main().VFont_Click(4);
         EXPECT_EQ(viet.CallsOf({"ShowFontDialog"}).back(), "ShowFontDialog [Chon Font hien thi chu Viet] 3 .VnTime 14");
-        EXPECT_EQ(viet.module().VnFontName, u"DejaVu Serif");
-        EXPECT_EQ(viet.module().VnFontSize, kept) << chosen;
+        EXPECT_EQ(viet.app.output().VnFontName, u"DejaVu Serif");
+        EXPECT_EQ(viet.app.output().VnFontSize, kept) << chosen;
         EXPECT_EQ(viet.platform.Messages().back().rfind("Người sử dụng phải", 0), 0u);
     }
     FixtureApp cancelled;
     cancelled.main().VFont_Click(4);
-    EXPECT_EQ(cancelled.module().VnFontName, u"Arial");
-    EXPECT_EQ(cancelled.module().VnFontSize, 12);
+    EXPECT_EQ(cancelled.app.output().VnFontName, u"Arial");
+    EXPECT_EQ(cancelled.app.output().VnFontSize, 12);
 }
 
 }  // namespace

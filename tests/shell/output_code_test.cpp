@@ -42,7 +42,7 @@ LetterTables Built(std::int16_t code) {
 TEST(OutputCode, EachActionSetsItsWholeStateAndRepeatingChangesNothing) {
     for (const auto& code : kCodes) {
         CandidateWindowApp fx;
-        fx.module().VnFontSize = 20;
+        fx.app.output().VnFontSize = 20;
         for (int twice = 0; twice < 2; ++twice) (fx.main().*code.action)(code.number);
         const std::string name = U16ToUtf8(code.combo);
         for (const auto& other : kCodes)
@@ -50,8 +50,8 @@ TEST(OutputCode, EachActionSetsItsWholeStateAndRepeatingChangesNothing) {
         EXPECT_EQ(fx.app.ConfigDialog().Combo1.Text, code.combo);
         EXPECT_EQ(fx.session().Tables().CodeLetters, Built(code.letters).CodeLetters) << name;
         EXPECT_EQ(fx.main().Text1.FontName, code.boxFont);
-        EXPECT_EQ(fx.module().VnFontName, code.vnFont);
-        EXPECT_EQ(fx.module().VnFontSize, 12);
+        EXPECT_EQ(fx.app.output().VnFontName, code.vnFont);
+        EXPECT_EQ(fx.app.output().VnFontSize, 12);
         EXPECT_EQ(fx.candidates().Text1.FontName, code.candidateFont) << name;
         EXPECT_EQ(fx.main().StatusBar1.Text, code.status);
     }

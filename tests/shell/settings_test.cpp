@@ -34,7 +34,7 @@ struct SettingsApp : testing::FixtureApp {
             if ((m.*item).Checked) code += name;
         return dialog().Combo2.Text + u"|" + dialog().Combo1.Text + u"|" + dialog().Label3.Caption + u"|" +
                dialog().Label4.Caption + u"|" + module().ModeName + u"|" + code + u"|" +
-               (module().System98 ? u"98" : u"2K") + u"|" + (dialog().Check3.Value ? u"desk" : u"");
+               (app.output().System98 ? u"98" : u"2K") + u"|" + (dialog().Check3.Value ? u"desk" : u"");
     }
 };
 
@@ -147,7 +147,7 @@ TEST(Dialog, LeavingTheCodeBoxProposesTheFontOfItsCode) {
         fx.dialog().Combo1.Text = code;
         fx.dialog().Combo1_Validate();
         EXPECT_EQ(fx.dialog().Label3.Caption, label);
-        EXPECT_EQ(fx.module().VnFontName, u"DejaVu Sans");  // only OK applies it
+        EXPECT_EQ(fx.app.output().VnFontName, u"DejaVu Sans");  // only OK applies it
     }
 }
 
@@ -174,8 +174,8 @@ TEST(Dialog, TheFontChoosersStartFromTheFontInForce) {
     EXPECT_EQ(fx.CallsOf({"ShowFontDialog"}).back(), "ShowFontDialog [Chon Font xuat ra chu Han] 3 Chu Nom Minh U 16");
     EXPECT_EQ(fx.platform.Messages().back().rfind("Định dạng font Orvik", 0), 0u);
     fx.dialog().Command1_Click();
-    EXPECT_EQ(fx.module().NomFontName, u"HanaMinA");
-    EXPECT_EQ(fx.module().NomFontSize.Text(), u"10.5");
+    EXPECT_EQ(fx.app.output().NomFontName, u"HanaMinA");
+    EXPECT_EQ(fx.app.output().NomFontSize.Text(), u"10.5");
 }
 
 // Cancel keeps what the user changed in the dialog; a later OK applies it
@@ -194,8 +194,8 @@ TEST(Dialog, CancelKeepsThePendingChoicesAndALaterOkAppliesThem) {
     EXPECT_FALSE(fx.platform.WindowVisible(WindowId::CauHinh));
     fx.dialog().Command1_Click();
     EXPECT_EQ(fx.State(), u"Telex->Nom|TCVN3|Times, 13|Chu Nom Minh U, 16|Telex Nom|TCVN|98|desk");
-    EXPECT_EQ(fx.module().VnFontName, u"Times");
-    EXPECT_EQ(fx.module().VnFontSize, 13);
+    EXPECT_EQ(fx.app.output().VnFontName, u"Times");
+    EXPECT_EQ(fx.app.output().VnFontSize, 13);
     EXPECT_EQ(fx.session().Keys(), u"");
     EXPECT_TRUE(fx.dialog().StartWithDesktop);
     EXPECT_EQ(fx.CallsOf({"SetAutostartEntry"}), std::vector<std::string>{"SetAutostartEntry 1"});

@@ -110,7 +110,7 @@ TEST(End, TheMenuEndsWithoutAskingSavesOnceAndUnloadsTheCandidateWindow) {
     fx.platform.SetForeground(500, 501);
     fx.main().IMEstate_Click(menu_number::kIMEstate);
     fx.main().CangJie_Click(menu_number::kCangJie);
-    fx.module().System98 = false;
+    fx.app.output().System98 = false;
     fx.main().Close_Click(menu_number::kClose);
     fx.main().Close_Click(menu_number::kClose);  // a second end, by a signal, finds nothing to do
     fx.ExpectEnded();
