@@ -1,5 +1,8 @@
-// The shared module: the process-wide state of the system and the operations
-// on it that several windows use. One object, owned by the application.
+// The data the input mode loads: its index file (the candidate lines and the
+// directory line that leads to them), its names as the windows show them,
+// and the look-up lines read with it. Only the mode actions change it; the
+// typing session, the look-ups and the windows read it. One object, owned
+// by the application.
 #pragma once
 
 #include <cstdint>
@@ -21,8 +24,8 @@ public:
 
     std::vector<std::u16string> IndexLines;  // kIndexSlots slots
     std::u16string DirectoryLine;
-    std::u16string ModeTitle;
-    std::u16string ModeName;
+    std::u16string ModeTitle;  // as the status bar and the candidate window's label show it
+    std::u16string ModeName;   // as the candidate window's frame shows it
 
     // Loads the index file `fileName` of the program directory into
     // IndexLines and DirectoryLine, after the three lines of big5uni.idx and
