@@ -131,6 +131,20 @@ TEST(MainWindowTyping, DigitsPickFromThePageShownAndOpenItInTheMainWindow) {
     }
 }
 
+// A code that finds nothing leaves nothing to pick, and the digit's release
+// shows the code as typed where keys are not Telex.
+TEST(MainWindowTyping, ADigitPicksOnlyFromTheCodeNowTyped) {
+    MainWindowApp fx;
+    fx.Keys(u"ky");
+    fx.Keys(u"z");
+    fx.Key('1');
+    EXPECT_EQ(fx.main().WebBrowser1.Address, testing::kStartPage);
+    MainWindowApp cangJie(&OrvikU::CangJieH_Click);
+    cangJie.Keys(u"aa");
+    cangJie.Key('1');
+    EXPECT_EQ(cangJie.Box(), u"aa");
+}
+
 TEST(MainWindowTyping, UpDownAndThePagingButtonsStayWithinTheList) {
     MainWindowApp fx;
     const int drawn = fx.platform.PagesDrawn();
