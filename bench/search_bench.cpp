@@ -73,7 +73,7 @@ void FillIndex(Module1& module) {
 
 void BM_KeystrokeSearch(benchmark::State& state) {
     DiskPlatform platform;
-    Module1 module(platform);
+    Module1 module(platform, platform);
     FillIndex(module);
     // A key near the end of the directory line: the longest substring search.
     const std::u16string typed = UCase(KeyOf(kLines - 3));

@@ -70,7 +70,7 @@ int RunSpeak(const Args& args, Streams io) {
     if (std::count(text.begin(), text.end(), ' ') >= kMostSpokenWords)
         return UsageError(io.err, "speak reads at most " + std::to_string(kMostSpokenWords) + " words");
     SpeechRecorder desktop(request.dataDir);
-    WPopup popup(desktop);
+    WPopup popup{PopupDesktop(desktop)};
     popup.ShowTranscription(Utf8ToU16(text));
     popup.Command1_Click();
     if (!desktop.Message().empty()) {

@@ -12,9 +12,9 @@ constexpr int kMaxBoxLength = 10;
 
 }  // namespace
 
-HVTNP::HVTNP(Module1& module, TypingSession& session, OutputChoices& output, Platform& platform,
+HVTNP::HVTNP(Module1& module, TypingSession& session, OutputChoices& output, const CandidateWindowDesktop& desktop,
              const Menunoi& menu, CandidateWindowHost& host)
-    : module_(module), session_(session), output_(output), platform_(platform), menu_(menu), host_(host) {
+    : module_(module), session_(session), output_(output), desktop_(desktop), menu_(menu), host_(host) {
     for (int i = 0; i < 10; ++i)
         Command2[static_cast<std::size_t>(i)].Caption = i == 9 ? u"0" : std::u16string(1, static_cast<char16_t>(u'1' + i));
 }
@@ -22,10 +22,10 @@ HVTNP::HVTNP(Module1& module, TypingSession& session, OutputChoices& output, Pla
 TwipRect HVTNP::Command2Rect(int index) { return {1260 + 570 * index, 315, 565, 280}; }
 
 void HVTNP::Form_Load() {
-    targetWindow_ = platform_.GetForegroundWindow();
-    targetFocus_ = platform_.GetFocus();
-    platform_.ShowWindow(WindowId::HVTNP);
-    platform_.SetTopmost(WindowId::HVTNP);
+    targetWindow_ = desktop_.application.GetForegroundWindow();
+    targetFocus_ = desktop_.application.GetFocus();
+    desktop_.windows.ShowWindow(WindowId::HVTNP);
+    desktop_.windows.SetTopmost(WindowId::HVTNP);
     // At its load the box takes its font by the dialog's code box; later the
     // menu button sets it again by the menu's Unicode item.
     Text1.FontName = host_.CodeBoxText() == u"Unicode" ? std::u16string(kUnicodeBoxFont) : output_.VnFontName;
@@ -34,12 +34,12 @@ void HVTNP::Form_Load() {
     Command3.Caption = output_.System98 ? u"98" : u"2K";
     if (!session_.Empty()) return ShowTypedCode();
     WebBrowser1.Address = u"about:blank";
-    platform_.DrawCandidatePage("HVTNP.WebBrowser1", u"");
+    desktop_.views.DrawCandidatePage("HVTNP.WebBrowser1", u"");
 }
 
 void HVTNP::Form_Unload() {
-    platform_.NhanDien(0, platform_.HandleOf(WindowId::OrvikU));
-    platform_.UnloadWindow(WindowId::HVTNP);
+    desktop_.hook.NhanDien(0, desktop_.windows.HandleOf(WindowId::OrvikU));
+    desktop_.windows.UnloadWindow(WindowId::HVTNP);
     host_.CandidateWindowUnloaded();
 }
 
@@ -55,7 +55,7 @@ void HVTNP::SetText1Font() {
 void HVTNP::SetText1(std::u16string text) {
     if (text == Text1.Text) return;
     Text1.Text = std::move(text);
-    platform_.WordPending(!Text1.Text.empty());
+    desktop_.application.WordPending(!Text1.Text.empty());
     Text1_Change();
 }
 
@@ -78,7 +78,7 @@ void HVTNP::Text1_Change() {
 }
 
 void HVTNP::DoiHTLM(std::u16string_view fragment) {
-    ShowCandidatePage(platform_, WebBrowser1, "HVTNP.WebBrowser1", fragment);
+    ShowCandidatePage(desktop_.views, desktop_.files, desktop_.loop, WebBrowser1, "HVTNP.WebBrowser1", fragment);
 }
 
 }  // namespace orvik

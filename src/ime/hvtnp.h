@@ -19,10 +19,26 @@
 
 namespace orvik {
 
+// The parts of the desktop the candidate window works with.
+struct CandidateWindowDesktop {
+    OwnWindows& windows;
+    PageViews& views;
+    EventLoop& loop;  // the page file's quiet time
+    ApplicationKeys& application;
+    KeyHook& hook;
+    SystemClipboard& clipboard;
+    Files& files;  // the word list the box looks words up in
+
+    // Every role from the one desktop.
+    explicit CandidateWindowDesktop(Platform& platform)
+        : windows(platform), views(platform), loop(platform), application(platform), hook(platform),
+          clipboard(platform), files(platform) {}
+};
+
 class HVTNP {
 public:
-    HVTNP(Module1& module, TypingSession& session, OutputChoices& output, Platform& platform, const Menunoi& menu,
-          CandidateWindowHost& host);
+    HVTNP(Module1& module, TypingSession& session, OutputChoices& output, const CandidateWindowDesktop& desktop,
+          const Menunoi& menu, CandidateWindowHost& host);
 
     static constexpr std::u16string_view kCaption = u"Han Viet Thau Nhap Phap Unicode";
     static constexpr std::u16string_view kMinimizedCaption = u"HV-IME";
@@ -101,7 +117,7 @@ private:
     // or at switching on, and its focused control.
     WindowHandle targetWindow_ = 0;
     WindowHandle targetFocus_ = 0;
-    Platform& platform_;
+    CandidateWindowDesktop desktop_;
     const Menunoi& menu_;
     CandidateWindowHost& host_;
     std::u16string vietIndex_;  // tdviet.idx, read when first needed

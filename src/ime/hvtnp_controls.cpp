@@ -21,13 +21,13 @@ void HVTNP::Command2_MouseDown(std::int16_t Index) {
 void HVTNP::Command5_Click() {
     session_.TurnPage(-1);
     ShowShownPage();
-    platform_.FocusControl("HVTNP.Text1");
+    desktop_.windows.FocusControl("HVTNP.Text1");
 }
 
 void HVTNP::Command6_Click() {
     session_.TurnPage(+1);
     ShowShownPage();
-    platform_.FocusControl("HVTNP.Text1");
+    desktop_.windows.FocusControl("HVTNP.Text1");
 }
 
 void HVTNP::Command3_Click() {
@@ -47,15 +47,15 @@ void HVTNP::Command1_MouseUp(std::int16_t Button) {
 }
 
 void HVTNP::Label1_MouseMove(std::int16_t Button) {
-    if (Button == kLeftButton) platform_.DragWindow(WindowId::HVTNP);
+    if (Button == kLeftButton) desktop_.windows.DragWindow(WindowId::HVTNP);
 }
 
-void HVTNP::Text1_GotFocus() { platform_.FocusControl("HVTNP.Command1"); }
+void HVTNP::Text1_GotFocus() { desktop_.windows.FocusControl("HVTNP.Command1"); }
 
 // Looks the typed word up in the Vietnamese word dictionary.
 void HVTNP::Text1_MouseDown() {
     if (Text1.Text.empty()) return;
-    EnsureVietIndex(platform_, vietIndex_);
+    EnsureVietIndex(desktop_.files, vietIndex_);
     const std::u16string key = VietWordKey(LCase(session_.Keys()));
     if (HasVietPage(vietIndex_, key)) host_.ShowPageInPopup(VietPageAddress(key));
 }

@@ -6,8 +6,8 @@
 namespace orvik {
 
 void HVTNP::KeyPress(std::uint8_t key, std::uint8_t scan) {
-    platform_.keybd_event(key, scan, 0);
-    platform_.keybd_event(key, scan, kKeyEventKeyUp);
+    desktop_.application.keybd_event(key, scan, 0);
+    desktop_.application.keybd_event(key, scan, kKeyEventKeyUp);
 }
 
 bool HVTNP::ClosesPopup(std::int16_t key) const {
@@ -31,8 +31,8 @@ void HVTNP::CarryOut(const KeyAnswer& answer) {
         case Act::Commit: return SendToTarget(answer.text, answer.ending);
         case Act::CommitPassOn:
             SendToTarget(answer.text, u"");
-            return platform_.PassKeyOn();
-        case Act::PassOn: return platform_.PassKeyOn();
+            return desktop_.application.PassKeyOn();
+        case Act::PassOn: return desktop_.application.PassKeyOn();
         case Act::Pick: return SendToTarget(answer.text, std::u16string(1, u'\0'));
         case Act::OpenPage: return Command2_MouseDown(static_cast<std::int16_t>(answer.position));
     }

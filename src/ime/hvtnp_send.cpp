@@ -44,28 +44,28 @@ void HVTNP::SendToTarget(std::u16string_view text, std::u16string_view suffix) {
 // Follows the foreground window; answers false when it belongs to this
 // program, whose own windows are never sent to.
 bool HVTNP::TrackTarget() {
-    const WindowHandle foreground = platform_.GetForegroundWindow();
+    const WindowHandle foreground = desktop_.application.GetForegroundWindow();
     if (foreground == targetWindow_ && foreground != 0) return true;
     targetWindow_ = foreground;
-    if (platform_.IsOwnWindow(foreground)) return false;
-    targetFocus_ = platform_.GetFocus();
+    if (desktop_.application.IsOwnWindow(foreground)) return false;
+    targetFocus_ = desktop_.application.GetFocus();
     return true;
 }
 
 // "98" pastes the RTF with Ctrl+V; "2K", and "98" into a terminal, which
 // would take Ctrl+V as a character of its own, posts the characters.
 void HVTNP::PasteOrDeliver(std::u16string_view text, std::u16string_view rtf, bool reading) {
-    if (!output_.System98 || !platform_.ForegroundPastesWithCtrlV()) return Deliver(text, reading);
-    platform_.ClipboardClear();
-    platform_.ClipboardSetText(rtf, kClipboardRtf);
-    platform_.keybd_event(kVkControl, kScanControl, 0);
+    if (!output_.System98 || !desktop_.application.ForegroundPastesWithCtrlV()) return Deliver(text, reading);
+    desktop_.clipboard.ClipboardClear();
+    desktop_.clipboard.ClipboardSetText(rtf, kClipboardRtf);
+    desktop_.application.keybd_event(kVkControl, kScanControl, 0);
     KeyPress(kVkV, kScanV);
-    platform_.keybd_event(kVkControl, kScanControl, kKeyEventKeyUp);
+    desktop_.application.keybd_event(kVkControl, kScanControl, kKeyEventKeyUp);
 }
 
 void HVTNP::Deliver(std::u16string_view text, bool reading) {
     const auto post = [&](char16_t unit) {
-        platform_.PostMessageW(targetFocus_, kWmChar, unit, 1);
+        desktop_.application.PostMessageW(targetFocus_, kWmChar, unit, 1);
     };
     if (reading) {
         for (char16_t unit : text) post(unit);
@@ -78,9 +78,9 @@ void HVTNP::SendEndingKey(std::u16string_view suffix) {
     if (suffix.empty()) return;
     if (suffix == u".") return KeyPress(kVkPeriod, kVkPeriod);
     if (suffix == u",") return KeyPress(kVkComma, kVkComma);
-    platform_.keybd_event(kVkShift, kScanShift, 0);
+    desktop_.application.keybd_event(kVkShift, kScanShift, 0);
     KeyPress(kVkSpace, kVkSpace);
-    platform_.keybd_event(kVkShift, kScanShift, kKeyEventKeyUp);
+    desktop_.application.keybd_event(kVkShift, kScanShift, kKeyEventKeyUp);
 }
 
 void HVTNP::ClearAfterSend() {

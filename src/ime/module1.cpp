@@ -16,17 +16,17 @@ std::u16string Describe(const LoadProblem& problem) {
 
 }  // namespace
 
-Module1::Module1(Platform& platform) : IndexLines(kIndexSlots), platform_(platform) {}
+Module1::Module1(Files& files, Dialogs& dialogs) : IndexLines(kIndexSlots), files_(files), dialogs_(dialogs) {}
 
 void Module1::LoadModeIndex(std::u16string_view fileName, bool nomButtonDown, Layout layout) {
     for (auto& slot : IndexLines) slot.clear();
     DirectoryLine.clear();
     std::vector<std::u16string> problems;
-    if (const auto problem = LoadBig5Lines(platform_, *this)) problems.push_back(Describe(*problem));
+    if (const auto problem = LoadBig5Lines(files_, *this)) problems.push_back(Describe(*problem));
     else if (auto shape = CodeTableShapeProblem(*this)) problems.push_back(std::move(*shape));
 
-    const std::string path = platform_.ProgramDirectory() + "/" + U16ToUtf8(fileName);
-    FileLines file = platform_.ReadLines(path, FileEncoding::Bytes);
+    const std::string path = files_.ProgramDirectory() + "/" + U16ToUtf8(fileName);
+    FileLines file = files_.ReadLines(path, FileEncoding::Bytes);
     if (!file.ok) problems.push_back(Describe({std::u16string(fileName), file.reason}));
     if (file.ok)
         if (auto problem = IndexShapeProblem(fileName, file.lines, layout)) problems.push_back(std::move(*problem));
@@ -46,11 +46,11 @@ void Module1::LoadModeIndex(std::u16string_view fileName, bool nomButtonDown, La
         problems.push_back(u"Tệp " + std::u16string(fileName) +
                            u" có hơn 9001 dòng trước dòng mục lục; chỉ dùng 9001 dòng đầu.");
 
-    if (const auto problem = LoadReadingLine(platform_, *this, nomButtonDown)) problems.push_back(Describe(*problem));
+    if (const auto problem = LoadReadingLine(files_, *this, nomButtonDown)) problems.push_back(Describe(*problem));
     if (problems.empty()) return;
     std::u16string text;
     for (const auto& problem : problems) text += (text.empty() ? u"" : u"\n") + problem;
-    platform_.MessageBox(text, kMessageCaption);
+    dialogs_.MessageBox(text, kMessageCaption);
 }
 
 int DecodeLineNumber(std::u16string_view text) {

@@ -12,7 +12,8 @@
 
 #include "ime/index_layout.h"
 #include "lookup/shared_lines.h"
-#include "platform/platform.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
 
 namespace orvik {
 
@@ -20,7 +21,7 @@ inline constexpr int kIndexSlots = 9001;  // lines 0 to 9000 of an index file
 
 class Module1 : public LookupLines {
 public:
-    explicit Module1(Platform& platform);
+    Module1(Files& files, Dialogs& dialogs);
 
     std::vector<std::u16string> IndexLines;  // kIndexSlots slots
     std::u16string DirectoryLine;
@@ -36,7 +37,8 @@ public:
     void LoadModeIndex(std::u16string_view fileName, bool nomButtonDown, Layout layout);
 
 private:
-    Platform& platform_;
+    Files& files_;
+    Dialogs& dialogs_;  // the problems of a load
 };
 
 // The line number written in the first two characters of `text`:

@@ -54,18 +54,18 @@ std::vector<PageRun> PageRuns(std::u16string_view fragment) {
     return runs;
 }
 
-void ShowCandidatePage(Platform& platform, BrowserView& view, std::string_view viewName,
+void ShowCandidatePage(PageViews& views, Files& files, EventLoop& loop, BrowserView& view, std::string_view viewName,
                        std::u16string_view fragment) {
-    platform.DrawCandidatePage(viewName, fragment);
-    const std::string path = platform.CurrentDirectory() + "/" + std::string(kPageFileName);
+    views.DrawCandidatePage(viewName, fragment);
+    const std::string path = files.CurrentDirectory() + "/" + std::string(kPageFileName);
     view.Address = Utf8ToU16(path);
-    platform.StartTimer(kPageFileTimer, kPageFileQuietMs, [&platform, path, page = std::u16string(fragment)] {
-        platform.StopTimer(kPageFileTimer);
+    loop.StartTimer(kPageFileTimer, kPageFileQuietMs, [&loop, &files, path, page = std::u16string(fragment)] {
+        loop.StopTimer(kPageFileTimer);
         const std::string bytes = CandidatePageBytes(page);
         // The page on screen does not need it; readers outside the program
         // find the last page written.
-        if (!platform.WriteFile(path, bytes))
-            platform.LogLine("the page file " + path + " cannot be written (is the disk full?); the window still shows the page");
+        if (!files.WriteFile(path, bytes))
+            files.LogLine("the page file " + path + " cannot be written (is the disk full?); the window still shows the page");
     });
 }
 

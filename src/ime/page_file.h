@@ -36,7 +36,7 @@ std::string CandidatePageBytes(std::u16string_view fragment);
 
 // Draws `fragment` in `view` (named `viewName` for the platform) and writes
 // the page file once typing pauses.
-void ShowCandidatePage(Platform& platform, BrowserView& view, std::string_view viewName,
+void ShowCandidatePage(PageViews& views, Files& files, EventLoop& loop, BrowserView& view, std::string_view viewName,
                        std::u16string_view fragment);
 
 }  // namespace orvik

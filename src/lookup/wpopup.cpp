@@ -4,7 +4,7 @@
 
 namespace orvik {
 
-WPopup::WPopup(Platform& platform) : platform_(platform) { Text1.Visible = false; }
+WPopup::WPopup(const PopupDesktop& desktop) : desktop_(desktop) { Text1.Visible = false; }
 
 namespace {
 
@@ -17,19 +17,19 @@ constexpr std::int32_t kButtonFromBottom = 580, kButtonFromRight = 800;
 
 }  // namespace
 
-void WPopup::Form_Initialize() { platform_.Shell_NotifyIconA(kNimAdd, WindowTrayIconRecord(platform_, WindowId::WPopup, kTrayTip)); }
+void WPopup::Form_Initialize() { desktop_.tray.Shell_NotifyIconA(kNimAdd, WindowTrayIconRecord(desktop_.windows, desktop_.tray, WindowId::WPopup, kTrayTip)); }
 
 WPopup::TrayPress WPopup::Form_MouseMove(float X) {
-    SendCopyKeys(platform_);
+    SendCopyKeys(desktop_.application);
     if (IsTrayMessage(X, kWmRButtonDown)) return TrayPress::Right;
     if (IsTrayMessage(X, kWmLButtonDown)) return TrayPress::Left;
     return TrayPress::None;
 }
 
 void WPopup::Form_Load() {
-    platform_.SetTopmost(WindowId::WPopup);
+    desktop_.windows.SetTopmost(WindowId::WPopup);
     WebBrowser1.Address = u"about:blank";
-    platform_.Navigate("WPopup.WebBrowser1", WebBrowser1.Address);
+    desktop_.views.Navigate("WPopup.WebBrowser1", WebBrowser1.Address);
 }
 
 void WPopup::Form_MouseDown() { Hide(); }
@@ -40,16 +40,16 @@ void WPopup::Form_QueryUnload(bool& cancel) {
 }
 
 void WPopup::ShowPage(std::u16string_view address) {
-    if (!Visible()) platform_.ShowWindow(WindowId::WPopup);
+    if (!Visible()) desktop_.windows.ShowWindow(WindowId::WPopup);
     Text1.Visible = false;
     WebBrowser1.Address = std::u16string(address);
-    platform_.Navigate("WPopup.WebBrowser1", address);
+    desktop_.views.Navigate("WPopup.WebBrowser1", address);
 }
 
 void WPopup::ShowLookup(std::u16string_view address) {
     ShowPage(address);
-    platform_.SetWindowHeight(WindowId::WPopup, kLookupHeight);
-    platform_.SetTopmost(WindowId::WPopup);
+    desktop_.windows.SetWindowHeight(WindowId::WPopup, kLookupHeight);
+    desktop_.windows.SetTopmost(WindowId::WPopup);
 }
 
 void WPopup::Form_Resize(std::int32_t W, std::int32_t H) {
@@ -64,14 +64,14 @@ void WPopup::Form_Resize(std::int32_t W, std::int32_t H) {
 }
 
 void WPopup::ShowTranscription(std::u16string_view text) {
-    platform_.SetTopmost(WindowId::WPopup);
+    desktop_.windows.SetTopmost(WindowId::WPopup);
     Text1.Visible = true;
     Text1.Text = std::u16string(text);
-    platform_.ShowWindow(WindowId::WPopup);
+    desktop_.windows.ShowWindow(WindowId::WPopup);
 }
 
-bool WPopup::Visible() { return platform_.WindowVisible(WindowId::WPopup); }
+bool WPopup::Visible() { return desktop_.windows.WindowVisible(WindowId::WPopup); }
 
-void WPopup::Hide() { platform_.HideWindow(WindowId::WPopup); }
+void WPopup::Hide() { desktop_.windows.HideWindow(WindowId::WPopup); }
 
 }  // namespace orvik

@@ -23,9 +23,26 @@ struct PopupLayout {
     TwipRect Command1{0, 0, 600, 400};
 };
 
+// The parts of the desktop the popup works with.
+struct PopupDesktop {
+    OwnWindows& windows;
+    PageViews& views;
+    Tray& tray;
+    ApplicationKeys& application;  // the copy a tray press sends
+    Files& files;                  // the clip database's folder
+    EventLoop& loop;               // pending events between spoken words
+    Dialogs& dialogs;
+    Sound& sound;
+
+    // Every role from the one desktop.
+    explicit PopupDesktop(Platform& platform)
+        : windows(platform), views(platform), tray(platform), application(platform), files(platform),
+          loop(platform), dialogs(platform), sound(platform) {}
+};
+
 class WPopup {
 public:
-    explicit WPopup(Platform& platform);
+    explicit WPopup(const PopupDesktop& desktop);
 
     static constexpr std::u16string_view kCaption = u"Viet Orvik QuickView";
     // The hidden images whose pictures Command1 takes: idle, and reading.
@@ -89,7 +106,7 @@ private:
     // The state after a read-aloud: idle, the cursor after the text.
     void EndReadAloud();
 
-    Platform& platform_;
+    PopupDesktop desktop_;
 };
 
 }  // namespace orvik

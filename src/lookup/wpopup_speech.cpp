@@ -30,11 +30,11 @@ void WPopup::Command1_Click() {
     }
     Command1.Picture = kImage2;
     ReaderIdle = false;
-    platform_.FocusControl(kText1);
+    desktop_.windows.FocusControl(kText1);
     try {
-        SpeechClips.emplace(std::filesystem::path(platform_.CurrentDirectory()) / ClipStore::kFileName);
+        SpeechClips.emplace(std::filesystem::path(desktop_.files.CurrentDirectory()) / ClipStore::kFileName);
     } catch (const ClipStoreError& error) {
-        platform_.MessageBox(u"Không mở được kho âm doctv.MDB.\n" + Utf8ToU16(error.what()), kMessageCaption);
+        desktop_.dialogs.MessageBox(u"Không mở được kho âm doctv.MDB.\n" + Utf8ToU16(error.what()), kMessageCaption);
         return EndReadAloud();
     }
     Docchuoi(Text1.Text);
@@ -53,16 +53,16 @@ void WPopup::Docchuoi(std::u16string t) {
             Text1.SelStart = WordStart;
             Text1.SelLength = k - WordStart - 1;
             const std::u16string w = Trim(Mid(Text1.Text, Text1.SelStart + 1, Text1.SelLength));
-            platform_.RefreshWindow(WindowId::WPopup);
+            desktop_.windows.RefreshWindow(WindowId::WPopup);
             const std::vector<std::u16string> pieces = SpokenPieces(w);
             if (pieces.empty()) continue;
             if (!SpeakPieces(pieces)) break;
         }
-        platform_.DoEvents();
+        desktop_.loop.DoEvents();
         if (ReaderIdle) {
             Command1.Picture = kImage1;
             Command1.Enabled = true;
-            platform_.FocusControl(kText1);
+            desktop_.windows.FocusControl(kText1);
             break;
         }
     }
@@ -83,19 +83,19 @@ bool WPopup::SpeakWord(std::u16string_view word) {
         auto packed = SpeechClips->FindFirst(ClipField::Chu, word);
         if (!packed) packed = SpeechClips->FindFirst(ClipField::Ghichu, kFallback);
         if (!packed) {
-            platform_.MessageBox(u"Kho âm doctv.MDB không có âm " + Quoted(word) + u" và không có âm " +
+            desktop_.dialogs.MessageBox(u"Kho âm doctv.MDB không có âm " + Quoted(word) + u" và không có âm " +
                                      Quoted(kFallback) + u".",
                                  kMessageCaption);
             return false;
         }
-        const SoundResult played = platform_.sndPlaySoundA(UncompressString(*packed), kSndMemory);
+        const SoundResult played = desktop_.sound.sndPlaySoundA(UncompressString(*packed), kSndMemory);
         if (played.played) return true;
-        platform_.MessageBox(u"Không phát được âm " + Quoted(word) + u".\n" + Utf8ToU16(played.reason),
+        desktop_.dialogs.MessageBox(u"Không phát được âm " + Quoted(word) + u".\n" + Utf8ToU16(played.reason),
                              kMessageCaption);
     } catch (const ClipStoreError& error) {
-        platform_.MessageBox(u"Không đọc được kho âm doctv.MDB.\n" + Utf8ToU16(error.what()), kMessageCaption);
+        desktop_.dialogs.MessageBox(u"Không đọc được kho âm doctv.MDB.\n" + Utf8ToU16(error.what()), kMessageCaption);
     } catch (const ZlibError& error) {
-        platform_.MessageBox(u"Âm " + Quoted(word) + u" trong kho âm doctv.MDB bị hỏng.\n" + Utf8ToU16(error.what()),
+        desktop_.dialogs.MessageBox(u"Âm " + Quoted(word) + u" trong kho âm doctv.MDB bị hỏng.\n" + Utf8ToU16(error.what()),
                              kMessageCaption);
     }
     return false;

@@ -35,9 +35,5 @@ class Platform : public Files,
                  public Sound,
                  public ProgramProcess {};
 
-// The record that adds or removes the tray icon of one of the program's
-// windows: its number 1, its icon, the tip, and notifications as mouse
-// moves of the window.
-NotifyIconData WindowTrayIconRecord(Platform& platform, WindowId window, std::u16string_view tip);
 
 }  // namespace orvik

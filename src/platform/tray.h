@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "formats/notify_icon_data.h"
 #include "platform/own_windows.h"
@@ -29,5 +30,10 @@ public:
     // The icon of one of the program's own windows.
     virtual IconHandle IconOf(WindowId window) = 0;
 };
+
+// The record that adds or removes the tray icon of one of the program's
+// windows: its number 1, its icon, the tip, and notifications as mouse
+// moves of the window.
+NotifyIconData WindowTrayIconRecord(OwnWindows& windows, Tray& tray, WindowId window, std::u16string_view tip);
 
 }  // namespace orvik

@@ -16,7 +16,7 @@ constexpr std::uint32_t kCopyWaitMs = 100;
 
 }  // namespace
 
-Application::Application(Platform& platform) : platform_(platform), module_(platform) {
+Application::Application(Platform& platform) : platform_(platform), module_(platform, platform) {
     platform_.SetKeySink(this);
     platform_.SetTraySink(this);
 }
@@ -69,7 +69,7 @@ void Application::UnloadConfigDialog() {
 HVTNP& Application::CandidateWindow() {
     // The candidate window reads the mode from the main window's menu.
     if (!candidateWindow_)
-        candidateWindow_ = std::make_unique<HVTNP>(module_, session_, output_, platform_, MainWindow().Menunoi, *this);
+        candidateWindow_ = std::make_unique<HVTNP>(module_, session_, output_, CandidateWindowDesktop(platform_), MainWindow().Menunoi, *this);
     return *candidateWindow_;
 }
 
@@ -98,7 +98,7 @@ void Application::CandidateWindowUnloaded() {
 
 WPopup& Application::Popup() {
     if (!popup_) {
-        popup_ = std::make_unique<WPopup>(platform_);
+        popup_ = std::make_unique<WPopup>(PopupDesktop(platform_));
         popup_->Form_Initialize();
         popup_->Form_Load();
     }

@@ -118,7 +118,8 @@ void OrvikU::ShowMainCandidates() {
 }
 
 void OrvikU::MainShowPage(std::u16string_view fragment) {
-    ShowCandidatePage(app_.platform(), WebBrowser2, "OrvikU.WebBrowser2", fragment);
+    Platform& platform = app_.platform();
+    ShowCandidatePage(platform, platform, platform, WebBrowser2, "OrvikU.WebBrowser2", fragment);
 }
 
 void OrvikU::NavigateWebBrowser1(std::u16string_view address) {

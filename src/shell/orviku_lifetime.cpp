@@ -24,7 +24,7 @@ constexpr std::array<const char*, 3> kDictionaries{"hvtdu", "nomtdu", "tdviet"};
 
 void OrvikU::Form_Initialize() {
     Platform& platform = app_.platform();
-    platform.Shell_NotifyIconA(kNimAdd, WindowTrayIconRecord(platform, WindowId::OrvikU, kTrayTip));
+    platform.Shell_NotifyIconA(kNimAdd, WindowTrayIconRecord(platform, platform, WindowId::OrvikU, kTrayTip));
     // The first NhanDien reaches the hook; installing it relies on that.
     platform.NhanDien(0, platform.HandleOf(WindowId::OrvikU));
     platform.InstallKeyHook();
@@ -57,7 +57,7 @@ void OrvikU::Form_QueryUnload(bool& cancel, bool fromUser) {
         cancel = true;
         return;
     }
-    app_.platform().Shell_NotifyIconA(kNimDelete, WindowTrayIconRecord(app_.platform(), WindowId::OrvikU, u""));
+    app_.platform().Shell_NotifyIconA(kNimDelete, WindowTrayIconRecord(app_.platform(), app_.platform(), WindowId::OrvikU, u""));
     if (fromUser) Close_Click(menu_number::kClose);
 }
 
@@ -70,7 +70,7 @@ void OrvikU::Close_Click(std::int16_t) {
     if (closing_) return;
     closing_ = true;
     Platform& platform = app_.platform();
-    platform.Shell_NotifyIconA(kNimDelete, WindowTrayIconRecord(platform, WindowId::WPopup, u""));
+    platform.Shell_NotifyIconA(kNimDelete, WindowTrayIconRecord(platform, platform, WindowId::WPopup, u""));
     app_.UnloadPopup();
     app_.ConfigDialog().SaveCauhinh();
     app_.UnloadConfigDialog();

@@ -115,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // module's index state, and a fresh module's 9001 slots would cost more
     // than the load.
     static RecordingPlatform platform(fuzz::kProgramDir);
-    static Module1 module(platform);
+    static Module1 module(platform, platform);
     platform.ClearCalls();
     platform.SetFile(fuzz::kProgramDir + "/" + U16ToUtf8(fuzz::kIndexName), std::string(parts[1]));
     module.LoadModeIndex(fuzz::kIndexName, (options & 2) != 0, layout);

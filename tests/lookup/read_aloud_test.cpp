@@ -23,7 +23,7 @@ const testing::ClipRecords kRecords = {
 
 class ReadAloud : public ::testing::Test {
 protected:
-    ReadAloud() : clips_(kRecords), platform_("/program", clips_.Dir()), popup_(platform_) {}
+    ReadAloud() : clips_(kRecords), platform_("/program", clips_.Dir()), popup_(PopupDesktop(platform_)) {}
 
     // A transcription in Text1, read aloud by a press of Command1; each
     // played clip is noted with the text selected in Text1 while it played.
@@ -97,7 +97,7 @@ TEST_F(ReadAloud, PausesForPunctuationAndSkipsIdeographsAndNumbers) {
     };
     for (const Case& c : cases) {
         RecordingPlatform platform("/program", clips_.Dir());
-        WPopup popup(platform);
+        WPopup popup{PopupDesktop(platform)};
         popup.ShowTranscription(c.text);
         popup.Command1_Click();
         EXPECT_EQ(platform.PlayedSounds(), clips_.Waves(c.clips)) << U16ToUtf8(c.text);
