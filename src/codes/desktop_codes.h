@@ -58,6 +58,11 @@ inline constexpr std::int16_t kVkBracketLeft = 219;
 inline constexpr std::int16_t kVkBackslash = 220;
 inline constexpr std::int16_t kVkBracketRight = 221;
 inline constexpr std::int16_t kVkQuote = 222;
+// The hook reports a small letter's key as its character, this far above
+// the capital's key code.
+inline constexpr std::int16_t kSmallLetterOffset = 32;
+constexpr bool IsDigitKey(std::int16_t key) { return key >= kVk0 && key <= kVk9; }
+
 // The key of miscellaneous characters: the hook reports every symbol key
 // (? ! ; and the like) as this one.
 inline constexpr std::int16_t kVkOem8 = 223;

@@ -9,9 +9,7 @@ namespace {
 
 using Act = KeyAnswer::Act;
 
-constexpr std::int16_t kSmallZ = kVkZ + 32;
-
-bool IsDigit(std::int16_t key) { return key >= kVk0 && key <= kVk9; }
+constexpr std::int16_t kSmallZ = kVkZ + kSmallLetterOffset;
 
 // A word of one letter as shown (such as "â" of "aa") is dropped whole.
 void EraseKey(TypingSession& session) {
@@ -79,7 +77,7 @@ KeyAnswer AnswerKeyForApplication(TypingSession& session, std::int16_t key, std:
         session.AddKey(static_cast<char16_t>(key));
         return KeyAnswer::Of(Act::ShowCode);
     }
-    if (IsDigit(key)) return AnswerDigit(session, key, shift);
+    if (IsDigitKey(key)) return AnswerDigit(session, key, shift);
     return KeyAnswer::Of(Act::None);
 }
 

@@ -10,11 +10,6 @@ namespace {
 
 using Act = KeyAnswer::Act;
 
-// A small letter's code lies this far above its capital's.
-constexpr std::int16_t kSmallLetterOffset = 32;
-
-bool IsDigit(std::int16_t key) { return key >= kVk0 && key <= kVk9; }
-
 // The physical Shift key does not make capitals here: Ctrl does.
 KeyAnswer AddLetter(TypingSession& session, std::int16_t key, std::int16_t shift) {
     const bool capital = shift == kCtrlMask;
@@ -48,14 +43,14 @@ KeyAnswer AnswerKeyInBox(TypingSession& session, std::int16_t key, std::int16_t 
     if (key == kVkBack) return EraseKey(session, boxLength);
     if (key == kVkSpace) return KeyAnswer::Of(Act::Commit, session.Composed(), u" ");
     if (key >= kVkA && key <= kVkZ) return AddLetter(session, key, shift);
-    if (IsDigit(key)) return AddDigit(session, key);
+    if (IsDigitKey(key)) return AddDigit(session, key);
     return KeyAnswer::Of(Act::None);
 }
 
 // A digit picks a candidate of the page shown, unless it is a PinYin tone
 // number, which is typed while no candidates are listed.
 KeyAnswer AnswerKeyDownInBox(const TypingSession& session, std::int16_t key) {
-    if (!IsDigit(key)) return KeyAnswer::Of(Act::None);
+    if (!IsDigitKey(key)) return KeyAnswer::Of(Act::None);
     if (session.PinYin() && session.Candidates().Empty()) return KeyAnswer::Of(Act::None);
     std::u16string field = session.Candidates().FieldOnShownPage(PositionOfDigit(key - kVk0));
     if (field.empty()) return KeyAnswer::Of(Act::None);

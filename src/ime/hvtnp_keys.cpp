@@ -12,7 +12,7 @@ void HVTNP::KeyPress(std::uint8_t key, std::uint8_t scan) {
 
 bool HVTNP::ClosesPopup(std::int16_t key) const {
     if (!host_.PopupVisible()) return false;
-    return key == kVkEscape || ((key == kVkZ || key == kVkZ + 32) && !session_.Empty());
+    return key == kVkEscape || ((key == kVkZ || key == kVkZ + kSmallLetterOffset) && !session_.Empty());
 }
 
 void HVTNP::Form_KeyUp(std::int16_t& KeyCode, std::int16_t Shift) {

@@ -7,13 +7,6 @@
 
 namespace orvik {
 
-namespace {
-
-// A small letter's code lies this far above its capital's.
-constexpr std::int16_t kSmallLetterOffset = 32;
-
-}  // namespace
-
 void OrvikU::WriteText1(std::u16string text) {
     Text1.Text = std::move(text);
     app_.platform().SendKeys(u"^{END}");

@@ -7,7 +7,6 @@ namespace orvik {
 
 namespace {
 
-constexpr std::int16_t kSmallLetterOffset = 32;
 constexpr std::int16_t kControlLetterOffset = 64;  // Ctrl+A types character 1
 
 // What the text box itself does with a character.

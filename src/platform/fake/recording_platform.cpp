@@ -112,7 +112,7 @@ void RecordingPlatform::TypeInForeground(std::int16_t key, bool shift) {
         return;
     }
     char16_t c = 0;
-    if (key >= kVkA && key <= kVkZ) c = static_cast<char16_t>(shift ? key : key + 32);
+    if (key >= kVkA && key <= kVkZ) c = static_cast<char16_t>(shift ? key : key + kSmallLetterOffset);
     else if ((key >= u'a' && key <= u'z') || (key >= kVk0 && key <= kVk9)) c = static_cast<char16_t>(key);
     else if (key == kVkSpace) c = u' ';
     else if (key == kVkReturn) c = u'\n';

@@ -51,7 +51,7 @@ std::int16_t LetterCode(int qtKey, bool shifted, const QString& text) {
         if ((typed >= u'a' && typed <= u'z') || (typed >= u'A' && typed <= u'Z')) return static_cast<std::int16_t>(typed);
     }
     const int capital = 'A' + (qtKey - Qt::Key_A);
-    return static_cast<std::int16_t>(shifted ? capital : capital + 32);
+    return static_cast<std::int16_t>(shifted ? capital : capital + kSmallLetterOffset);
 }
 
 std::optional<std::int16_t> VirtualKey(int qtKey) {
