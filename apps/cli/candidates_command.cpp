@@ -43,7 +43,7 @@ int RunCandidates(const Args& args, Streams io) {
         io.out << word << ":\n";
         const CandidateList& list = app.session().Candidates();
         if (list.Empty()) io.out << "  no candidates\n";
-        else PrintPages(list, app.module(), main.Menunoi.NomLayout(), io.out);
+        else PrintPages(list, app.module(), app.session().FieldLayout() == Layout::Nom, io.out);
     }
     return 0;
 }

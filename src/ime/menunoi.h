@@ -62,13 +62,11 @@ struct Menunoi {
     MenuItem Charmap{u"Bản đồ font Unicode  (Character Map)"};
     MenuItem Close{u"Đóng chương trình"};
 
-    // Candidate fields are five characters wide in the two Nom modes.
-    bool NomLayout() const { return TelexN.Checked || CangJie.Checked; }
-    // Typed keys are composed into a reading only in the two Telex modes.
-    bool TelexMode() const { return TelexH.Checked || TelexN.Checked; }
     // The dictionaries a look-up reads: Han in the Han modes, Nom in the Nom
     // modes.
-    ModeScripts LookupScripts() const { return {TelexH.Checked || PinYin.Checked || CangJieH.Checked, NomLayout()}; }
+    ModeScripts LookupScripts() const {
+        return {TelexH.Checked || PinYin.Checked || CangJieH.Checked, TelexN.Checked || CangJie.Checked};
+    }
 };
 
 }  // namespace orvik

@@ -46,7 +46,7 @@ TEST(ModeAction, SetsEveryMarkTitleAndButtonOfItsMode) {
         const std::string name = U16ToUtf8(mode.name);
         for (const auto& other : kModes)
             EXPECT_EQ((main.Menunoi.*other.item).Checked, other.item == mode.item) << name;
-        EXPECT_EQ(main.Menunoi.NomLayout(), mode.nomLayout) << name;
+        EXPECT_EQ(fx.session().FieldLayout() == Layout::Nom, mode.nomLayout) << name;
         EXPECT_EQ(fx.app.ConfigDialog().Combo2.Text, mode.combo);
         EXPECT_EQ(fx.module().ModeName, mode.name);
         EXPECT_EQ(main.StatusBar1.Text, mode.status);
