@@ -1,5 +1,6 @@
-// The main window's popup menu. Its check marks are the live mode state of
-// the system, so the candidate window reads them as well as the main window.
+// The main window's popup menu. Its check marks show the mode and the output
+// code the mode and code actions gave the typing session; a look-up reads
+// the mode's dictionaries from them.
 #pragma once
 
 #include <cstdint>
