@@ -13,8 +13,8 @@ constexpr int kMaxBoxLength = 10;
 }  // namespace
 
 HVTNP::HVTNP(Module1& module, TypingSession& session, OutputChoices& output, const CandidateWindowDesktop& desktop,
-             const Menunoi& menu, CandidateWindowHost& host)
-    : module_(module), session_(session), output_(output), desktop_(desktop), menu_(menu), host_(host) {
+             CandidateWindowHost& host)
+    : module_(module), session_(session), output_(output), desktop_(desktop), host_(host) {
     for (int i = 0; i < 10; ++i)
         Command2[static_cast<std::size_t>(i)].Caption = i == 9 ? u"0" : std::u16string(1, static_cast<char16_t>(u'1' + i));
 }
@@ -49,7 +49,7 @@ void HVTNP::Form_Resize(bool minimized) {
 }
 
 void HVTNP::SetText1Font() {
-    Text1.FontName = menu_.Unicode.Checked ? std::u16string(kUnicodeBoxFont) : output_.VnFontName;
+    Text1.FontName = session_.OutputsUnicode() ? std::u16string(kUnicodeBoxFont) : output_.VnFontName;
 }
 
 void HVTNP::SetText1(std::u16string text) {

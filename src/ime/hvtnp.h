@@ -11,7 +11,6 @@
 
 #include "ime/candidate_window_host.h"
 #include "ime/key_answer.h"
-#include "ime/menunoi.h"
 #include "ime/module1.h"
 #include "ime/output_choices.h"
 #include "platform/controls.h"
@@ -38,7 +37,7 @@ struct CandidateWindowDesktop {
 class HVTNP {
 public:
     HVTNP(Module1& module, TypingSession& session, OutputChoices& output, const CandidateWindowDesktop& desktop,
-          const Menunoi& menu, CandidateWindowHost& host);
+          CandidateWindowHost& host);
 
     static constexpr std::u16string_view kCaption = u"Han Viet Thau Nhap Phap Unicode";
     static constexpr std::u16string_view kMinimizedCaption = u"HV-IME";
@@ -118,7 +117,6 @@ private:
     WindowHandle targetWindow_ = 0;
     WindowHandle targetFocus_ = 0;
     CandidateWindowDesktop desktop_;
-    const Menunoi& menu_;
     CandidateWindowHost& host_;
     std::u16string vietIndex_;  // tdviet.idx, read when first needed
 };

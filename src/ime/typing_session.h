@@ -30,6 +30,7 @@ public:
     // Unicode composed from the same keys.
     void SetOutputCode(std::int16_t letterTable, bool unicode);
     const LetterTables& Tables() const { return tables_; }
+    bool OutputsUnicode() const { return unicode_; }
     // Keys are composed into a reading only in the two Telex modes.
     bool Telex() const { return mode_ == TypingMode::TelexHan || mode_ == TypingMode::TelexNom; }
     bool PinYin() const { return mode_ == TypingMode::PinYin; }

@@ -67,9 +67,8 @@ void Application::UnloadConfigDialog() {
 }
 
 HVTNP& Application::CandidateWindow() {
-    // The candidate window reads the mode from the main window's menu.
     if (!candidateWindow_)
-        candidateWindow_ = std::make_unique<HVTNP>(module_, session_, output_, CandidateWindowDesktop(platform_), MainWindow().Menunoi, *this);
+        candidateWindow_ = std::make_unique<HVTNP>(module_, session_, output_, CandidateWindowDesktop(platform_), *this);
     return *candidateWindow_;
 }
 
