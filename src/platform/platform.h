@@ -1,4 +1,4 @@
-// The whole desktop, as the windows and the shared module reach it: every
+// The whole desktop, as the windows and the mode's data reach it: every
 // role in one. The desktop program (Qt), the command-line tool and the
 // benchmarks (a headless desktop) implement it; tests use the recording
 // fake. Code that needs only some roles takes those.

@@ -1,5 +1,6 @@
-// The application object: the shared module, the platform and the windows,
-// each window created on first use and existing at most once.
+// The application object: the mode's data, the typing session, the output
+// choices, the platform and the windows, each window created on first use
+// and existing at most once.
 #pragma once
 
 #include <cstdint>
