@@ -167,6 +167,7 @@ TEST(CandidateWindow, DrawsThePageAndWritesThePageFileWhenTypingPauses) {
     EXPECT_FALSE(fx.platform.FileExists(testing::kPageFile));
     ASSERT_TRUE(fx.platform.FireTimer("PageFile"));
     EXPECT_FALSE(fx.platform.FireTimer("PageFile"));  // written once
+    EXPECT_TRUE(fx.platform.Logged().empty());
     EXPECT_EQ(fx.platform.FileContent(testing::kPageFile),
               "<META content=\"text/html; charset=x-user-defined\" http-equiv=Content-Type>\r\n"
               "<FONT FACE=\"Chu Nom Minh U\" COLOR=\"#004466\" style=\"font-size: 18 pt\">\r\n"

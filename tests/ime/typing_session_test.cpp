@@ -54,6 +54,7 @@ TEST(TypingSession, KeysForTheApplication) {
         {kTelexHan, u"", kVkSpace, 0, Act::Commit, u"", u"", u" "},
         // Editing the code.
         {kTelexHan, u"hoaf", kVkBack, 0, Act::ShowCode, u"hoa"},
+        {kTelexHan, u"ho", kVkBack, 0, Act::ShowCode, u"h"},
         {kTelexHan, u"aa", kVkBack, 0, Act::ShowCode, u""},  // "â" shows as one letter
         {kTelexHan, u"hoaf", kVkEscape, 0, Act::ShowCode, u""},
         {kTelexHan, u"hoaf", 'z', 0, Act::ShowCode, u""},
@@ -117,6 +118,7 @@ TEST(TypingSession, DigitsPickOnKeyDownInTheBox) {
         {kTelexHan, u"a", '3', 0, Act::None, u"a"},
         {kTelexHan, u"a", 'A', 0, Act::None, u"a"},
         {kPinYin, u"yi", '1', 0, Act::None, u"yi"},  // a tone number
+        {kPinYin, u"yi1", '1', 0, Act::Pick, u"yi1", u"4E00"},
     };
     for (const Case& c : cases) {
         Typed fx(c);
