@@ -13,9 +13,9 @@ std::string Number(std::uint64_t value) {
     return bytes;
 }
 
+// A block of `marker` holding `entries`, its free space said in its header.
 std::string Block(const std::string& marker, const std::string& entries) {
-    const std::size_t header = marker == "PMGL" ? 0x14 : 0x08;
-    std::string block = marker + std::string(header - 4, '\0') + entries;
+    std::string block = marker + std::string(marker == "PMGL" ? 0x10 : 0x04, '\0') + entries;
     const auto free = static_cast<std::uint32_t>(kBlock - block.size());
     for (int i = 0; i < 4; ++i) block[4 + i] = static_cast<char>(free >> (8 * i));
     return block + std::string(free, '\0');
@@ -27,27 +27,14 @@ std::string Listed(const std::string& name, std::uint64_t start, std::uint64_t l
 
 std::string Indexed(const std::string& name, std::uint64_t child) { return Number(name.size()) + name + Number(child); }
 
-TEST(ChmBlockTest, ReadsListingEntriesWithLongNumbers) {
-    ChmBlock block;
-    ASSERT_FALSE(ParseChmBlock(Block("PMGL", Listed("/a.htm", 300, 1ull << 40) + Listed("/b", 0, 5)), block));
-    ASSERT_TRUE(block.listing);
-    ASSERT_EQ(block.items.size(), 2u);
-    EXPECT_EQ(block.items[0].name, "/a.htm");
-    EXPECT_EQ(block.items[0].entry.start, 300u);
-    EXPECT_EQ(block.items[0].entry.length, 1ull << 40);
-    EXPECT_EQ(block.items[1].entry.length, 5u);
-}
-
 TEST(ChmBlockTest, RefusesWhatWouldReadPastTheBlock) {
-    std::string unended = Block("PMGL", "");
-    unended.replace(0x14, kBlock - 0x14, std::string(kBlock - 0x14, '\xFF'));  // a number that never ends
-    unended[4] = unended[5] = unended[6] = unended[7] = 0;
-    std::string longName = Block("PMGL", Number(200) + "/x");
+    const std::string unended = Block("PMGL", std::string(kBlock - 0x14, '\xFF'));  // a number that never ends
     std::string lateData = Block("PMGL", Listed("/a", 1, 1));
     lateData[4] = static_cast<char>(lateData[4] + 2);  // the entry's last numbers are cut off
     std::string freeTooLarge = Block("PMGL", "");
     freeTooLarge[4] = static_cast<char>(0x7D);
-    const std::string cases[] = {unended, longName, lateData, freeTooLarge, Block("PMGX", ""), "PMGL"};
+    const std::string cases[] = {unended, Block("PMGL", Number(200) + "/x"), lateData, freeTooLarge,
+                                 Block("PMGX", ""), "PMGL"};
     ChmBlock block;
     for (const auto& bytes : cases) EXPECT_TRUE(ParseChmBlock(bytes, block)) << bytes.size();
 }
@@ -63,37 +50,33 @@ Directory Make(const std::vector<std::string>& blocks, std::int32_t root) {
     return {ChmMemorySource(bytes), {4, kBlock, static_cast<std::uint32_t>(blocks.size()), root}};
 }
 
+// Numbers of several bytes, up to 41 bits long, are read whole.
 TEST(ChmDirectoryTest, FindsNamesDownTheIndexIgnoringCase) {
-    auto d = Make({Block("PMGL", Listed("/a", 1, 10) + Listed("/b", 2, 20)),
+    auto d = Make({Block("PMGL", Listed("/a", 300, 1ull << 40) + Listed("/b", 2, 20)),
                    Block("PMGL", Listed("/m", 3, 30) + Listed("/z", 4, 40)),
                    Block("PMGI", Indexed("/a", 0) + Indexed("/m", 1))},
                   2);
     ASSERT_FALSE(CheckChmDirectory(d.source, d.directory));
-    struct Case {
-        const char* path;
-        std::uint64_t start;  // 0: not found
-    };
-    for (const Case c : {Case{"/a", 1}, Case{"/B", 2}, Case{"/m", 3}, Case{"/Z", 4}, Case{"/c", 0}, Case{"/", 0}}) {
-        const auto entry = FindChmEntry(d.source, d.directory, c.path);
-        EXPECT_EQ(entry ? entry->start : 0, c.start) << c.path;
+    using Case = std::tuple<const char*, std::uint64_t, std::uint64_t>;  // not found: 0, 0
+    for (const auto& [path, start, length] : {Case{"/a", 300, 1ull << 40}, Case{"/B", 2, 20}, Case{"/m", 3, 30},
+                                              Case{"/Z", 4, 40}, Case{"/c", 0, 0}, Case{"/", 0, 0}}) {
+        const auto entry = FindChmEntry(d.source, d.directory, path);
+        EXPECT_EQ(entry ? entry->start : 0, start) << path;
+        EXPECT_EQ(entry ? entry->length : 0, length) << path;
     }
 }
 
 TEST(ChmDirectoryTest, RefusesIndexesThatLeadNowhereOrInACircle) {
     const std::string leaf = Block("PMGL", Listed("/a", 1, 1));
-    struct Case {
-        const char* name;
-        std::vector<std::string> blocks;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
         {"to a missing block", {leaf, Block("PMGI", Indexed("/a", 2))}},
         {"to itself", {leaf, Block("PMGI", Indexed("/a", 1))}},
         {"between two", {leaf, Block("PMGI", Indexed("/a", 2)), Block("PMGI", Indexed("/a", 1))}},
         {"not a block", {leaf, std::string(kBlock, 'x')}},
     };
-    for (const Case& c : cases) {
-        auto d = Make(c.blocks, 1);
-        EXPECT_TRUE(CheckChmDirectory(d.source, d.directory)) << c.name;
+    for (const auto& [name, blocks] : cases) {
+        auto d = Make(blocks, 1);
+        EXPECT_TRUE(CheckChmDirectory(d.source, d.directory)) << name;
     }
     auto cut = Make({leaf, leaf}, 0);
     cut.directory.blockCount = 3;  // one more block than the file holds

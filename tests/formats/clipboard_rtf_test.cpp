@@ -1,5 +1,6 @@
-// The clipboard's RTF as the look-up and the transcription read it: pairs of
-// escaped halves joined, plain text rendered.
+// The clipboard's RTF as the look-up and the transcription read it (pairs of
+// escaped halves joined, plain text rendered), and the plain text offered
+// beside the RTF of a pick or a reading.
 #include "formats/clipboard_rtf.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@ struct Case {
 
 std::string Shown(std::u16string_view text) { return U16ToUtf8(text); }
 
+// Everything but a first half right before its second is kept as it was.
 TEST(JoinSurrogateEscapesTest, PairsBecomeOneEscapeOfTheirCodePoint) {
     const Case cases[] = {
         // Word: negative halves, "?" after each.
@@ -37,9 +39,6 @@ TEST(JoinSurrogateEscapesTest, PairsBecomeOneEscapeOfTheirCodePoint) {
         {u"\\u55357?\\u55357?\\u56832?", u"\\u55357?\\u128512?"},
     };
     for (const Case& c : cases) EXPECT_EQ(Shown(JoinSurrogateEscapes(c.in)), Shown(c.out)) << Shown(c.in);
-}
-
-TEST(JoinSurrogateEscapesTest, EverythingElseIsKeptAsItWas) {
     const std::u16string_view kept[] = {
         u"\\u55357?abc",                           // a lone first half
         u"\\u56832?\\u55357?",                     // halves in the wrong order
@@ -86,6 +85,34 @@ TEST(OwnerRtfTest, LongTextsAreCutAtTheReadLimit) {
     std::u16string text(kClipboardReadLimit - 1, u'x');
     text += u"\U00020000";
     EXPECT_EQ(PlainTextOwnerRtf(text), PlainTextRtf(std::u16string(kClipboardReadLimit - 1, u'x')));
+}
+
+constexpr std::u16string_view kCandidateHead =
+    u"{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fmodern\\fprq1\\fcharset1 Chu Nom Minh "
+    u"U;}}\\uc1\\pard\\f0\\fs32";
+constexpr std::u16string_view kReadingHead =
+    u"{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss\\fprq2\\fcharset0 Arial;}}{\\colortbl "
+    u";\\red0\\green0\\blue0;}\\viewkind4\\uc1\\pard\\cf1\\f0\\fs24 ";
+
+TEST(RtfPlainTextTest, PicksAndReadingsGiveTheirCharacters) {
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {std::u16string(kCandidateHead) + u"\\u19968\\'3f}", u"一"},
+        {std::u16string(kCandidateHead) + u"\\u-24691\\'3f}", u"\u9F8D"},
+        {std::u16string(kCandidateHead) + u"\\u-10176?\\u-9216?}", u"\U00020000"},
+        {std::u16string(kReadingHead) + u"h\u00F2a}", u"h\u00F2a"},
+        {std::u16string(kReadingHead) + u"\\u273\\'3fi\\u7879\\'3fn}", u"\u0111i\u1EC7n"},
+        {std::u16string(kReadingHead) + u"}", u""},
+        {u"{\\rtf1 a\\par b\\tab c\\{\\}\\\\}", u"a\nb\tc{}\\"},
+        {u"{\\rtf1\\uc2 \\u20320\\'3f\\'3fx}", u"\u4F60x"},
+        {u"{\\rtf1{\\*\\generator Writer;}\\'e0\r\nb}", u"\u00E0b"},
+    };
+    for (const auto& [rtf, text] : cases) EXPECT_EQ(Shown(RtfPlainText(rtf)), Shown(text)) << Shown(rtf);
+}
+
+TEST(RtfPlainTextTest, DamagedTextEndsWithoutHarm) {
+    for (std::u16string_view rtf : {u"{\\rtf1 \\u", u"}}}a{", u"\\'", u"\\'4", u"{\\u99999999999999x}", u"\\"})
+        EXPECT_LE(RtfPlainText(rtf).size(), rtf.size());
+    EXPECT_EQ(RtfPlainText(u"}}}a{"), u"a");
 }
 
 }  // namespace

@@ -17,38 +17,31 @@ TEST(TrayIconRecord, HoldsItsNumbersLittleEndianThenTheTipWithItsNul) {
     EXPECT_TRUE(std::equal(numbers.begin(), numbers.end(), data.begin()));
     EXPECT_EQ(std::string(data.begin() + 24, data.begin() + 34), "Left Mouse");
     EXPECT_TRUE(std::all_of(data.begin() + 34, data.end(), [](std::uint8_t b) { return b == 0; }));
+    const TrayIconFields fields = ReadTrayIconData(data);
+    EXPECT_EQ(std::tuple(fields.hWnd, fields.uID, fields.uFlags, fields.uCallbackMessage, fields.hIcon),
+              std::tuple(0x01020304u, 1u, 7u, 0x200u, 0xA0B0C0D0u));
 }
 
 TEST(TrayIconRecord, ATipIsCutSoItsNulFitsAndReadsBack) {
-    const struct {
-        std::u16string tip;
-        std::u16string readBack;
-    } cases[] = {
+    const std::pair<std::u16string, std::u16string> cases[] = {
         {std::u16string(63, u'a'), std::u16string(63, u'a')},
         {std::u16string(80, u'b'), std::u16string(63, u'b')},
         {u"Tra ch\u1EEF", u"Tra ch?"},  // beyond 8 bits
         {u"", u""},
     };
-    for (const auto& c : cases) {
-        const NotifyIconData data = MakeTrayIconData(5, 1, 7, 0x200, 9, c.tip);
+    for (const auto& [tip, readBack] : cases) {
+        const NotifyIconData data = MakeTrayIconData(5, 1, 7, 0x200, 9, tip);
         EXPECT_EQ(data[87], 0);
-        const TrayIconFields fields = ReadTrayIconData(data);
-        EXPECT_EQ(fields.tip, c.readBack);
-        EXPECT_EQ(fields.hWnd, 5u);
-        EXPECT_EQ(fields.uFlags, 7u);
-        EXPECT_EQ(fields.uCallbackMessage, 0x200u);
-        EXPECT_EQ(fields.hIcon, 9u);
+        EXPECT_EQ(ReadTrayIconData(data).tip, readBack);
     }
 }
 
 TEST(TrayIconRecord, APressIsKnownAtNinetySixAndOneHundredTwentyDotsPerInch) {
-    EXPECT_TRUE(IsTrayMessage(7695, kWmLButtonDown));
-    EXPECT_TRUE(IsTrayMessage(6156, kWmLButtonDown));
-    EXPECT_TRUE(IsTrayMessage(7740, kWmRButtonDown));
-    EXPECT_TRUE(IsTrayMessage(6192, kWmRButtonDown));
-    EXPECT_FALSE(IsTrayMessage(7740, kWmLButtonDown));
-    EXPECT_FALSE(IsTrayMessage(5160, kWmLButtonDown));
-    EXPECT_FALSE(IsTrayMessage(kWmLButtonDown * 10, kWmLButtonDown));
+    for (const auto& [x, message, known] :
+         {std::tuple{7695, kWmLButtonDown, true}, {6156, kWmLButtonDown, true}, {7740, kWmRButtonDown, true},
+          {6192, kWmRButtonDown, true}, {7740, kWmLButtonDown, false}, {5160, kWmLButtonDown, false},
+          {kWmLButtonDown * 10, kWmLButtonDown, false}})
+        EXPECT_EQ(IsTrayMessage(static_cast<float>(x), message), known) << x;
 }
 
 }  // namespace

@@ -7,13 +7,8 @@
 namespace orvik {
 namespace {
 
-void Put32(std::string& bytes, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-void Put16(std::string& bytes, std::size_t at, std::uint16_t value) {
-    bytes[at] = static_cast<char>(value & 0xFF);
-    bytes[at + 1] = static_cast<char>(value >> 8);
+void Put(std::string& bytes, std::size_t at, std::uint32_t value, int width = 4) {
+    for (int i = 0; i < width; ++i) bytes[at + static_cast<std::size_t>(i)] = static_cast<char>(value >> (8 * i));
 }
 
 // 16-bit stereo at 8000 Hz: 100 frames of 4 bytes, 12.5 ms.
@@ -44,7 +39,7 @@ TEST(WaveImage, SkipsOtherChunksAndPaddingAndDropsAPartFrame) {
     // An odd-sized chunk before the sound is padded to an even length.
     std::string wave = WriteWaveImage(kStereo16, kSamples);
     wave.insert(kDataId, std::string("LIST\x03\0\0\0abc\0", 12));
-    Put32(wave, kRiffSize, static_cast<std::uint32_t>(wave.size() - 8));
+    Put(wave, kRiffSize, static_cast<std::uint32_t>(wave.size() - 8));
     WaveParse parse = ParseWaveImage(wave);
     ASSERT_TRUE(parse.ok) << parse.error;
     EXPECT_EQ(parse.image.samples, kSamples);
@@ -70,20 +65,20 @@ TEST(WaveImage, RefusesDamagedHeadersWithoutReadingPastThem) {
         {"no RIFF", [](std::string& w) { w[0] = 'X'; }, "no RIFF WAVE header"},
         {"no WAVE", [](std::string& w) { w[8] = 'X'; }, "no RIFF WAVE header"},
         {"file cut short", [](std::string& w) { w.resize(w.size() - 1); }, "cut short"},
-        {"RIFF size beyond the file", [](std::string& w) { Put32(w, kRiffSize, 0xFFFFFFF0); }, "cut short"},
-        {"data size beyond the file", [](std::string& w) { Put32(w, kDataSize, 0x7FFFFFFF); }, "claims"},
-        {"data size past the end by one", [&](std::string& w) { Put32(w, kDataSize, static_cast<std::uint32_t>(kSamples.size() + 1)); },
+        {"RIFF size beyond the file", [](std::string& w) { Put(w, kRiffSize, 0xFFFFFFF0); }, "cut short"},
+        {"data size beyond the file", [](std::string& w) { Put(w, kDataSize, 0x7FFFFFFF); }, "claims"},
+        {"data size past the end by one", [&](std::string& w) { Put(w, kDataSize, static_cast<std::uint32_t>(kSamples.size() + 1)); },
          "claims"},
-        {"fmt size beyond the file", [](std::string& w) { Put32(w, kFmtSize, 0xFFFFFFFF); }, "claims"},
-        {"fmt too short", [](std::string& w) { Put32(w, kFmtSize, 14); }, "fmt chunk holds 14 bytes"},
+        {"fmt size beyond the file", [](std::string& w) { Put(w, kFmtSize, 0xFFFFFFFF); }, "claims"},
+        {"fmt too short", [](std::string& w) { Put(w, kFmtSize, 14); }, "fmt chunk holds 14 bytes"},
         {"no fmt chunk", [](std::string& w) { w[12] = 'X'; }, "no fmt chunk"},
         {"no data chunk", [](std::string& w) { w[kDataId] = 'X'; }, "no data chunk"},
-        {"RIFF ends before the data", [](std::string& w) { Put32(w, kRiffSize, kDataId - 8); }, "no data chunk"},
-        {"ADPCM", [](std::string& w) { Put16(w, kFmtTag, 2); }, "unsupported encoding (tag 2, 16 bits)"},
-        {"24-bit", [](std::string& w) { Put16(w, kFmtBits, 24); }, "unsupported encoding (tag 1, 24 bits)"},
-        {"no channel", [](std::string& w) { Put16(w, kFmtChannels, 0); }, "no channel"},
-        {"rate 0", [](std::string& w) { Put32(w, kFmtRate, 0); }, "sample rate of 0"},
-        {"block align", [](std::string& w) { Put16(w, kFmtBlockAlign, 3); }, "frames of 3 bytes"},
+        {"RIFF ends before the data", [](std::string& w) { Put(w, kRiffSize, kDataId - 8); }, "no data chunk"},
+        {"ADPCM", [](std::string& w) { Put(w, kFmtTag, 2, 2); }, "unsupported encoding (tag 2, 16 bits)"},
+        {"24-bit", [](std::string& w) { Put(w, kFmtBits, 24, 2); }, "unsupported encoding (tag 1, 24 bits)"},
+        {"no channel", [](std::string& w) { Put(w, kFmtChannels, 0, 2); }, "no channel"},
+        {"rate 0", [](std::string& w) { Put(w, kFmtRate, 0); }, "sample rate of 0"},
+        {"block align", [](std::string& w) { Put(w, kFmtBlockAlign, 3, 2); }, "frames of 3 bytes"},
     };
     for (const Case& c : cases) {
         std::string wave = good;
