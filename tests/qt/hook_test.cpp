@@ -14,7 +14,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "platform/qt/qt_platform.h"
+#include "logging_platform.h"
 
 namespace orvik {
 namespace {
@@ -30,19 +30,15 @@ bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
 // The hook's end: takes the program's connection and keeps its lines.
 class FakeHook {
 public:
-    FakeHook() {
-        qputenv("ORVIK_HOOK_SOCKET", path_.toUtf8());
-        Listen();
-    }
-    ~FakeHook() { qputenv("ORVIK_HOOK_SOCKET", QTemporaryDir().filePath("none").toUtf8()); }
+    FakeHook() : env_("ORVIK_HOOK_SOCKET", path_.toUtf8()) { Listen(); }
 
     void Listen() {
         server_ = std::make_unique<QLocalServer>();
         server_->listen(path_);
         QObject::connect(server_.get(), &QLocalServer::newConnection, [this] {
-            program_ = server_->nextPendingConnection();
-            QObject::connect(program_, &QLocalSocket::readyRead, [this] {
-                buffer_ += program_->readAll().toStdString();
+            program = server_->nextPendingConnection();
+            QObject::connect(program, &QLocalSocket::readyRead, [this] {
+                buffer_ += program->readAll().toStdString();
                 for (std::size_t end; (end = buffer_.find('\n')) != std::string::npos; buffer_.erase(0, end + 1))
                     lines.push_back(buffer_.substr(0, end));
             });
@@ -51,26 +47,25 @@ public:
     // The hook goes away, as when the input-method framework ends.
     void Stop() {
         server_.reset();
-        program_ = nullptr;
+        program = nullptr;
     }
     void Say(const std::string& line) {
-        program_->write((line + "\n").c_str());
-        program_->flush();
+        program->write((line + "\n").c_str());
+        program->flush();
     }
-    bool Connected() const { return program_ != nullptr; }
     bool Heard(const std::string& line, int ms = 3000) {
         return WaitFor([&] { return std::find(lines.begin(), lines.end(), line) != lines.end(); }, ms);
     }
-    // The last `n` lines heard.
-    std::vector<std::string> Last(std::size_t n) const { return {lines.end() - static_cast<long>(n), lines.end()}; }
+    std::vector<std::string> Last3() const { return {lines.end() - 3, lines.end()}; }
 
     std::vector<std::string> lines;
+    QLocalSocket* program = nullptr;  // the program's connection
 
 private:
     QTemporaryDir dir_;
     QString path_ = dir_.filePath("hook");
+    ScopedEnv env_;
     std::unique_ptr<QLocalServer> server_;
-    QLocalSocket* program_ = nullptr;
     std::string buffer_;
 };
 
@@ -98,7 +93,7 @@ protected:
         platform.SetKeySink(&sink);
         platform.NhanDien(0, main);
         platform.InstallKeyHook();
-        ASSERT_TRUE(WaitFor([&] { return hook.Connected(); }));
+        ASSERT_TRUE(WaitFor([&] { return hook.program != nullptr; }));
     }
     void TearDown() override { platform.SetKeySink(nullptr); }
     // The hook reports the input context focused; each test's in a new one.
@@ -144,10 +139,10 @@ TEST_F(HookTest, KeyEventsReachTheirWindowAndAreAnsweredAfterWhatTheySend) {
     hook.Say(std::string(600, 'x'));
     hook.Say("keyup 5 261 49 2");
     ASSERT_TRUE(hook.Heard("done 5"));
-    EXPECT_EQ(hook.Last(3), (std::vector<std::string>{"char 5 65538 19968", "keybd 5 16 28 0", "done 5"}));
+    EXPECT_EQ(hook.Last3(), (std::vector<std::string>{"char 5 65538 19968", "keybd 5 16 28 0", "done 5"}));
     hook.Say("keyup 6 256 382 0");
     ASSERT_TRUE(hook.Heard("keybd 6 16 28 0"));
-    EXPECT_EQ(hook.Last(3), (std::vector<std::string>{"done 6", "char 6 65538 19968", "keybd 6 16 28 0"}));
+    EXPECT_EQ(hook.Last3(), (std::vector<std::string>{"done 6", "char 6 65538 19968", "keybd 6 16 28 0"}));
     EXPECT_EQ(sink.keys, (std::vector<std::array<std::int32_t, 3>>{{261, 49, 2}, {256, 382, 0}}));
 
     // What the program sends on its own answers no key event.

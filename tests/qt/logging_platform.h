@@ -1,5 +1,6 @@
 // A Qt platform whose log lines are kept for the test to read, and an
-// environment variable set for as long as a test needs it.
+// environment variable set for as long as a test needs it (the tests' main
+// sets every variable they change).
 #pragma once
 
 #include <QByteArray>
@@ -29,22 +30,11 @@ public:
 
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, const QByteArray& value)
-        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
-        qputenv(name, value);
-    }
-    ~ScopedEnv() {
-        if (had_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
+    ScopedEnv(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)) { qputenv(name, value); }
+    ~ScopedEnv() { qputenv(name_, old_); }
 
 private:
     const char* name_;
-    bool had_;
     QByteArray old_;
 };
 

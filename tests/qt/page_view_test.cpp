@@ -46,21 +46,9 @@ TEST(PageViewTest, ItsAddressesShowTheDictionaryPageOrTheNoDataPage) {
     EXPECT_TRUE(ShowsNoDataPage(installed));
 }
 
-// The page file holds numeric references and 8-bit text, and keeps its name
-// while its content changes.
-TEST(PageViewTest, PageFileIsReadAsEightBitTextAndReadAgainWhenRewritten) {
-    const testing::TempDir dir("orvik-page");
-    const std::filesystem::path page = dir / "temp.htm";
-    std::ofstream(page, std::ios::binary) << "<P>&#21644;.&#131072; \xe0</P>";
-    PageView view([] { return std::string(); }, Refuse);
-    view.Open(QString::fromStdString(page.string()));
-    EXPECT_EQ(view.toPlainText(), QString::fromUtf8("和.\U00020000 à"));
-    std::ofstream(page, std::ios::binary) << "<P>second</P>";
-    view.Open(QString::fromStdString(page.string()));
-    EXPECT_EQ(view.toPlainText(), "second");
-}
-
-// In its declared character set, else UTF-8, else byte for byte.
+// In its declared character set, else UTF-8, else byte for byte; the page
+// file, numeric references and 8-bit text, is read again when rewritten
+// under its name.
 TEST(PageViewTest, ALocalPageIsReadInItsCharacterSet) {
     const testing::TempDir dir("orvik-local");
     const std::tuple<const char*, std::string, const char*> cases[] = {
@@ -69,10 +57,12 @@ TEST(PageViewTest, ALocalPageIsReadInItsCharacterSet) {
         {"latin.htm", "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\"><p>ho\xc3\xa9</p>",
          "hoÃ©"},
         {"eightbit.htm", "<p>ho\xe0</p>", "hoà"},
+        {"temp.htm", "<P>&#21644;.&#131072; \xe0</P>", "和.\U00020000 à"},
+        {"temp.htm", "<P>second</P>", "second"},
     };
+    PageView view([] { return std::string(); }, Refuse);
     for (const auto& [name, bytes, shown] : cases) {
         std::ofstream(dir / name, std::ios::binary) << bytes;
-        PageView view([] { return std::string(); }, Refuse);
         view.Open(QString::fromStdString((dir / name).string()));
         EXPECT_EQ(view.toPlainText(), QString::fromUtf8(shown)) << name;
     }

@@ -1,5 +1,5 @@
-// The Qt platform's files, single instance per user, message boxes, font
-// dialog and programs started by command line.
+// The Qt platform's files, autostart entry, single instance per user,
+// message boxes, font dialog, sounds and programs started by command line.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -7,6 +7,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QLockFile>
@@ -17,6 +21,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "formats/wave_image.h"
 #include "logging_platform.h"
 
 namespace orvik {
@@ -48,6 +53,56 @@ TEST(QtPlatformFilesTest, RenamingNeverReplacesAndDeletingAnswersWhetherTheFileW
     EXPECT_EQ(fs::file_size(folder / "hvtdu.dat"), 10u);
     EXPECT_EQ(fs::file_size(folder / "nomtdu.dat"), 9u);
     EXPECT_TRUE(fs::is_directory(folder / "folder"));
+}
+
+// The user's autostart entry on disk: written where XDG desktop sessions
+// look, replaced whole, removed (also when it is a link or already gone),
+// and a desktop that refuses is named on the log.
+class AutostartTest : public testing::Test {
+protected:
+    QByteArray Entry() {
+        QFile file(entry);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QTemporaryDir config;
+    ScopedEnv configHome{"XDG_CONFIG_HOME", config.path().toUtf8()};
+    QString entry = config.path() + "/autostart/orvik2004.desktop";
+    LoggingPlatform platform{"."};
+};
+
+TEST_F(AutostartTest, TheEntryIsWrittenWholeAndRemovedAlsoAsALink) {
+    platform.SetAutostartCommand({"/opt/Bộ gõ/orvik2004", "--tray"});
+    ASSERT_TRUE(platform.SetAutostartEntry(true));
+    EXPECT_TRUE(Entry().contains("\nExec=\"/opt/Bộ gõ/orvik2004\" --tray\n"));
+    platform.SetAutostartCommand({"/usr/bin/orvik2004", "--tray"});
+    ASSERT_TRUE(platform.SetAutostartEntry(true));
+    EXPECT_TRUE(Entry().contains("\nExec=/usr/bin/orvik2004 --tray\n"));
+    EXPECT_FALSE(Entry().contains("Bộ gõ"));
+    EXPECT_EQ(QDir(config.path() + "/autostart").entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    EXPECT_TRUE(platform.SetAutostartEntry(false));
+    EXPECT_FALSE(QFileInfo::exists(entry));
+    EXPECT_TRUE(platform.SetAutostartEntry(false));  // already gone
+    ASSERT_EQ(::symlink("/nowhere/orvik2004.desktop", entry.toUtf8().constData()), 0);
+    EXPECT_TRUE(platform.SetAutostartEntry(false));
+    EXPECT_FALSE(QFileInfo(entry).isSymLink());
+    EXPECT_TRUE(platform.lines.empty());
+}
+
+// A file where the folder should be stands for any desktop that refuses; a
+// command the entry cannot hold writes nothing.
+TEST_F(AutostartTest, ARefusalIsLoggedAndAnswersFalse) {
+    platform.SetAutostartCommand({"/usr/bin/orvik2004", "--tray"});
+    QFile blocker(config.path() + "/autostart");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(platform.SetAutostartEntry(true));
+    EXPECT_EQ(platform.Mentions("cannot be written"), 1);
+    ASSERT_TRUE(blocker.remove());
+    platform.SetAutostartCommand({"/usr/bin/orvik2004", "--data", "/a\nb"});
+    EXPECT_FALSE(platform.SetAutostartEntry(true));
+    EXPECT_FALSE(QFileInfo::exists(entry));
+    EXPECT_EQ(platform.Mentions("cannot be written"), 2);
 }
 
 // A runtime directory of the test's own, so no running program of the
@@ -165,6 +220,28 @@ TEST(ProgramsTest, TheUserGuideOpensInTheProgramsOwnHelpView) {
     ASSERT_NE(help, nullptr);
     EXPECT_FALSE(help->toPlainText().trimmed().isEmpty());
     EXPECT_FALSE(help->toPlainText().contains("Data not yet"));
+}
+
+// Playing a clip from memory through the desktop's sound output, or the
+// silent sink where there is none (as on the test machines): either way the
+// call returns once the clip has been played.
+TEST(WavePlayerTest, PlaysAClipFromMemoryAndRefusesAnythingElse) {
+    std::string samples(1323, '\x80');  // 120 ms at 11025 Hz, 8 bits, mono, as the clips are
+    for (std::size_t i = 0; i < samples.size(); i += 20) samples[i] = '\x90';
+    const std::string clip = WriteWaveImage({WaveEncoding::UnsignedInt8, 1, 11025}, samples);
+    QtPlatform platform(".");
+    QElapsedTimer clock;
+    clock.start();
+    const SoundResult played = platform.sndPlaySoundA(clip, kSndMemory);
+    EXPECT_TRUE(played.played) << played.reason;
+    EXPECT_GE(clock.elapsed(), 110);
+
+    for (const auto& [sound, flags, reason] : {std::tuple{clip.substr(0, clip.size() / 2), kSndMemory, "damaged WAVE"},
+                                               {clip, 0u, "only sounds held in memory"}}) {
+        const SoundResult refused = platform.sndPlaySoundA(sound, flags);
+        EXPECT_FALSE(refused.played);
+        EXPECT_EQ(refused.reason.rfind(reason, 0), 0u) << refused.reason;
+    }
 }
 
 }  // namespace

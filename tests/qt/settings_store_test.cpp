@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <functional>
 
 #include "engine/text.h"
 #include "logging_platform.h"
@@ -67,30 +66,24 @@ TEST_F(SettingsStoreTest, WhatOnePlatformSavesTheNextReads) {
 }
 
 TEST_F(SettingsStoreTest, ADamagedFileReadsAsDefaultsAndIsKeptBeforeItIsReplaced) {
-    const std::pair<const char*, std::function<void(const QString&)>> damages[] = {
-        {"malformed", [](const QString& path) { Write(path, "[Settings\nPresent IME=Telex->Nom\n"); }},
-        {"not UTF-8", [](const QString& path) { Write(path, "[Settings]\nPresent IME=Telex->Nom \xe0\n"); }},
-        {"binary", [](const QString& path) { Write(path, QByteArray("[Settings]\nPresent IME=\0\x01\n", 26)); }},
-        {"a folder", [](const QString& path) { QDir().mkpath(path + "/inside"); }},
-        {"over 64 KiB",
-         [](const QString& path) {
-             QByteArray ini("[Settings]\n");
-             for (int i = 0; ini.size() <= 64 * 1024; ++i) ini += "Key " + QByteArray::number(i) + "=valid\n";
-             Write(path, ini);
-         }},
-        {"unreadable",
-         [](const QString& path) {
-             Write(path, "[Settings]\nPresent IME=Telex->Nom\n");
-             ::chmod(path.toUtf8().constData(), 0);
-         }},
+    QByteArray large("[Settings]\n");
+    for (int i = 0; large.size() <= 64 * 1024; ++i) large += "Key " + QByteArray::number(i) + "=valid\n";
+    const std::pair<std::string, QByteArray> damages[] = {
+        {"malformed", "[Settings\nPresent IME=Telex->Nom\n"},
+        {"not UTF-8", "[Settings]\nPresent IME=Telex->Nom \xe0\n"},
+        {"binary", QByteArray("[Settings]\nPresent IME=\0\x01\n", 26)},
+        {"over 64 KiB", large},
+        {"unreadable", "[Settings]\nPresent IME=Telex->Nom\n"},
+        {"a folder", ""},
     };
-    for (const auto& [damage, make] : damages) {
+    for (const auto& [damage, bytes] : damages) {
         SCOPED_TRACE(damage);
         QTemporaryDir home;
         const ScopedEnv configHome("XDG_CONFIG_HOME", home.path().toUtf8());
         const QString path = home.path() + "/orvik2004/VietOrvikU2004.ini";
-        make(path);
-        if (std::string_view(damage) == "unreadable" && QFile(path).open(QIODevice::ReadOnly))
+        if (damage == "a folder") QDir().mkpath(path + "/inside");
+        else Write(path, bytes);
+        if (damage == "unreadable" && (::chmod(path.toUtf8().constData(), 0) || QFile(path).open(QIODevice::ReadOnly)))
             continue;  // the superuser reads any file
         const QByteArray before = Bytes(path);
         {

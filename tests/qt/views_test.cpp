@@ -106,17 +106,13 @@ struct MainWindowProgram : Program {
         QApplication::processEvents();
         platform.RedrawAll();
     }
-    QAction& Toolbar1Button(const char* key) {
-        for (QAction* action : window.Toolbar1().actions())
-            if (action->text() == key) return *action;
-        throw std::logic_error(key);
-    }
 };
 
-QAction* Item(const QMenu& menu, const char* caption) {
-    for (QAction* action : menu.actions())
-        if (action->text() == QString::fromUtf8(caption)) return action;
-    return nullptr;
+// The menu item or toolbar button of that caption.
+QAction& Action(const QWidget& owner, const char* caption) {
+    for (QAction* action : owner.actions())
+        if (action->text() == QString::fromUtf8(caption)) return *action;
+    throw std::logic_error(caption);
 }
 
 TEST(MainWindowViewTest, PickingTheFirstCandidateOfHoafCopiesItAndOpensItsPage) {
@@ -125,10 +121,8 @@ TEST(MainWindowViewTest, PickingTheFirstCandidateOfHoafCopiesItAndOpensItsPage) 
     EXPECT_EQ(program.window.TypingBox().text(), QString::fromUtf8("hòa"));
     ASSERT_TRUE(program.window.CandidateList().ShownText().contains(kHe));
     program.window.PickButton(0).click();
-    const QByteArray rtf = QGuiApplication::clipboard()->mimeData()->data("text/rtf");
-    EXPECT_TRUE(rtf.startsWith("{\\rtf1") && rtf.contains("\\u21644")) << rtf.toStdString();
+    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->data("text/rtf").contains("\\u21644"));
     EXPECT_TRUE(program.window.Dictionary().source().toString().endsWith("hv21644.htm"));
-    EXPECT_TRUE(program.window.Dictionary().toPlainText().contains(kHe));
 }
 
 // In the typing box Shift does not make capitals; Ctrl does.
@@ -146,15 +140,13 @@ TEST(MainWindowViewTest, TheMenuRunsItsItemsAndShowsTheirMarks) {
     QMenu menu;
     FillMainMenu(menu, program.app, program.platform);
     ASSERT_EQ(menu.actions().size(), 26);
-    EXPECT_TRUE(menu.actions()[3]->isSeparator());
-    EXPECT_TRUE(Item(menu, "&Unicode")->isChecked());
-    Item(menu, "&TCVN3 Code")->trigger();
-    EXPECT_TRUE(Item(menu, "&Unicode")->isChecked());
+    Action(menu, "&TCVN3 Code").trigger();
+    EXPECT_TRUE(Action(menu, "&Unicode").isChecked());  // not yet run
     QCoreApplication::sendPostedEvents();
     QMenu again;
     FillMainMenu(again, program.app, program.platform);
-    EXPECT_TRUE(Item(again, "&TCVN3 Code")->isChecked());
-    EXPECT_FALSE(Item(again, "&Unicode")->isChecked());
+    EXPECT_TRUE(Action(again, "&TCVN3 Code").isChecked());
+    EXPECT_FALSE(Action(again, "&Unicode").isChecked());
     TypeHoaf(program.window.TypingBox());
     EXPECT_EQ(program.window.TypingBox().text(), QString::fromUtf8("hòa"));
 }
@@ -196,14 +188,14 @@ TEST(MainWindowViewTest, Toolbar1MovesTheViewThroughItsHistoryAndTellsItsTip) {
     const auto location = [&] { return program.window.Dictionary().source().toString().toStdString(); };
     program.app.MainWindow().NavigateWebBrowser1(program.Write("a.htm", "<p>first</p>"));
     program.app.MainWindow().NavigateWebBrowser1(program.Write("b.htm", "<p>second</p>"));
-    QAction& back = program.Toolbar1Button("Back");
+    QAction& back = Action(program.window.Toolbar1(), "Back");
     back.trigger();
     EXPECT_TRUE(location().ends_with("/a.htm")) << location();
     EXPECT_FALSE(back.isChecked());
-    program.Toolbar1Button("Next").trigger();
+    Action(program.window.Toolbar1(), "Next").trigger();
     EXPECT_TRUE(location().ends_with("/b.htm")) << location();
 
-    QWidget* lookUp = program.window.Toolbar1().widgetForAction(&program.Toolbar1Button("TraChu"));
+    QWidget* lookUp = program.window.Toolbar1().widgetForAction(&Action(program.window.Toolbar1(), "TraChu"));
     Mouse(*lookUp, QEvent::MouseMove, QPointF(lookUp->width() / 2.0, lookUp->height() / 2.0));
     EXPECT_EQ(program.app.MainWindow().Toolbar1.ToolTipText, u"Tra nghĩa chữ tô đen");
 }
@@ -316,9 +308,8 @@ TEST(ConfigDialogViewTest, AClickOnAFontLabelOrItsFrameChoosesThatFont) {
         auto& control = program.Find<QWidget>(clicked);
         WhenAsked([](QWidget* asking) {
             auto* chooser = qobject_cast<QFontDialog*>(asking);
-            if (chooser) chooser->setCurrentFont(QFont("DejaVu Sans", 20));
-            else ADD_FAILURE() << "no font chooser";
-            if (chooser) chooser->accept();
+            ASSERT_NE(chooser, nullptr) << "no font chooser";
+            chooser->setCurrentFont(QFont("DejaVu Sans", 20));
             WhenAsked([](QWidget*) {});  // the message that follows it
         });
         Click(control, qobject_cast<QLabel*>(&control) ? control.rect().center() : QPoint(2, control.height() - 3));
@@ -329,44 +320,31 @@ TEST(ConfigDialogViewTest, AClickOnAFontLabelOrItsFrameChoosesThatFont) {
 
 // The popup's read-aloud button with the generated clips and the silent
 // sink of a machine without sound: each word is selected in the box while
-// its clip plays, and a press during a clip stops the reading after it.
-struct PopupProgram : Program {
-    PopupView popup{app, platform};
-
-    QPushButton& Command1() { return *popup.findChild<QPushButton*>(); }
-    QPlainTextEdit& Text1() { return *popup.findChild<QPlainTextEdit*>(); }
-    // The words the box shows selected, each once, noted every 20 ms.
-    std::vector<QString> Read(std::u16string_view text, const std::function<void()>& onWord = {}) {
-        app.Popup().ShowTranscription(text);
-        platform.RedrawAll();
-        EXPECT_TRUE(Command1().isEnabled());
-        std::vector<QString> words;
-        QTimer watch;
-        QObject::connect(&watch, &QTimer::timeout, [&] {
-            const QString word = Text1().textCursor().selectedText();
-            if (word.isEmpty() || (!words.empty() && words.back() == word)) return;
-            words.push_back(word);
-            if (onWord) onWord();
-        });
-        watch.start(20);
-        Command1().click();
-        return words;
-    }
-};
-
-// A press during the second clip: the reading stops once it has played.
+// its clip plays (noted every 20 ms), and a press during the second clip
+// stops the reading once it has played.
 TEST(PopupReadAloudTest, SelectsEachWordWhileItsClipPlaysAndAPressStopsTheReading) {
-    PopupProgram program;
-    int heard = 0;
-    const auto words = program.Read(u"Nam quốc sơn hà", [&] {
+    Program program;
+    PopupView popup{program.app, program.platform};
+    auto& button = *popup.findChild<QPushButton*>();
+    auto& box = *popup.findChild<QPlainTextEdit*>();
+    program.app.Popup().ShowTranscription(u"Nam quốc sơn hà");
+    program.platform.RedrawAll();
+    ASSERT_TRUE(button.isEnabled());
+    std::vector<QString> words;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        const QString word = box.textCursor().selectedText();
+        if (word.isEmpty() || (!words.empty() && words.back() == word)) return;
+        words.push_back(word);
         EXPECT_EQ(program.app.Popup().Command1.Picture, WPopup::kImage2);
-        QPushButton& button = program.Command1();
-        if (++heard == 2) Click(button, QPointF(button.width() / 2.0, button.height() / 2.0), true);
+        if (words.size() == 2) Click(button, QPointF(button.width() / 2.0, button.height() / 2.0), true);
     });
+    watch.start(20);
+    button.click();
     EXPECT_EQ(words, (std::vector<QString>{"Nam", QString::fromUtf8("quốc")}));
     EXPECT_TRUE(program.app.Popup().ReaderIdle);
     EXPECT_EQ(program.app.Popup().Command1.Picture, WPopup::kImage1);
-    EXPECT_FALSE(program.Text1().textCursor().hasSelection());
+    EXPECT_FALSE(box.textCursor().hasSelection());
 }
 
 }  // namespace
