@@ -35,9 +35,8 @@ KeyAnswer AnswerDigit(TypingSession& session, std::int16_t key, std::int16_t shi
         return KeyAnswer::Of(Act::ShowCode);
     }
     if (noList) return KeyAnswer::Of(Act::PassOn);
-    const int position = PositionOfDigit(key - kVk0);
-    if (shift == kCtrlMask) return {Act::OpenPage, {}, {}, position};
-    std::u16string field = session.Candidates().FieldOnShownPage(position);
+    if (shift == kCtrlMask) return {Act::OpenPage, {}, {}, PositionOfDigit(key - kVk0)};
+    std::u16string field = session.CandidateOfDigit(key);
     if (field.empty()) return KeyAnswer::Of(Act::None);
     return KeyAnswer::Of(Act::Pick, std::move(field));
 }

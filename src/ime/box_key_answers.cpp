@@ -52,7 +52,7 @@ KeyAnswer AnswerKeyInBox(TypingSession& session, std::int16_t key, std::int16_t 
 KeyAnswer AnswerKeyDownInBox(const TypingSession& session, std::int16_t key) {
     if (!IsDigitKey(key)) return KeyAnswer::Of(Act::None);
     if (session.PinYin() && session.Candidates().Empty()) return KeyAnswer::Of(Act::None);
-    std::u16string field = session.Candidates().FieldOnShownPage(PositionOfDigit(key - kVk0));
+    std::u16string field = session.CandidateOfDigit(key);
     if (field.empty()) return KeyAnswer::Of(Act::None);
     return KeyAnswer::Of(Act::Pick, std::move(field));
 }

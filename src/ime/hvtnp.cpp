@@ -62,8 +62,10 @@ void HVTNP::SetText1(std::u16string text) {
 void HVTNP::ShowTypedCode() { SetText1(session_.Shown()); }
 
 void HVTNP::Text1_Change() {
-    session_.ClearCandidates();
-    if (Text1.Text.empty()) return DoiHTLM(u"");
+    if (Text1.Text.empty()) {
+        session_.ClearCandidates();
+        return DoiHTLM(u"");
+    }
     // An over-long code is dropped with its keys, so the next key starts a
     // new code; emptying the box runs this again, which shows the empty page.
     if (Text1.Text.size() > kMaxBoxLength) {

@@ -1,5 +1,6 @@
 #include "ime/typing_session.h"
 
+#include "codes/desktop_codes.h"
 #include "engine/telex.h"
 
 namespace orvik {
@@ -42,12 +43,21 @@ std::u16string TypingSession::ForOutput() const {
     return ComposeForOutput(tables_, keys_, unicode_, KeepsKeysInPlace(mode_));
 }
 
+// A code that finds nothing leaves no list behind: a digit must not pick a
+// candidate of the code typed before.
 CandidateLine::Kind TypingSession::FindCandidates(bool highlight) {
-    candidates_.Clear();
-    found_ = 0;
     const CandidateLine found = FindCandidateLine(module_, NormaliseTypedCode(keys_));
-    if (found.kind == CandidateLine::Found) ListCandidateLine(found.line, highlight);
+    if (found.kind == CandidateLine::Found) {
+        ListCandidateLine(found.line, highlight);
+    } else {
+        candidates_.Clear();
+        found_ = 0;
+    }
     return found.kind;
+}
+
+std::u16string TypingSession::CandidateOfDigit(std::int16_t digitKey) const {
+    return candidates_.FieldOnShownPage(PositionOfDigit(digitKey - kVk0));
 }
 
 void TypingSession::ListCandidateLine(std::u16string_view line, bool highlight) {

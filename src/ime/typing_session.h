@@ -68,6 +68,9 @@ public:
     int FoundCount() const { return found_; }
     const CandidateList& Candidates() const { return candidates_; }
     bool TurnPage(int step) { return candidates_.Turn(step); }
+    // The field a digit key (1 to 9, then 0) picks on the page shown; empty
+    // where the page has none.
+    std::u16string CandidateOfDigit(std::int16_t digitKey) const;
     void ClearCandidates() { candidates_.Clear(); }
 
 private:
