@@ -1,10 +1,11 @@
 #include <ostream>
 
 #include "command.h"
+#include "console_platform.h"
 #include "engine/text.h"
 #include "ime/candidate_search.h"
+#include "ime/send_texts.h"
 #include "ime_request.h"
-#include "console_platform.h"
 
 namespace orvik::cli {
 
@@ -16,7 +17,7 @@ void PrintPages(const CandidateList& list, const Module1& module, bool nomLayout
     for (int i = 0; i < kCandSlots; ++i) {
         const std::u16string field = list.Field(i);
         if (field.empty()) break;
-        const std::int32_t codePoint = CandidateCodePoint(field);
+        const std::int32_t codePoint = FieldCodePoint(field);
         const bool marked = !nomLayout && ListedAsVariantKey(module.VariantLine, codePoint);
         out << "  " << i / 10 + 1 << '.' << (i + 1) % 10 << "  " << CharacterOf(codePoint) << "  "
             << CodePointName(codePoint) << (marked ? "  *" : "") << '\n';

@@ -4,6 +4,7 @@
 
 #include "engine/text.h"
 #include "ime/candidate_search.h"
+#include "ime/send_texts.h"
 
 namespace orvik {
 
@@ -36,7 +37,7 @@ void CandidateList::Build(std::u16string_view line, Layout layout, const Variant
         for (std::size_t at = 0; at < line.size() && i < kCandSlots; at += width, ++i) {
             std::u16string field(line.substr(at, width));
             if (layout == Layout::Nom) std::erase(field, u' ');
-            pages_[static_cast<std::size_t>(i / 10)] += CandidateItem(CandidateCodePoint(field), i % 10, variants);
+            pages_[static_cast<std::size_t>(i / 10)] += CandidateItem(FieldCodePoint(field), i % 10, variants);
             fields_[static_cast<std::size_t>(i)] = std::move(field);
         }
     }

@@ -15,11 +15,6 @@ bool ListedAsVariantKey(const VariantTable& variants, std::int32_t codePoint) {
     return variants.KeyPosition(codePoint) > 0;
 }
 
-std::int32_t CandidateCodePoint(std::u16string_view field) {
-    const std::int32_t value = HexValue(field);
-    return value < 0 ? value + 65536 : value;
-}
-
 CandidateLine FindCandidateLine(const Module1& module, std::u16string_view code) {
     if (code.empty() || code.front() < 32) return {CandidateLine::Ignored, {}};
     const int pos = FindInLongText(module.DirectoryLine, u"!" + LCase(code) + u" ");

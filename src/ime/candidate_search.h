@@ -11,10 +11,6 @@
 
 namespace orvik {
 
-// The code point of a candidate field; four hex digits read as a signed
-// 16-bit number are corrected by 65536.
-std::int32_t CandidateCodePoint(std::u16string_view field);
-
 struct CandidateLine {
     enum Kind {
         Ignored,   // no code, or one starting with a control character

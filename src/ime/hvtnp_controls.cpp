@@ -3,6 +3,7 @@
 #include "engine/viet_word_key.h"
 #include "ime/candidate_search.h"
 #include "ime/hvtnp.h"
+#include "ime/send_texts.h"
 #include "lookup/code_tables.h"
 #include "lookup/shared_lines.h"
 
@@ -13,7 +14,7 @@ namespace orvik {
 void HVTNP::Command2_MouseDown(std::int16_t Index) {
     std::u16string field = session_.Candidates().FieldOnShownPage(Index);
     if (field.empty()) return;
-    const auto target = VariantTarget(module_.VariantLine, CandidateCodePoint(field));
+    const auto target = VariantTarget(module_.VariantLine, FieldCodePoint(field));
     if (target) field = UpperHexText(*target);
     host_.ShowCharPage(field, PageWhere::Popup);
 }

@@ -3,10 +3,11 @@
 #include <algorithm>
 
 #include "engine/text.h"
+#include "formats/archive_pages.h"
+#include "ime/send_texts.h"
 #include "lookup/character_page.h"
 #include "lookup/selection_lookup.h"
 #include "lookup/transcription.h"
-#include "formats/archive_pages.h"
 
 namespace orvik {
 
@@ -183,8 +184,7 @@ void Application::HidePopup() { Popup().Hide(); }
 void Application::ShowPageInPopup(std::u16string_view address) { Popup().ShowPage(address); }
 
 void Application::ShowCharPage(std::u16string_view hexCode, PageWhere where) {
-    const std::int32_t value = HexValue(hexCode);
-    const std::int32_t codePoint = value < 0 ? value + 65536 : value;
+    const std::int32_t codePoint = FieldCodePoint(hexCode);
     const ModeScripts scripts = MainWindow().Menunoi.LookupScripts();
     if (!scripts.Any()) return;
     const std::u16string page =
