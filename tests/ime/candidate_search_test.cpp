@@ -55,6 +55,7 @@ TEST(CandidateSearch, TypedCodesShowTheirExactEntry) {
         {&OrvikU::TelexN_Click, u"trong", " ! End"},
         // A code too long for the mode empties the box and its keys.
         {&OrvikU::CangJieH_Click, u"abcdefghijk", ""},
+        {&OrvikU::CangJieH_Click, u"abcdefghij", ""},  // ten letters: kept
         {&OrvikU::CangJieH_Click, u"mm", "<FONT color=\"#0066AA\">&#20108;</FONT> ! End"},
     };
     for (const auto& c : cases) {
