@@ -70,8 +70,7 @@ window=$(find_window "${search[@]}")
 candidates=$(find_window --name "^$candidate_title\$")
 xdotool windowmove --sync "$window" 40 300
 # Focused, with a click in the middle that puts the focus in its text, until
-# its input context is fcitx5's focused one (a first start of
-# gnome-text-editor may take a while to make it).
+# its input context is fcitx5's focused one.
 focus_text() {
   local attempt
   for attempt in $(seq 15); do
@@ -80,6 +79,9 @@ focus_text() {
     # Without --sync: the pointer is already there from the attempt before,
     # and xdotool would wait for a move that never comes.
     xdotool mousemove --window "$window" $((WIDTH / 2)) $((HEIGHT / 2)) click 1
+    # GTK 4 gives its text an input context only at the first key it sees:
+    # a Shift alone, which types nothing.
+    xdotool key shift
     timeout 2 bash -c 'until [[ "$(fcitx5-remote)" != 0 ]]; do sleep 0.05; done' && return 0
   done
   echo "$app: its text never took the input method's focus" >&2
