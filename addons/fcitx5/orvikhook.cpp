@@ -4,9 +4,11 @@
 #include <fcitx-utils/utf8.h>
 #include <fcitx/addonmanager.h>
 #include <fcitx/inputcontext.h>
+#include <xcb_public.h>
 
 #include <ctime>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "key_choice.h"
@@ -34,6 +36,9 @@ std::uint64_t NowUs() { return fcitx::now(CLOCK_MONOTONIC); }
 
 bool IsOwn(const fcitx::InputContext& ic) { return ic.program() == hook::kProgramName; }
 
+// An X display's focus group is named "x11:" and the display's name.
+constexpr std::string_view kX11DisplayPrefix = "x11:";
+
 std::string VerbOf(const hook::Message& message) {
     const std::string line = hook::Encode(message);
     return line.substr(0, line.find_first_of(" \n"));
@@ -45,7 +50,7 @@ OrvikHook::OrvikHook(fcitx::Instance* instance) : instance_(instance) {
     connection_ = std::make_unique<ProgramConnection>(
         instance->eventLoop(), hook::SocketPath(), TrustedPrograms(ORVIK_TRUSTED_PROGRAMS),
         ProgramConnection::Handlers{[this] { OnConnected(); }, [this](const hook::Message& m) { OnMessage(m); },
-                                    [this] { OnDisconnected(); }, [this] { CommitPending(); }});
+                                    [this] { OnDisconnected(); }, [this] { CommitSettled(); }});
     WatchInputContexts();
 }
 
@@ -80,18 +85,31 @@ void OrvikHook::OnKey(fcitx::KeyEvent& event) {
         return;
     }
     if (!takingKeys()) return;
-    const auto chosen = ChooseKey(rawKey, {target_ != 0, owner_ != 0, IsOwn(ic), wordPending_ || !awaiting_.empty()});
+    const fcitx::Key typedKey = KeyAsTyped(event);
+    const auto chosen = ChooseKey(typedKey, {target_ != 0, owner_ != 0, IsOwn(ic), wordPending_ || !awaiting_.empty()});
     // A key of the application's must not overtake taken keys still waiting
     // for the program: it waits behind them.
     if (!chosen && awaiting_.empty()) return;
     event.filterAndAccept();
     entry.takenPresses.insert(press);
-    if (!chosen) return awaiting_.Hold(entry.handle, rawKey);
-    const hook::Seq seq = awaiting_.Add(entry.handle, rawKey, NowUs() + kAnswerWaitUs);
+    if (!chosen) return awaiting_.Hold(entry.handle, typedKey);
+    const hook::Seq seq = awaiting_.Add(entry.handle, typedKey, NowUs() + kAnswerWaitUs);
     ArmAnswerTimer();
     // Should the program be gone, the disconnection gives the key back.
     connection_->Send(
         hook::KeyUp{seq, hook::KeyDestination(target_, owner_, chosen->code), chosen->code, chosen->shift});
+}
+
+// Only the X input method reads keysyms with fcitx5's own keyboard state;
+// the toolkits' modules send the keysym the application read.
+fcitx::Key OrvikHook::KeyAsTyped(const fcitx::KeyEvent& event) {
+    const fcitx::InputContext& ic = *event.inputContext();
+    const std::string display = ic.display();
+    if (std::string_view(ic.frontend()) != "xim" || !display.starts_with(kX11DisplayPrefix)) return event.rawKey();
+    fcitx::AddonInstance* xcb = instance_->addonManager().addon("xcb");
+    if (xcb == nullptr) return event.rawKey();
+    xkb_state* live = xcb->call<fcitx::IXCBModule::xkbState>(display.substr(kX11DisplayPrefix.size()));
+    return typedKeysym_.AsTyped(event.rawKey(), live == nullptr ? nullptr : xkb_state_get_keymap(live));
 }
 
 void OrvikHook::OnFocusIn(fcitx::InputContext& ic) {
@@ -138,7 +156,6 @@ void OrvikHook::OnMessage(const hook::Message& message) {
                    [this](const hook::Pass& m) { Deliver(m); },
                    [this](const hook::Word& m) { wordPending_ = m.pending; },
                    [this](const hook::Done& m) {
-                       CommitPending();
                        GiveBack(awaiting_.Answer(m.seq));
                        ArmAnswerTimer();
                    },
@@ -184,8 +201,16 @@ void OrvikHook::AddToPending(hook::Handle context, const std::string& text) {
     pendingText_ += text;
 }
 
+// While keys still await their answers more text is on its way: it joins
+// this text in one commit. An application through the X input method takes
+// the commits that reach it together last first, so "Nam?" sent in pieces
+// could land as "?amN".
+void OrvikHook::CommitSettled() {
+    if (awaiting_.empty()) CommitPending();
+}
+
 // The text gathered so far goes out before anything that must follow it (a
-// key stroke, the key's answer) and when the program has said all it had.
+// key stroke, a deletion, text for another input context).
 void OrvikHook::CommitPending() {
     if (pendingText_.empty()) return;
     InputContexts::Entry* entry = contexts_.Find(pendingContext_);
@@ -239,7 +264,6 @@ void OrvikHook::DeliverKey(hook::Handle context, const fcitx::Key& key, bool rel
 void OrvikHook::Deliver(const hook::Pass& message) {
     const auto key = awaiting_.TakeToPass(message.seq);
     if (!key) return;
-    CommitPending();
     GiveBack({*key});
     ArmAnswerTimer();
 }
@@ -249,7 +273,7 @@ void OrvikHook::GiveBack(const std::vector<AwaitingKey>& keys) {
         DeliverKey(key.context, key.rawKey, false);
         DeliverKey(key.context, key.rawKey, true);
     }
-    CommitPending();
+    CommitSettled();
 }
 
 void OrvikHook::GiveBackOverdue() {

@@ -22,6 +22,7 @@
 #include "orvikhook_public.h"
 #include "program_connection.h"
 #include "synthesized_keys.h"
+#include "typed_keysym.h"
 
 namespace orvik::fcitxhook {
 
@@ -36,6 +37,7 @@ public:
 private:
     void WatchInputContexts();
     void OnKey(fcitx::KeyEvent& event);
+    fcitx::Key KeyAsTyped(const fcitx::KeyEvent& event);
     void OnFocusIn(fcitx::InputContext& ic);
     void OnFocusOut(fcitx::InputContext& ic);
     void OnDestroyed(fcitx::InputContext& ic);
@@ -49,6 +51,7 @@ private:
     void Deliver(const hook::Pass& message);
     void DeliverKey(hook::Handle context, const fcitx::Key& key, bool release);
     void AddToPending(hook::Handle context, const std::string& text);
+    void CommitSettled();
     void CommitPending();
 
     void GiveBack(const std::vector<AwaitingKey>& keys);
@@ -60,9 +63,10 @@ private:
     hook::Handle focused_ = 0;  // the input context last reported focused
     AwaitingAnswers awaiting_;
     SynthesizedKeys synthesized_;
-    // The characters of one answer, committed as one text: an application
-    // that takes each commit on its own (xterm through XIM) may reorder a
-    // word sent letter by letter.
+    TypedKeysym typedKeysym_;
+    // The characters of the answers that follow each other, committed as one
+    // text: an application that takes each commit on its own (xterm through
+    // XIM) may reorder a word sent in pieces.
     hook::Handle pendingContext_ = 0;
     std::string pendingText_;
     // What the program has said.

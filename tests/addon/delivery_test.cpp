@@ -66,6 +66,21 @@ TEST_F(DeliveryTest, TheCharactersOfOneAnswerAreCommittedAsOneText) {
     EXPECT_EQ(CommittedTexts(), (std::vector<std::string>{"Việt ", "~"}));
 }
 
+// The answer to a key arrives while the next key still awaits its own: the
+// texts of both answers go out as one commit, which no XIM application can
+// take apart.
+TEST_F(DeliveryTest, TextWaitsForTheAnswersOfKeysStillAwaiting) {
+    const Context gedit = Open("gedit");
+    RegisterAndHook();
+    ASSERT_TRUE(Press(gedit, Key(FcitxKey_N, KeyState::Shift)));
+    ASSERT_TRUE(Press(gedit, Key(FcitxKey_a)));
+    program_->Send(hook::Encode(hook::Char{1, gedit.handle, u'N'}) + hook::Encode(hook::Done{1}));
+    ASSERT_TRUE(harness_->WaitUntil([&] { return harness_->KeysAwaitingAnswer() == 1; }));
+    program_->Send(hook::Encode(hook::Char{2, gedit.handle, u'a'}) + hook::Encode(hook::Done{2}));
+    ASSERT_TRUE(harness_->WaitForCommits(1));
+    EXPECT_EQ(CommittedTexts(), std::vector<std::string>{"Na"});
+}
+
 TEST_F(DeliveryTest, CharactersGoToTheInputContextTheyName) {
     const Context gedit = Open("gedit");
     const Context kate = Open("kate");

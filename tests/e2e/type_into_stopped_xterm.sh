@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Inside a typing session (scripts/ime-session --ime-on): opens xterm, which
+# takes its keys through the X input method, stops it while "Nam?" is
+# typed with Shift for the capitals and the question mark, continues it and
+# writes the line it received to OUT. Stopped, xterm hands the keys to
+# fcitx5 only after every Shift was let go.
+#
+# usage: type_into_stopped_xterm.sh OUT
+set -euo pipefail
+out=$1
+export LC_ALL=C.UTF-8
+
+: > "$out"
+xterm -T orvik-e2e-xterm -geometry 80x10 -e sh -c "cat > '$out'" > "$out.log" 2>&1 &
+xterm_pid=$!
+window=
+for _ in $(seq 100); do
+  window=$(xdotool search --onlyvisible --name '^orvik-e2e-xterm$' 2>/dev/null | tail -1) || true
+  [[ -n "$window" ]] && break
+  sleep 0.1
+done
+[[ -n "$window" ]] || { echo "no xterm window after 10 s; it said:" >&2; cat "$out.log" >&2; exit 1; }
+xdotool windowfocus --sync "$window"
+timeout 10 bash -c 'until [[ "$(fcitx5-remote)" != 0 ]]; do sleep 0.05; done'
+
+kill -STOP "$xterm_pid"
+xdotool key --delay 30 shift+n a m shift+slash
+kill -CONT "$xterm_pid"
+sleep 1.5
+# The line's end hands it to cat, Ctrl+D ends cat.
+xdotool key Return ctrl+d
+wait "$xterm_pid"
