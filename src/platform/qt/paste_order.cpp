@@ -43,7 +43,9 @@ void PasteOrder::KeySent(std::uint8_t key, std::uint32_t flags) {
     }
 }
 
+// A clipboard watcher's fetch, or the program's own read, is not the paste.
 void PasteOrder::Fetched() {
+    if (requests_ != nullptr && !requests_->TakeFromFocus().value_or(false)) return;
     if (waiting_ && !settle_.isActive()) settle_.start();
 }
 

@@ -15,6 +15,8 @@
 #include <deque>
 #include <functional>
 
+#include "platform/qt/clipboard_requests.h"
+
 namespace orvik {
 
 class PasteOrder : public QObject {
@@ -26,6 +28,8 @@ public:
     // A key the program synthesized has gone out: Ctrl held, V pressed,
     // Ctrl released is a paste.
     void KeySent(std::uint8_t key, std::uint32_t flags);
+    // From now on only the focused application's fetch is the paste.
+    void JudgeFetchesBy(ClipboardRequests* requests) { requests_ = requests; }
     // An application fetched the clipboard's content.
     void Fetched();
     bool Waiting() const { return waiting_; }
@@ -36,6 +40,7 @@ private:
     bool ctrlDown_ = false;
     bool pasteChord_ = false;
     bool waiting_ = false;
+    ClipboardRequests* requests_ = nullptr;
     std::deque<std::function<void()>> held_;
     QTimer settle_;
     QTimer patience_;

@@ -35,6 +35,8 @@ QtPlatform::QtPlatform(std::string dataDirectory, InstanceLock instance)
       settings_(SettingsStore::UserFolder(), [this](std::string_view line) { LogLine(line); }),
       tray_([this](std::string_view line) { LogLine(line); }),
       instance_(std::move(instance)) {
+    clipboardRequests_ = ClipboardRequests::OnThisDisplay();
+    paste_.JudgeFetchesBy(clipboardRequests_.get());
     reconnectTimer_->setInterval(kReconnectMs);
     QObject::connect(reconnectTimer_.get(), &QTimer::timeout, [this] { ConnectHook(); });
     redrawTimer_->setSingleShot(true);

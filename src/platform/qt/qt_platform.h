@@ -226,6 +226,7 @@ private:
     hook::Focus hookFocus_;
     bool wordPending_ = false;
     hook::Seq answering_ = 0;  // the hook's key event being handled
+    std::unique_ptr<ClipboardRequests> clipboardRequests_;  // X11 only
     PasteOrder paste_;
     std::unique_ptr<QTimer> reconnectTimer_;
     bool noHookNoticed_ = false;

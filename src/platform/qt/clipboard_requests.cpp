@@ -1,0 +1,89 @@
+#include "platform/qt/clipboard_requests.h"
+
+#include <QGuiApplication>
+#include <xcb/res.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+namespace orvik {
+
+namespace {
+
+template <class T>
+struct FreeDeleter {
+    void operator()(T* p) const { std::free(p); }
+};
+template <class T>
+using Reply = std::unique_ptr<T, FreeDeleter<T>>;
+
+// The input focus when no window has it, or when it follows the pointer.
+constexpr xcb_window_t kFocusNone = XCB_NONE;
+constexpr xcb_window_t kFocusPointerRoot = XCB_INPUT_FOCUS_POINTER_ROOT;
+
+xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
+    const auto cookie = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookie, nullptr));
+    return reply ? reply->atom : XCB_ATOM_NONE;
+}
+
+// The process of the client that made `window`; none when the server does
+// not know it.
+std::optional<std::uint32_t> ProcessOf(xcb_connection_t* c, xcb_window_t window) {
+    const xcb_res_client_id_spec_t spec{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+    const Reply<xcb_res_query_client_ids_reply_t> reply(
+        xcb_res_query_client_ids_reply(c, xcb_res_query_client_ids(c, 1, &spec), nullptr));
+    if (!reply) return std::nullopt;
+    for (auto it = xcb_res_query_client_ids_ids_iterator(reply.get()); it.rem > 0; xcb_res_client_id_value_next(&it)) {
+        if ((it.data->spec.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) == 0) continue;
+        if (xcb_res_client_id_value_value_length(it.data) < 1) continue;
+        return *xcb_res_client_id_value_value(it.data);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool FromFocusedProcess(xcb_connection_t* c, xcb_window_t requestor) {
+    const xcb_query_extension_reply_t* resource = xcb_get_extension_data(c, &xcb_res_id);
+    if (resource == nullptr || resource->present == 0) return true;
+    const Reply<xcb_get_input_focus_reply_t> focus(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    if (!focus || focus->focus == kFocusNone || focus->focus == kFocusPointerRoot) return true;
+    const auto focused = ProcessOf(c, focus->focus);
+    const auto asking = ProcessOf(c, requestor);
+    return !focused || !asking || *focused == *asking;
+}
+
+std::unique_ptr<ClipboardRequests> ClipboardRequests::OnThisDisplay() {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr) return nullptr;
+    return std::unique_ptr<ClipboardRequests>(new ClipboardRequests(x11->connection()));
+}
+
+ClipboardRequests::ClipboardRequests(xcb_connection_t* c)
+    : c_(c), clipboard_(Atom(c, "CLIPBOARD")), targets_(Atom(c, "TARGETS")) {
+    QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+ClipboardRequests::~ClipboardRequests() {
+    if (QCoreApplication::instance() != nullptr) QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+// Only requests for the data count: an application asks which formats
+// there are (TARGETS) before it fetches one.
+bool ClipboardRequests::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+    if (eventType != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & ~0x80) != XCB_SELECTION_REQUEST) return false;
+    const auto* request = static_cast<const xcb_selection_request_event_t*>(message);
+    if (request->selection != clipboard_ || request->target == targets_) return false;
+    fromFocus_ = FromFocusedProcess(c_, request->requestor);
+    return false;
+}
+
+std::optional<bool> ClipboardRequests::TakeFromFocus() {
+    return std::exchange(fromFocus_, std::nullopt);
+}
+
+}  // namespace orvik
