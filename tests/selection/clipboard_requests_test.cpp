@@ -1,16 +1,24 @@
 // Which requests for the clipboard are the application's paste: on a
 // virtual X display (the test runs under xvfb-run), a request counts when
 // it comes from the process whose window has the keyboard focus, and not
-// when another process (a clipboard watcher) makes it.
+// when another process (a clipboard watcher) makes it; the focused
+// application is served whatever time its request names.
 #include "platform/qt/clipboard_requests.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 #include <thread>
+
+#include "temp_dir.h"
 
 namespace orvik {
 namespace {
@@ -97,6 +105,90 @@ TEST(ClipboardRequestsTest, OnlyTheFocusedApplicationsRequestIsThePaste) {
     Focus(c, XCB_NONE);
     EXPECT_TRUE(FromFocusedProcess(c, own)) << "no window has the focus: counted, as before";
     xcb_disconnect(c);
+}
+
+xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
+    auto* reply = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
+    const xcb_atom_t atom = reply != nullptr ? reply->atom : XCB_ATOM_NONE;
+    std::free(reply);
+    return atom;
+}
+
+// As a GTK 3 application on a busy machine does: focused, it asks for the
+// clipboard's text naming a time older than the owner's. Writes what it
+// got to `out`, or nothing when it was refused.
+[[noreturn]] void PasteWithAnOldTime(int out) {
+    xcb_connection_t* c = Connect();
+    if (c == nullptr) _exit(1);
+    const xcb_window_t window = MappedWindow(c);
+    Focus(c, window);
+    constexpr xcb_timestamp_t kLongAgo = 1;
+    const xcb_atom_t property = Atom(c, "ORVIK_PASTE");
+    xcb_convert_selection(c, window, Atom(c, "CLIPBOARD"), Atom(c, "UTF8_STRING"), property, kLongAgo);
+    xcb_flush(c);
+    while (xcb_generic_event_t* event = xcb_wait_for_event(c)) {
+        const bool notify = (event->response_type & ~0x80) == XCB_SELECTION_NOTIFY;
+        const bool served = notify && reinterpret_cast<xcb_selection_notify_event_t*>(event)->property != XCB_NONE;
+        std::free(event);
+        if (!notify) continue;
+        if (served) {
+            auto* reply = xcb_get_property_reply(
+                c, xcb_get_property(c, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr);
+            if (reply != nullptr && write(out, xcb_get_property_value(reply), xcb_get_property_value_length(reply)) < 0)
+                _exit(1);
+            std::free(reply);
+        }
+        break;
+    }
+    _exit(0);
+}
+
+TEST(ClipboardRequestsTest, TheFocusedApplicationIsServedWhateverTimeItNames) {
+    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no X display (run it under xvfb-run)";
+    int go[2];
+    int pasted[2];
+    ASSERT_EQ(pipe(go), 0);
+    ASSERT_EQ(pipe(pasted), 0);
+    // Forked before the program's Qt starts its threads.
+    const pid_t application = fork();
+    if (application == 0) {
+        close(go[1]);
+        close(pasted[0]);
+        char ready = 0;
+        if (read(go[0], &ready, 1) != 1) _exit(1);
+        PasteWithAnOldTime(pasted[1]);
+    }
+    close(go[0]);
+    close(pasted[1]);
+
+    // Qt keeps a runtime folder: the test's own.
+    const orvik::testing::TempDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().c_str());
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    int argc = 1;
+    char name[] = "selection_tests";
+    char* argv[] = {name, nullptr};
+    QGuiApplication program(argc, argv);
+    const auto requests = ClipboardRequests::OnThisDisplay();
+    ASSERT_NE(requests, nullptr);
+    QGuiApplication::clipboard()->setText(QStringLiteral("一"));
+    ASSERT_EQ(write(go[1], "g", 1), 1);
+
+    std::string text;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    for (bool open = true; open && std::chrono::steady_clock::now() < deadline;) {
+        QGuiApplication::processEvents();
+        pollfd readable{pasted[0], POLLIN, 0};
+        if (poll(&readable, 1, 10) <= 0) continue;
+        char piece[256];
+        const ssize_t got = read(pasted[0], piece, sizeof piece);
+        if (got <= 0) open = false;
+        else text.append(piece, static_cast<std::size_t>(got));
+    }
+    close(go[1]);
+    close(pasted[0]);
+    waitpid(application, nullptr, 0);
+    EXPECT_EQ(text, "一");
 }
 
 }  // namespace

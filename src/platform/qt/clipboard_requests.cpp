@@ -71,14 +71,21 @@ ClipboardRequests::~ClipboardRequests() {
 }
 
 // Only requests for the data count: an application asks which formats
-// there are (TARGETS) before it fetches one.
+// there are (TARGETS) before it fetches one. The focused application's
+// request is served whatever time it names: a GTK 3 application on a busy
+// machine names the time of the last event it had handled, older than the
+// moment the program took the clipboard for this paste, and Qt refuses a
+// request older than that ("SelectionRequest too old"): the pasted word
+// never landed.
 bool ClipboardRequests::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
     if (eventType != "xcb_generic_event_t") return false;
-    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    auto* event = static_cast<xcb_generic_event_t*>(message);
     if ((event->response_type & ~0x80) != XCB_SELECTION_REQUEST) return false;
-    const auto* request = static_cast<const xcb_selection_request_event_t*>(message);
-    if (request->selection != clipboard_ || request->target == targets_) return false;
-    fromFocus_ = FromFocusedProcess(c_, request->requestor);
+    auto* request = reinterpret_cast<xcb_selection_request_event_t*>(event);
+    if (request->selection != clipboard_) return false;
+    const bool fromFocus = FromFocusedProcess(c_, request->requestor);
+    if (fromFocus) request->time = XCB_CURRENT_TIME;
+    if (request->target != targets_) fromFocus_ = fromFocus;
     return false;
 }
 

@@ -23,7 +23,8 @@ namespace orvik {
 bool FromFocusedProcess(xcb_connection_t* c, xcb_window_t requestor);
 
 // Watches the requests for the CLIPBOARD the program serves; Qt answers
-// each right after, reading the program's content.
+// each right after, reading the program's content. The focused
+// application's requests are answered whatever time they name.
 class ClipboardRequests : public QAbstractNativeEventFilter {
 public:
     // None when the application does not run on X11.
