@@ -31,6 +31,10 @@ KeyDelivery DeliveryOf(const fcitx::Key& key, ContextAbilities context) {
     }
 }
 
+bool ErasesACharacter(const fcitx::Key& key) {
+    return key.sym() == FcitxKey_BackSpace && !key.states().testAny(kShortcut);
+}
+
 ContextAbilities AbilitiesOf(const fcitx::InputContext& ic) {
     return {TakesKeyStrokes(ic), ic.capabilityFlags().test(fcitx::CapabilityFlag::SurroundingText)};
 }

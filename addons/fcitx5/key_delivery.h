@@ -37,6 +37,10 @@ struct ContextAbilities {
 
 KeyDelivery DeliveryOf(const fcitx::Key& key, ContextAbilities context);
 
+// Whether `key` erases the character before the cursor: Backspace without
+// a shortcut's modifier.
+bool ErasesACharacter(const fcitx::Key& key);
+
 ContextAbilities AbilitiesOf(const fcitx::InputContext& ic);
 
 // Whether key strokes forwarded to `ic` reach its application: not where

@@ -9,6 +9,7 @@
 #include <ctime>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 #include "key_choice.h"
@@ -38,6 +39,12 @@ bool IsOwn(const fcitx::InputContext& ic) { return ic.program() == hook::kProgra
 
 // An X display's focus group is named "x11:" and the display's name.
 constexpr std::string_view kX11DisplayPrefix = "x11:";
+
+void DropLastCharacter(std::string& utf8) {
+    std::size_t start = utf8.size() - 1;
+    while (start > 0 && (static_cast<unsigned char>(utf8[start]) & 0xC0) == 0x80) --start;
+    utf8.erase(start);
+}
 
 std::string VerbOf(const hook::Message& message) {
     const std::string line = hook::Encode(message);
@@ -242,6 +249,7 @@ void OrvikHook::Deliver(const hook::Keybd& message) {
 void OrvikHook::DeliverKey(hook::Handle context, const fcitx::Key& key, bool release) {
     InputContexts::Entry* entry = contexts_.Find(context);
     if (entry == nullptr) return;
+    if (ErasesACharacter(key) && ErasesGathered(context, release)) return;
     fcitx::InputContext& ic = *entry->context.get();
     std::visit(Overloaded{
                    [&](const AsText& text) {
@@ -258,6 +266,17 @@ void OrvikHook::DeliverKey(hook::Handle context, const fcitx::Key& key, bool rel
                    },
                },
                DeliveryOf(key, AbilitiesOf(ic)));
+}
+
+// A Backspace erases the last character still gathered, which never
+// reached the application: sent after that text, the deletion could
+// overtake it in an application through the X input method ("20045" for
+// "2004⌫5"). Its release goes where its press went.
+bool OrvikHook::ErasesGathered(hook::Handle context, bool release) {
+    if (release) return std::exchange(erasedGathered_, false);
+    erasedGathered_ = pendingContext_ == context && !pendingText_.empty();
+    if (erasedGathered_) DropLastCharacter(pendingText_);
+    return erasedGathered_;
 }
 
 // The key as it was typed, to the input context it was typed in.

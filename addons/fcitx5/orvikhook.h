@@ -51,6 +51,7 @@ private:
     void Deliver(const hook::Pass& message);
     void DeliverKey(hook::Handle context, const fcitx::Key& key, bool release);
     void AddToPending(hook::Handle context, const std::string& text);
+    bool ErasesGathered(hook::Handle context, bool release);
     void CommitSettled();
     void CommitPending();
 
@@ -69,6 +70,7 @@ private:
     // XIM) may reorder a word sent in pieces.
     hook::Handle pendingContext_ = 0;
     std::string pendingText_;
+    bool erasedGathered_ = false;  // the last Backspace erased gathered text
     // What the program has said.
     hook::Handle target_ = 0;
     hook::Handle owner_ = 0;

@@ -81,6 +81,26 @@ TEST_F(DeliveryTest, TextWaitsForTheAnswersOfKeysStillAwaiting) {
     EXPECT_EQ(CommittedTexts(), std::vector<std::string>{"Na"});
 }
 
+// "200ệ⌫5" typed while earlier keys still await: the Backspace erases the
+// ệ (three bytes) before it leaves the hook, and nothing is left to
+// overtake.
+TEST_F(DeliveryTest, ABackspaceErasesTheTextStillGathered) {
+    const Context gedit = Open("gedit");
+    RegisterAndHook();
+    ASSERT_TRUE(Press(gedit, Key(FcitxKey_2)));
+    ASSERT_TRUE(Press(gedit, Key(FcitxKey_5)));
+    std::string answer;
+    for (std::uint16_t unit : {u'2', u'0', u'0', u'\u1EC7'}) answer += hook::Encode(hook::Char{1, gedit.handle, unit});
+    answer += hook::Encode(hook::Keybd{1, static_cast<std::uint8_t>(kVkBack), 0, 0});
+    answer += hook::Encode(hook::Keybd{1, static_cast<std::uint8_t>(kVkBack), 0, kKeyEventKeyUp});
+    program_->Send(answer + hook::Encode(hook::Done{1}));
+    ASSERT_TRUE(harness_->WaitUntil([&] { return harness_->KeysAwaitingAnswer() == 1; }));
+    program_->Send(hook::Encode(hook::Char{2, gedit.handle, u'5'}) + hook::Encode(hook::Done{2}));
+    ASSERT_TRUE(harness_->WaitForCommits(1));
+    EXPECT_EQ(CommittedTexts(), std::vector<std::string>{"2005"});
+    EXPECT_TRUE(harness_->Forwards().empty());
+}
+
 TEST_F(DeliveryTest, CharactersGoToTheInputContextTheyName) {
     const Context gedit = Open("gedit");
     const Context kate = Open("kate");

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Inside a typing session (scripts/ime-session --ime-on): opens xterm, which
-# takes its keys through the X input method, stops it while "Nam?" is
-# typed with Shift for the capitals and the question mark, continues it and
-# writes the line it received to OUT. Stopped, xterm hands the keys to
-# fcitx5 only after every Shift was let go.
+# takes its keys through the X input method, stops it while "Nam 和 2005
+# Đà?" is typed (Shift for the capitals and the question mark, a pick, a
+# Backspace), continues it and writes the line it received to OUT.
+# Stopped, xterm hands the keys to fcitx5 only after every Shift was let
+# go, and the answers reach it in a burst.
 #
 # usage: type_into_stopped_xterm.sh OUT
 set -euo pipefail
@@ -24,7 +25,7 @@ xdotool windowfocus --sync "$window"
 timeout 10 bash -c 'until [[ "$(fcitx5-remote)" != 0 ]]; do sleep 0.05; done'
 
 kill -STOP "$xterm_pid"
-xdotool key --delay 30 shift+n a m shift+slash
+xdotool key --delay 30 shift+n a m space h o a f 1 2 0 0 4 BackSpace 5 space shift+d d a f shift+slash
 kill -CONT "$xterm_pid"
 sleep 1.5
 # The line's end hands it to cat, Ctrl+D ends cat.
