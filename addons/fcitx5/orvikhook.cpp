@@ -111,8 +111,9 @@ void OrvikHook::OnKey(fcitx::KeyEvent& event) {
 // the toolkits' modules send the keysym the application read.
 fcitx::Key OrvikHook::KeyAsTyped(const fcitx::KeyEvent& event) {
     const fcitx::InputContext& ic = *event.inputContext();
+    if (std::string_view(ic.frontend()) != "xim") return event.rawKey();
     const std::string display = ic.display();
-    if (std::string_view(ic.frontend()) != "xim" || !display.starts_with(kX11DisplayPrefix)) return event.rawKey();
+    if (!display.starts_with(kX11DisplayPrefix)) return event.rawKey();
     fcitx::AddonInstance* xcb = instance_->addonManager().addon("xcb");
     if (xcb == nullptr) return event.rawKey();
     xkb_state* live = xcb->call<fcitx::IXCBModule::xkbState>(display.substr(kX11DisplayPrefix.size()));
