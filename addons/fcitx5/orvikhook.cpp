@@ -25,6 +25,8 @@ constexpr std::uint64_t kAnswerWaitUs = std::uint64_t{hook::kAnswerWaitMs} * 100
 // The answer timer may fire this much late; the default of the event loop
 // (a quarter second) would hold a key far too long.
 constexpr std::uint64_t kTimerAccuracyUs = 1000;
+// How long a commit may still be on its way into a busy application.
+constexpr std::uint64_t kCommitInFlightUs = 500'000;
 
 template <class... Ts>
 struct Overloaded : Ts... {
@@ -96,7 +98,12 @@ void OrvikHook::OnKey(fcitx::KeyEvent& event) {
     const auto chosen = ChooseKey(typedKey, {target_ != 0, owner_ != 0, IsOwn(ic), wordPending_ || !awaiting_.empty()});
     // A key of the application's must not overtake taken keys still waiting
     // for the program: it waits behind them.
-    if (!chosen && awaiting_.empty()) return;
+    if (!chosen && awaiting_.empty()) {
+        if (!ErasesJustCommitted(ic, entry.handle, typedKey)) return;
+        event.filterAndAccept();
+        entry.takenPresses.insert(press);
+        return DeliverKey(entry.handle, typedKey, false);
+    }
     event.filterAndAccept();
     entry.takenPresses.insert(press);
     if (!chosen) return awaiting_.Hold(entry.handle, typedKey);
@@ -105,6 +112,16 @@ void OrvikHook::OnKey(fcitx::KeyEvent& event) {
     // Should the program be gone, the disconnection gives the key back.
     connection_->Send(
         hook::KeyUp{seq, hook::KeyDestination(target_, owner_, chosen->code), chosen->code, chosen->shift});
+}
+
+// A Backspace right after a commit to the same input context goes as a
+// deletion behind that commit. Let through, it reached GTK 4's
+// gnome-text-editor on a busy machine before the "4" committed just
+// before it: "2045" for "2004⌫5".
+bool OrvikHook::ErasesJustCommitted(const fcitx::InputContext& ic, hook::Handle context, const fcitx::Key& key) const {
+    if (!ErasesACharacter(key) || context != lastCommitContext_ || NowUs() - lastCommitUs_ > kCommitInFlightUs)
+        return false;
+    return std::holds_alternative<AsDeletionBefore>(DeliveryOf(key, AbilitiesOf(ic)));
 }
 
 // Only the X input method reads keysyms with fcitx5's own keyboard state;
@@ -224,6 +241,8 @@ void OrvikHook::CommitPending() {
     InputContexts::Entry* entry = contexts_.Find(pendingContext_);
     if (entry == nullptr) FCITX_WARN() << "orvikhook: dropped text for input context " << pendingContext_ << ", which is gone";
     else entry->context.get()->commitString(pendingText_);
+    lastCommitContext_ = pendingContext_;
+    lastCommitUs_ = NowUs();
     pendingText_.clear();
     pendingContext_ = 0;
 }

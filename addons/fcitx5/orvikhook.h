@@ -38,6 +38,7 @@ private:
     void WatchInputContexts();
     void OnKey(fcitx::KeyEvent& event);
     fcitx::Key KeyAsTyped(const fcitx::KeyEvent& event);
+    bool ErasesJustCommitted(const fcitx::InputContext& ic, hook::Handle context, const fcitx::Key& key) const;
     void OnFocusIn(fcitx::InputContext& ic);
     void OnFocusOut(fcitx::InputContext& ic);
     void OnDestroyed(fcitx::InputContext& ic);
@@ -71,6 +72,8 @@ private:
     hook::Handle pendingContext_ = 0;
     std::string pendingText_;
     bool erasedGathered_ = false;  // the last Backspace erased gathered text
+    hook::Handle lastCommitContext_ = 0;
+    std::uint64_t lastCommitUs_ = 0;  // CLOCK_MONOTONIC
     // What the program has said.
     hook::Handle target_ = 0;
     hook::Handle owner_ = 0;

@@ -13,6 +13,7 @@
 #include <fcitx-utils/log.h>
 
 #include <chrono>
+#include <thread>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -144,6 +145,21 @@ TEST_F(ProgramLinkTest, WhereForwardedKeysAreDroppedBackspaceGoesAsADeletion) {
     program_->Send(hook::Encode(hook::Pass{1}) + hook::Encode(hook::Done{1}));
     ASSERT_TRUE(harness_->WaitUntil([&] { return harness_->Deletions() == 1; }));
     EXPECT_TRUE(harness_->Forwards().empty());
+}
+
+// Right after a commit, a Backspace no word waits for goes as a deletion
+// behind it instead of straight to the application, which could take it
+// first; later it goes straight on again.
+TEST_F(ProgramLinkTest, ABackspaceRightAfterACommitFollowsIt) {
+    const Context gtk4 = Open("gnome-text-editor");
+    harness_->ReportsKeyRepeatOnly(gtk4.uuid);
+    RegisterAndHook();
+    Sync(gtk4);
+    EXPECT_TRUE(Press(gtk4, Key("BackSpace")));
+    EXPECT_TRUE(Release(gtk4, Key("BackSpace")));
+    ASSERT_TRUE(harness_->WaitUntil([&] { return harness_->Deletions() == 1; }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    EXPECT_FALSE(Press(gtk4, Key("BackSpace")));
 }
 
 TEST_F(ProgramLinkTest, AProgramThatGoesAwayGivesItsKeysBackAndANewOneStartsAfresh) {
