@@ -3,6 +3,8 @@
 #include <fcitx-utils/capabilityflags.h>
 #include <fcitx-utils/utf8.h>
 
+#include <string_view>
+
 namespace orvik::fcitxhook {
 
 namespace {
@@ -35,11 +37,17 @@ bool ErasesACharacter(const fcitx::Key& key) {
     return key.sym() == FcitxKey_BackSpace && !key.states().testAny(kShortcut);
 }
 
+// The X input method forwards every key stroke and has no deletion around
+// the cursor: a deletion sent there does nothing.
 ContextAbilities AbilitiesOf(const fcitx::InputContext& ic) {
+    if (ThroughXInputMethod(ic)) return {true, false};
     return {TakesKeyStrokes(ic), ic.capabilityFlags().test(fcitx::CapabilityFlag::SurroundingText)};
 }
 
+bool ThroughXInputMethod(const fcitx::InputContext& ic) { return std::string_view(ic.frontend()) == "xim"; }
+
 bool TakesKeyStrokes(const fcitx::InputContext& ic) {
+    if (ThroughXInputMethod(ic)) return true;
     const fcitx::CapabilityFlags flags = ic.capabilityFlags();
     return !flags.test(fcitx::CapabilityFlag::ReportKeyRepeat) || flags.test(fcitx::CapabilityFlag::KeyEventOrderFix);
 }

@@ -43,6 +43,9 @@ bool ErasesACharacter(const fcitx::Key& key);
 
 ContextAbilities AbilitiesOf(const fcitx::InputContext& ic);
 
+// Whether `ic` is an application's through the X input method.
+bool ThroughXInputMethod(const fcitx::InputContext& ic);
+
 // Whether key strokes forwarded to `ic` reach its application: not where
 // it reports key repeats without the key-order capability, as GTK 4's
 // module (the one that drops them) does; GTK 3's and Qt's report both.

@@ -128,7 +128,7 @@ bool OrvikHook::ErasesJustCommitted(const fcitx::InputContext& ic, hook::Handle 
 // the toolkits' modules send the keysym the application read.
 fcitx::Key OrvikHook::KeyAsTyped(const fcitx::KeyEvent& event) {
     const fcitx::InputContext& ic = *event.inputContext();
-    if (std::string_view(ic.frontend()) != "xim") return event.rawKey();
+    if (!ThroughXInputMethod(ic)) return event.rawKey();
     const std::string display = ic.display();
     if (!display.starts_with(kX11DisplayPrefix)) return event.rawKey();
     fcitx::AddonInstance* xcb = instance_->addonManager().addon("xcb");

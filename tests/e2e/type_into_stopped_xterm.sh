@@ -2,7 +2,8 @@
 # Inside a typing session (scripts/ime-session --ime-on): opens xterm, which
 # takes its keys through the X input method, stops it while "Nam 和 2005
 # Đà?" is typed (Shift for the capitals and the question mark, a pick, a
-# Backspace), continues it and writes the line it received to OUT.
+# Backspace), continues it, types a Space and takes it back with Backspace,
+# and writes the line it received to OUT.
 # Stopped, xterm hands the keys to fcitx5 only after every Shift was let
 # go, and the answers reach it in a burst.
 #
@@ -28,6 +29,9 @@ kill -STOP "$xterm_pid"
 xdotool key --delay 30 shift+n a m space h o a f 1 2 0 0 4 BackSpace 5 space shift+d d a f shift+slash
 kill -CONT "$xterm_pid"
 sleep 1.5
+# Running again: a Space, and a Backspace right after it that takes it back.
+xdotool key --delay 60 space BackSpace
+sleep 1
 # The line's end hands it to cat, Ctrl+D ends cat.
 xdotool key Return ctrl+d
 wait "$xterm_pid"
