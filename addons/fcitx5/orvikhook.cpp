@@ -55,7 +55,9 @@ std::string VerbOf(const hook::Message& message) {
 
 }  // namespace
 
-OrvikHook::OrvikHook(fcitx::Instance* instance) : instance_(instance) {
+// fcitx5 loads its X connection (an optional dependency) before the hook.
+OrvikHook::OrvikHook(fcitx::Instance* instance)
+    : instance_(instance), xcb_(instance->addonManager().addon("xcb")) {
     connection_ = std::make_unique<ProgramConnection>(
         instance->eventLoop(), hook::SocketPath(), TrustedPrograms(ORVIK_TRUSTED_PROGRAMS),
         ProgramConnection::Handlers{[this] { OnConnected(); }, [this](const hook::Message& m) { OnMessage(m); },
@@ -131,9 +133,8 @@ fcitx::Key OrvikHook::KeyAsTyped(const fcitx::KeyEvent& event) {
     if (!ThroughXInputMethod(ic)) return event.rawKey();
     const std::string display = ic.display();
     if (!display.starts_with(kX11DisplayPrefix)) return event.rawKey();
-    fcitx::AddonInstance* xcb = instance_->addonManager().addon("xcb");
-    if (xcb == nullptr) return event.rawKey();
-    xkb_state* live = xcb->call<fcitx::IXCBModule::xkbState>(display.substr(kX11DisplayPrefix.size()));
+    if (xcb_ == nullptr) return event.rawKey();
+    xkb_state* live = xcb_->call<fcitx::IXCBModule::xkbState>(display.substr(kX11DisplayPrefix.size()));
     return typedKeysym_.AsTyped(event.rawKey(), live == nullptr ? nullptr : xkb_state_get_keymap(live));
 }
 

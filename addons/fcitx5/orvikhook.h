@@ -61,6 +61,7 @@ private:
     void ArmAnswerTimer();
 
     fcitx::Instance* instance_;
+    fcitx::AddonInstance* xcb_;  // fcitx5's X connections; none without X
     InputContexts contexts_;
     hook::Handle focused_ = 0;  // the input context last reported focused
     AwaitingAnswers awaiting_;

@@ -4,6 +4,7 @@
 // when another process (a clipboard watcher) makes it; the focused
 // application is served whatever time its request names.
 #include "platform/qt/clipboard_requests.h"
+#include "platform/qt/xcb_reply.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -14,7 +15,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <thread>
 
@@ -107,13 +107,6 @@ TEST(ClipboardRequestsTest, OnlyTheFocusedApplicationsRequestIsThePaste) {
     xcb_disconnect(c);
 }
 
-xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
-    auto* reply = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
-    const xcb_atom_t atom = reply != nullptr ? reply->atom : XCB_ATOM_NONE;
-    std::free(reply);
-    return atom;
-}
-
 // As a GTK 3 application on a busy machine does: focused, it asks for the
 // clipboard's text naming a time older than the owner's. Writes what it
 // got to `out`, or nothing when it was refused.
@@ -123,8 +116,8 @@ xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
     const xcb_window_t window = MappedWindow(c);
     Focus(c, window);
     constexpr xcb_timestamp_t kLongAgo = 1;
-    const xcb_atom_t property = Atom(c, "ORVIK_PASTE");
-    xcb_convert_selection(c, window, Atom(c, "CLIPBOARD"), Atom(c, "UTF8_STRING"), property, kLongAgo);
+    const xcb_atom_t property = InternAtom(c, "ORVIK_PASTE");
+    xcb_convert_selection(c, window, InternAtom(c, "CLIPBOARD"), InternAtom(c, "UTF8_STRING"), property, kLongAgo);
     xcb_flush(c);
     while (xcb_generic_event_t* event = xcb_wait_for_event(c)) {
         const bool notify = (event->response_type & ~0x80) == XCB_SELECTION_NOTIFY;

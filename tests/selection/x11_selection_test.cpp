@@ -1,6 +1,7 @@
 // The bounded read of another program's selection against a fake owner of
 // the CLIPBOARD on a virtual X display (the test runs under xvfb-run).
 #include "platform/qt/x11_selection.h"
+#include "platform/qt/xcb_reply.h"
 
 #include <gtest/gtest.h>
 #include <xcb/xcb.h>
@@ -16,13 +17,7 @@ using namespace std::chrono_literals;
 constexpr std::size_t kLimit = 512 * 1024;
 constexpr std::size_t kPiece = 64 * 1024;
 
-xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
-    auto* reply = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
-    if (reply == nullptr) return XCB_ATOM_NONE;
-    const xcb_atom_t atom = reply->atom;
-    std::free(reply);
-    return atom;
-}
+xcb_atom_t Atom(xcb_connection_t* c, const char* name) { return InternAtom(c, name); }
 
 // Owns the CLIPBOARD and offers "text/rtf": at once, or announced as
 // `announced` bytes (INCR) and served in pieces `pause` apart.

@@ -3,43 +3,27 @@
 #include <QGuiApplication>
 #include <xcb/res.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <utility>
+
+#include "platform/qt/xcb_reply.h"
 
 namespace orvik {
 
 namespace {
 
-template <class T>
-struct FreeDeleter {
-    void operator()(T* p) const { std::free(p); }
-};
-template <class T>
-using Reply = std::unique_ptr<T, FreeDeleter<T>>;
-
 // The input focus when no window has it, or when it follows the pointer.
 constexpr xcb_window_t kFocusNone = XCB_NONE;
 constexpr xcb_window_t kFocusPointerRoot = XCB_INPUT_FOCUS_POINTER_ROOT;
 
-xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
-    const auto cookie = xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookie, nullptr));
-    return reply ? reply->atom : XCB_ATOM_NONE;
-}
-
 // The process of the client that made `window`; none when the server does
-// not know it.
+// not know it. Only the process is asked for, so each answer is one.
 std::optional<std::uint32_t> ProcessOf(xcb_connection_t* c, xcb_window_t window) {
-    const xcb_res_client_id_spec_t spec{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
-    const Reply<xcb_res_query_client_ids_reply_t> reply(
-        xcb_res_query_client_ids_reply(c, xcb_res_query_client_ids(c, 1, &spec), nullptr));
+    const xcb_res_client_id_spec_t client{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+    const XcbReply<xcb_res_query_client_ids_reply_t> reply(
+        xcb_res_query_client_ids_reply(c, xcb_res_query_client_ids(c, 1, &client), nullptr));
     if (!reply) return std::nullopt;
-    for (auto it = xcb_res_query_client_ids_ids_iterator(reply.get()); it.rem > 0; xcb_res_client_id_value_next(&it)) {
-        if ((it.data->spec.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) == 0) continue;
-        if (xcb_res_client_id_value_value_length(it.data) < 1) continue;
-        return *xcb_res_client_id_value_value(it.data);
-    }
+    for (auto it = xcb_res_query_client_ids_ids_iterator(reply.get()); it.rem > 0; xcb_res_client_id_value_next(&it))
+        if (xcb_res_client_id_value_value_length(it.data) >= 1) return *xcb_res_client_id_value_value(it.data);
     return std::nullopt;
 }
 
@@ -48,7 +32,7 @@ std::optional<std::uint32_t> ProcessOf(xcb_connection_t* c, xcb_window_t window)
 bool FromFocusedProcess(xcb_connection_t* c, xcb_window_t requestor) {
     const xcb_query_extension_reply_t* resource = xcb_get_extension_data(c, &xcb_res_id);
     if (resource == nullptr || resource->present == 0) return true;
-    const Reply<xcb_get_input_focus_reply_t> focus(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    const XcbReply<xcb_get_input_focus_reply_t> focus(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
     if (!focus || focus->focus == kFocusNone || focus->focus == kFocusPointerRoot) return true;
     const auto focused = ProcessOf(c, focus->focus);
     const auto asking = ProcessOf(c, requestor);
@@ -62,7 +46,7 @@ std::unique_ptr<ClipboardRequests> ClipboardRequests::OnThisDisplay() {
 }
 
 ClipboardRequests::ClipboardRequests(xcb_connection_t* c)
-    : c_(c), clipboard_(Atom(c, "CLIPBOARD")), targets_(Atom(c, "TARGETS")) {
+    : c_(c), clipboard_(InternAtom(c, "CLIPBOARD")), targets_(InternAtom(c, "TARGETS")) {
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
 

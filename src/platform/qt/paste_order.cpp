@@ -1,6 +1,7 @@
 #include "platform/qt/paste_order.h"
 
 #include "codes/desktop_codes.h"
+#include "platform/qt/clipboard_requests.h"
 
 namespace orvik {
 

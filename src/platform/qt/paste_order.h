@@ -15,9 +15,9 @@
 #include <deque>
 #include <functional>
 
-#include "platform/qt/clipboard_requests.h"
-
 namespace orvik {
+
+class ClipboardRequests;
 
 class PasteOrder : public QObject {
 public:

@@ -46,6 +46,7 @@
 #include "platform/qt/hook_connection.h"
 #include "platform/qt/hook_keys.h"
 #include "platform/qt/instance_lock.h"
+#include "platform/qt/clipboard_requests.h"
 #include "platform/qt/paste_order.h"
 #include "platform/qt/settings_store.h"
 #include "platform/qt/tray_icons.h"

@@ -1,5 +1,7 @@
 #include "platform/qt/x11_selection.h"
 
+#include "platform/qt/xcb_reply.h"
+
 #include <poll.h>
 #include <xcb/xcb.h>
 
@@ -15,11 +17,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 template <class T>
-struct FreeDeleter {
-    void operator()(T* p) const { std::free(p); }
-};
-template <class T>
-using Reply = std::unique_ptr<T, FreeDeleter<T>>;
+using Reply = XcbReply<T>;
 
 class Connection {
 public:
@@ -30,11 +28,7 @@ public:
     bool ok() const { return xcb_connection_has_error(c_) == 0; }
     xcb_connection_t* get() const { return c_; }
 
-    xcb_atom_t Atom(std::string_view name) {
-        const auto cookie = xcb_intern_atom(c_, 0, static_cast<std::uint16_t>(name.size()), name.data());
-        const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c_, cookie, nullptr));
-        return reply ? reply->atom : XCB_ATOM_NONE;
-    }
+    xcb_atom_t Atom(std::string_view name) { return InternAtom(c_, name); }
 
     // The next event until `deadline`, or none.
     Reply<xcb_generic_event_t> NextEvent(Clock::time_point deadline) {
