@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "temp_dir.h"
 
@@ -49,44 +50,79 @@ void Focus(xcb_connection_t* c, xcb_window_t window) {
     std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));  // done when answered
 }
 
-// Another process, the application in front: its window takes the focus,
-// and it waits until its pipe closes.
+// As a GTK 3 application on a busy machine does: asks for the clipboard's
+// text naming a time older than the owner's. Writes what it got to `out`,
+// or nothing when it was refused.
+void PasteWithAnOldTime(xcb_connection_t* c, xcb_window_t window, int out) {
+    constexpr xcb_timestamp_t kLongAgo = 1;
+    const xcb_atom_t property = InternAtom(c, "ORVIK_PASTE");
+    xcb_convert_selection(c, window, InternAtom(c, "CLIPBOARD"), InternAtom(c, "UTF8_STRING"), property, kLongAgo);
+    xcb_flush(c);
+    while (xcb_generic_event_t* event = xcb_wait_for_event(c)) {
+        const bool notify = (event->response_type & ~0x80) == XCB_SELECTION_NOTIFY;
+        const bool served = notify && reinterpret_cast<xcb_selection_notify_event_t*>(event)->property != XCB_NONE;
+        std::free(event);
+        if (!notify) continue;
+        if (served) {
+            const XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+                c, xcb_get_property(c, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr));
+            if (reply && write(out, xcb_get_property_value(reply.get()), xcb_get_property_value_length(reply.get())) < 0)
+                _exit(1);
+        }
+        return;
+    }
+}
+
+// Another process, the application in front: its window takes the focus;
+// told to, it pastes; it ends when its pipe closes. Forked before the
+// program's Qt starts its threads.
 class FocusedApplication {
 public:
     FocusedApplication() {
         int ready[2];
-        int hold[2];
-        if (pipe(ready) != 0 || pipe(hold) != 0) return;
+        int told[2];
+        int pasted[2];
+        if (pipe(ready) != 0 || pipe(told) != 0 || pipe(pasted) != 0) return;
         pid_ = fork();
         if (pid_ == 0) {
             close(ready[0]);
-            close(hold[1]);
+            close(told[1]);
+            close(pasted[0]);
             xcb_connection_t* c = Connect();
             if (c == nullptr) _exit(1);
-            Focus(c, MappedWindow(c));
-            const char done = 1;
-            if (write(ready[1], &done, 1) != 1) _exit(1);
-            char ignored;
-            while (read(hold[0], &ignored, 1) > 0) {
-            }
+            const xcb_window_t window = MappedWindow(c);
+            Focus(c, window);
+            if (write(ready[1], "f", 1) != 1) _exit(1);
+            char order = 0;
+            while (read(told[0], &order, 1) > 0) PasteWithAnOldTime(c, window, pasted[1]);
             _exit(0);
         }
         close(ready[1]);
-        close(hold[0]);
-        hold_ = hold[1];
-        char done = 0;
-        focused_ = read(ready[0], &done, 1) == 1;
+        close(told[0]);
+        close(pasted[1]);
+        told_ = told[1];
+        pasted_ = pasted[0];
+        char answer = 0;
+        focused_ = read(ready[0], &answer, 1) == 1;
         close(ready[0]);
     }
     ~FocusedApplication() {
-        if (hold_ >= 0) close(hold_);
-        if (pid_ > 0) waitpid(pid_, nullptr, 0);
+        Quit();
+        if (pasted_ >= 0) close(pasted_);
     }
     bool focused() const { return focused_; }
+    void Paste() { focused_ = write(told_, "p", 1) == 1; }
+    int pasted() const { return pasted_; }
+    // Done pasting: its end closes what it pasted.
+    void Quit() {
+        if (told_ >= 0) close(std::exchange(told_, -1));
+        if (pid_ > 0) waitpid(std::exchange(pid_, -1), nullptr, 0);
+    }
 
 private:
     pid_t pid_ = -1;
-    int hold_ = -1;
+    int told_ = -1;
+    int pasted_ = -1;
     bool focused_ = false;
 };
 
@@ -107,52 +143,10 @@ TEST(ClipboardRequestsTest, OnlyTheFocusedApplicationsRequestIsThePaste) {
     xcb_disconnect(c);
 }
 
-// As a GTK 3 application on a busy machine does: focused, it asks for the
-// clipboard's text naming a time older than the owner's. Writes what it
-// got to `out`, or nothing when it was refused.
-[[noreturn]] void PasteWithAnOldTime(int out) {
-    xcb_connection_t* c = Connect();
-    if (c == nullptr) _exit(1);
-    const xcb_window_t window = MappedWindow(c);
-    Focus(c, window);
-    constexpr xcb_timestamp_t kLongAgo = 1;
-    const xcb_atom_t property = InternAtom(c, "ORVIK_PASTE");
-    xcb_convert_selection(c, window, InternAtom(c, "CLIPBOARD"), InternAtom(c, "UTF8_STRING"), property, kLongAgo);
-    xcb_flush(c);
-    while (xcb_generic_event_t* event = xcb_wait_for_event(c)) {
-        const bool notify = (event->response_type & ~0x80) == XCB_SELECTION_NOTIFY;
-        const bool served = notify && reinterpret_cast<xcb_selection_notify_event_t*>(event)->property != XCB_NONE;
-        std::free(event);
-        if (!notify) continue;
-        if (served) {
-            auto* reply = xcb_get_property_reply(
-                c, xcb_get_property(c, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr);
-            if (reply != nullptr && write(out, xcb_get_property_value(reply), xcb_get_property_value_length(reply)) < 0)
-                _exit(1);
-            std::free(reply);
-        }
-        break;
-    }
-    _exit(0);
-}
-
 TEST(ClipboardRequestsTest, TheFocusedApplicationIsServedWhateverTimeItNames) {
     if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no X display (run it under xvfb-run)";
-    int go[2];
-    int pasted[2];
-    ASSERT_EQ(pipe(go), 0);
-    ASSERT_EQ(pipe(pasted), 0);
-    // Forked before the program's Qt starts its threads.
-    const pid_t application = fork();
-    if (application == 0) {
-        close(go[1]);
-        close(pasted[0]);
-        char ready = 0;
-        if (read(go[0], &ready, 1) != 1) _exit(1);
-        PasteWithAnOldTime(pasted[1]);
-    }
-    close(go[0]);
-    close(pasted[1]);
+    FocusedApplication application;
+    ASSERT_TRUE(application.focused());
 
     // Qt keeps a runtime folder: the test's own.
     const orvik::testing::TempDir runtime;
@@ -165,22 +159,20 @@ TEST(ClipboardRequestsTest, TheFocusedApplicationIsServedWhateverTimeItNames) {
     const auto requests = ClipboardRequests::OnThisDisplay();
     ASSERT_NE(requests, nullptr);
     QGuiApplication::clipboard()->setText(QStringLiteral("一"));
-    ASSERT_EQ(write(go[1], "g", 1), 1);
+    application.Paste();
 
     std::string text;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    for (bool open = true; open && std::chrono::steady_clock::now() < deadline;) {
+    while (text.empty() && std::chrono::steady_clock::now() < deadline) {
         QGuiApplication::processEvents();
-        pollfd readable{pasted[0], POLLIN, 0};
+        pollfd readable{application.pasted(), POLLIN, 0};
         if (poll(&readable, 1, 10) <= 0) continue;
         char piece[256];
-        const ssize_t got = read(pasted[0], piece, sizeof piece);
-        if (got <= 0) open = false;
-        else text.append(piece, static_cast<std::size_t>(got));
+        const ssize_t got = read(application.pasted(), piece, sizeof piece);
+        if (got <= 0) break;
+        text.append(piece, static_cast<std::size_t>(got));
     }
-    close(go[1]);
-    close(pasted[0]);
-    waitpid(application, nullptr, 0);
+    application.Quit();
     EXPECT_EQ(text, "一");
 }
 
