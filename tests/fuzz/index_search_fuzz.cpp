@@ -18,7 +18,7 @@
 #include "fuzz_input.h"
 #include "ime/candidate_list.h"
 #include "ime/candidate_search.h"
-#include "platform/fake/recording_platform.h"
+#include "doubles/recording_platform.h"
 
 namespace orvik::fuzz {
 namespace {

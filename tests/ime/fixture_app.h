@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/text.h"
-#include "platform/fake/recording_platform.h"
+#include "doubles/recording_platform.h"
 #include "shell/application.h"
 
 namespace orvik::testing {

@@ -19,7 +19,7 @@
 #include "lookup/shared_lines.h"
 #include "lookup/transcription.h"
 #include "formats/clipboard_rtf.h"
-#include "platform/fake/recording_platform.h"
+#include "doubles/recording_platform.h"
 
 namespace orvik {
 namespace {

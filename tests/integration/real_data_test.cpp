@@ -16,7 +16,7 @@
 #include "lookup/code_tables.h"
 #include "lookup/ideographs.h"
 #include "formats/archive_pages.h"
-#include "platform/fake/recording_platform.h"
+#include "doubles/recording_platform.h"
 #include "shell/application.h"
 #include "shell/typing_box.h"
 

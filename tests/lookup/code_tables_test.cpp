@@ -5,7 +5,7 @@
 #include "engine/text.h"
 #include "lookup/code_table_shape.h"
 #include "lookup/shared_lines.h"
-#include "platform/fake/recording_platform.h"
+#include "doubles/recording_platform.h"
 
 namespace orvik {
 namespace {

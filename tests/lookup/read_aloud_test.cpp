@@ -10,7 +10,7 @@
 #include "clip_database.h"
 #include "engine/text.h"
 #include "lookup/wpopup.h"
-#include "platform/fake/recording_platform.h"
+#include "doubles/recording_platform.h"
 
 namespace orvik {
 namespace {

@@ -2,7 +2,7 @@
 // UTF-8, 8-bit text stays one character per byte.
 #include <gtest/gtest.h>
 
-#include "platform/fake/recording_platform.h"
+#include "doubles/recording_platform.h"
 
 namespace orvik {
 namespace {

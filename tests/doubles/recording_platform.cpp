@@ -1,4 +1,4 @@
-#include "platform/fake/recording_platform.h"
+#include "doubles/recording_platform.h"
 
 #include <algorithm>
 #include <cstdio>
