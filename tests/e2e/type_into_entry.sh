@@ -11,7 +11,8 @@ mode=$1
 out=$2
 stall=${3:-}
 
-candidate_title='Han Viet Thau Nhap Phap Unicode'
+# shellcheck source=windows.sh
+source "$(dirname "$0")/windows.sh"
 
 # The entry's prompt is Vietnamese: zenity refuses a non-ASCII text in a
 # locale that is not UTF-8, as a freshly installed system's POSIX one is.
@@ -19,43 +20,15 @@ export LC_ALL=C.UTF-8
 zenity --entry --timeout=60 --title=orvik-e2e --text='Gõ vào đây' > "$out" 2> "$out-zenity.log" &
 zenity_pid=$!
 
-# Waits for a visible window named NAME; a search may meet a window that goes
-# away under it, so it is tried again. When zenity ends before its window
-# shows, what it said is the reason.
-find_window() {
-  local name=$1 found status
-  for _ in $(seq 100); do
-    found=$(xdotool search --onlyvisible --name "$name" 2> "$out-xdotool.log" | head -1) || true
-    [[ -n "$found" ]] && { echo "$found"; return 0; }
-    if ! kill -0 "$zenity_pid" 2>/dev/null; then
-      status=0
-      wait "$zenity_pid" || status=$?
-      echo "zenity ended with status $status before the window $name showed; it said:" >&2
-      cat "$out-zenity.log" >&2
-      return 1
-    fi
-    sleep 0.1
-  done
-  echo "no window named $name after 10 s; xdotool said:" >&2
-  cat "$out-xdotool.log" >&2
-  return 1
-}
-
-entry=$(find_window '^orvik-e2e$')
-candidates=$(find_window "^$candidate_title\$")
+entry=$(find_window "$zenity_pid" "$out-zenity.log" 10 --name '^orvik-e2e$')
+candidates=$(find_window "$zenity_pid" "$out-zenity.log" 10 --name "^$candidate_title\$")
 # Without a window manager both windows open at the top left; the entry
 # moves below the candidate window and its popup.
 xdotool windowmove --sync "$entry" 40 420
 xdotool windowfocus --sync "$entry"
 timeout 10 bash -c 'until [[ "$(fcitx5-remote)" != 0 ]]; do sleep 0.05; done'
 
-# The "98"/"2K" button: its centre, from its place in the window's twips
-# (left 5760, top 15, 480 x 270 of 8280 x 2220), whatever the screen's DPI.
-if [[ "$mode" == 2K ]]; then
-  eval "$(xdotool getwindowgeometry --shell "$candidates")"
-  xdotool mousemove --sync --window "$candidates" $((WIDTH * 6000 / 8280)) $((HEIGHT * 150 / 2220)) click 1
-  sleep 0.3
-fi
+choose_sending_mode "$mode" "$candidates"
 
 shot() { [[ -n "${SHOTS:-}" ]] && import -window root "$SHOTS/$1-$mode.png"; return 0; }
 

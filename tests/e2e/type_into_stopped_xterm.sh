@@ -11,17 +11,13 @@
 set -euo pipefail
 out=$1
 export LC_ALL=C.UTF-8
+# shellcheck source=windows.sh
+source "$(dirname "$0")/windows.sh"
 
 : > "$out"
 xterm -T orvik-e2e-xterm -geometry 80x10 -e sh -c "cat > '$out'" > "$out.log" 2>&1 &
 xterm_pid=$!
-window=
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name '^orvik-e2e-xterm$' 2>/dev/null | tail -1) || true
-  [[ -n "$window" ]] && break
-  sleep 0.1
-done
-[[ -n "$window" ]] || { echo "no xterm window after 10 s; it said:" >&2; cat "$out.log" >&2; exit 1; }
+window=$(find_window "$xterm_pid" "$out.log" 10 --name '^orvik-e2e-xterm$')
 xdotool windowfocus --sync "$window"
 timeout 10 bash -c 'until [[ "$(fcitx5-remote)" != 0 ]]; do sleep 0.05; done'
 

@@ -14,7 +14,8 @@ out=$3
 delay=$4
 trap 'echo "type_sentence: $app, $mode: failed at line $LINENO: $BASH_COMMAND" >&2' ERR
 
-candidate_title='Han Viet Thau Nhap Phap Unicode'
+# shellcheck source=windows.sh
+source "$(dirname "$0")/windows.sh"
 # The applications' texts are Vietnamese: a UTF-8 locale, whatever the
 # machine's.
 export LC_ALL=C.UTF-8
@@ -48,32 +49,13 @@ case $app in
 esac
 app_pid=$!
 
-# Waits for a visible window; a search may meet a window that goes away
-# under it, so it is tried again.
-find_window() {
-  local found
-  for _ in $(seq 300); do
-    found=$(xdotool search --onlyvisible "$@" 2>/dev/null | tail -1) || true
-    [[ -n "$found" ]] && { echo "$found"; return 0; }
-    if ! kill -0 "$app_pid" 2>/dev/null; then
-      echo "$app ended before its window showed; it said:" >&2
-      cat "$out.log" >&2
-      return 1
-    fi
-    sleep 0.1
-  done
-  echo "no window of $app after 30 s" >&2
-  return 1
-}
-
-window=$(find_window "${search[@]}")
-candidates=$(find_window --name "^$candidate_title\$")
+window=$(find_window "$app_pid" "$out.log" 30 "${search[@]}")
+candidates=$(find_window "$app_pid" "$out.log" 30 --name "^$candidate_title\$")
 xdotool windowmove --sync "$window" 40 300
 # Focused, with a click in the middle that puts the focus in its text, until
 # its input context is fcitx5's focused one.
 focus_text() {
-  local attempt
-  for attempt in $(seq 15); do
+  for _ in $(seq 15); do
     xdotool windowfocus --sync "$window"
     eval "$(xdotool getwindowgeometry --shell "$window")"
     # Without --sync: the pointer is already there from the attempt before,
@@ -91,12 +73,8 @@ focus_text
 # The application settles before the first key.
 sleep 1
 
-# The "98"/"2K" button: its centre, from its place in the window's twips
-# (left 5760, top 15, 480 x 270 of 8280 x 2220), whatever the screen's DPI.
 if [[ "$mode" == 2K ]]; then
-  eval "$(xdotool getwindowgeometry --shell "$candidates")"
-  xdotool mousemove --sync --window "$candidates" $((WIDTH * 6000 / 8280)) $((HEIGHT * 150 / 2220)) click 1
-  sleep 0.3
+  choose_sending_mode "$mode" "$candidates"
   focus_text
 fi
 
