@@ -52,7 +52,7 @@ void Application::UnloadMainWindow() {
 }
 
 CauHinh& Application::ConfigDialog() {
-    if (!configDialog_) configDialog_ = std::make_unique<CauHinh>(*this);
+    if (!configDialog_) configDialog_ = std::make_unique<CauHinh>(*this, ConfigDialogDesktop(platform_));
     return *configDialog_;
 }
 
@@ -111,7 +111,7 @@ void Application::UnloadPopup() {
 }
 
 QXAbout& Application::AboutWindow() {
-    if (!about_) about_ = std::make_unique<QXAbout>(*this);
+    if (!about_) about_ = std::make_unique<QXAbout>(*this, platform_);
     return *about_;
 }
 

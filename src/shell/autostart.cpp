@@ -1,6 +1,7 @@
 #include "shell/autostart.h"
 
-#include "platform/platform.h"
+#include "platform/dialogs.h"
+#include "platform/user_settings.h"
 
 namespace orvik {
 
@@ -13,9 +14,9 @@ constexpr std::u16string_view kCannotRemove =
 
 }  // namespace
 
-bool ApplyStartWithDesktop(Platform& platform, bool on) {
-    if (platform.SetAutostartEntry(on)) return true;
-    platform.MessageBox(on ? kCannotWrite : kCannotRemove, kMessageCaption);
+bool ApplyStartWithDesktop(UserSettings& settings, Dialogs& dialogs, bool on) {
+    if (settings.SetAutostartEntry(on)) return true;
+    dialogs.MessageBox(on ? kCannotWrite : kCannotRemove, kMessageCaption);
     return false;
 }
 

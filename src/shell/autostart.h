@@ -9,7 +9,8 @@
 
 namespace orvik {
 
-class Platform;
+class Dialogs;
+class UserSettings;
 
 inline constexpr std::u16string_view kStartWithDesktopKey = u"Start With Desktop";
 inline constexpr std::u16string_view kStartWithDesktopDefault = u"False";
@@ -17,6 +18,6 @@ inline constexpr std::u16string_view kStartWithDesktopDefault = u"False";
 // Writes the autostart entry when `on`, removes it otherwise. When the
 // desktop refuses, the user is told (the reason is on the log) and false
 // is answered: the choice in force stays.
-bool ApplyStartWithDesktop(Platform& platform, bool on);
+bool ApplyStartWithDesktop(UserSettings& settings, Dialogs& dialogs, bool on);
 
 }  // namespace orvik

@@ -76,7 +76,7 @@ const ModeEntry* FindMode(std::u16string_view text) { return FindEntry(kModeEntr
 
 }  // namespace
 
-CauHinh::CauHinh(Application& app) : app_(app) {}
+CauHinh::CauHinh(Application& app, const ConfigDialogDesktop& desktop) : app_(app), desktop_(desktop) {}
 
 void CauHinh::Form_Load() {
     for (const CodeEntry& entry : kCodeEntries) Combo1.List.emplace_back(entry.code);
@@ -156,7 +156,7 @@ void CauHinh::ApplyStoredMode() {
 }
 
 std::u16string CauHinh::ReadSetting(std::u16string_view key, std::u16string_view defaultValue) {
-    return app_.platform().GetSetting(kSettingsApp, kSettingsSection, key, defaultValue);
+    return desktop_.settings.GetSetting(kSettingsApp, kSettingsSection, key, defaultValue);
 }
 
 namespace {
@@ -179,15 +179,14 @@ std::string Printable(std::u16string_view text) {
 }  // namespace
 
 void CauHinh::ReportUnusable(std::u16string_view key, std::u16string_view value, std::u16string_view used) {
-    app_.platform().LogLine("the setting \"" + Printable(key) + "\" = \"" + Printable(value) +
-                            "\" cannot be used; using " + Printable(used));
+    desktop_.log.LogLine("the setting \"" + Printable(key) + "\" = \"" + Printable(value) +
+                         "\" cannot be used; using " + Printable(used));
 }
 
 void CauHinh::SaveCauhinh() {
-    Platform& platform = app_.platform();
     const OutputChoices& output = app_.output();
     const auto write = [&](std::u16string_view key, std::u16string_view value) {
-        platform.SaveSetting(kSettingsApp, kSettingsSection, key, value);
+        desktop_.settings.SaveSetting(kSettingsApp, kSettingsSection, key, value);
     };
     write(kPresentIme, Combo2.Text);
     write(kVnCode, Combo1.Text);
@@ -223,7 +222,7 @@ void CauHinh::ChooseVietFont() {
     DlgVnFontName = main.CommonDialog1.FontName;
     DlgVnFontSize = static_cast<std::int32_t>(std::lrint(main.CommonDialog1.FontSize));
     ShowFontLabels();
-    app_.platform().MessageBox(kVietFontMessage, kMessageCaption);
+    desktop_.dialogs.MessageBox(kVietFontMessage, kMessageCaption);
 }
 
 void CauHinh::ChooseOrvikFont() {
@@ -234,7 +233,7 @@ void CauHinh::ChooseOrvikFont() {
     DlgNomFontName = main.CommonDialog1.FontName;
     DlgNomFontSize = FontSizeValue(main.CommonDialog1.FontSize);
     ShowFontLabels();
-    app_.platform().MessageBox(kOrvikFontMessage, kMessageCaption);
+    desktop_.dialogs.MessageBox(kOrvikFontMessage, kMessageCaption);
 }
 
 // The fonts come after the code action, so a font chosen here replaces the
@@ -249,25 +248,25 @@ void CauHinh::Command1_Click() {
     output.VnFontName = DlgVnFontName;
     output.VnFontSize = static_cast<std::int16_t>(DlgVnFontSize);
     ApplyStartWithDesktopBox();
-    app_.platform().HideWindow(WindowId::CauHinh);
+    desktop_.windows.HideWindow(WindowId::CauHinh);
 }
 
 // The entry is touched only when the choice changes; a refused change
 // leaves the box showing the choice in force.
 void CauHinh::ApplyStartWithDesktopBox() {
     if (Check3.Value == StartWithDesktop) return;
-    if (ApplyStartWithDesktop(app_.platform(), Check3.Value)) StartWithDesktop = Check3.Value;
+    if (ApplyStartWithDesktop(desktop_.settings, desktop_.dialogs, Check3.Value)) StartWithDesktop = Check3.Value;
     else Check3.Value = StartWithDesktop;
 }
 
 // The boxes and the working copies keep what the user changed.
-void CauHinh::Command2_Click() { app_.platform().HideWindow(WindowId::CauHinh); }
+void CauHinh::Command2_Click() { desktop_.windows.HideWindow(WindowId::CauHinh); }
 
 void CauHinh::Command4_Click() { app_.ShowAboutWindow(); }
 
 void CauHinh::Show() {
-    app_.platform().ShowWindow(WindowId::CauHinh);
-    app_.platform().RestoreWindow(WindowId::CauHinh);
+    desktop_.windows.ShowWindow(WindowId::CauHinh);
+    desktop_.windows.RestoreWindow(WindowId::CauHinh);
 }
 
 void CauHinh::ApplyCodeBox() {

@@ -10,14 +10,27 @@
 
 #include "ime/font_size.h"
 #include "platform/controls.h"
+#include "platform/platform.h"
 
 namespace orvik {
 
 class Application;
 
+// The parts of the desktop the dialog works with.
+struct ConfigDialogDesktop {
+    UserSettings& settings;  // the seven settings and the autostart entry
+    Dialogs& dialogs;
+    OwnWindows& windows;
+    Files& log;  // a stored value that cannot be used is logged
+
+    // Every role from the one desktop.
+    explicit ConfigDialogDesktop(Platform& platform)
+        : settings(platform), dialogs(platform), windows(platform), log(platform) {}
+};
+
 class CauHinh {
 public:
-    explicit CauHinh(Application& app);
+    CauHinh(Application& app, const ConfigDialogDesktop& desktop);
 
     static constexpr std::u16string_view kCaption = u"Orvik2004 Configuration";
     // The Vietnamese captions are drawn in this TCVN3 font.
@@ -102,6 +115,7 @@ private:
     void ShowFontLabels();
 
     Application& app_;
+    ConfigDialogDesktop desktop_;
 };
 
 }  // namespace orvik

@@ -4,14 +4,14 @@
 
 namespace orvik {
 
-QXAbout::QXAbout(Application& app) : app_(app) {}
+QXAbout::QXAbout(Application& app, EventLoop& loop) : app_(app), loop_(loop) {}
 
 void QXAbout::Form_Load() {
-    app_.platform().StartTimer(kTimer1, kTimer1Interval, [this] { Timer1_Timer(); });
+    loop_.StartTimer(kTimer1, kTimer1Interval, [this] { Timer1_Timer(); });
     ticks_ = 1;
 }
 
-void QXAbout::Form_Unload() { app_.platform().StopTimer(kTimer1); }
+void QXAbout::Form_Unload() { loop_.StopTimer(kTimer1); }
 
 void QXAbout::Timer1_Timer() {
     if (++ticks_ <= kLastTick) return;

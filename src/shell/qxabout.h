@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/controls.h"
+#include "platform/event_loop.h"
 
 namespace orvik {
 
@@ -13,7 +14,7 @@ class Application;
 
 class QXAbout {
 public:
-    explicit QXAbout(Application& app);
+    QXAbout(Application& app, EventLoop& loop);
 
     static constexpr std::string_view kTimer1 = "QXAbout.Timer1";
     static constexpr std::uint32_t kTimer1Interval = 500;  // ms
@@ -31,6 +32,7 @@ public:
 
 private:
     Application& app_;
+    EventLoop& loop_;  // its timer
     int ticks_ = 0;
 };
 
