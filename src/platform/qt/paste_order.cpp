@@ -22,7 +22,10 @@ PasteOrder::PasteOrder() {
     patience_.setSingleShot(true);
     patience_.setInterval(kPatienceMs);
     connect(&settle_, &QTimer::timeout, this, [this] { Resume(); });
-    connect(&patience_, &QTimer::timeout, this, [this] { Resume(); });
+    connect(&patience_, &QTimer::timeout, this, [this] {
+        if (unfetched_) unfetched_();
+        Resume();
+    });
 }
 
 void PasteOrder::Deliver(std::function<void()> delivery) {

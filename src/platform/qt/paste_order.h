@@ -32,6 +32,9 @@ public:
     void JudgeFetchesBy(ClipboardRequests* requests) { requests_ = requests; }
     // An application fetched the clipboard's content.
     void Fetched();
+    // Called when patience runs out before the paste was fetched: the
+    // application may still fetch it, and then get what follows instead.
+    void WhenUnfetched(std::function<void()> unfetched) { unfetched_ = std::move(unfetched); }
     bool Waiting() const { return waiting_; }
 
 private:
@@ -42,6 +45,7 @@ private:
     bool waiting_ = false;
     ClipboardRequests* requests_ = nullptr;
     std::deque<std::function<void()>> held_;
+    std::function<void()> unfetched_;
     QTimer settle_;
     QTimer patience_;
 };

@@ -37,6 +37,7 @@ QtPlatform::QtPlatform(std::string dataDirectory, InstanceLock instance)
       instance_(std::move(instance)) {
     clipboardRequests_ = ClipboardRequests::OnThisDisplay();
     paste_.JudgeFetchesBy(clipboardRequests_.get());
+    paste_.WhenUnfetched([this] { LogLine("a paste was not fetched in time: what follows it goes on"); });
     reconnectTimer_->setInterval(kReconnectMs);
     QObject::connect(reconnectTimer_.get(), &QTimer::timeout, [this] { ConnectHook(); });
     redrawTimer_->setSingleShot(true);
