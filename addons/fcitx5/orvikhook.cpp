@@ -25,8 +25,9 @@ constexpr std::uint64_t kAnswerWaitUs = std::uint64_t{hook::kAnswerWaitMs} * 100
 // The answer timer may fire this much late; the default of the event loop
 // (a quarter second) would hold a key far too long.
 constexpr std::uint64_t kTimerAccuracyUs = 1000;
-// How long a commit may still be on its way into a busy application.
-constexpr std::uint64_t kCommitInFlightUs = 500'000;
+// How long a commit or a forwarded key may still be on its way into a busy
+// application.
+constexpr std::uint64_t kInFlightUs = 500'000;
 
 template <class... Ts>
 struct Overloaded : Ts... {
@@ -121,7 +122,7 @@ void OrvikHook::OnKey(fcitx::KeyEvent& event) {
 // gnome-text-editor on a busy machine before the "4" committed just
 // before it: "2045" for "2004⌫5".
 bool OrvikHook::ErasesJustCommitted(const fcitx::InputContext& ic, hook::Handle context, const fcitx::Key& key) const {
-    if (!ErasesACharacter(key) || context != lastCommitContext_ || NowUs() - lastCommitUs_ > kCommitInFlightUs)
+    if (!ErasesACharacter(key) || context != lastCommitContext_ || NowUs() - lastCommitUs_ > kInFlightUs)
         return false;
     return std::holds_alternative<AsDeletionBefore>(DeliveryOf(key, AbilitiesOf(ic)));
 }
@@ -241,6 +242,8 @@ void OrvikHook::CommitPending() {
     if (pendingText_.empty()) return;
     InputContexts::Entry* entry = contexts_.Find(pendingContext_);
     if (entry == nullptr) FCITX_WARN() << "orvikhook: dropped text for input context " << pendingContext_ << ", which is gone";
+    else if (ForwardMayBeQueued(*entry->context.get(), pendingContext_))
+        ForwardAsKeys(*entry->context.get(), pendingContext_, pendingText_);
     else entry->context.get()->commitString(pendingText_);
     lastCommitContext_ = pendingContext_;
     lastCommitUs_ = NowUs();
@@ -272,6 +275,10 @@ void OrvikHook::DeliverKey(hook::Handle context, const fcitx::Key& key, bool rel
     if (entry == nullptr) return;
     if (ErasesACharacter(key) && ErasesGathered(context, release)) return;
     fcitx::InputContext& ic = *entry->context.get();
+    if (ForwardMayBeQueued(ic, context)) {
+        CommitPending();
+        return Forward(ic, context, key, release);
+    }
     std::visit(Overloaded{
                    [&](const AsText& text) {
                        if (!release) AddToPending(context, text.text);
@@ -283,10 +290,38 @@ void OrvikHook::DeliverKey(hook::Handle context, const fcitx::Key& key, bool rel
                    },
                    [&](const AsKeyStroke&) {
                        CommitPending();
-                       ic.forwardKey(key, release);
+                       Forward(ic, context, key, release);
                    },
                },
                DeliveryOf(key, AbilitiesOf(ic)));
+}
+
+// GTK 3's and Qt's modules queue a forwarded key among the application's
+// own events but apply a commit or a deletion at once: sent after a
+// forwarded key, text overtook it when the application read both together
+// on a loaded machine (the Enter after "chào?" landed after the next word:
+// "chào?xin ⏎chào"). While a forwarded key may still wait in that queue,
+// text and deletions follow it as forwarded keys too, which the modules
+// type in order.
+bool OrvikHook::ForwardMayBeQueued(const fcitx::InputContext& ic, hook::Handle context) const {
+    if (context != lastForwardContext_ || NowUs() - lastForwardUs_ > kInFlightUs) return false;
+    return !ThroughXInputMethod(ic) && TakesKeyStrokes(ic);
+}
+
+void OrvikHook::Forward(fcitx::InputContext& ic, hook::Handle context, const fcitx::Key& key, bool release) {
+    ic.forwardKey(key, release);
+    lastForwardContext_ = context;
+    lastForwardUs_ = NowUs();
+}
+
+void OrvikHook::ForwardAsKeys(fcitx::InputContext& ic, hook::Handle context, const std::string& text) {
+    for (auto at = text.begin(); at != text.end();) {
+        std::uint32_t character = 0;
+        at = fcitx::utf8::getNextChar(at, text.end(), &character);
+        const fcitx::Key key(fcitx::Key::keySymFromUnicode(character));
+        Forward(ic, context, key, false);
+        Forward(ic, context, key, true);
+    }
 }
 
 // A Backspace erases the last character still gathered, which never

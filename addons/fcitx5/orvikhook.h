@@ -55,6 +55,9 @@ private:
     bool ErasesGathered(hook::Handle context, bool release);
     void CommitSettled();
     void CommitPending();
+    bool ForwardMayBeQueued(const fcitx::InputContext& ic, hook::Handle context) const;
+    void Forward(fcitx::InputContext& ic, hook::Handle context, const fcitx::Key& key, bool release);
+    void ForwardAsKeys(fcitx::InputContext& ic, hook::Handle context, const std::string& text);
 
     void GiveBack(const std::vector<AwaitingKey>& keys);
     void GiveBackOverdue();
@@ -75,6 +78,8 @@ private:
     bool erasedGathered_ = false;  // the last Backspace erased gathered text
     hook::Handle lastCommitContext_ = 0;
     std::uint64_t lastCommitUs_ = 0;  // CLOCK_MONOTONIC
+    hook::Handle lastForwardContext_ = 0;
+    std::uint64_t lastForwardUs_ = 0;  // CLOCK_MONOTONIC
     // What the program has said.
     hook::Handle target_ = 0;
     hook::Handle owner_ = 0;

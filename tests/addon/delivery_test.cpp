@@ -1,6 +1,8 @@
 // What the program sends reaches the applications: characters, posted one
 // UTF-16 unit at a time, are committed to the input context they name, and
 // synthesized key strokes are forwarded to the focused one.
+#include <chrono>
+#include <thread>
 #include <vector>
 
 #include "hook_session.h"
@@ -122,17 +124,17 @@ TEST_F(DeliveryTest, KeyStrokesReachTheFocusedInputContextWithTheirModifiers) {
     const Context gedit = Open("gedit");
     const Context kate = Open("kate");  // focused last
     RegisterAndHook();
-    Stroke(kVkControl, kScanControl, false);
-    Stroke(kVkV, kScanV, false);
-    Stroke(kVkV, kScanV, true);
-    Stroke(kVkControl, kScanControl, true);
     Stroke(kVkShift, kScanShift, false);
     Stroke(kVkSpace, 0, false);
     Stroke(kVkSpace, 0, true);
     Stroke(kVkShift, kScanShift, true);
     Stroke(kVkA, 0, false);
     Stroke(kVkA, 0, true);
-    ASSERT_TRUE(harness_->WaitForCommits(1));
+    Stroke(kVkControl, kScanControl, false);
+    Stroke(kVkV, kScanV, false);
+    Stroke(kVkV, kScanV, true);
+    Stroke(kVkControl, kScanControl, true);
+    ASSERT_TRUE(harness_->WaitForForwards(2));
     EXPECT_EQ(CommittedTexts(), std::vector<std::string>{" a"});
     EXPECT_EQ(harness_->Commits()[0].context, kate.uuid);
     struct Expected {
@@ -152,6 +154,38 @@ TEST_F(DeliveryTest, KeyStrokesReachTheFocusedInputContextWithTheirModifiers) {
     // program hears of is the first one typed.
     EXPECT_TRUE(Press(gedit, Key("b")));
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, 'b', 0}));
+}
+
+// GTK 3's and Qt's modules queue a forwarded key but apply a commit at
+// once: text that follows a forwarded Enter goes as keys behind it, until
+// the Enter has long been taken. Where forwarded keys are dropped, Enter is
+// a line break among the text.
+TEST_F(DeliveryTest, TextAfterAForwardedKeyFollowsItAsKeys) {
+    const Context gedit = Open("gedit");
+    RegisterAndHook();
+    const auto enterThenText = [&](const Context& context) {
+        Stroke(kVkReturn, 0, false);
+        Stroke(kVkReturn, 0, true);
+        SendUnits(context, {u'x', u'\u1EC7'});
+        program_->Send(hook::Encode(hook::Done{0}));
+    };
+    enterThenText(gedit);
+    ASSERT_TRUE(harness_->WaitForForwards(6));
+    std::vector<std::string> forwarded;
+    for (const auto& forward : harness_->Forwards())
+        forwarded.push_back(forward.key.toString() + (forward.release ? " up" : ""));
+    EXPECT_EQ(forwarded, (std::vector<std::string>{"Return", "Return up", "x", "x up", "ecircumflexbelowdot", "ecircumflexbelowdot up"}));
+    EXPECT_TRUE(harness_->Commits().empty());
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    SendUnits(gedit, {u'y'});
+    Sync(gedit);
+    EXPECT_EQ(CommittedTexts(), (std::vector<std::string>{"y", "~"}));
+
+    const Context gtk4 = Open("gnome-text-editor");  // focused last
+    harness_->ReportsKeyRepeatOnly(gtk4.uuid);
+    enterThenText(gtk4);
+    Sync(gtk4);
+    EXPECT_EQ(CommittedTexts(), (std::vector<std::string>{"y", "~", "\nxệ", "~"}));
 }
 
 }  // namespace

@@ -68,15 +68,20 @@ void HookSession::SayWordTyped(const Context& context) {
     Sync(context);
 }
 
+// The sync's character follows a forwarded key as a key of its own.
 void HookSession::Sync(const Context& context) {
-    const std::size_t before = harness_->Commits().size();
+    const std::size_t commitsBefore = harness_->Commits().size();
+    const std::size_t forwardsBefore = harness_->Forwards().size();
     // The answer ends what came before: the sync's character is a text of
     // its own.
     program_->Send(hook::Encode(hook::Done{0}) + hook::Encode(hook::Char{0, context.handle, kSyncUnit}));
     ASSERT_TRUE(harness_->WaitUntil([&] {
         const auto commits = harness_->Commits();
-        return std::any_of(commits.begin() + static_cast<std::ptrdiff_t>(before), commits.end(),
-                           [](const FcitxHarness::Commit& commit) { return commit.text == kSyncText; });
+        const auto forwards = harness_->Forwards();
+        return std::any_of(commits.begin() + static_cast<std::ptrdiff_t>(commitsBefore), commits.end(),
+                           [](const FcitxHarness::Commit& commit) { return commit.text == kSyncText; }) ||
+               std::any_of(forwards.begin() + static_cast<std::ptrdiff_t>(forwardsBefore), forwards.end(),
+                           [](const FcitxHarness::Forward& forward) { return forward.key.sym() == FcitxKey_asciitilde; });
     }));
 }
 
