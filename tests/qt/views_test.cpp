@@ -114,23 +114,20 @@ QAction& Action(const QWidget& owner, const char* caption) {
     throw std::logic_error(caption);
 }
 
-// The keys typed reach the model, whose box and candidates are drawn; the
-// first pick button picks the first candidate and its page is shown.
+// The keys typed reach the model with their modifiers: Ctrl+H, whose text
+// is a control character, is the letter H with Ctrl held. The model's box
+// and candidates are drawn; the first pick button picks the first
+// candidate, and its page is shown.
 TEST(MainWindowViewTest, TypedKeysReachTheModelAndAPickShowsItsPage) {
     MainWindowProgram program;
-    TypeHoaf(program.window.TypingBox());
-    EXPECT_EQ(program.window.TypingBox().text(), QString::fromUtf8("hòa"));
+    QLineEdit& box = program.window.TypingBox();
+    TypeKey(box, Qt::Key_H, "\x08", Qt::ControlModifier);
+    for (const auto& [key, text] : {std::pair{Qt::Key_O, "o"}, {Qt::Key_A, "a"}, {Qt::Key_F, "f"}})
+        TypeKey(box, key, text);
+    EXPECT_EQ(box.text(), QString::fromUtf8("Hòa"));
     ASSERT_TRUE(program.window.CandidateList().ShownText().contains(kHe));
     program.window.PickButton(0).click();
     EXPECT_TRUE(program.window.Dictionary().source().toString().endsWith("hv21644.htm"));
-}
-
-// The key's modifiers go with it: Ctrl+H, whose text is a control
-// character, is the letter H with Ctrl held.
-TEST(MainWindowViewTest, TheModifiersOfAKeyReachTheModel) {
-    MainWindowProgram program;
-    TypeKey(program.window.TypingBox(), Qt::Key_H, "\x08", Qt::ControlModifier);
-    EXPECT_EQ(program.window.TypingBox().text(), "H");
 }
 
 // Marks show the model's state; an item runs once the menu's own loop has
