@@ -15,12 +15,7 @@ using testing::RunCommand;
 
 class PageCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string bytes = orvik::testing::TinyChmBytes();
-        std::ofstream(dir_ / "tiny.chm", std::ios::binary) << bytes;
-        bytes[0x78 + 0x10] = bytes[0x78 + 0x11] = 0;  // directory block length 0
-        std::ofstream(dir_ / "broken.chm", std::ios::binary) << bytes;
-    }
+    void SetUp() override { std::ofstream(dir_ / "tiny.chm", std::ios::binary) << orvik::testing::TinyChmBytes(); }
     orvik::testing::TempDir dir_{"orvik-pagecmd"};
 };
 
@@ -30,15 +25,14 @@ TEST_F(PageCommandTest, PrintsThePageAnAddressShows) {
     EXPECT_EQ(run.out, orvik::testing::TinyChmPage(7));
 }
 
+// Why the page reader refused the page, or that the address is none of its.
 TEST_F(PageCommandTest, SaysWhyAPageCannotBeShown) {
     struct Case {
         const char* address;
         const char* says;
     };
     const Case cases[] = {
-        {"its:tiny.chm::/html/absent.htm", "is not in"},
         {"its:missing.chm::/html/p1.htm", "missing.chm: cannot be opened"},
-        {"its:broken.chm::/html/p1.htm", "broken.chm: directory block length 0"},
         {"http://example.org/", "not an its:FILE::PATH address"},
     };
     for (const Case& c : cases) {

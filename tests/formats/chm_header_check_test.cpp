@@ -123,6 +123,10 @@ TEST(ChmHeaderCheckTest, IntactFilePassesAndItsPagesRead) {
         ASSERT_TRUE(read.ok) << read.reason;
         EXPECT_EQ(read.bytes, testing::TinyChmPage(page));
     }
+    // A page the file lacks is refused, named.
+    const FileBytes absent = ReadPage(name, "/html/absent.htm");
+    EXPECT_FALSE(absent.ok);
+    EXPECT_NE(absent.reason.find("/html/absent.htm is not in"), std::string::npos) << absent.reason;
 }
 
 // The page reader refuses the damaged files, naming them, instead of handing
