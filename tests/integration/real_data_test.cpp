@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
@@ -12,10 +13,13 @@
 #include "engine/telex.h"
 #include "engine/text.h"
 #include "ime/candidate_search.h"
+#include "formats/archive_pages.h"
+#include "formats/wave_image.h"
 #include "lookup/character_page.h"
+#include "lookup/clip_store.h"
 #include "lookup/code_tables.h"
 #include "lookup/ideographs.h"
-#include "formats/archive_pages.h"
+#include "lookup/mzlib.h"
 #include "doubles/recording_platform.h"
 #include "shell/application.h"
 #include "shell/typing_box.h"
@@ -324,6 +328,27 @@ TEST(RealData, TheLookUpOfBracketedNanOpensItsPage) {
         ASSERT_TRUE(page.ok) << page.reason;
         EXPECT_NE(page.bytes.find("南"), std::string::npos);
     }
+}
+
+// The clips the popup plays for a line of verse, its words' and the pauses
+// after its comma and full stop: each a WAVE of the one format the read-aloud
+// joins, a word's a spoken syllable, not silence.
+TEST(RealData, TheWordsOfALineOfVerseHaveSpokenClips) {
+    ClipStore store(std::filesystem::path(ORVIK_DATA_DIR) / ClipStore::kFileName);
+    std::optional<WaveFormat> format;
+    for (std::u16string_view word : {u"người", u"nam", u"quốc", u"sơn", u"hà", u"đế", u"cư", u"cach0", u"cach2"}) {
+        const auto clip = store.FindFirst(ClipField::Chu, word);
+        ASSERT_TRUE(clip) << U16ToUtf8(word);
+        const std::string wave = UncompressString(*clip);
+        const WaveParse parse = ParseWaveImage(wave);
+        ASSERT_TRUE(parse.ok) << U16ToUtf8(word) << ": " << parse.error;
+        if (!format) format = parse.image.format;
+        EXPECT_EQ(parse.image.format, *format) << U16ToUtf8(word);
+        if (word.starts_with(u"cach")) continue;
+        EXPECT_GT(parse.image.DurationMs(), 100u) << U16ToUtf8(word);
+        EXPECT_LT(parse.image.DurationMs(), 1500u) << U16ToUtf8(word);
+    }
+    EXPECT_GT(format->sampleRate, 8000u);
 }
 
 }  // namespace
