@@ -102,14 +102,5 @@ TEST_F(LibreOfficeSample, NomCharactersBeyondTheBmpGetTheirReadingOnceThePairsAr
     EXPECT_EQ(literal.read, 55);
 }
 
-// The text of the sample is the document's: the joined pairs are read back
-// as the characters LibreOffice was given.
-TEST_F(LibreOfficeSample, JoinedEscapesAreTheDocumentsCharacters) {
-    const std::u16string joined = OwnerRtf(rtfBytes_, true);
-    EXPECT_NE(joined.find(u"\\u131739?"), std::u16string::npos);  // 𠊛
-    EXPECT_EQ(joined.find(u"\\uc0 "), std::u16string::npos);
-    EXPECT_EQ(Find(joined, u"\\u55360"), 0);
-}
-
 }  // namespace
 }  // namespace orvik
