@@ -52,7 +52,7 @@ TEST_F(ClipCommand, FailsClearlyWithoutClipOrDatabase) {
 
 TEST(ClipCommandUsage, NeedsOneWordAndAnOutputFile) {
     for (const Args& args : {Args{"người"}, Args{"--out", "x.wav"}, Args{"a", "b", "--out", "x.wav"},
-                             Args{"--bogus", "a", "--out", "x.wav"}, Args{"a", "--out"}})
+                             Args{"--bogus", "--out", "x.wav"}, Args{"a", "--out", "/none/x.wav", "--data"}})
         EXPECT_EQ(Clip(args).status, kUsageError);
 }
 

@@ -71,10 +71,10 @@ TEST_F(SpeakCommand, FailsClearlyWhenNothingCanBeRead) {
     }
 }
 
+// Its command line is read as the clip command's, whose tests take each
+// of its faults.
 TEST(SpeakCommandUsage, NeedsTextAndAnOutputFile) {
-    for (const Args& args : {Args{"nam"}, Args{"--out", "x.wav"}, Args{"--bogus", "nam", "--out", "x.wav"},
-                             Args{"nam", "--out"}, Args{"--data"}})
-        EXPECT_EQ(Speak(args).status, kUsageError);
+    for (const Args& args : {Args{"nam"}, Args{"--out", "x.wav"}}) EXPECT_EQ(Speak(args).status, kUsageError);
 }
 
 }  // namespace
