@@ -50,9 +50,11 @@ TEST_F(ClipCommand, FailsClearlyWithoutClipOrDatabase) {
     EXPECT_FALSE(fs::exists(dir_ / "x.wav"));
 }
 
+// A folder that does not exist as the output's, so that a fault lets no
+// command line write.
 TEST(ClipCommandUsage, NeedsOneWordAndAnOutputFile) {
-    for (const Args& args : {Args{"người"}, Args{"--out", "x.wav"}, Args{"a", "b", "--out", "x.wav"},
-                             Args{"--bogus", "--out", "x.wav"}, Args{"a", "--out", "/none/x.wav", "--data"}})
+    for (const Args& args : {Args{"người"}, Args{"--out", "/none/x.wav"}, Args{"a", "b", "--out", "/none/x.wav"},
+                             Args{"--bogus", "--out", "/none/x.wav"}, Args{"a", "--out", "/none/x.wav", "--data"}})
         EXPECT_EQ(Clip(args).status, kUsageError);
 }
 
