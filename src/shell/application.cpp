@@ -143,6 +143,10 @@ constexpr std::size_t kKeysRemembered = 64;
 
 }  // namespace
 
+void Application::EmptyCandidateBox() {
+    if (candidateLoaded_) CandidateWindow().SetText1(u"");
+}
+
 void Application::KeyArrives(std::uint64_t number) {
     typedBefore_.emplace_back(number, session_.Keys());
     if (typedBefore_.size() > kKeysRemembered) typedBefore_.pop_front();

@@ -52,6 +52,9 @@ public:
     HVTNP& LoadCandidateWindow();
     // Runs the candidate window's unload and drops it.
     void UnloadCandidateWindow();
+    // A word ended outside the candidate window (in the main window's box,
+    // by the dialog's OK): its box no longer shows the keys.
+    void EmptyCandidateBox();
     // The popup, created (its tray icon added) and loaded on first use.
     WPopup& Popup();
     // An unload of the popup, which it turns into hiding; nothing when it

@@ -241,6 +241,7 @@ void CauHinh::ChooseOrvikFont() {
 void CauHinh::Command1_Click() {
     OutputChoices& output = app_.output();
     app_.session().SetKeys({});
+    app_.EmptyCandidateBox();
     ApplyCodeBox();
     ApplyModeBox();
     output.NomFontName = DlgNomFontName;

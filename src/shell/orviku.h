@@ -215,7 +215,6 @@ private:
     void CarryOut(const KeyAnswer& answer);
     void CommitWord(std::u16string_view word);
     void ClearBox();
-    void EmptyCandidateBox();
 
     Application& app_;
     bool closing_ = false;

@@ -50,7 +50,7 @@ void OrvikU::CommitWord(std::u16string_view word) {
     committedText_ += word;
     Text1.Text = committedText_;
     app_.session().Clear();
-    EmptyCandidateBox();
+    app_.EmptyCandidateBox();
     app_.platform().SendKeys(u"^{END}");
 }
 
@@ -61,11 +61,7 @@ void OrvikU::ClearBox() {
     MainShowPage(u"");
     app_.session().Clear();
     committedText_.clear();
-    EmptyCandidateBox();
-}
-
-void OrvikU::EmptyCandidateBox() {
-    if (app_.CandidateWindowLoaded()) app_.CandidateWindow().SetText1(u"");
+    app_.EmptyCandidateBox();
 }
 
 }  // namespace orvik
