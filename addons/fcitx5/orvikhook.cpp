@@ -38,6 +38,11 @@ Overloaded(Ts...) -> Overloaded<Ts...>;
 
 std::uint64_t NowUs() { return fcitx::now(CLOCK_MONOTONIC); }
 
+// Whether what went to `deliveredTo` may still be on its way into `context`.
+bool MayBeInFlight(hook::Handle context, hook::Handle deliveredTo, std::uint64_t deliveredUs) {
+    return context == deliveredTo && NowUs() - deliveredUs <= kInFlightUs;
+}
+
 bool IsOwn(const fcitx::InputContext& ic) { return ic.program() == hook::kProgramName; }
 
 // An X display's focus group is named "x11:" and the display's name.
@@ -122,8 +127,7 @@ void OrvikHook::OnKey(fcitx::KeyEvent& event) {
 // gnome-text-editor on a busy machine before the "4" committed just
 // before it: "2045" for "2004⌫5".
 bool OrvikHook::ErasesJustCommitted(const fcitx::InputContext& ic, hook::Handle context, const fcitx::Key& key) const {
-    if (!ErasesACharacter(key) || context != lastCommitContext_ || NowUs() - lastCommitUs_ > kInFlightUs)
-        return false;
+    if (!ErasesACharacter(key) || !MayBeInFlight(context, lastCommit_.context, lastCommit_.us)) return false;
     return std::holds_alternative<AsDeletionBefore>(DeliveryOf(key, AbilitiesOf(ic)));
 }
 
@@ -245,8 +249,7 @@ void OrvikHook::CommitPending() {
     else if (ForwardMayBeQueued(*entry->context.get(), pendingContext_))
         ForwardAsKeys(*entry->context.get(), pendingContext_, pendingText_);
     else entry->context.get()->commitString(pendingText_);
-    lastCommitContext_ = pendingContext_;
-    lastCommitUs_ = NowUs();
+    lastCommit_ = {pendingContext_, NowUs()};
     pendingText_.clear();
     pendingContext_ = 0;
 }
@@ -275,10 +278,8 @@ void OrvikHook::DeliverKey(hook::Handle context, const fcitx::Key& key, bool rel
     if (entry == nullptr) return;
     if (ErasesACharacter(key) && ErasesGathered(context, release)) return;
     fcitx::InputContext& ic = *entry->context.get();
-    if (ForwardMayBeQueued(ic, context)) {
-        CommitPending();
-        return Forward(ic, context, key, release);
-    }
+    const KeyDelivery delivery =
+        ForwardMayBeQueued(ic, context) ? KeyDelivery{AsKeyStroke{}} : DeliveryOf(key, AbilitiesOf(ic));
     std::visit(Overloaded{
                    [&](const AsText& text) {
                        if (!release) AddToPending(context, text.text);
@@ -293,7 +294,7 @@ void OrvikHook::DeliverKey(hook::Handle context, const fcitx::Key& key, bool rel
                        Forward(ic, context, key, release);
                    },
                },
-               DeliveryOf(key, AbilitiesOf(ic)));
+               delivery);
 }
 
 // GTK 3's and Qt's modules queue a forwarded key among the application's
@@ -304,14 +305,13 @@ void OrvikHook::DeliverKey(hook::Handle context, const fcitx::Key& key, bool rel
 // text and deletions follow it as forwarded keys too, which the modules
 // type in order.
 bool OrvikHook::ForwardMayBeQueued(const fcitx::InputContext& ic, hook::Handle context) const {
-    if (context != lastForwardContext_ || NowUs() - lastForwardUs_ > kInFlightUs) return false;
-    return !ThroughXInputMethod(ic) && TakesKeyStrokes(ic);
+    return MayBeInFlight(context, lastForward_.context, lastForward_.us) && !ThroughXInputMethod(ic) &&
+           TakesKeyStrokes(ic);
 }
 
 void OrvikHook::Forward(fcitx::InputContext& ic, hook::Handle context, const fcitx::Key& key, bool release) {
     ic.forwardKey(key, release);
-    lastForwardContext_ = context;
-    lastForwardUs_ = NowUs();
+    lastForward_ = {context, NowUs()};
 }
 
 void OrvikHook::ForwardAsKeys(fcitx::InputContext& ic, hook::Handle context, const std::string& text) {

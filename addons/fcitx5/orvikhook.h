@@ -76,10 +76,14 @@ private:
     hook::Handle pendingContext_ = 0;
     std::string pendingText_;
     bool erasedGathered_ = false;  // the last Backspace erased gathered text
-    hook::Handle lastCommitContext_ = 0;
-    std::uint64_t lastCommitUs_ = 0;  // CLOCK_MONOTONIC
-    hook::Handle lastForwardContext_ = 0;
-    std::uint64_t lastForwardUs_ = 0;  // CLOCK_MONOTONIC
+    // The last commit and the last forwarded key: what follows either
+    // closely may overtake it in a busy application.
+    struct Delivered {
+        hook::Handle context = 0;
+        std::uint64_t us = 0;  // CLOCK_MONOTONIC
+    };
+    Delivered lastCommit_;
+    Delivered lastForward_;
     // What the program has said.
     hook::Handle target_ = 0;
     hook::Handle owner_ = 0;
