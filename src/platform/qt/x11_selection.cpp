@@ -6,7 +6,6 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -15,9 +14,6 @@ namespace orvik {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-template <class T>
-using Reply = XcbReply<T>;
 
 class Connection {
 public:
@@ -31,9 +27,9 @@ public:
     xcb_atom_t Atom(std::string_view name) { return InternAtom(c_, name); }
 
     // The next event until `deadline`, or none.
-    Reply<xcb_generic_event_t> NextEvent(Clock::time_point deadline) {
+    XcbReply<xcb_generic_event_t> NextEvent(Clock::time_point deadline) {
         for (;;) {
-            if (xcb_generic_event_t* event = xcb_poll_for_event(c_)) return Reply<xcb_generic_event_t>(event);
+            if (xcb_generic_event_t* event = xcb_poll_for_event(c_)) return XcbReply<xcb_generic_event_t>(event);
             if (!ok()) return nullptr;
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
             if (left <= 0) return nullptr;
@@ -69,11 +65,11 @@ bool Convert(Connection& x, xcb_window_t window, xcb_atom_t selection, xcb_atom_
     return false;
 }
 
-Reply<xcb_get_property_reply_t> Property(Connection& x, xcb_window_t window, xcb_atom_t property, bool remove,
+XcbReply<xcb_get_property_reply_t> Property(Connection& x, xcb_window_t window, xcb_atom_t property, bool remove,
                                          std::size_t limit) {
     const auto words = static_cast<std::uint32_t>(limit / 4 + 1);
     const auto cookie = xcb_get_property(x.get(), remove ? 1 : 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, words);
-    return Reply<xcb_get_property_reply_t>(xcb_get_property_reply(x.get(), cookie, nullptr));
+    return XcbReply<xcb_get_property_reply_t>(xcb_get_property_reply(x.get(), cookie, nullptr));
 }
 
 // xcb gives the value's length in bytes, whatever its format.
