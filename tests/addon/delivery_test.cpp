@@ -174,15 +174,15 @@ TEST_F(DeliveryTest, TextAfterAForwardedKeyFollowsItAsKeys) {
     std::vector<std::string> forwarded;
     for (const auto& forward : harness_->Forwards())
         forwarded.push_back(forward.key.toString() + (forward.release ? " up" : ""));
-    EXPECT_EQ(forwarded, (std::vector<std::string>{"Return", "Return up", "x", "x up", "ecircumflexbelowdot", "ecircumflexbelowdot up"}));
+    EXPECT_EQ(forwarded, (std::vector<std::string>{"Return", "Return up", "x", "x up", "ecircumflexbelowdot",
+                                                   "ecircumflexbelowdot up"}));
     EXPECT_TRUE(harness_->Commits().empty());
     std::this_thread::sleep_for(std::chrono::milliseconds(600));
     SendUnits(gedit, {u'y'});
     Sync(gedit);
     EXPECT_EQ(CommittedTexts(), (std::vector<std::string>{"y", "~"}));
 
-    const Context gtk4 = Open("gnome-text-editor");  // focused last
-    harness_->ReportsKeyRepeatOnly(gtk4.uuid);
+    const Context gtk4 = OpenGtk4();  // focused last
     Stroke(kVkEscape, 0, false);  // forwarded, and dropped there
     Stroke(kVkEscape, 0, true);
     enterThenText(gtk4);

@@ -63,6 +63,12 @@ void HookSession::Answer(hook::Seq seq) {
     ASSERT_TRUE(harness_->WaitUntil([&] { return harness_->KeysAwaitingAnswer() == 0 && harness_->TakingKeys(); }));
 }
 
+HookSession::Context HookSession::OpenGtk4() {
+    const Context gtk4 = Open("gnome-text-editor");
+    harness_->ReportsKeyRepeatOnly(gtk4.uuid);
+    return gtk4;
+}
+
 void HookSession::SayWordTyped(const Context& context) {
     program_->Send(hook::Encode(hook::Word{true}));
     Sync(context);
@@ -80,8 +86,9 @@ void HookSession::Sync(const Context& context) {
         const auto forwards = harness_->Forwards();
         return std::any_of(commits.begin() + static_cast<std::ptrdiff_t>(commitsBefore), commits.end(),
                            [](const FcitxHarness::Commit& commit) { return commit.text == kSyncText; }) ||
-               std::any_of(forwards.begin() + static_cast<std::ptrdiff_t>(forwardsBefore), forwards.end(),
-                           [](const FcitxHarness::Forward& forward) { return forward.key.sym() == FcitxKey_asciitilde; });
+               std::any_of(
+                   forwards.begin() + static_cast<std::ptrdiff_t>(forwardsBefore), forwards.end(),
+                   [](const FcitxHarness::Forward& forward) { return forward.key.sym() == FcitxKey_asciitilde; });
     }));
 }
 

@@ -43,6 +43,9 @@ protected:
     std::unique_ptr<FakeProgram> Connect(const hook::Focus& expectedFocus);
     // A new input context of `program`, focused; its focus line is read.
     Context Open(const std::string& program);
+    // gnome-text-editor's input context, with the capabilities of GTK 4's
+    // module, which drops forwarded keys.
+    Context OpenGtk4();
     void RegisterAndHook(hook::Handle target = kTarget, hook::Handle owner = kOwner);
     // Whether the hook took the press (release) of `key`.
     bool Press(const Context& context, const fcitx::Key& key);

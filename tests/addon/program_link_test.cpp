@@ -140,8 +140,7 @@ TEST_F(ProgramLinkTest, AKeyTheProgramPassesOnReachesItsApplicationAsTyped) {
 // Given back, a Backspace a GTK 4 application would never see deletes the
 // character before the cursor instead.
 TEST_F(ProgramLinkTest, WhereForwardedKeysAreDroppedBackspaceGoesAsADeletion) {
-    const Context gtk4 = Open("gnome-text-editor");
-    harness_->ReportsKeyRepeatOnly(gtk4.uuid);
+    const Context gtk4 = OpenGtk4();
     RegisterAndHook();
     SayWordTyped(gtk4);
     EXPECT_TRUE(Press(gtk4, Key("BackSpace")));
@@ -155,8 +154,7 @@ TEST_F(ProgramLinkTest, WhereForwardedKeysAreDroppedBackspaceGoesAsADeletion) {
 // behind it instead of straight to the application, which could take it
 // first; later it goes straight on again.
 TEST_F(ProgramLinkTest, ABackspaceRightAfterACommitFollowsIt) {
-    const Context gtk4 = Open("gnome-text-editor");
-    harness_->ReportsKeyRepeatOnly(gtk4.uuid);
+    const Context gtk4 = OpenGtk4();
     RegisterAndHook();
     Sync(gtk4);
     EXPECT_TRUE(Press(gtk4, Key("BackSpace")));
