@@ -4,8 +4,9 @@
 
 namespace orvik::fcitxhook {
 
-hook::Seq AwaitingAnswers::Add(hook::Handle context, const fcitx::Key& rawKey, std::uint64_t deadlineUs) {
-    keys_.push_back({++lastSeq_, context, rawKey, deadlineUs});
+hook::Seq AwaitingAnswers::Add(hook::Handle context, const fcitx::Key& rawKey, std::uint64_t deadlineUs,
+                               bool command) {
+    keys_.push_back({++lastSeq_, context, rawKey, deadlineUs, false, command});
     return lastSeq_;
 }
 
@@ -23,10 +24,14 @@ void AwaitingAnswers::Hold(hook::Handle context, const fcitx::Key& rawKey) {
     keys_.push_back({++lastSeq_, context, rawKey, due, true});
 }
 
+// Answers may come out of order: a command chord is answered before it
+// runs, while the answers to the keys typed before it may still wait
+// behind a paste.
 std::vector<AwaitingKey> AwaitingAnswers::Answer(hook::Seq seq) {
-    while (!keys_.empty() && keys_.front().seq <= seq) {
-        if (!keys_.front().held) answered_.push_back(keys_.front());
-        keys_.pop_front();
+    const auto it = std::find_if(keys_.begin(), keys_.end(), [seq](const AwaitingKey& k) { return k.seq == seq; });
+    if (it != keys_.end() && !it->held) {
+        answered_.push_back(*it);
+        keys_.erase(it);
         if (answered_.size() > kAnsweredKept) answered_.pop_front();
     }
     return TakeHeldFront();
@@ -53,7 +58,17 @@ std::optional<AwaitingKey> AwaitingAnswers::TakeToPass(hook::Seq seq) {
     return std::nullopt;
 }
 
+// The program handles keys in order: what it sends for `seq` follows what
+// it sent for every key before.
+void AwaitingAnswers::Began(hook::Seq seq) {
+    for (AwaitingKey& key : keys_) {
+        if (key.seq > seq) break;
+        key.begun = !key.held;
+    }
+}
+
 std::vector<AwaitingKey> AwaitingAnswers::TakeOverdue(std::uint64_t nowUs) {
+    if (nowUs < notOverdueBeforeUs_) return {};
     const auto due =
         std::find_if(keys_.begin(), keys_.end(), [nowUs](const AwaitingKey& key) { return key.deadlineUs > nowUs; });
     return TakeFront(static_cast<std::size_t>(due - keys_.begin()));
@@ -63,14 +78,14 @@ std::vector<AwaitingKey> AwaitingAnswers::TakeAll() { return TakeFront(keys_.siz
 
 std::optional<std::uint64_t> AwaitingAnswers::EarliestDeadline() const {
     if (keys_.empty()) return std::nullopt;
-    return keys_.front().deadlineUs;
+    return std::max(keys_.front().deadlineUs, notOverdueBeforeUs_);
 }
 
 std::vector<AwaitingKey> AwaitingAnswers::TakeFront(std::size_t count) {
     std::vector<AwaitingKey> taken(keys_.begin(), keys_.begin() + static_cast<std::ptrdiff_t>(count));
     keys_.erase(keys_.begin(), keys_.begin() + static_cast<std::ptrdiff_t>(count));
     for (const AwaitingKey& key : taken) {
-        if (key.held) continue;
+        if (key.held || key.command) continue;
         givenBack_.push_back(key.seq);
         if (givenBack_.size() > kGivenBackKept) givenBack_.pop_front();
     }

@@ -22,18 +22,27 @@ struct AwaitingKey {
     fcitx::Key rawKey;
     std::uint64_t deadlineUs = 0;  // CLOCK_MONOTONIC
     bool held = false;             // the application's, waiting for the keys before it
+    bool command = false;          // a command chord: the program's alone, never the application's
+    bool begun = false;            // part of the program's answer has reached the application
 };
 
 class AwaitingAnswers {
 public:
     // Numbers a newly taken key (from 1) and keeps it until answered.
-    hook::Seq Add(hook::Handle context, const fcitx::Key& rawKey, std::uint64_t deadlineUs);
+    hook::Seq Add(hook::Handle context, const fcitx::Key& rawKey, std::uint64_t deadlineUs, bool command);
     // Holds a key of the application's behind the waiting ones; it is due
     // when the key before it is.
     void Hold(hook::Handle context, const fcitx::Key& rawKey);
-    // Every key up to `seq` is answered. Returns the held keys that no
-    // waiting key is before any more, to go to their application now.
+    // Key `seq` is answered. Returns the held keys that no waiting key is
+    // before any more, to go to their application now.
     std::vector<AwaitingKey> Answer(hook::Seq seq);
+    // Part of the answer to `seq` has reached the application.
+    void Began(hook::Seq seq);
+    // Whether the oldest key's answer has begun to reach the application.
+    bool AnswerBegun() const { return !keys_.empty() && keys_.front().begun; }
+    // The program spoke, so it is not hung: no key is overdue before
+    // `untilUs`.
+    void Spoke(std::uint64_t untilUs) { notOverdueBeforeUs_ = untilUs; }
     // Takes the keys whose deadline has passed, to be given back.
     std::vector<AwaitingKey> TakeOverdue(std::uint64_t nowUs);
     // Takes every key, to be given back.
@@ -57,6 +66,7 @@ private:
     // waits behind a paste; a pass then still finds its key.
     std::deque<AwaitingKey> answered_;
     hook::Seq lastSeq_ = 0;
+    std::uint64_t notOverdueBeforeUs_ = 0;
     // By number, not "up to the highest": a key answered before them may
     // still have deliveries on their way (the Space after a paste).
     std::deque<hook::Seq> givenBack_;

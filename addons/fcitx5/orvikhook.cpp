@@ -12,6 +12,7 @@
 #include <utility>
 #include <variant>
 
+#include "hook_trace.h"
 #include "key_choice.h"
 #include "key_delivery.h"
 #include "codes/desktop_codes.h"
@@ -19,9 +20,19 @@
 
 namespace orvik::fcitxhook {
 
+FCITX_DEFINE_LOG_CATEGORY(orvikTrace, "orviktrace");
+
 namespace {
 
 constexpr std::uint64_t kAnswerWaitUs = std::uint64_t{hook::kAnswerWaitMs} * 1000;
+// While the program holds text for the application, a key given back
+// would overtake that text or, once the program undoes the key, double it:
+// with "chào" in the box, the "?" given back went first and the word
+// stayed in the box; after the paste of "chào", the "?" given back had the
+// program take the word back and type it again ("chào?⏎chaòxin"). The keys
+// then wait for the program as long as one stopped on a loaded machine
+// stays stopped.
+constexpr std::uint64_t kHeldTextWaitUs = 5'000'000;
 // The answer timer may fire this much late; the default of the event loop
 // (a quarter second) would hold a key far too long.
 constexpr std::uint64_t kTimerAccuracyUs = 1000;
@@ -54,9 +65,16 @@ void DropLastCharacter(std::string& utf8) {
     utf8.erase(start);
 }
 
+// The message as the program wrote it, without its line end.
+std::string LineOf(const hook::Message& message) {
+    std::string line = hook::Encode(message);
+    if (line.ends_with('\n')) line.pop_back();
+    return line;
+}
+
 std::string VerbOf(const hook::Message& message) {
-    const std::string line = hook::Encode(message);
-    return line.substr(0, line.find_first_of(" \n"));
+    const std::string line = LineOf(message);
+    return line.substr(0, line.find(' '));
 }
 
 }  // namespace
@@ -101,21 +119,31 @@ void OrvikHook::OnKey(fcitx::KeyEvent& event) {
         if (entry.takenPresses.erase(press) != 0) event.filterAndAccept();
         return;
     }
-    if (!takingKeys()) return;
+    if (!takingKeys()) {
+        ORVIK_TRACE() << "passed " << rawKey.toString();
+        return;
+    }
     const fcitx::Key typedKey = KeyAsTyped(event);
     const auto chosen = ChooseKey(typedKey, {target_ != 0, owner_ != 0, IsOwn(ic), wordPending_ || !awaiting_.empty()});
     // A key of the application's must not overtake taken keys still waiting
     // for the program: it waits behind them.
     if (!chosen && awaiting_.empty()) {
-        if (!ErasesJustCommitted(ic, entry.handle, typedKey)) return;
+        if (!ErasesJustCommitted(ic, entry.handle, typedKey)) {
+            ORVIK_TRACE() << "passed " << typedKey.toString();
+            return;
+        }
         event.filterAndAccept();
         entry.takenPresses.insert(press);
         return DeliverKey(entry.handle, typedKey, false);
     }
     event.filterAndAccept();
     entry.takenPresses.insert(press);
-    if (!chosen) return awaiting_.Hold(entry.handle, typedKey);
-    const hook::Seq seq = awaiting_.Add(entry.handle, typedKey, NowUs() + kAnswerWaitUs);
+    if (!chosen) {
+        ORVIK_TRACE() << "held " << typedKey.toString();
+        return awaiting_.Hold(entry.handle, typedKey);
+    }
+    const hook::Seq seq = awaiting_.Add(entry.handle, typedKey, NowUs() + kAnswerWaitUs, IsCommand(chosen->code));
+    ORVIK_TRACE() << "took " << typedKey.toString() << " as " << seq << " in " << entry.handle;
     ArmAnswerTimer();
     // Should the program be gone, the disconnection gives the key back.
     connection_->Send(
@@ -174,6 +202,7 @@ void OrvikHook::OnConnected() {
 }
 
 void OrvikHook::OnMessage(const hook::Message& message) {
+    ORVIK_TRACE() << "heard " << LineOf(message);
     silent_ = false;
     std::visit(Overloaded{
                    [this](const hook::Register& m) {
@@ -186,16 +215,18 @@ void OrvikHook::OnMessage(const hook::Message& message) {
                    [this](const hook::Keybd& m) { Deliver(m); },
                    [this](const hook::Pass& m) { Deliver(m); },
                    [this](const hook::Word& m) { wordPending_ = m.pending; },
-                   [this](const hook::Done& m) {
-                       GiveBack(awaiting_.Answer(m.seq));
-                       ArmAnswerTimer();
-                   },
+                   [this](const hook::Done& m) { GiveBack(awaiting_.Answer(m.seq)); },
                    [&message](const auto&) {
                        FCITX_WARN() << "orvikhook: dropped a " << VerbOf(message)
                                     << " message from orvik2004; only the hook sends those";
                    },
                },
                message);
+    // A program catching up after a stall is answering: keys go back only
+    // once it has said nothing for the whole wait.
+    const bool holdsText = wordPending_ || awaiting_.AnswerBegun();
+    awaiting_.Spoke(NowUs() + (holdsText ? kHeldTextWaitUs : kAnswerWaitUs));
+    ArmAnswerTimer();
 }
 
 // The program is gone: its state goes with it and keys pass untouched.
@@ -216,6 +247,7 @@ void OrvikHook::OnDisconnected() {
 // application a second time.
 void OrvikHook::Deliver(const hook::Char& message) {
     if (awaiting_.GivenBack(message.seq)) return;
+    awaiting_.Began(message.seq);
     InputContexts::Entry* entry = contexts_.Find(message.window);
     if (entry == nullptr) {
         FCITX_WARN() << "orvikhook: dropped a character for input context " << message.window << ", which is gone";
@@ -248,7 +280,10 @@ void OrvikHook::CommitPending() {
     if (entry == nullptr) FCITX_WARN() << "orvikhook: dropped text for input context " << pendingContext_ << ", which is gone";
     else if (ForwardMayBeQueued(*entry->context.get(), pendingContext_))
         ForwardAsKeys(*entry->context.get(), pendingContext_, pendingText_);
-    else entry->context.get()->commitString(pendingText_);
+    else {
+        ORVIK_TRACE() << "committed \"" << pendingText_ << "\"";
+        entry->context.get()->commitString(pendingText_);
+    }
     lastCommit_ = {pendingContext_, NowUs()};
     pendingText_.clear();
     pendingContext_ = 0;
@@ -256,6 +291,7 @@ void OrvikHook::CommitPending() {
 
 void OrvikHook::Deliver(const hook::Keybd& message) {
     if (awaiting_.GivenBack(message.seq)) return;
+    awaiting_.Began(message.seq);
     const bool release = (message.flags & kKeyEventKeyUp) != 0;
     if (synthesized_.SetModifier(message.vk, release)) return;
     const auto key = synthesized_.KeyFor(message.vk);
@@ -287,6 +323,7 @@ void OrvikHook::DeliverKey(hook::Handle context, const fcitx::Key& key, bool rel
                    [&](const AsDeletionBefore&) {
                        if (release) return;
                        CommitPending();
+                       ORVIK_TRACE() << "deleted a character";
                        ic.deleteSurroundingText(-1, 1);
                    },
                    [&](const AsKeyStroke&) {
@@ -310,6 +347,7 @@ bool OrvikHook::ForwardMayBeQueued(const fcitx::InputContext& ic, hook::Handle c
 }
 
 void OrvikHook::Forward(fcitx::InputContext& ic, hook::Handle context, const fcitx::Key& key, bool release) {
+    ORVIK_TRACE() << "forwarded " << key.toString() << (release ? " up" : " down");
     ic.forwardKey(key, release);
     lastForward_ = {context, NowUs()};
 }
@@ -343,8 +381,11 @@ void OrvikHook::Deliver(const hook::Pass& message) {
     ArmAnswerTimer();
 }
 
+// A command chord is never the application's: given back, Ctrl+Alt+N typed
+// an "n" into a Qt window. The program carries it out once it runs.
 void OrvikHook::GiveBack(const std::vector<AwaitingKey>& keys) {
     for (const AwaitingKey& key : keys) {
+        if (key.command) continue;
         DeliverKey(key.context, key.rawKey, false);
         DeliverKey(key.context, key.rawKey, true);
     }
@@ -355,12 +396,12 @@ void OrvikHook::GiveBackOverdue() {
     const std::vector<AwaitingKey> overdue = awaiting_.TakeOverdue(NowUs());
     if (!overdue.empty()) {
         silent_ = true;
-        FCITX_WARN() << "orvikhook: orvik2004 did not answer within " << hook::kAnswerWaitMs
-                     << " ms; the key went to the application";
+        FCITX_WARN() << "orvikhook: orvik2004 did not answer in time; the key went to the application";
+        for (const AwaitingKey& key : overdue) ORVIK_TRACE() << "gave back " << key.seq;
         GiveBack(overdue);
         // The program may yet handle these keys; told, it undoes them.
         for (const AwaitingKey& key : overdue)
-            if (!key.held) connection_->Send(hook::GaveBack{key.seq});
+            if (!key.held && !key.command && !key.begun) connection_->Send(hook::GaveBack{key.seq});
     }
     ArmAnswerTimer();
 }

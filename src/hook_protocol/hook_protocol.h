@@ -50,10 +50,11 @@ inline constexpr std::size_t kMaxProgramBytes = 64;
 // Input contexts are named by handles from here up, clear of the program's
 // own window handles.
 inline constexpr Handle kFirstInputContext = 0x10000;
-// How long the hook waits for the program's answer to a key before it gives
-// the key back to the application: long enough for a busy machine or a slow
-// page (the keys typed meanwhile wait behind it, in order), short enough that
-// a hung program holds the typing up once, briefly.
+// How long the program may say nothing before the hook gives the keys still
+// waiting back to their application: long enough for a busy machine or a
+// slow page (the keys typed meanwhile wait behind it, in order), short
+// enough that a hung program holds the typing up once, briefly. (While the
+// program holds text for the application, the hook waits longer.)
 inline constexpr int kAnswerWaitMs = 1000;
 // The program's name as input contexts report it.
 inline constexpr std::string_view kProgramName = "orvik2004";

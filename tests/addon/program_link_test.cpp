@@ -78,6 +78,47 @@ TEST_F(ProgramLinkTest, AKeyTheProgramDoesNotAnswerGoesBackAndTheHookFallsSilent
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kTarget, 'c', 0}));
 }
 
+// While the program holds text for the application, the keys after it are
+// not given back at the wait, which would put them before that text or have
+// the program undo text already typed: with "chào" in the box the "?" went
+// first and the word stayed behind; after the paste of "chào", the "?" given
+// back had the program take the word back and type it again. A command
+// chord never goes to the application (given back, Ctrl+Alt+N typed an "n"
+// into a Qt window).
+TEST_F(ProgramLinkTest, KeysBehindTextTheProgramHoldsAndChordsStayThePrograms) {
+    using namespace std::chrono_literals;
+    const Context qt = Open("e2e_qt_notepad");
+    RegisterAndHook();
+    const auto stallPastTheWait = [&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(hook::kAnswerWaitMs) + 200ms);
+        EXPECT_EQ(harness_->KeysAwaitingAnswer(), 1u);
+        EXPECT_EQ(program_->ReadLine(100ms), std::nullopt);
+    };
+    // The word typed, the program stalls before answering the "?".
+    SayWordTyped(qt);
+    EXPECT_TRUE(Press(qt, Key("question")));
+    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, kVkOem8, 0}));
+    stallPastTheWait();
+    // The word pasted, the program stalls before passing the "?" on.
+    program_->Send(hook::Encode(hook::Word{false}) +
+                   hook::Encode(hook::Keybd{1, static_cast<std::uint8_t>(kVkControl), kScanControl, 0}) +
+                   hook::Encode(hook::Keybd{1, static_cast<std::uint8_t>(kVkV), kScanV, 0}));
+    ASSERT_TRUE(harness_->WaitForForwards(1));
+    stallPastTheWait();
+    program_->Send(hook::Encode(hook::Pass{1}) + hook::Encode(hook::Done{1}));
+    Sync(qt);
+    // Each "~" is a sync's.
+    EXPECT_EQ(AllCommitted(), "~?~");
+
+    EXPECT_TRUE(Press(qt, Key("Control+Alt+n")));
+    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kOwner, kCmdTelexNom, 0}));
+    ASSERT_TRUE(harness_->WaitUntil([&] { return !harness_->TakingKeys(); }));
+    EXPECT_EQ(harness_->KeysAwaitingAnswer(), 0u);
+    EXPECT_EQ(harness_->Forwards().size(), 1u);
+    EXPECT_EQ(AllCommitted(), "~?~");
+    EXPECT_EQ(program_->ReadLine(100ms), std::nullopt);
+}
+
 // A key typed right after a letter the program has not answered yet must
 // not reach the application first: it waits behind the letter.
 TEST_F(ProgramLinkTest, AKeyOfTheApplicationsWaitsBehindTheKeysTheProgramHasNotAnswered) {

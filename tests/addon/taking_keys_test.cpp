@@ -176,6 +176,7 @@ TEST_F(TakingKeysTest, RepeatedPressesAreKeysOfTheirOwn) {
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kTarget, 'a', 0}));
     EXPECT_TRUE(Release(gedit, Key("a")));
     EXPECT_FALSE(Release(gedit, Key("a")));
+    program_->Send(hook::Encode(hook::Done{1}));
     Answer(2);
 }
 
