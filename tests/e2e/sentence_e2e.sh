@@ -10,8 +10,10 @@
 # An application that is not installed is skipped, and said so. Results
 # known to be wrong still are shown, not counted: xterm (libX11 hands an X
 # input method application the texts and keys that reach it together last
-# first) and every run at 5 ms per key under load (a Backspace may land
-# after the text that follows it).
+# first), Writer under load (in "98" it lost the Backspace and the Space
+# after "5"), and a run under load in which orvik2004, starved of the
+# processor, said nothing for the hook's whole wait (the hook then gives
+# the keys back as typed, by design; its log says so).
 #
 # usage: sentence_e2e.sh BUILD_DIR [SCREENSHOT_DIR]
 # (ORVIK_SENTENCE_APPS: only these applications, for a closer look)
@@ -44,18 +46,20 @@ pastes() { [[ $1 == zenity || $1 == qt || $1 == writer ]]; }
 
 
 # A session that fails keeps its logs in the test's folder, which goes when
-# the test passes.
+# the test passes. The hook keeps its trace, shown for a wrong text.
 session() {
-  TMPDIR=$work ORVIK_BUILD="$build" SHOTS="$shots" "$top/scripts/ime-session" --ime-on \
+  TMPDIR=$work ORVIK_BUILD="$build" SHOTS="$shots" ORVIK_HOOK_TRACE=1 "$top/scripts/ime-session" --ime-on \
     bash "$here/type_sentence.sh" "$@"
 }
 failures=0
-known() { [[ $1 == xterm || $2 == 5 ]]; }
+known() { [[ $1 == xterm || ($1 == writer && $2 == 5) ]]; }
+starved() { grep -q "did not answer in time" "$1.fcitx5.log"; }
 type_once() {
   local app=$1 mode=$2 delay=$3 label=$4 out typed
   out="$work/$app-$mode-$delay"
   if ! session "$app" "$mode" "$out" "$delay"; then
-    if known "$app" "$delay"; then
+    # Under load an application may start too slowly for the session.
+    if [[ $app == xterm || $delay == 5 ]]; then
       echo "KNOWN WRONG $app, $mode, $label: the session failed"
     else
       echo "FAILED $app, $mode, $label: the session failed"
@@ -70,8 +74,12 @@ type_once() {
     echo "ok $app, $mode, $label"
   elif known "$app" "$delay"; then
     echo "KNOWN WRONG $app, $mode, $label: [$typed]"
+  elif starved "$out"; then
+    echo "KNOWN WRONG $app, $mode, $label, orvik2004 starved past the hook's wait: [$typed]"
   else
     echo "FAILED $app, $mode, $label: [$typed]"
+    echo "the hook's trace of it:"
+    grep -E "orviktrace|orvikhook" "$out.fcitx5.log" | tail -200
     failures=$((failures + 1))
   fi
 }

@@ -6,7 +6,8 @@
 #
 # usage: type_sentence.sh zenity|gtk4|qt|xterm|writer 2K|98 OUT DELAY_MS
 # (ORVIK_BUILD: the build folder, for the Qt window; SHOTS: a folder for a
-# screenshot of the application after the sentence)
+# screenshot of the application after the sentence). fcitx5's log, with the
+# hook's lines, is kept as OUT.fcitx5.log.
 set -euo pipefail
 app=$1
 mode=$2
@@ -112,3 +113,4 @@ case $app in
     # Writer begins its text files with a byte-order mark.
     sed '1s/^\xEF\xBB\xBF//' "$out.txt" > "$out" ;;
 esac
+cp "$(dirname "$ORVIK_HOOK_SOCKET")/fcitx5.log" "$out.fcitx5.log"
