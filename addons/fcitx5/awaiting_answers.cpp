@@ -58,15 +58,6 @@ std::optional<AwaitingKey> AwaitingAnswers::TakeToPass(hook::Seq seq) {
     return std::nullopt;
 }
 
-// The program handles keys in order: what it sends for `seq` follows what
-// it sent for every key before.
-void AwaitingAnswers::Began(hook::Seq seq) {
-    for (AwaitingKey& key : keys_) {
-        if (key.seq > seq) break;
-        key.begun = !key.held;
-    }
-}
-
 std::vector<AwaitingKey> AwaitingAnswers::TakeOverdue(std::uint64_t nowUs) {
     if (nowUs < notOverdueBeforeUs_) return {};
     const auto due =

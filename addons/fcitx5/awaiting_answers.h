@@ -6,6 +6,7 @@
 
 #include <fcitx-utils/key.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -23,7 +24,6 @@ struct AwaitingKey {
     std::uint64_t deadlineUs = 0;  // CLOCK_MONOTONIC
     bool held = false;             // the application's, waiting for the keys before it
     bool command = false;          // a command chord: the program's alone, never the application's
-    bool begun = false;            // part of the program's answer has reached the application
 };
 
 class AwaitingAnswers {
@@ -36,10 +36,12 @@ public:
     // Key `seq` is answered. Returns the held keys that no waiting key is
     // before any more, to go to their application now.
     std::vector<AwaitingKey> Answer(hook::Seq seq);
-    // Part of the answer to `seq` has reached the application.
-    void Began(hook::Seq seq);
+    // Part of the answer to `seq` has reached the application. The program
+    // handles keys in order, so the answers to the keys before it have too.
+    void Began(hook::Seq seq) { begunUpTo_ = std::max(begunUpTo_, seq); }
+    bool HasBegun(hook::Seq seq) const { return seq <= begunUpTo_; }
     // Whether the oldest key's answer has begun to reach the application.
-    bool AnswerBegun() const { return !keys_.empty() && keys_.front().begun; }
+    bool AnswerBegun() const { return !keys_.empty() && HasBegun(keys_.front().seq); }
     // The program spoke, so it is not hung: no key is overdue before
     // `untilUs`.
     void Spoke(std::uint64_t untilUs) { notOverdueBeforeUs_ = untilUs; }
@@ -66,6 +68,7 @@ private:
     // waits behind a paste; a pass then still finds its key.
     std::deque<AwaitingKey> answered_;
     hook::Seq lastSeq_ = 0;
+    hook::Seq begunUpTo_ = 0;
     std::uint64_t notOverdueBeforeUs_ = 0;
     // By number, not "up to the highest": a key answered before them may
     // still have deliveries on their way (the Space after a paste).

@@ -1,6 +1,5 @@
 #include "key_choice.h"
 
-#include <algorithm>
 #include <cctype>
 
 namespace orvik::fcitxhook {
@@ -93,10 +92,6 @@ std::optional<ChosenKey> PlainKey(fcitx::KeySym sym, bool shift, bool ctrl, bool
 }
 
 }  // namespace
-
-bool IsCommand(std::int16_t code) {
-    return std::any_of(kChords.begin(), kChords.end(), [code](const Chord& chord) { return chord.command == code; });
-}
 
 std::optional<ChosenKey> ChooseKey(const fcitx::Key& rawKey, const KeySituation& situation) {
     const KeyStates held = rawKey.states() & kDeciding;

@@ -40,9 +40,6 @@ struct KeySituation {
     bool wordMayBePending = false;
 };
 
-// Whether `code` is one of the chords' commands.
-bool IsCommand(std::int16_t code);
-
 struct ChosenKey {
     std::int16_t code = 0;
     std::int16_t shift = 0;  // kShiftMask, kCtrlMask

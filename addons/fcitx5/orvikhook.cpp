@@ -85,7 +85,7 @@ OrvikHook::OrvikHook(fcitx::Instance* instance)
     connection_ = std::make_unique<ProgramConnection>(
         instance->eventLoop(), hook::SocketPath(), TrustedPrograms(ORVIK_TRUSTED_PROGRAMS),
         ProgramConnection::Handlers{[this] { OnConnected(); }, [this](const hook::Message& m) { OnMessage(m); },
-                                    [this] { OnDisconnected(); }, [this] { CommitSettled(); }});
+                                    [this] { OnDisconnected(); }, [this] { OnRead(); }});
     WatchInputContexts();
 }
 
@@ -142,7 +142,7 @@ void OrvikHook::OnKey(fcitx::KeyEvent& event) {
         ORVIK_TRACE() << "held " << typedKey.toString();
         return awaiting_.Hold(entry.handle, typedKey);
     }
-    const hook::Seq seq = awaiting_.Add(entry.handle, typedKey, NowUs() + kAnswerWaitUs, IsCommand(chosen->code));
+    const hook::Seq seq = awaiting_.Add(entry.handle, typedKey, NowUs() + kAnswerWaitUs, chosen->code >= kFirstCommandCode);
     ORVIK_TRACE() << "took " << typedKey.toString() << " as " << seq << " in " << entry.handle;
     ArmAnswerTimer();
     // Should the program be gone, the disconnection gives the key back.
@@ -222,8 +222,12 @@ void OrvikHook::OnMessage(const hook::Message& message) {
                    },
                },
                message);
-    // A program catching up after a stall is answering: keys go back only
-    // once it has said nothing for the whole wait.
+}
+
+// A program catching up after a stall is answering: keys go back only once
+// it has said nothing for the whole wait.
+void OrvikHook::OnRead() {
+    CommitSettled();
     const bool holdsText = wordPending_ || awaiting_.AnswerBegun();
     awaiting_.Spoke(NowUs() + (holdsText ? kHeldTextWaitUs : kAnswerWaitUs));
     ArmAnswerTimer();
@@ -401,7 +405,7 @@ void OrvikHook::GiveBackOverdue() {
         GiveBack(overdue);
         // The program may yet handle these keys; told, it undoes them.
         for (const AwaitingKey& key : overdue)
-            if (!key.held && !key.command && !key.begun) connection_->Send(hook::GaveBack{key.seq});
+            if (!key.held && !key.command && !awaiting_.HasBegun(key.seq)) connection_->Send(hook::GaveBack{key.seq});
     }
     ArmAnswerTimer();
 }

@@ -47,6 +47,7 @@ private:
     void OnConnected();
     void OnMessage(const hook::Message& message);
     void OnDisconnected();
+    void OnRead();
     void Deliver(const hook::Char& message);
     void Deliver(const hook::Keybd& message);
     void Deliver(const hook::Pass& message);
