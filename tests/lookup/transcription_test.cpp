@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
 #include "engine/text.h"
-#include "lookup/rtf_escapes.h"
+#include "lookup/code_tables.h"
+#include "lookup/transcription_lookups.h"
 
 namespace orvik {
 namespace {
@@ -52,16 +57,69 @@ TEST(Transcription, CorrectionsApplyInOrderAfterTheSpacesAreHalved) {
     EXPECT_EQ(Transcribed(u"\\u19968?\\u20108?", false, corrections), "Nhất nhị");
 }
 
-TEST(RtfEscapes, ReadersConsumeTheTextThroughACursor) {
-    std::u16string_view rest = u"a\\u-24691\\'3fb\\u1?";
-    EXPECT_EQ(TakeUnicodeEscape(rest), u"-24691");
-    EXPECT_EQ(EscapeValue(u"-24691\\'3f"), -24691);
-    EXPECT_EQ(TakeUnicodeEscape(rest), u"1?");
-    EXPECT_FALSE(TakeUnicodeEscape(rest));
-    std::u16string_view big5 = u"\\'a4\\'a4\\'b1";
-    EXPECT_EQ(TakeBig5Escape(big5), u"a4a4");
-    EXPECT_EQ(TakeBig5Escape(big5), u"b1");  // the text ends after the lead byte
-    EXPECT_FALSE(TakeBig5Escape(big5));
+// The indexed look-ups of the transcription answer as the searches along
+// the lines do, on the lines' traps and on random lines.
+
+void ExpectSameAnswers(std::u16string_view big5, std::u16string_view reading) {
+    LookupLines lines;
+    lines.Big5Line = big5;
+    lines.ReadingLine = reading;
+    TranscriptionLookups lookups(lines);
+    // Every number the line holds and its neighbours, and odd ones.
+    std::vector<std::int32_t> codes{-5, 0, 7, 256, 19968, 65535, 65536, 131083, 1119968};
+    std::int32_t number = 0;
+    for (const char16_t c : big5) {
+        if (c >= u'0' && c <= u'9' && number < 10'000'000) {
+            number = number * 10 + (c - u'0');
+            continue;
+        }
+        codes.insert(codes.end(), {number - 1, number, number + 1});
+        number = 0;
+    }
+    for (const std::int32_t code : codes)
+        ASSERT_EQ(lookups.Big5Of(code), CodePointToBig5(big5, code)) << code << " in " << U16ToUtf8(big5);
+    // Every piece of the line up to six long, and odd keys.
+    std::vector<std::u16string> keys{u"", u"a4a4", u"4E00", u"zz", u"a:b", u"\\"};
+    for (std::size_t from = 0; from < reading.size(); ++from)
+        for (std::size_t length = 1; length <= 6 && from + length <= reading.size(); ++length)
+            keys.emplace_back(reading.substr(from, length));
+    for (const std::u16string& key : keys)
+        ASSERT_EQ(lookups.FirstReadingOf(key), FirstReading(reading, key))
+            << U16ToUtf8(key) << " in " << U16ToUtf8(reading);
+}
+
+TEST(TranscriptionLookupsTest, AnswerAsTheSearchesOnTheLinesTraps) {
+    const std::u16string_view big5Lines[] = {
+        u"/a4a419968/a4a520108/a4a419968/b0b020108/",  // the first entry of a number counts
+        u"/a4401119968/a4a4119968/",                   // a longer number holds the digits
+        u"//////a4a419968/x/ab/abcd0123/abcd123/abcd/",
+        u"/a4a4-5/a4a4007/a4a40/",
+        u"/a4a419968",                                  // no "/" after the last entry
+        u"",
+    };
+    const std::u16string readingLines[] = {
+        u"a4a4:nhất/nhứt\\a4a5:nhị\\a4a4:khác\\",
+        u"x:y:z\\:empty\\a\\b:c\\\\d:e/f\\",
+        u"4E00:một\\2000B:người\\FF0D:.\\",
+        u"k:" + std::u16string(60, u'x') + u"\\a4a4:noend",
+        u"",
+    };
+    for (const auto big5 : big5Lines)
+        for (const auto& reading : readingLines) ExpectSameAnswers(big5, reading);
+}
+
+TEST(TranscriptionLookupsTest, AnswerAsTheSearchesOnRandomLines) {
+    std::mt19937 random(2004);
+    const std::u16string_view alphabet = u"/:\\a4019";
+    const auto randomLine = [&] {
+        std::u16string line(random() % 40, u' ');
+        for (char16_t& c : line) c = alphabet[random() % alphabet.size()];
+        return line;
+    };
+    for (int round = 0; round < 300; ++round) {
+        const std::u16string big5 = randomLine();
+        ExpectSameAnswers(big5, randomLine());
+    }
 }
 
 }  // namespace
