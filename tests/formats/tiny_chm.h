@@ -23,14 +23,16 @@ inline std::string TinyChmPage(int number) {
     return html + "</body></html>";
 }
 
+inline mkdata::ChmProject TinyChmProject() {
+    mkdata::ChmProject project{"tiny", "Tiny", "html/p0.htm", {}};
+    for (int i = 0; i < 300; ++i) project.pages.push_back({"html/p" + std::to_string(i) + ".htm", TinyChmPage(i)});
+    return project;
+}
+
 // The .chm file, compiled once per test program into a temporary directory.
 inline const std::filesystem::path& TinyChm() {
     static const TempDir work("orvik-tinychm");
-    static const std::filesystem::path chm = [] {
-        mkdata::ChmProject project{"tiny", "Tiny", "html/p0.htm", {}};
-        for (int i = 0; i < 300; ++i) project.pages.push_back({"html/p" + std::to_string(i) + ".htm", TinyChmPage(i)});
-        return mkdata::CompileChm(project, work.path(), "chmcmd");
-    }();
+    static const std::filesystem::path chm = mkdata::CompileChm(TinyChmProject(), work.path(), "chmcmd");
     return chm;
 }
 

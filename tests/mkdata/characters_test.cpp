@@ -52,40 +52,27 @@ TEST(Big5Charmap, SymbolsAreTheTwoByteEntriesUnihanDoesNotList) {
     EXPECT_EQ(Big5Symbols(entries, SampleCharacters()), (std::vector<Big5Symbol>{{0xA143, 0x3002}, {0xA1C3, 0xFFE3}}));
 }
 
+// The u of qu belongs to the initial; closed syllables and other vowels keep
+// their mark; unmarked words stay.
 TEST(ToneStyle, MovesTheMarkOfOpenOaOeUyToTheSecondVowel) {
     const std::pair<std::string, std::string> cases[] = {
-        {"thủy", "thuỷ"}, {"hòa", "hoà"}, {"khỏe", "khoẻ"}, {"hóa", "hoá"}, {"ụy", "uỵ"},
-        // the u of qu belongs to the initial; closed syllables and other
-        // vowels keep their mark; unmarked words stay
-        {"quý", "quý"}, {"hoàn", "hoàn"}, {"thuyền", "thuyền"}, {"tụy", "tuỵ"}, {"hoa", "hoa"}, {"đế", "đế"},
-        {"", ""}, {"ò", "ò"}};
+        {"thủy", "thuỷ"}, {"hòa", "hoà"},     {"khỏe", "khoẻ"},       {"hóa", "hoá"}, {"ụy", "uỵ"},
+        {"quý", "quý"},   {"hoàn", "hoàn"},   {"thuyền", "thuyền"},   {"tụy", "tuỵ"}, {"hoa", "hoa"},
+        {"đế", "đế"},     {"", ""},           {"ò", "ò"},
+    };
     for (const auto& [old, wanted] : cases) EXPECT_EQ(NewStyleTone(old), wanted) << old;
 }
 
-// 女's first reading is written with a combining tilde, as KANJIDIC2 writes
-// many.
+// 水's two spellings are one reading; 女's first is written with a combining
+// tilde, as KANJIDIC2 writes many; readings of several words are not kept.
 TEST(Kanjidic, ReadsTheVietnameseReadingsOfEachLiteralInOrder) {
-    const std::string xml = R"(<kanjidic2>
-<character>
-<literal>水</literal>
-<reading_meaning><rmgroup>
-<reading r_type="pinyin">shui3</reading>
-<reading r_type="vietnam">Thủy</reading>
-<reading r_type="vietnam">Thuỷ</reading>
-</rmgroup></reading_meaning>
-</character>
-<character>
-<literal>女</literal>
-)" "<reading r_type=\"vietnam\">N\u01B0\u0303</reading>\n" R"(
-<reading r_type="vietnam">Nhữ</reading>
-<reading r_type="vietnam">Đô thư quán</reading>
-</character>
-<character>
-<literal>亜</literal>
-<reading r_type="korean_r">a</reading>
-</character>
-</kanjidic2>
-)";
+    const std::string xml =
+        "<kanjidic2>\n<character><literal>水</literal><reading_meaning><rmgroup>\n"
+        "<reading r_type=\"pinyin\">shui3</reading><reading r_type=\"vietnam\">Thủy</reading>\n"
+        "<reading r_type=\"vietnam\">Thuỷ</reading></rmgroup></reading_meaning></character>\n"
+        "<character><literal>女</literal><reading r_type=\"vietnam\">N\u01B0\u0303</reading>\n"
+        "<reading r_type=\"vietnam\">Nhữ</reading><reading r_type=\"vietnam\">Đô thư quán</reading></character>\n"
+        "<character><literal>亜</literal><reading r_type=\"korean_r\">a</reading></character>\n</kanjidic2>\n";
     const auto readings = KanjidicVietnamese(xml);
     EXPECT_EQ(readings.size(), 2U);
     EXPECT_EQ(readings.at(U'水'), std::vector<std::string>{"thuỷ"});

@@ -8,6 +8,7 @@
 #include "big5_charmap.h"
 #include "build_error.h"
 #include "engine/text.h"
+#include "formats/clipboard_rtf.h"
 #include "lookup/transcription.h"
 #include "source_files.h"
 #include "syllables.h"
@@ -21,13 +22,6 @@ namespace {
 // ，(a141, rewritten by the corrections), 「 (a175) and a symbol with the code
 // of 一, which the ideograph keeps.
 const std::vector<Big5Symbol> kSymbols = {{0xA141, 0xFF0C}, {0xA175, 0x300C}, {0xA440, 0x2460}};
-
-// 禾 has no reading of its own or of a variant.
-Characters WithPrediction(bool transcribed) {
-    Characters chars = SampleCharacters();
-    chars.SetPrediction(0x79BE, {{"hòa", "hoa"}, "Quảng Đông wo4", transcribed, true});
-    return chars;
-}
 
 TEST(LookupTables, LinesHaveTheShapesTheLookUpsSearch) {
     const Characters chars = SampleCharacters();
@@ -58,75 +52,58 @@ TEST(LookupTables, SymbolsReadAsThemselvesUnlessACorrectionRewritesTheirCode) {
               (std::set<std::string>{"a141", "a1d0", "ff0c"}));
 }
 
+// 禾 has no reading of its own or of a variant.
 TEST(LookupTables, PredictionIsMarkedAndListedOnlyWhereTheTranscriptionShowsIt) {
-    EXPECT_EQ(HanReadingTable(WithPrediction(true), {}, {}),
-              "a440:nhất/nhứt\\a5dd:hòa*\\a7da:môn\\b3dc:nhất\\\r\n");
-    EXPECT_NE(NomReadingTable(WithPrediction(true)).find("\\79BE:hòa*\\"), std::string::npos);
-    EXPECT_EQ(HanReadingTable(WithPrediction(false), {}, {}), HanReadingTable(SampleCharacters(), {}, {}));
-    EXPECT_EQ(NomReadingTable(WithPrediction(false)).find("79BE"), std::string::npos);
+    const auto withPrediction = [](bool transcribed) {
+        Characters chars = SampleCharacters();
+        chars.SetPrediction(0x79BE, {{"hòa", "hoa"}, "Quảng Đông wo4", transcribed, true});
+        return chars;
+    };
+    EXPECT_EQ(HanReadingTable(withPrediction(true), {}, {}), "a440:nhất/nhứt\\a5dd:hòa*\\a7da:môn\\b3dc:nhất\\\r\n");
+    EXPECT_NE(NomReadingTable(withPrediction(true)).find("\\79BE:hòa*\\"), std::string::npos);
+    EXPECT_EQ(HanReadingTable(withPrediction(false), {}, {}), HanReadingTable(SampleCharacters(), {}, {}));
+    EXPECT_EQ(NomReadingTable(withPrediction(false)).find("79BE"), std::string::npos);
 }
 
-struct BuiltData {
-    LookupLines han, nom;
-    CorrectionPairs corrections;
-};
-
-BuiltData Build() {
+// The tables built from the system's Big5 charmap and the project's
+// corrections, read by the transcription from the clipboard's RTF.
+TEST(PunctuationTranscription, HanAndNomSentencesKeepTheirPunctuation) {
     const Characters chars = SampleCharacters();
     const auto symbols = Big5Symbols(CharmapEntries(ReadGzFile("/usr/share/i18n/charmaps/BIG5.gz", "locales")), chars);
     const std::string tonaro =
         CorrectionList(ReadFile(ORVIK_SOURCE_DIR "/tools/mkdata/text/Tonaro.txt", "this project"));
-    BuiltData data;
-    data.han.Big5Line = data.nom.Big5Line = Utf8ToU16(Big5Line(chars, symbols));
-    data.han.ReadingLine = Utf8ToU16(HanReadingTable(chars, symbols, CorrectedCodes(tonaro)));
-    data.nom.ReadingLine = Utf8ToU16(NomReadingTable(chars));
+    LookupLines han, nom;
+    han.Big5Line = nom.Big5Line = Utf8ToU16(Big5Line(chars, symbols));
+    han.ReadingLine = Utf8ToU16(HanReadingTable(chars, symbols, CorrectedCodes(tonaro)));
+    nom.ReadingLine = Utf8ToU16(NomReadingTable(chars));
+    CorrectionPairs corrections;
     ForEachLine(tonaro, [&](std::string_view line) {
         const std::size_t slash = line.find('/');
-        data.corrections.emplace_back(Utf8ToU16(line.substr(0, slash)), Utf8ToU16(line.substr(slash + 1)));
+        corrections.emplace_back(Utf8ToU16(line.substr(0, slash)), Utf8ToU16(line.substr(slash + 1)));
     });
-    return data;
-}
 
-// The RTF a Unicode-aware editor puts on the clipboard.
-std::u16string Rtf(std::u32string_view text) {
-    std::u16string rtf = u"{\\rtf1\\ansi ";
-    // Escapes are signed 16-bit numbers; a supplementary character is written whole.
-    for (char32_t c : text) {
-        const long value = c > 0xFFFF ? static_cast<long>(c) : static_cast<std::int16_t>(c);
-        rtf += u"\\u" + Utf8ToU16(std::to_string(value)) + u" ?";
-    }
-    return rtf + u"}";
-}
-
-TEST(PunctuationTranscription, HanAndNomSentencesKeepTheirPunctuation) {
-    const BuiltData data = Build();
-    struct Case { std::u32string text; bool nom; std::u16string readings; };
-    const Case cases[] = {
-        {U"一，壹。", false, u"nhất, nhất."},
-        {U"一、們！壹？", false, u"nhất, môn! nhất?"},
-        {U"一：壹；「一」", false, u"nhất: nhất; 「 nhất 」"},
-        {U"一，们。", true, u"nhất, môn."},
-        {U"𠊛，一、壹！们：一；", true, u"người, nhất, nhất! môn: nhất;"},
+    const std::tuple<std::u16string, bool, std::u16string> cases[] = {  // text, Nôm, readings
+        {u"一，壹。", false, u"nhất, nhất."},
+        {u"一、們！壹？", false, u"nhất, môn! nhất?"},
+        {u"一：壹；「一」", false, u"nhất: nhất; 「 nhất 」"},
+        {u"一，们。", true, u"nhất, môn."},
+        {u"𠊛，一、壹！们：一；", true, u"người, nhất, nhất! môn: nhất;"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Transcribe(Rtf(c.text), c.nom ? data.nom : data.han, c.nom, data.corrections), c.readings)
-            << U16ToUtf8(c.readings);
+    for (const auto& [text, isNom, readings] : cases)
+        EXPECT_EQ(Transcribe(PlainTextRtf(text), isNom ? nom : han, isNom, corrections), readings)
+            << U16ToUtf8(readings);
 }
 
-TEST(Syllables, LowerCaseTelexWordsOfTheDictionaryOnly) {
-    const auto syllables = SyllablesOfDictionary("7\nABC\nNguyễn\nngười\nbông\nboong/F\nmix2\nngười\n");
-    ASSERT_EQ(syllables.size(), 3u);
-    EXPECT_EQ(syllables[0].word, "người");
-    EXPECT_EQ(syllables[0].telex, "nguwowif");
-    EXPECT_EQ(syllables[0].pageKey, "nguwowif");
+// Words of one page key share its page.
+TEST(Syllables, LowerCaseTelexWordsOfTheDictionaryOnlyOneKeyPerPage) {
+    const auto syllables = SyllablesOfDictionary("8\nABC\nNguyễn\nngười\nbông\nboong/F\nmix2\nngười\năn\n");
+    ASSERT_EQ(syllables.size(), 4u);
+    EXPECT_EQ(std::tuple(syllables[0].word, syllables[0].telex, syllables[0].pageKey),
+              std::tuple("người", "nguwowif", "nguwowif"));
     EXPECT_EQ(syllables[2].word, "boong");
-}
-
-TEST(Syllables, WordListHasOneKeyPerPageAndCollisionsShareIt) {
-    const auto syllables = SyllablesOfDictionary("3\nbông\nboong\năn\n");
     const auto pages = ByPageKey(syllables);
     EXPECT_EQ(pages.at("boong").size(), 2u);
-    EXPECT_EQ(WordListFile(pages), "/awn/boong");
+    EXPECT_EQ(WordListFile(pages), "/awn/boong/nguwowif");
 }
 
 TEST(CorrectionList, KeepsPairsAndRefusesALineWithoutFrom) {
