@@ -11,54 +11,45 @@
 namespace orvik::desktop {
 namespace {
 
-TEST(Options, EachOptionIsReadAndAnythingElseRefused) {
-    const struct {
-        QStringList arguments;
-        bool understood;
-        std::string data;
-        bool imeOn;
-        bool tray;
-    } cases[] = {
-        {{"orvik2004"}, true, ORVIK_DEFAULT_DATA_DIR, false, false},
-        {{"orvik2004", "--tray"}, true, ORVIK_DEFAULT_DATA_DIR, false, true},
-        {{"orvik2004", "--data", "/d", "--tray", "--ime-on"}, true, "/d", true, true},
-        {{"orvik2004", "--data"}, false, {}, false, false},
-        {{"orvik2004", "--tray=yes"}, false, {}, false, false},
-        {{"orvik2004", "-tray"}, false, {}, false, false},
-    };
-    for (const auto& c : cases) {
-        const auto options = ParseOptions(c.arguments);
-        const std::string name = c.arguments.join(' ').toStdString();
-        ASSERT_EQ(options.has_value(), c.understood) << name;
-        if (!options) continue;
-        EXPECT_EQ(options->dataDirectory, c.data) << name;
-        EXPECT_EQ(options->imeOn, c.imeOn) << name;
-        EXPECT_EQ(options->tray, c.tray) << name;
-    }
+// The options read, as "DATA [ime-on] [tray]", or "refused".
+std::string Read(const QStringList& arguments) {
+    const auto options = ParseOptions(arguments);
+    if (!options) return "refused";
+    return options->dataDirectory + (options->imeOn ? " ime-on" : "") + (options->tray ? " tray" : "");
 }
 
-// The session runs the entry in the user's home: a relative data folder is
-// named in full; the input method is not switched on by the entry.
+TEST(Options, EachOptionIsReadAndAnythingElseRefused) {
+    const std::pair<QStringList, std::string> cases[] = {
+        {{"orvik2004"}, ORVIK_DEFAULT_DATA_DIR},
+        {{"orvik2004", "--tray"}, ORVIK_DEFAULT_DATA_DIR " tray"},
+        {{"orvik2004", "--data", "/d", "--tray", "--ime-on"}, "/d ime-on tray"},
+        {{"orvik2004", "--data"}, "refused"},
+        {{"orvik2004", "--tray=yes"}, "refused"},
+        {{"orvik2004", "-tray"}, "refused"},
+    };
+    for (const auto& [arguments, read] : cases) EXPECT_EQ(Read(arguments), read) << arguments.join(' ').toStdString();
+}
+
+// The session runs the entry in the user's home, and the start-up writes it
+// from its working directory: a relative data folder is named in full as
+// the folder the user started in. The entry does not switch the input
+// method on.
 TEST(Options, TheAutostartCommandStartsQuietlyOnThisRunsData) {
     using Command = std::vector<std::string>;
-    const Options plain{ORVIK_DEFAULT_DATA_DIR, true, false};
-    EXPECT_EQ(AutostartCommand(plain, "/usr/bin/orvik2004"), (Command{"/usr/bin/orvik2004", "--tray"}));
-    const Options other{"/srv/data", false, false};
-    EXPECT_EQ(AutostartCommand(other, "/p"), (Command{"/p", "--tray", "--data", "/srv/data"}));
-}
-
-// The start-up moves into its working directory before it writes the
-// autostart command; a relative --data still names the folder the user
-// started the program in.
-TEST(Options, ARelativeDataFolderIsTheOneStartedIn) {
     const std::filesystem::path startedIn = std::filesystem::current_path();
-    const auto options = ParseOptions({"orvik2004", "--data", "mydata"});
-    ASSERT_TRUE(options);
-    testing::TempDir working("orvik-options");
-    std::filesystem::current_path(working.path());
-    const auto command = AutostartCommand(*options, "/p");
-    std::filesystem::current_path(startedIn);
-    EXPECT_EQ(command, (std::vector<std::string>{"/p", "--tray", "--data", (startedIn / "mydata").string()}));
+    const std::pair<QStringList, Command> cases[] = {
+        {{"orvik2004", "--ime-on"}, {"/p", "--tray"}},
+        {{"orvik2004", "--data", "/srv/data"}, {"/p", "--tray", "--data", "/srv/data"}},
+        {{"orvik2004", "--data", "mydata"}, {"/p", "--tray", "--data", (startedIn / "mydata").string()}},
+    };
+    const testing::TempDir working("orvik-options");
+    for (const auto& [arguments, command] : cases) {
+        const auto options = ParseOptions(arguments);
+        ASSERT_TRUE(options);
+        std::filesystem::current_path(working.path());
+        EXPECT_EQ(AutostartCommand(*options, "/p"), command) << arguments.join(' ').toStdString();
+        std::filesystem::current_path(startedIn);
+    }
 }
 
 }  // namespace

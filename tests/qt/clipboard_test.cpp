@@ -15,12 +15,6 @@
 namespace orvik {
 namespace {
 
-void Offer(const char* mime, const QByteArray& bytes) {
-    auto* data = new QMimeData;
-    data->setData(mime, bytes);
-    QGuiApplication::clipboard()->setMimeData(data);
-}
-
 // Applications that take no RTF paste its characters; a text set since the
 // last clear takes their place, whichever came first.
 TEST(ClipboardTest, RtfGoesOutAsItsBytesWithItsPlainTextBeside) {
@@ -47,11 +41,15 @@ TEST(ClipboardTest, RtfGoesOutAsItsBytesWithItsPlainTextBeside) {
 
 // A character beyond U+FFFF written as two escapes of its halves, as
 // LibreOffice writes it, is read as one, unless ORVIK_CLIPBOARD_RTF=literal.
+// Plain text reads as RTF; cut at the read limit, it still reads as too
+// large to transcribe.
 TEST(ClipboardTest, OtherProgramsRtfFormatsAndPlainTextReadAsRtf) {
     QtPlatform platform(".");
     const QByteArray written = "{\\rtf1 \\'c0 \\uc0 \\u55360\\uc1 \\u56987\\'3f}";
     for (const char* mime : {"text/rtf", "text/richtext", "application/rtf"}) {
-        Offer(mime, written);
+        auto* data = new QMimeData;
+        data->setData(mime, written);
+        QGuiApplication::clipboard()->setMimeData(data);
         EXPECT_EQ(platform.ClipboardGetText(kClipboardRtf), u"{\\rtf1 \\'c0 \\u131739?}") << mime;
     }
     qputenv("ORVIK_CLIPBOARD_RTF", "literal");
@@ -60,15 +58,11 @@ TEST(ClipboardTest, OtherProgramsRtfFormatsAndPlainTextReadAsRtf) {
     QGuiApplication::clipboard()->setText(QString::fromUtf8("chữ"));
     EXPECT_EQ(platform.ClipboardGetText(kClipboardRtf), u"{\\rtf1 ch\\u7919?}");
     EXPECT_EQ(platform.ClipboardGetText(kClipboardText), u"chữ");
-}
 
-// Cut at the read limit, the text still reads as too large to transcribe.
-TEST(ClipboardTest, AnOversizedClipboardIsCutStillTooLargeToTranscribe) {
-    QtPlatform platform(".");
     QGuiApplication::clipboard()->setText(QString(static_cast<qsizetype>(kClipboardReadLimit) + 1000, QChar(0x4E00)));
-    const std::u16string rtf = platform.ClipboardGetText(kClipboardRtf);
-    EXPECT_GT(rtf.size(), kMaxTranscribedRtf);
-    EXPECT_LT(rtf.size(), kClipboardReadLimit * 10);
+    const std::u16string large = platform.ClipboardGetText(kClipboardRtf);
+    EXPECT_GT(large.size(), kMaxTranscribedRtf);
+    EXPECT_LT(large.size(), kClipboardReadLimit * 10);
 }
 
 }  // namespace

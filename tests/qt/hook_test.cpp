@@ -1,31 +1,31 @@
-// The Qt platform against a fake key hook on a local socket: what the hook
-// is told, how its key events reach the windows and are answered after what
-// they send, and what its reported focus stands for.
+// Keys on the Qt desktop. Against a fake key hook on a local socket: what
+// the hook is told, how its key events reach the windows and are answered
+// after what they send, and what its reported focus stands for. And: key
+// events become the codes and shift bits the key hook reports, releases in
+// the program's own windows reach the window NhanDien registered, key
+// strings act on the focused control, and the typed code is shown decoded
+// by its box's font.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QClipboard>
-#include <QDeadlineTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <functional>
+#include <optional>
+#include <tuple>
 
-#include "logging_platform.h"
+#include "engine/letter_tables.h"
+#include "engine/telex.h"
+#include "platform/qt/display_text.h"
+#include "platform/qt/key_string.h"
+#include "qt_test_helpers.h"
 
 namespace orvik {
 namespace {
-
-bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
-    const QDeadlineTimer deadline(ms);
-    while (!done())
-        if (deadline.hasExpired()) return false;
-        else QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return true;
-}
 
 // The hook's end: takes the program's connection and keeps its lines.
 class FakeHook {
@@ -38,9 +38,7 @@ public:
         QObject::connect(server_.get(), &QLocalServer::newConnection, [this] {
             program = server_->nextPendingConnection();
             QObject::connect(program, &QLocalSocket::readyRead, [this] {
-                buffer_ += program->readAll().toStdString();
-                for (std::size_t end; (end = buffer_.find('\n')) != std::string::npos; buffer_.erase(0, end + 1))
-                    lines.push_back(buffer_.substr(0, end));
+                while (program->canReadLine()) lines.push_back(program->readLine().chopped(1).toStdString());
             });
         });
     }
@@ -66,36 +64,28 @@ private:
     QString path_ = dir_.filePath("hook");
     ScopedEnv env_;
     std::unique_ptr<QLocalServer> server_;
-    std::string buffer_;
 };
 
-// A window whose key handler sends a character and a key, as a pick does.
-class PickingSink : public KeySink {
-public:
-    explicit PickingSink(Platform& platform) : platform_(platform) {}
-    void KeyArrives(std::uint64_t number) override { arrived.push_back(number); }
-    void KeyUp(WindowHandle window, std::int16_t& keyCode, std::int16_t shift) override {
-        keys.push_back({static_cast<std::int32_t>(window), keyCode, shift});
-        platform_.PostMessageW(platform_.GetFocus(), kWmChar, 19968, 1);
-        platform_.keybd_event(kVkShift, kScanShift, 0);
-    }
-    void KeyGivenBack(std::uint64_t number) override { givenBack.push_back(number); }
-    std::vector<std::uint64_t> arrived, givenBack;
-    std::vector<std::array<std::int32_t, 3>> keys;  // window, code, shift
+using WindowKey = std::tuple<WindowHandle, std::int16_t, std::int16_t>;  // window, code, shift
 
-private:
-    Platform& platform_;
-};
-
-class HookTest : public ::testing::Test {
+// The windows' key sink is a window whose key handler sends a character
+// and a key, as a pick does.
+class HookTest : public testing::Test, public KeySink {
 protected:
     void SetUp() override {
-        platform.SetKeySink(&sink);
+        platform.SetKeySink(this);
         platform.NhanDien(0, main);
         platform.InstallKeyHook();
         ASSERT_TRUE(WaitFor([&] { return hook.program != nullptr; }));
     }
     void TearDown() override { platform.SetKeySink(nullptr); }
+    void KeyArrives(std::uint64_t number) override { arrived.push_back(number); }
+    void KeyUp(WindowHandle window, std::int16_t& keyCode, std::int16_t shift) override {
+        keys.emplace_back(window, keyCode, shift);
+        platform.PostMessageW(platform.GetFocus(), kWmChar, 19968, 1);
+        platform.keybd_event(kVkShift, kScanShift, 0);
+    }
+    void KeyGivenBack(std::uint64_t number) override { givenBack.push_back(number); }
     // The hook reports the input context focused; each test's in a new one.
     void Focus(const std::string& line, WindowHandle foreground) {
         hook.Say("focus " + line);
@@ -104,9 +94,10 @@ protected:
 
     FakeHook hook;
     QtPlatform platform{"."};
-    PickingSink sink{platform};
     const WindowHandle main = platform.HandleOf(WindowId::OrvikU);
     const WindowHandle candidates = platform.HandleOf(WindowId::HVTNP);
+    std::vector<std::uint64_t> arrived, givenBack;
+    std::vector<WindowKey> keys;
 };
 
 TEST_F(HookTest, AHookIsToldTheWindowsAndAskedForKeysAlsoWhenItComesBack) {
@@ -143,7 +134,7 @@ TEST_F(HookTest, KeyEventsReachTheirWindowAndAreAnsweredAfterWhatTheySend) {
     hook.Say("keyup 6 256 382 0");
     ASSERT_TRUE(hook.Heard("keybd 6 16 28 0"));
     EXPECT_EQ(hook.Last3(), (std::vector<std::string>{"done 6", "char 6 65538 19968", "keybd 6 16 28 0"}));
-    EXPECT_EQ(sink.keys, (std::vector<std::array<std::int32_t, 3>>{{261, 49, 2}, {256, 382, 0}}));
+    EXPECT_EQ(keys, (std::vector<WindowKey>{{261, 49, 2}, {256, 382, 0}}));
 
     // What the program sends on its own answers no key event.
     platform.keybd_event(kVkSpace, kVkSpace, kKeyEventKeyUp);
@@ -151,14 +142,16 @@ TEST_F(HookTest, KeyEventsReachTheirWindowAndAreAnsweredAfterWhatTheySend) {
     hook.Say("gaveback 5");
     hook.Say("keyup 7 261 50 0");
     ASSERT_TRUE(hook.Heard("done 7"));
-    EXPECT_EQ(sink.arrived, (std::vector<std::uint64_t>{5, 6, 7}));
-    EXPECT_EQ(sink.givenBack, std::vector<std::uint64_t>{5});
+    EXPECT_EQ(arrived, (std::vector<std::uint64_t>{5, 6, 7}));
+    EXPECT_EQ(givenBack, std::vector<std::uint64_t>{5});
 }
 
 // The focused input context stands for the foreground window and its
 // thread; the program's own context or none for the program's window.
 // Terminals by name and GTK 4 applications (which drop keys an input method
-// sends) do not paste with Ctrl+V.
+// sends) do not paste with Ctrl+V. A message box raised while the user
+// writes in another application leaves the keyboard there; raised over the
+// program's own window, it takes it.
 TEST_F(HookTest, TheFocusedInputContextStandsForTheForegroundWindow) {
     struct Case {
         std::string focus;
@@ -176,25 +169,28 @@ TEST_F(HookTest, TheFocusedInputContextStandsForTheForegroundWindow) {
         EXPECT_EQ(platform.GetFocus(), c.window) << c.focus;
         EXPECT_EQ(platform.IsOwnWindow(c.window), c.own) << c.focus;
         EXPECT_EQ(platform.ForegroundPastesWithCtrlV(), c.pastes) << c.focus;
+        std::optional<bool> takesKeyboard;
+        WhenAsked([&](QWidget* box) {
+            if (box != nullptr) takesKeyboard = !box->testAttribute(Qt::WA_ShowWithoutActivating);
+        });
+        platform.MsgBox(u"Khong mo duoc", kMbExclamation, u"Orvik");
+        EXPECT_EQ(takesKeyboard, c.own) << c.focus;
     }
 }
 
-// A box raised while the user writes in another application leaves the
-// keyboard there; raised over the program's own window, it takes it.
-TEST_F(HookTest, AMessageBoxTakesTheKeyboardOnlyFromTheProgramsOwnWindows) {
-    for (const auto& [focus, foreground, keptAway] :
-         {std::tuple{"65538 0 1 gedit", WindowHandle{65538}, true}, {"65540 1 1 orvik2004", main, false}}) {
-        Focus(focus, foreground);
-        bool shownWithout = !keptAway;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) return;
-            shownWithout = box->testAttribute(Qt::WA_ShowWithoutActivating);
-            box->done(QMessageBox::Ok);
-        });
-        platform.MsgBox(u"Khong mo duoc", kMbExclamation, u"Orvik");
-        EXPECT_EQ(shownWithout, keptAway) << focus;
-    }
+// Releases in the program's own windows reach the window registered last,
+// none while none is; a held key repeats its press, not its release, on the
+// hook's desktop.
+TEST_F(HookTest, OwnWindowReleasesReachTheWindowRegisteredLast) {
+    const QKeyEvent h(QEvent::KeyRelease, Qt::Key_H, Qt::ShiftModifier, "H");
+    platform.NhanDien(0, 0);
+    platform.KeyReleased(h);
+    platform.NhanDien(candidates, main);
+    platform.KeyReleased(h);
+    platform.KeyReleased(QKeyEvent(QEvent::KeyRelease, Qt::Key_H, Qt::NoModifier, "h", true));
+    platform.NhanDien(0, main);
+    platform.KeyReleased(h);
+    EXPECT_EQ(keys, (std::vector<WindowKey>{{candidates, 72, 1}, {main, 72, 1}}));
 }
 
 // A pick in the "98" mode: the clipboard, Ctrl+V, Shift+Space. What follows
@@ -222,6 +218,66 @@ TEST_F(HookTest, WhatFollowsAPasteWaitsUntilTheApplicationFetchedIt) {
     hook.lines.clear();
     pick(u"{\\rtf1 \\u19968\\'3f}");  // fetched by no one
     EXPECT_TRUE(hook.Heard("keybd 0 16 28 0", 1000));
+}
+
+// Letters as typed (the text tells capitals, Caps Lock included; without
+// text Shift does), shifted symbols as their US-layout key, keypad digits
+// as digits; keys without a virtual-key code are not reported (-1).
+TEST(HookKeysTest, MapsKeysAsTheHookReportsThem) {
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        const char* text;
+        std::int16_t code, shift;
+    };
+    const Case cases[] = {
+        {Qt::Key_H, Qt::NoModifier, "H", 72, 0},
+        {Qt::Key_H, Qt::ShiftModifier, "", 72, 1},
+        {Qt::Key_Z, Qt::NoModifier, "", 122, 0},
+        {Qt::Key_C, Qt::ControlModifier, "\x03", 99, 2},
+        {Qt::Key_Down, Qt::NoModifier, "", 40, 0},
+        {Qt::Key_5, Qt::KeypadModifier, "5", 53, 0},
+        {Qt::Key_Exclam, Qt::ShiftModifier, "!", 49, 1},
+        {Qt::Key_ParenRight, Qt::ShiftModifier, ")", 48, 1},
+        {Qt::Key_Greater, Qt::ShiftModifier, ">", 190, 1},
+        {Qt::Key_F1, Qt::AltModifier, "", 112, 4},
+        {Qt::Key_Delete, Qt::ControlModifier | Qt::AltModifier, "", 46, 6},
+        {Qt::Key_VolumeUp, Qt::NoModifier, "", -1, 0},
+    };
+    for (const Case& c : cases) {
+        const auto key = HookKeyOf(c.key, c.modifiers, QString::fromLatin1(c.text));
+        EXPECT_EQ(key ? key->code : -1, c.code) << std::hex << c.key;
+        EXPECT_EQ(key ? key->shift : 0, c.shift) << std::hex << c.key;
+    }
+}
+
+TEST(KeyStringTest, NamesKeysAfterTheirModifiersAndActsBeforeItReturns) {
+    const std::vector<KeyStroke> strokes{{Qt::Key_Home, Qt::ShiftModifier, {}}, {Qt::Key_A, Qt::ShiftModifier, "A"},
+                                         {Qt::Key_C, Qt::ControlModifier, QString(QChar(3))},
+                                         {Qt::Key_1, Qt::AltModifier, "1"}};
+    EXPECT_EQ(ParseKeyString(u"+{home}A^c{NONE}%1"), strokes);
+
+    QtPlatform platform(".");
+    QLineEdit edit("hòa");
+    edit.show();
+    QApplication::setActiveWindow(&edit);
+    edit.setFocus();
+    edit.setCursorPosition(0);
+    if (QApplication::focusWidget() != &edit) GTEST_SKIP() << "this display gives no keyboard focus";
+    platform.SendKeys(u"^{END}");  // a one-line box moves on End without Ctrl
+    EXPECT_EQ(edit.cursorPosition(), 3);
+}
+
+TEST(DisplayTextTest, DecodesByTheFontsCodeAndShowsOtherFontsAsItIs) {
+    const auto typed = [](std::int16_t code, std::u16string_view keys) {
+        LetterTables tables;
+        BuildLetterTables(tables, code);
+        return TelexToCode(tables, PlaceToneKey(keys, false));
+    };
+    for (const auto& [font, code] : {std::pair{u"VNtimes new roman", kVietWareX}, {u".VnTime", kTcvn3},
+                                     {u"Tcvnssfont", kTcvn3}, {u"vni-times", kVniWindows}})
+        EXPECT_EQ(DisplayText(typed(code, u"nguwowif"), font), u"người") << code;
+    EXPECT_EQ(DisplayText(typed(kVietWareX, u"hoaf"), u"Arial"), typed(kVietWareX, u"hoaf"));
 }
 
 }  // namespace

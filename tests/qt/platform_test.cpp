@@ -1,28 +1,29 @@
 // The Qt platform's files, autostart entry, single instance per user,
-// message boxes, font dialog, sounds and programs started by command line.
+// message boxes, font dialog, sounds, programs started by command line, and
+// tray icons: added and deleted by window and number, the record's tip and
+// picture, and their presses reaching the tray sink.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <utime.h>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QFontDialog>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTextBrowser>
-#include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "formats/wave_image.h"
-#include "logging_platform.h"
+#include "qt_test_helpers.h"
 
 namespace orvik {
 namespace {
@@ -56,28 +57,25 @@ TEST(QtPlatformFilesTest, RenamingNeverReplacesAndDeletingAnswersWhetherTheFileW
 }
 
 // The user's autostart entry on disk: written where XDG desktop sessions
-// look, replaced whole, removed (also when it is a link or already gone),
-// and a desktop that refuses is named on the log.
-class AutostartTest : public testing::Test {
-protected:
-    QByteArray Entry() {
+// look, replaced whole, removed (also when it is a link or already gone).
+// A file where the folder should be stands for any desktop that refuses,
+// which is named on the log; a command the entry cannot hold writes nothing.
+TEST(AutostartTest, TheEntryIsWrittenWholeAndRemovedAlsoAsALinkOrRefused) {
+    const QTemporaryDir config;
+    const ScopedEnv configHome("XDG_CONFIG_HOME", config.path().toUtf8());
+    const QString entry = config.path() + "/autostart/orvik2004.desktop";
+    const auto written = [&] {
         QFile file(entry);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    QTemporaryDir config;
-    ScopedEnv configHome{"XDG_CONFIG_HOME", config.path().toUtf8()};
-    QString entry = config.path() + "/autostart/orvik2004.desktop";
-    LoggingPlatform platform{"."};
-};
-
-TEST_F(AutostartTest, TheEntryIsWrittenWholeAndRemovedAlsoAsALink) {
+    };
+    LoggingPlatform platform(".");
     platform.SetAutostartCommand({"/opt/Bộ gõ/orvik2004", "--tray"});
     ASSERT_TRUE(platform.SetAutostartEntry(true));
-    EXPECT_TRUE(Entry().contains("\nExec=\"/opt/Bộ gõ/orvik2004\" --tray\n"));
+    EXPECT_TRUE(written().contains("\nExec=\"/opt/Bộ gõ/orvik2004\" --tray\n"));
     platform.SetAutostartCommand({"/usr/bin/orvik2004", "--tray"});
     ASSERT_TRUE(platform.SetAutostartEntry(true));
-    EXPECT_TRUE(Entry().contains("\nExec=/usr/bin/orvik2004 --tray\n"));
-    EXPECT_FALSE(Entry().contains("Bộ gõ"));
+    EXPECT_TRUE(written().contains("\nExec=/usr/bin/orvik2004 --tray\n"));
+    EXPECT_FALSE(written().contains("Bộ gõ"));
     EXPECT_EQ(QDir(config.path() + "/autostart").entryList(QDir::Files | QDir::Hidden).size(), 1);
 
     EXPECT_TRUE(platform.SetAutostartEntry(false));
@@ -87,14 +85,9 @@ TEST_F(AutostartTest, TheEntryIsWrittenWholeAndRemovedAlsoAsALink) {
     EXPECT_TRUE(platform.SetAutostartEntry(false));
     EXPECT_FALSE(QFileInfo(entry).isSymLink());
     EXPECT_TRUE(platform.lines.empty());
-}
 
-// A file where the folder should be stands for any desktop that refuses; a
-// command the entry cannot hold writes nothing.
-TEST_F(AutostartTest, ARefusalIsLoggedAndAnswersFalse) {
-    platform.SetAutostartCommand({"/usr/bin/orvik2004", "--tray"});
     QFile blocker(config.path() + "/autostart");
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QDir(blocker.fileName()).removeRecursively() && blocker.open(QIODevice::WriteOnly));
     blocker.close();
     EXPECT_FALSE(platform.SetAutostartEntry(true));
     EXPECT_EQ(platform.Mentions("cannot be written"), 1);
@@ -105,17 +98,13 @@ TEST_F(AutostartTest, ARefusalIsLoggedAndAnswersFalse) {
     EXPECT_EQ(platform.Mentions("cannot be written"), 2);
 }
 
-// A runtime directory of the test's own, so no running program of the
-// user's is seen.
-class InstanceTest : public testing::Test {
-protected:
-    QTemporaryDir runtime;
-    ScopedEnv runtimeDir{"XDG_RUNTIME_DIR", runtime.path().toUtf8()};
-    std::string lock = runtime.path().toStdString() + "/orvik2004/instance.lock";
-};
-
-// However long the first has run; each later start says why it ends.
-TEST_F(InstanceTest, ASecondInstanceSeesTheFirstWhileItLives) {
+// One instance per user, however long the first has run; each later start
+// says why it ends. A killed instance does not count. A runtime directory
+// of the test's own, so no running program of the user's is seen.
+TEST(InstanceTest, ASecondInstanceSeesTheFirstWhileItLives) {
+    const QTemporaryDir runtime;
+    const ScopedEnv runtimeDir("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    const std::string lock = runtime.path().toStdString() + "/orvik2004/instance.lock";
     {
         LoggingPlatform first(".");
         EXPECT_FALSE(first.PrevInstance());
@@ -127,20 +116,14 @@ TEST_F(InstanceTest, ASecondInstanceSeesTheFirstWhileItLives) {
         EXPECT_EQ(second.Mentions("already runs"), 1);
         EXPECT_TRUE(first.lines.empty());
     }
-    LoggingPlatform after(".");
-    EXPECT_FALSE(after.PrevInstance());
-}
-
-TEST_F(InstanceTest, AKilledInstanceDoesNotCount) {
-    fs::create_directories(fs::path(lock).parent_path());
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
+    const pid_t killed = ::fork();
+    ASSERT_GE(killed, 0);
+    if (killed == 0) {
         QLockFile held(QString::fromStdString(lock));
         ::_exit(held.tryLock(0) ? 0 : 1);  // ends without unlocking
     }
     int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_EQ(::waitpid(killed, &status, 0), killed);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0 && fs::exists(lock));
     EXPECT_FALSE(LoggingPlatform(".").PrevInstance());
 }
@@ -168,8 +151,8 @@ TEST(MessageBoxTest, StyleGivesButtonsAndIconAndTheAnswerIsTheButtonPressed) {
         QMessageBox::StandardButtons shown;
         QMessageBox::Icon icon = B::NoIcon;
         QString text;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        WhenAsked([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
             ASSERT_NE(box, nullptr);
             shown = box->standardButtons();
             icon = box->icon();
@@ -185,26 +168,18 @@ TEST(MessageBoxTest, StyleGivesButtonsAndIconAndTheAnswerIsTheButtonPressed) {
 }
 
 // On a font this desktop lacks, OK alone keeps the configured name with the
-// size shown; another family chosen is taken; Cancel gives the font back.
+// size shown; Cancel gives the font back. That another family chosen is
+// taken is the configuration dialog's test.
 TEST(FontDialogTest, OkWithoutAnotherFamilyKeepsTheConfiguredFont) {
     QtPlatform platform(".");
-    for (const auto& c : {std::array{false, true, true}, {true, true, false}, {true, false, true}}) {
-        const bool chooseOther = c[0], accept = c[1], keptName = c[2];
-        SCOPED_TRACE(testing::Message() << "another family " << chooseOther << ", OK " << accept);
-        QString other;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            for (const QString& family : QFontDatabase::families())
-                if (family != dialog->currentFont().family() && other.isEmpty()) other = family;
-            if (chooseOther) dialog->setCurrentFont(QFont(other, 14));
-            if (accept) dialog->accept();
-            else dialog->reject();
+    for (const bool accept : {true, false}) {
+        WhenAsked([&](QWidget* dialog) {
+            ASSERT_NE(qobject_cast<QFontDialog*>(dialog), nullptr);
+            if (!accept) qobject_cast<QFontDialog*>(dialog)->reject();
         });
         const FontChoice chosen = platform.ShowFontDialog(u"Font", kCfBoth, {u"VNI-Times", 14});
-        ASSERT_FALSE(other.isEmpty()) << "this desktop has one font family only";
-        EXPECT_EQ(chosen.FontName, keptName ? u"VNI-Times" : other.toStdU16String());
-        EXPECT_EQ(chosen.FontSize, 14);
+        EXPECT_EQ(chosen.FontName, u"VNI-Times") << "OK " << accept;
+        EXPECT_EQ(chosen.FontSize, 14) << "OK " << accept;
     }
 }
 
@@ -242,6 +217,72 @@ TEST(WavePlayerTest, PlaysAClipFromMemoryAndRefusesAnythingElse) {
         EXPECT_FALSE(refused.played);
         EXPECT_EQ(refused.reason.rfind(reason, 0), 0u) << refused.reason;
     }
+}
+
+constexpr std::uint32_t kAllParts = kNifMessage | kNifIcon | kNifTip;
+using Notification = std::tuple<WindowHandle, std::uint32_t, std::int32_t>;
+
+class TrayIconsTest : public testing::Test, public TraySink {
+protected:
+    TrayIconsTest() { platform.SetTraySink(this); }
+    void TrayNotification(WindowHandle window, std::uint32_t id, std::int32_t mouseMessage) override {
+        notifications.emplace_back(window, id, mouseMessage);
+        if (onNotification) onNotification();
+    }
+    std::int32_t Notify(std::uint32_t message, WindowHandle window, std::uint32_t id, std::uint32_t flags = kAllParts,
+                        std::u16string_view tip = u"Left Mouse = Mo Thau nhap phap") {
+        return platform.Shell_NotifyIconA(message, MakeTrayIconData(window, id, flags, kWmMouseMove, 0x300, tip));
+    }
+
+    LoggingPlatform platform{"."};
+    std::vector<Notification> notifications;
+    std::function<void()> onNotification;
+};
+
+// A desktop without a notification area is mentioned once.
+TEST_F(TrayIconsTest, AddingAndDeletingAnswerWhetherTheIconWasThere) {
+    struct Step {
+        std::uint32_t message;
+        WindowHandle window;
+        std::uint32_t id;
+        std::int32_t answer;
+        bool thereAfter;
+    };
+    const Step steps[] = {
+        {kNimAdd, 0x100, 1, 1, true},     {kNimAdd, 0x100, 1, 0, true},  {kNimAdd, 0x100, 2, 1, true},
+        {kNimAdd, 0x102, 1, 1, true},     {kNimDelete, 0x100, 1, 1, false}, {kNimDelete, 0x100, 1, 0, false},
+        {kNimDelete, 0x999, 7, 0, false}, {1, 0x100, 2, 0, true},        {kNimAdd, 0x100, 1, 1, true},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(testing::Message() << step.message << " " << step.window << " " << step.id);
+        EXPECT_EQ(Notify(step.message, step.window, step.id), step.answer);
+        EXPECT_EQ(platform.TrayIcon(step.window, step.id) != nullptr, step.thereAfter);
+    }
+    EXPECT_EQ(platform.Mentions("no notification area"), QSystemTrayIcon::isSystemTrayAvailable() ? 0 : 1);
+}
+
+// The tip is 8-bit text; an icon always has a picture. Only an icon that
+// asks for messages reports presses: the left and right ones. The sink may
+// delete the icon it was pressed on.
+TEST_F(TrayIconsTest, PressesReachTheSinkAsMouseMessages) {
+    const WindowHandle main = platform.HandleOf(WindowId::OrvikU);
+    ASSERT_EQ(Notify(kNimAdd, main, 1, kAllParts, u"Vi\u1EC7t \u00e0"), 1);
+    ASSERT_EQ(Notify(kNimAdd, main, 2, kNifIcon), 1);
+    QSystemTrayIcon* icon = platform.TrayIcon(main, 1);
+    EXPECT_EQ(icon->toolTip(), QString::fromStdU16String(u"Vi?t \u00e0"));
+    EXPECT_EQ(platform.TrayIcon(main, 2)->toolTip(), QString());
+    for (const std::uint32_t id : {1u, 2u}) EXPECT_FALSE(platform.TrayIcon(main, id)->icon().isNull()) << id;
+    for (const auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::Context, QSystemTrayIcon::DoubleClick,
+                              QSystemTrayIcon::MiddleClick})
+        emit icon->activated(reason);
+    emit platform.TrayIcon(main, 2)->activated(QSystemTrayIcon::Trigger);
+    EXPECT_EQ(notifications, (std::vector<Notification>{{main, 1, kWmLButtonDown}, {main, 1, kWmRButtonDown}}));
+
+    onNotification = [&] { EXPECT_EQ(Notify(kNimDelete, main, 1), 1); };
+    emit icon->activated(QSystemTrayIcon::Trigger);
+    EXPECT_EQ(platform.TrayIcon(main, 1), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(notifications.size(), 3u);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 
 #include "engine/text.h"
-#include "logging_platform.h"
+#include "qt_test_helpers.h"
 
 namespace orvik {
 namespace {

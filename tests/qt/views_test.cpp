@@ -1,9 +1,10 @@
 // The windows on screen with the real data and the program's logic behind
 // them: what a key, click or resize reaches in the model, and what the
-// window then shows.
+// window then shows; and the browser view's loader: pages of the compiled
+// help files behind "its:" addresses, local pages and the page file, links,
+// what goes to the desktop, and the no-data page for what cannot be opened.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -14,13 +15,17 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
+#include <filesystem>
 #include <fstream>
 
-#include "data_copy.h"
+#include "engine/text.h"
+#include "formats/archive_pages.h"
+#include "ime/page_file.h"
 #include "platform/qt/page_view.h"
+#include "qt_test_helpers.h"
 #include "shell/application.h"
+#include "temp_dir.h"
 #include "views/candidate_page_view.h"
 #include "views/candidate_window_view.h"
 #include "views/config_dialog_view.h"
@@ -35,6 +40,26 @@ namespace orvik {
 namespace {
 
 constexpr QChar kHe(0x548C);  // 和, the first candidate of hòa
+
+// The real data files, seen through a directory of the test's own, where
+// the windows write their page file. The dictionaries appear as the
+// program's start-up leaves them: "X.dat" renamed to "X.chm". A page file
+// left by a run of the program stays behind: the window writes its own.
+class DataCopy {
+public:
+    DataCopy() {
+        for (const auto& entry : std::filesystem::directory_iterator(ORVIK_DATA_DIR)) {
+            std::filesystem::path name = entry.path().filename();
+            if (name == kPageFileName) continue;
+            if (name.extension() == ".dat") name.replace_extension(".chm");
+            std::filesystem::create_symlink(entry.path(), dir_ / name);
+        }
+    }
+    std::string Path() const { return dir_.path().string(); }
+
+private:
+    testing::TempDir dir_{"orvik-qt"};
+};
 
 // Nothing here goes to the desktop's default application.
 class NoDesktop : public QtPlatform {
@@ -64,9 +89,9 @@ void TypeKey(QWidget& widget, Qt::Key key, const QString& text, Qt::KeyboardModi
     QApplication::sendEvent(&widget, &release);
 }
 
-void TypeHoaf(QWidget& widget) {
-    for (const auto& [key, text] : {std::pair{Qt::Key_H, "h"}, {Qt::Key_O, "o"}, {Qt::Key_A, "a"}, {Qt::Key_F, "f"}})
-        TypeKey(widget, key, text);
+// Small letters, typed one by one.
+void Type(QWidget& widget, std::string_view letters) {
+    for (const char letter : letters) TypeKey(widget, Qt::Key(Qt::Key_A + letter - 'a'), QString(QChar(letter)));
 }
 
 // The left button, or none for a move; posted events wait for the loop.
@@ -82,15 +107,6 @@ void Mouse(QWidget& widget, QEvent::Type type, QPointF at, bool post = false) {
 void Click(QWidget& widget, QPointF at, bool post = false) {
     Mouse(widget, QEvent::MouseButtonPress, at, post);
     Mouse(widget, QEvent::MouseButtonRelease, at, post);
-}
-
-// Runs `answer` on the dialog a call opens, inside its modal loop; whatever
-// is left open after it is accepted, so a fault fails rather than hangs.
-void WhenAsked(std::function<void(QWidget*)> answer) {
-    QTimer::singleShot(0, [answer = std::move(answer)] {
-        answer(QApplication::activeModalWidget());
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->accept();
-    });
 }
 
 struct MainWindowProgram : Program {
@@ -121,8 +137,7 @@ TEST(MainWindowViewTest, TypedKeysReachTheModelAndAPickShowsItsPage) {
     MainWindowProgram program;
     QLineEdit& box = program.window.TypingBox();
     TypeKey(box, Qt::Key_H, "\x08", Qt::ControlModifier);
-    for (const auto& [key, text] : {std::pair{Qt::Key_O, "o"}, {Qt::Key_A, "a"}, {Qt::Key_F, "f"}})
-        TypeKey(box, key, text);
+    Type(box, "oaf");
     EXPECT_EQ(box.text(), QString::fromUtf8("Hòa"));
     ASSERT_TRUE(program.window.CandidateList().ShownText().contains(kHe));
     program.window.PickButton(0).click();
@@ -143,7 +158,7 @@ TEST(MainWindowViewTest, TheMenuRunsItsItemsAndShowsTheirMarks) {
     FillMainMenu(again, program.app, program.platform);
     EXPECT_TRUE(Action(again, "&TCVN3 Code").isChecked());
     EXPECT_FALSE(Action(again, "&Unicode").isChecked());
-    TypeHoaf(program.window.TypingBox());
+    Type(program.window.TypingBox(), "hoaf");
     EXPECT_EQ(program.window.TypingBox().text(), QString::fromUtf8("hòa"));
 }
 
@@ -161,29 +176,24 @@ TEST(MainWindowViewTest, ANarrowWindowSnapsBackToTheLayoutMinimum) {
 }
 
 // Enter in the open-document panel's address box opens the typed address,
-// and the panel the model hid goes from the window.
-TEST(MainWindowViewTest, EnterInTheAddressBoxOpensTheTypedAddress) {
+// and the panel the model hid goes from the window. A press on a button of
+// Toolbar1 reaches the model, which moves the view through its history, and
+// the button is drawn as the model says; the mouse over the bar sets the
+// bar's tip.
+TEST(MainWindowViewTest, TheAddressBoxAndToolbar1MoveTheViewAndTheBarTellsItsTip) {
     MainWindowProgram program;
-    OrvikU& main = program.app.MainWindow();
+    const auto location = [&] { return program.window.Dictionary().source().toString().toStdString(); };
     QComboBox* box = nullptr;
     for (QComboBox* combo : program.window.findChildren<QComboBox*>())
         if (combo->isEditable()) box = combo;
-    main.tbToolbar_ButtonClick(u"Xem");
+    program.app.MainWindow().tbToolbar_ButtonClick(u"Xem");
     program.platform.RedrawAll();
     ASSERT_TRUE(box && box->isVisible());
-    box->setEditText(QString::fromStdU16String(program.Write("page.html", "<p>typed</p>")));
+    box->setEditText(QString::fromStdU16String(program.Write("a.htm", "<p>typed</p>")));
     TypeKey(*box, Qt::Key_Return, "\r");
     EXPECT_FALSE(box->isVisible());
     EXPECT_EQ(program.window.Dictionary().toPlainText(), "typed");
-}
 
-// A press on a button of Toolbar1 reaches the model, which moves the view
-// through its history, and the button is drawn as the model says; the
-// mouse over the bar sets the bar's tip.
-TEST(MainWindowViewTest, Toolbar1MovesTheViewThroughItsHistoryAndTellsItsTip) {
-    MainWindowProgram program;
-    const auto location = [&] { return program.window.Dictionary().source().toString().toStdString(); };
-    program.app.MainWindow().NavigateWebBrowser1(program.Write("a.htm", "<p>first</p>"));
     program.app.MainWindow().NavigateWebBrowser1(program.Write("b.htm", "<p>second</p>"));
     QAction& back = Action(program.window.Toolbar1(), "Back");
     back.trigger();
@@ -227,7 +237,7 @@ TEST(CandidateWindowViewTest, TypingHoafShowsItsCandidatesAndEscapeEmptiesThem) 
     program.app.MainWindow().TelexH_Click(menu_number::kTelexH);
     program.app.MainWindow().IMEstate_Click(menu_number::kIMEstate);
     ASSERT_TRUE(window.isVisible());
-    TypeHoaf(window);
+    Type(window, "hoaf");
     EXPECT_EQ(window.ShownCode(), QString::fromUtf8("hòa"));
     EXPECT_TRUE(window.Page().ShownText().startsWith(kHe)) << window.Page().ShownText().toStdString();
     TypeKey(window, Qt::Key_Escape, "\x1b");
@@ -254,13 +264,16 @@ struct ConfigProgram : Program {
 };
 
 // A box's text outside its list stays: filling a new list while drawing
-// must not write the list's first item back into the model. Closing the
+// must not write the list's first item back into the model. The box's text
+// reaches the model as it is typed; the code is checked, and its font
+// proposed, only once the focus moves on to the mode box. Closing the
 // window only hides it.
-TEST(ConfigDialogViewTest, ShowsTheModelWithoutWritingIntoIt) {
+TEST(ConfigDialogViewTest, ShowsTheModelWithoutWritingIntoItAndProposesAFontOnLeavingTheCode) {
     ConfigProgram program;
     CauHinh& model = program.Model();
     model.Combo1.List = {u"TCVN3", u"VNI-WIN"};
     model.Combo1.Text = u"no such code";
+    model.Label3.Caption = u"Arial, 12";
     model.Label4.Caption = u"Chu Nom Minh U, 16";
     program.platform.RedrawAll();
     auto& combo1 = program.Find<QComboBox>("Combo1");
@@ -271,24 +284,16 @@ TEST(ConfigDialogViewTest, ShowsTheModelWithoutWritingIntoIt) {
     EXPECT_EQ(program.Find<QLabel>("Label4").text(), "Chu Nom Minh U, 16");
     EXPECT_TRUE(program.Find<QCheckBox>("Check2").isChecked());
     EXPECT_FALSE(program.Find<QCheckBox>("Check2").isEnabled());
-    EXPECT_FALSE(program.dialog.close());
-    EXPECT_FALSE(program.dialog.isVisible());
-}
 
-// The box's text reaches the model as it is typed; the code is checked, and
-// its font proposed, only once the focus moves on to the mode box.
-TEST(ConfigDialogViewTest, LeavingTheCodeBoxProposesTheFontOfItsCode) {
-    ConfigProgram program;
-    program.Model().Label3.Caption = u"Arial, 12";
-    program.platform.RedrawAll();
-    auto& combo1 = program.Find<QComboBox>("Combo1");
     combo1.setFocus();
     ASSERT_TRUE(combo1.hasFocus());
     combo1.setEditText("VNI-WIN");
-    EXPECT_EQ(program.Model().Combo1.Text, u"VNI-WIN");
+    EXPECT_EQ(model.Combo1.Text, u"VNI-WIN");
     EXPECT_EQ(program.Find<QLabel>("Label3").text(), "Arial, 12");
     program.Find<QComboBox>("Combo2").setFocus();
     EXPECT_EQ(program.Find<QLabel>("Label3").text(), "VNI-Times, 12");
+    EXPECT_FALSE(program.dialog.close());
+    EXPECT_FALSE(program.dialog.isVisible());
 }
 
 // A click on a label is the label's and one beside it, in its frame's lower
@@ -337,6 +342,76 @@ TEST(PopupReadAloudTest, SelectsEachWordWhileItsClipPlaysAndAPressStopsTheReadin
     button.click();
     EXPECT_EQ(words, (std::vector<QString>{"Nam", QString::fromUtf8("quốc")}));
     EXPECT_FALSE(box.textCursor().hasSelection());
+}
+
+bool ShowsNoDataPage(const PageView& view) { return view.toPlainText().contains("Data not yet"); }
+
+// For views that must show every address themselves.
+void Refuse(const QUrl& url) { ADD_FAILURE() << "handed to the desktop: " << url.toString().toStdString(); }
+
+// A dictionary is read under its ".chm" name only; the scheme in any case,
+// backslashes and a path without its leading "/" are taken.
+TEST(PageViewTest, ItsAddressesShowTheDictionaryPageOrTheNoDataPage) {
+    const DataCopy data;
+    const std::pair<std::string, bool> cases[] = {
+        {"its:hvtdu.chm::/html\\hv19968.htm", true},
+        {"MS-ITS:hvtdu.chm::html/hv19968.htm", true},
+        {"its:hvtdu.chm::/html/hv1.htm", false},  // a page the dictionary does not have
+        {"its:hvtdu.chm", false},  // no page: not a local file either
+        {"/nonexistent/temp.htm", false},
+        {U16ToUtf8(kNoDataAddress), false},  // where a look-up that found no page goes
+    };
+    for (const auto& [address, shown] : cases) {
+        PageView view([&] { return data.Path(); }, Refuse);
+        view.Open(QString::fromStdString(address));
+        EXPECT_EQ(view.toPlainText().contains(QChar(0x4E00)), shown) << address;
+        EXPECT_NE(ShowsNoDataPage(view), shown) << address;
+    }
+    PageView installed([] { return std::string(ORVIK_DATA_DIR); }, Refuse);
+    installed.Open("its:hvtdu.chm::/html/hv19968.htm");
+    EXPECT_TRUE(ShowsNoDataPage(installed));
+}
+
+// In its declared character set, else UTF-8, else byte for byte; the page
+// file, numeric references and 8-bit text, is read again when rewritten
+// under its name. Web addresses and documents the view cannot show go to
+// the desktop, and the view keeps the page it had.
+TEST(PageViewTest, ALocalPageIsReadInItsCharacterSetAndOtherDocumentsOpenElsewhere) {
+    const testing::TempDir dir("orvik-local");
+    const std::tuple<const char*, std::string, const char*> cases[] = {
+        {"plain.html", "<p>Ti\xe1\xba\xbfng Vi\xe1\xbb\x87t \xe5\x92\x8c</p>", "Tiếng Việt 和"},
+        {"declared.HTM", "<meta charset=\"utf-8\"><p>ho\xc3\xa0</p>", "hoà"},
+        {"latin.htm", "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\"><p>ho\xc3\xa9</p>",
+         "hoÃ©"},
+        {"temp.htm", "<P>&#21644;.&#131072; \xe0</P>", "和.\U00020000 à"},
+        {"temp.htm", "<P>second</P>", "second"},
+    };
+    std::vector<QUrl> opened;
+    PageView view([] { return std::string(); }, [&](const QUrl& url) { opened.push_back(url); });
+    for (const auto& [name, bytes, shown] : cases) {
+        std::ofstream(dir / name, std::ios::binary) << bytes;
+        view.Open(QString::fromStdString((dir / name).string()));
+        EXPECT_EQ(view.toPlainText(), QString::fromUtf8(shown)) << name;
+    }
+    const QString letter = QString::fromStdString((dir / "letter.rtf").string());
+    view.Open(letter);
+    view.Open("https://example.org/");
+    EXPECT_EQ(opened, (std::vector<QUrl>{QUrl::fromLocalFile(letter), QUrl("https://example.org/")}));
+    EXPECT_EQ(view.toPlainText(), "second");
+}
+
+// A root path stays in the same compiled help file.
+TEST(PageViewTest, LinksResolveAgainstTheirPage) {
+    const char* const base = "its:hvtdu.chm::/html/hv19968.htm";
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {base, "hv19969.htm", "its:hvtdu.chm::/html/hv19969.htm"},
+        {base, "../n1.htm", "its:hvtdu.chm::/n1.htm"},
+        {base, "/index.htm", "its:hvtdu.chm::/index.htm"},
+        {base, "its:nomtdu.chm::/n19968.htm", "its:nomtdu.chm::/n19968.htm"},
+        {"file:///data/temp.htm", "/other.htm", "file:///other.htm"},
+    };
+    for (const auto& [from, link, resolved] : cases)
+        EXPECT_EQ(PageView::ResolveLink(QUrl(from), QUrl(link)).toString(), resolved) << from << " " << link;
 }
 
 }  // namespace

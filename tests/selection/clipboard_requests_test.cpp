@@ -17,7 +17,6 @@
 #include <cstdlib>
 #include <string>
 #include <thread>
-#include <utility>
 
 #include "temp_dir.h"
 
@@ -50,10 +49,17 @@ void Focus(xcb_connection_t* c, xcb_window_t window) {
     std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));  // done when answered
 }
 
-// As a GTK 3 application on a busy machine does: asks for the clipboard's
-// text naming a time older than the owner's. Writes what it got to `out`,
-// or nothing when it was refused.
-void PasteWithAnOldTime(xcb_connection_t* c, xcb_window_t window, int out) {
+// The application in front, another process: its window takes the focus
+// and it says so ("f"). Told to, it pastes once as a GTK 3 application on a
+// busy machine does, naming a time older than the owner's, writes the text
+// it got (nothing when refused) and ends.
+void RunFocusedApplication(int told, int out) {
+    xcb_connection_t* c = Connect();
+    if (c == nullptr) return;
+    const xcb_window_t window = MappedWindow(c);
+    Focus(c, window);
+    char order = 0;
+    if (write(out, "f", 1) != 1 || read(told, &order, 1) != 1) return;
     constexpr xcb_timestamp_t kLongAgo = 1;
     const xcb_atom_t property = InternAtom(c, "ORVIK_PASTE");
     xcb_convert_selection(c, window, InternAtom(c, "CLIPBOARD"), InternAtom(c, "UTF8_STRING"), property, kLongAgo);
@@ -63,117 +69,68 @@ void PasteWithAnOldTime(xcb_connection_t* c, xcb_window_t window, int out) {
         const bool served = notify && reinterpret_cast<xcb_selection_notify_event_t*>(event)->property != XCB_NONE;
         std::free(event);
         if (!notify) continue;
-        if (served) {
-            const XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-                c, xcb_get_property(c, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr));
-            if (reply && write(out, xcb_get_property_value(reply.get()), xcb_get_property_value_length(reply.get())) < 0)
-                _exit(1);
-        }
+        if (!served) return;
+        const XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+            c, xcb_get_property(c, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr));
+        if (reply && write(out, xcb_get_property_value(reply.get()), xcb_get_property_value_length(reply.get())) < 0)
+            _exit(1);
         return;
     }
 }
 
-// Another process, the application in front: its window takes the focus;
-// told to, it pastes; it ends when its pipe closes. Forked before the
-// program's Qt starts its threads.
-class FocusedApplication {
-public:
-    FocusedApplication() {
-        int ready[2];
-        int told[2];
-        int pasted[2];
-        if (pipe(ready) != 0 || pipe(told) != 0 || pipe(pasted) != 0) return;
-        pid_ = fork();
-        if (pid_ == 0) {
-            close(ready[0]);
-            close(told[1]);
-            close(pasted[0]);
-            xcb_connection_t* c = Connect();
-            if (c == nullptr) _exit(1);
-            const xcb_window_t window = MappedWindow(c);
-            Focus(c, window);
-            if (write(ready[1], "f", 1) != 1) _exit(1);
-            char order = 0;
-            while (read(told[0], &order, 1) > 0) PasteWithAnOldTime(c, window, pasted[1]);
-            _exit(0);
-        }
-        close(ready[1]);
-        close(told[0]);
-        close(pasted[1]);
-        told_ = told[1];
-        pasted_ = pasted[0];
-        char answer = 0;
-        focused_ = read(ready[0], &answer, 1) == 1;
-        close(ready[0]);
-    }
-    ~FocusedApplication() {
-        Quit();
-        if (pasted_ >= 0) close(pasted_);
-    }
-    bool focused() const { return focused_; }
-    void Paste() { focused_ = write(told_, "p", 1) == 1; }
-    int pasted() const { return pasted_; }
-    // Done pasting: its end closes what it pasted.
-    void Quit() {
-        if (told_ >= 0) close(std::exchange(told_, -1));
-        if (pid_ > 0) waitpid(std::exchange(pid_, -1), nullptr, 0);
-    }
-
-private:
-    pid_t pid_ = -1;
-    int told_ = -1;
-    int pasted_ = -1;
-    bool focused_ = false;
-};
-
-TEST(ClipboardRequestsTest, OnlyTheFocusedApplicationsRequestIsThePaste) {
+TEST(ClipboardRequestsTest, OnlyTheFocusedApplicationsRequestIsThePasteAndItIsServed) {
     if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no X display (run it under xvfb-run)";
     xcb_connection_t* c = Connect();
     ASSERT_NE(c, nullptr) << "no connection to the X display " << std::getenv("DISPLAY");
     const xcb_window_t own = MappedWindow(c);
+
+    // Forked before the program's Qt starts its threads.
+    int told[2], out[2];
+    ASSERT_EQ(pipe(told), 0);
+    ASSERT_EQ(pipe(out), 0);
+    const pid_t application = fork();
+    if (application == 0) {
+        RunFocusedApplication(told[0], out[1]);
+        _exit(0);
+    }
+    close(told[0]);
+    close(out[1]);
+    char ready = 0;
+    ASSERT_EQ(read(out[0], &ready, 1), 1) << "the application took no focus";
+    EXPECT_FALSE(FromFocusedProcess(c, own)) << "a watcher's request";
     {
-        FocusedApplication application;
-        ASSERT_TRUE(application.focused());
-        EXPECT_FALSE(FromFocusedProcess(c, own)) << "a watcher's request";
+        const orvik::testing::TempDir runtime;  // Qt keeps a runtime folder: the test's own
+        qputenv("XDG_RUNTIME_DIR", runtime.path().c_str());
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        int argc = 1;
+        char name[] = "selection_tests";
+        char* argv[] = {name, nullptr};
+        QGuiApplication program(argc, argv);
+        const auto requests = ClipboardRequests::OnThisDisplay();
+        ASSERT_NE(requests, nullptr);
+        QGuiApplication::clipboard()->setText(QStringLiteral("一"));
+        ASSERT_EQ(write(told[1], "p", 1), 1);
+        std::string pasted;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (pasted.empty() && std::chrono::steady_clock::now() < deadline) {
+            QGuiApplication::processEvents();
+            pollfd readable{out[0], POLLIN, 0};
+            char piece[256];
+            if (poll(&readable, 1, 10) <= 0) continue;
+            const ssize_t got = read(out[0], piece, sizeof piece);
+            if (got <= 0) break;
+            pasted.append(piece, static_cast<std::size_t>(got));
+        }
+        close(told[1]);
+        close(out[0]);
+        waitpid(application, nullptr, 0);
+        EXPECT_EQ(pasted, "一") << "the focused application's old request";
     }
     Focus(c, own);
     EXPECT_TRUE(FromFocusedProcess(c, own)) << "the focused application's request";
     Focus(c, XCB_NONE);
     EXPECT_TRUE(FromFocusedProcess(c, own)) << "no window has the focus: counted, as before";
     xcb_disconnect(c);
-}
-
-TEST(ClipboardRequestsTest, TheFocusedApplicationIsServedWhateverTimeItNames) {
-    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no X display (run it under xvfb-run)";
-    FocusedApplication application;
-    ASSERT_TRUE(application.focused());
-
-    // Qt keeps a runtime folder: the test's own.
-    const orvik::testing::TempDir runtime;
-    qputenv("XDG_RUNTIME_DIR", runtime.path().c_str());
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    int argc = 1;
-    char name[] = "selection_tests";
-    char* argv[] = {name, nullptr};
-    QGuiApplication program(argc, argv);
-    const auto requests = ClipboardRequests::OnThisDisplay();
-    ASSERT_NE(requests, nullptr);
-    QGuiApplication::clipboard()->setText(QStringLiteral("一"));
-    application.Paste();
-
-    std::string text;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (text.empty() && std::chrono::steady_clock::now() < deadline) {
-        QGuiApplication::processEvents();
-        pollfd readable{application.pasted(), POLLIN, 0};
-        if (poll(&readable, 1, 10) <= 0) continue;
-        char piece[256];
-        const ssize_t got = read(application.pasted(), piece, sizeof piece);
-        if (got <= 0) break;
-        text.append(piece, static_cast<std::size_t>(got));
-    }
-    application.Quit();
-    EXPECT_EQ(text, "一");
 }
 
 }  // namespace

@@ -17,8 +17,6 @@ using namespace std::chrono_literals;
 constexpr std::size_t kLimit = 512 * 1024;
 constexpr std::size_t kPiece = 64 * 1024;
 
-xcb_atom_t Atom(xcb_connection_t* c, const char* name) { return InternAtom(c, name); }
-
 // Owns the CLIPBOARD and offers "text/rtf": at once, or announced as
 // `announced` bytes (INCR) and served in pieces `pause` apart.
 class FakeOwner {
@@ -28,7 +26,7 @@ public:
         const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c_)).data;
         xcb_create_window(c_, XCB_COPY_FROM_PARENT, window_, screen->root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
                           XCB_COPY_FROM_PARENT, 0, nullptr);
-        xcb_set_selection_owner(c_, window_, Atom(c_, "CLIPBOARD"), XCB_CURRENT_TIME);
+        xcb_set_selection_owner(c_, window_, InternAtom(c_, "CLIPBOARD"), XCB_CURRENT_TIME);
         xcb_get_maximum_request_length(c_);  // big requests, for pieces past 256 KiB
         xcb_flush(c_);
         thread_ = std::thread([this] { Serve(); });
@@ -54,7 +52,7 @@ private:
             const auto size = static_cast<std::uint32_t>(announced_);
             const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
             xcb_change_window_attributes(c_, request.requestor, XCB_CW_EVENT_MASK, &events);
-            put(Atom(c_, "INCR"), 32, 1, &size);
+            put(InternAtom(c_, "INCR"), 32, 1, &size);
             requestor_ = request.requestor;
             property_ = request.property;
         }
@@ -96,34 +94,22 @@ private:
     std::chrono::milliseconds pause_;
     xcb_connection_t* c_ = xcb_connect(nullptr, nullptr);
     xcb_window_t window_ = xcb_generate_id(c_), requestor_ = 0;
-    xcb_atom_t targets_ = Atom(c_, "TARGETS"), rtf_ = Atom(c_, "text/rtf"), property_ = 0;
+    xcb_atom_t targets_ = InternAtom(c_, "TARGETS"), rtf_ = InternAtom(c_, "text/rtf"), property_ = 0;
     std::size_t sent_ = 0;
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };
 
-SelectionRead Read() { return ReadX11Selection("CLIPBOARD", {"text/rtf", "UTF8_STRING"}, kLimit, 1s); }
-
-class X11SelectionTest : public testing::Test {
-protected:
+// No owner; an offer whole; past the limit in one piece; 50 MB announced
+// in pieces served slowly or quickly: never more than the limit, within the
+// second.
+TEST(X11SelectionTest, OffersAreReadUpToTheLimitWithinTheirTime) {
     // An X server resets when its last client leaves, and refuses
-    // connections meanwhile: one connection stays for all the tests.
-    static void SetUpTestSuite() {
-        if (std::getenv("DISPLAY") != nullptr) keeper_ = xcb_connect(nullptr, nullptr);
-    }
-    static void TearDownTestSuite() {
-        if (keeper_ != nullptr) xcb_disconnect(keeper_);
-    }
-    void SetUp() override {
-        if (keeper_ == nullptr || xcb_connection_has_error(keeper_) != 0)
-            GTEST_SKIP() << "no X display (run it under xvfb-run)";
-    }
-    static inline xcb_connection_t* keeper_ = nullptr;
-};
-
-// Whole; past the limit in one piece; 50 MB announced in pieces served
-// slowly or quickly: never more than the limit, within the second.
-TEST_F(X11SelectionTest, OffersAreReadUpToTheLimitWithinTheirTime) {
+    // connections meanwhile: one connection stays for the whole test.
+    xcb_connection_t* keeper = std::getenv("DISPLAY") != nullptr ? xcb_connect(nullptr, nullptr) : nullptr;
+    if (keeper == nullptr || xcb_connection_has_error(keeper) != 0) GTEST_SKIP() << "no X display (run it under xvfb-run)";
+    const auto read = [] { return ReadX11Selection("CLIPBOARD", {"text/rtf", "UTF8_STRING"}, kLimit, 1s); };
+    EXPECT_FALSE(read().ok) << "no owner";
     struct Case {
         const char* name;
         std::string bytes;
@@ -143,18 +129,17 @@ TEST_F(X11SelectionTest, OffersAreReadUpToTheLimitWithinTheirTime) {
         SCOPED_TRACE(c.name);
         const FakeOwner owner(c.bytes, c.announced, c.pause);
         const auto start = std::chrono::steady_clock::now();
-        const SelectionRead read = Read();
+        const SelectionRead got = read();
         EXPECT_LT(std::chrono::steady_clock::now() - start, 1500ms);
-        ASSERT_TRUE(read.ok);
-        EXPECT_EQ(read.target, "text/rtf");
-        EXPECT_EQ(read.bytes, c.bytes.substr(0, read.bytes.size()));
-        EXPECT_GE(read.bytes.size(), c.least);
-        EXPECT_LE(read.bytes.size(), c.most);
-        EXPECT_EQ(read.cut, c.cut);
+        ASSERT_TRUE(got.ok);
+        EXPECT_EQ(got.target, "text/rtf");
+        EXPECT_EQ(got.bytes, c.bytes.substr(0, got.bytes.size()));
+        EXPECT_GE(got.bytes.size(), c.least);
+        EXPECT_LE(got.bytes.size(), c.most);
+        EXPECT_EQ(got.cut, c.cut);
     }
+    xcb_disconnect(keeper);
 }
-
-TEST_F(X11SelectionTest, NoOwnerReadsNothing) { EXPECT_FALSE(Read().ok); }
 
 }  // namespace
 }  // namespace orvik
