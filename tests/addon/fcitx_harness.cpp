@@ -1,26 +1,18 @@
 #include "fcitx_harness.h"
 
-#include <fcitx-utils/handlertable.h>
+#include <fcitx-utils/log.h>
 #include <fcitx-utils/standardpath.h>
 #include <fcitx-utils/testing.h>
 #include <fcitx/addonmanager.h>
-#include <fcitx/event.h>
 #include <fcitx/inputcontextmanager.h>
-#include <fcitx/inputmethodentry.h>
-#include <fcitx/inputmethodgroup.h>
 #include <fcitx/inputmethodmanager.h>
-#include <fcitx/instance.h>
 #include <getopt.h>
 #include <testfrontend_public.h>
 
-#include <fcitx-utils/log.h>
-
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
-#include <iostream>
 #include <cstdlib>
-#include <memory>
+#include <iostream>
 #include <stdexcept>
 
 #include "orvikhook_public.h"
@@ -40,8 +32,8 @@ constexpr std::chrono::seconds kStartBound{10};
 
 }  // namespace
 
-// fcitx5's log on its way to standard error, watched for the lines of the
-// test frontend that report what it has no event for.
+// fcitx5's log on its way to standard error, its lines kept: the test
+// frontend reports in the log what it has no event for.
 class FcitxHarness::LogWatch : public std::streambuf {
 public:
     explicit LogWatch(std::streambuf* out) : out_(out) {}
@@ -55,20 +47,18 @@ public:
 protected:
     int overflow(int c) override {
         if (c == traits_type::eof()) return traits_type::not_eof(c);
-        line_ += static_cast<char>(c);
-        if (c == '\n') {
-            std::lock_guard lock(mutex_);
-            lines_.push_back(std::move(line_));
-            line_.clear();
-        }
+        std::lock_guard lock(mutex_);
+        if (startsLine_) lines_.emplace_back();
+        lines_.back() += static_cast<char>(c);
+        startsLine_ = c == '\n';
         return out_->sputc(static_cast<char>(c));
     }
 
 private:
     std::streambuf* out_;
-    std::string line_;
     std::mutex mutex_;
     std::vector<std::string> lines_;
+    bool startsLine_ = true;
 };
 
 FcitxHarness::FcitxHarness(const std::string& socketPath, Keys keys)
@@ -100,33 +90,44 @@ FcitxHarness::~FcitxHarness() {
 }
 
 void FcitxHarness::Live(std::promise<void>& started) {
-    bool told = false;
-    const bool withHook = keys_ == Keys::Hook;
+    std::vector<std::unique_ptr<fcitx::HandlerTableEntry<fcitx::EventHandler>>> watchers;
     try {
         // Unikey's descriptions are among the system's. The folders are read
         // once a process, so every harness has them; only the addons enabled
         // below load.
         fcitx::setupTestingEnvironment(ORVIK_HOOK_TEST_DIR, {ORVIK_HOOK_TEST_MODULE_DIR},
                                        {ORVIK_HOOK_TEST_DATA_DIR, fcitx::StandardPath::fcitxPath("pkgdatadir")});
-        std::string name = "test", disable = "--disable=all";
-        std::string enable = "--enable=testim,testfrontend,testui";
-        if (withHook) enable += ",orvikhook";
+        std::string name = "test", disable = "--disable=all", enable = "--enable=testim,testfrontend,testui";
+        if (keys_ == Keys::Hook) enable += ",orvikhook";
         if (keys_ == Keys::Unikey) enable += ",unikey";
         char* argv[] = {name.data(), disable.data(), enable.data(), nullptr};
         optind = 0;  // each instance parses its arguments afresh
         fcitx::Instance instance(3, argv);
         instance.addonManager().registerDefaultLoader(nullptr);
         dispatcher_.attach(&instance.eventLoop());
-        Watchers watchers;
         dispatcher_.schedule([&] {
             instance_ = &instance;
-            told = true;
-            if (withHook && instance.addonManager().addon("orvikhook") == nullptr) {
-                started.set_exception(std::make_exception_ptr(std::runtime_error("the orvikhook addon did not load")));
+            try {
+                if (keys_ == Keys::Hook && instance.addonManager().addon("orvikhook") == nullptr)
+                    throw std::runtime_error("the orvikhook addon did not load");
+                if (keys_ == Keys::Unikey) UseUnikey();
+            } catch (...) {
+                started.set_exception(std::current_exception());
                 return instance.exit();
             }
-            if (keys_ == Keys::Unikey) UseUnikey();
-            watchers = Watch();
+            using fcitx::EventType, fcitx::EventWatcherPhase;
+            watchers.push_back(instance.watchEvent(
+                EventType::InputContextCommitString, EventWatcherPhase::PreInputMethod, [&](fcitx::Event& event) {
+                    const auto& commit = static_cast<fcitx::CommitStringEvent&>(event);
+                    std::lock_guard lock(mutex_);
+                    commits_.push_back({commit.inputContext()->uuid(), commit.text()});
+                }));
+            watchers.push_back(instance.watchEvent(
+                EventType::InputContextForwardKey, EventWatcherPhase::PreInputMethod, [&](fcitx::Event& event) {
+                    const auto& forward = static_cast<fcitx::ForwardKeyEvent&>(event);
+                    std::lock_guard lock(mutex_);
+                    forwards_.push_back({forward.inputContext()->uuid(), forward.rawKey(), forward.isRelease()});
+                }));
             started.set_value();
         });
         instance.exec();
@@ -134,10 +135,11 @@ void FcitxHarness::Live(std::promise<void>& started) {
         dispatcher_.detach();
         instance_ = nullptr;
     } catch (...) {
-        if (!told) started.set_exception(std::current_exception());
-        told = true;
+        try {
+            started.set_exception(std::current_exception());
+        } catch (const std::future_error&) {  // it had started
+        }
     }
-    if (!told) started.set_exception(std::make_exception_ptr(std::runtime_error("fcitx5 stopped as it started")));
 }
 
 // Unikey is the group's input method, switched on in every input context.
@@ -154,42 +156,11 @@ void FcitxHarness::UseUnikey() {
     instance_->inputMethodManager().setGroup(group);
 }
 
-FcitxHarness::Watchers FcitxHarness::Watch() {
-    Watchers watchers;
-    const auto record = [this](auto add) {
-        std::lock_guard lock(mutex_);
-        add();
-        recorded_.notify_all();
-    };
-    watchers.push_back(
-        instance_->watchEvent(fcitx::EventType::InputContextCommitString, fcitx::EventWatcherPhase::PreInputMethod,
-                              [this, record](fcitx::Event& event) {
-                                  const auto& commit = static_cast<fcitx::CommitStringEvent&>(event);
-                                  record([&] { commits_.push_back({commit.inputContext()->uuid(), commit.text()}); });
-                              }));
-    watchers.push_back(instance_->watchEvent(
-        fcitx::EventType::InputContextForwardKey, fcitx::EventWatcherPhase::PreInputMethod,
-        [this, record](fcitx::Event& event) {
-            const auto& forward = static_cast<fcitx::ForwardKeyEvent&>(event);
-            record([&] {
-                forwards_.push_back({forward.inputContext()->uuid(), forward.rawKey(), forward.isRelease()});
-            });
-        }));
-    return watchers;
-}
-
 void FcitxHarness::RunOnLoop(const std::function<void()>& step) {
     if (std::this_thread::get_id() == loop_.get_id()) return step();  // a step within a step
-    auto done = std::make_shared<std::promise<void>>();
-    std::future<void> finished = done->get_future();
-    dispatcher_.schedule([&step, done] {
-        try {
-            step();
-            done->set_value();
-        } catch (...) {
-            done->set_exception(std::current_exception());
-        }
-    });
+    auto task = std::make_shared<std::packaged_task<void()>>([&step] { step(); });
+    std::future<void> finished = task->get_future();
+    dispatcher_.schedule([task] { (*task)(); });
     if (finished.wait_for(kWaitBound) != std::future_status::ready) Fail("a step on fcitx5's loop did not finish");
     finished.get();
 }
@@ -209,10 +180,11 @@ fcitx::InputContext& FcitxHarness::Context(const fcitx::ICUUID& context) {
     return *ic;
 }
 
+fcitx::AddonInstance& FcitxHarness::Addon(const char* name) { return *instance_->addonManager().addon(name); }
+
 fcitx::ICUUID FcitxHarness::CreateInputContext(const std::string& program) {
     return Run([&] {
-        const fcitx::ICUUID uuid =
-            instance_->addonManager().addon("testfrontend")->call<fcitx::ITestFrontend::createInputContext>(program);
+        const fcitx::ICUUID uuid = Addon("testfrontend").call<fcitx::ITestFrontend::createInputContext>(program);
         Context(uuid).focusIn();
         if (keys_ == Keys::Unikey) instance_->setCurrentInputMethod(&Context(uuid), "unikey", true);
         return uuid;
@@ -228,9 +200,11 @@ void FcitxHarness::FocusOut(const fcitx::ICUUID& context) {
 }
 
 void FcitxHarness::DestroyInputContext(const fcitx::ICUUID& context) {
-    Run([&] {
-        instance_->addonManager().addon("testfrontend")->call<fcitx::ITestFrontend::destroyInputContext>(context);
-    });
+    Run([&] { Addon("testfrontend").call<fcitx::ITestFrontend::destroyInputContext>(context); });
+}
+
+void FcitxHarness::ReportsKeyRepeatOnly(const fcitx::ICUUID& context) {
+    Run([&] { Context(context).setCapabilityFlags(fcitx::CapabilityFlag::ReportKeyRepeat); });
 }
 
 bool FcitxHarness::SendKey(const fcitx::ICUUID& context, const fcitx::Key& key, bool release) {
@@ -242,25 +216,16 @@ bool FcitxHarness::SendKey(const fcitx::ICUUID& context, const fcitx::Key& key, 
 }
 
 std::size_t FcitxHarness::KeysAwaitingAnswer() {
-    return Run(
-        [this] { return instance_->addonManager().addon("orvikhook")->call<fcitx::IOrvikHook::keysAwaitingAnswer>(); });
+    return Run([this] { return Addon("orvikhook").call<fcitx::IOrvikHook::keysAwaitingAnswer>(); });
 }
 
 bool FcitxHarness::TakingKeys() {
-    return Run([this] { return instance_->addonManager().addon("orvikhook")->call<fcitx::IOrvikHook::takingKeys>(); });
+    return Run([this] { return Addon("orvikhook").call<fcitx::IOrvikHook::takingKeys>(); });
 }
 
 std::vector<FcitxHarness::Commit> FcitxHarness::Commits() {
     std::lock_guard lock(mutex_);
     return commits_;
-}
-
-std::size_t FcitxHarness::Deletions() { return logWatch_->LinesContaining("DeleteSurrounding:"); }
-
-std::size_t FcitxHarness::LogLinesContaining(std::string_view text) { return logWatch_->LinesContaining(text); }
-
-void FcitxHarness::ReportsKeyRepeatOnly(const fcitx::ICUUID& context) {
-    Run([&] { Context(context).setCapabilityFlags(fcitx::CapabilityFlag::ReportKeyRepeat); });
 }
 
 std::vector<FcitxHarness::Forward> FcitxHarness::Forwards() {
@@ -269,13 +234,13 @@ std::vector<FcitxHarness::Forward> FcitxHarness::Forwards() {
 }
 
 bool FcitxHarness::WaitForCommits(std::size_t count) {
-    std::unique_lock lock(mutex_);
-    return recorded_.wait_for(lock, kWaitBound, [&] { return commits_.size() >= count; });
+    return WaitUntil([&] { return Commits().size() >= count; });
 }
 
 bool FcitxHarness::WaitForForwards(std::size_t count) {
-    std::unique_lock lock(mutex_);
-    return recorded_.wait_for(lock, kWaitBound, [&] { return forwards_.size() >= count; });
+    return WaitUntil([&] { return Forwards().size() >= count; });
 }
+
+std::size_t FcitxHarness::LogLinesContaining(std::string_view text) { return logWatch_->LinesContaining(text); }
 
 }  // namespace orvik::fcitxhook::testing

@@ -14,7 +14,6 @@
 #include <fcitx/instance.h>
 
 #include <chrono>
-#include <condition_variable>
 #include <cstddef>
 #include <functional>
 #include <future>
@@ -82,6 +81,9 @@ public:
     void FocusIn(const fcitx::ICUUID& context);
     void FocusOut(const fcitx::ICUUID& context);
     void DestroyInputContext(const fcitx::ICUUID& context);
+    // Gives the input context the capabilities of GTK 4's module, which
+    // drops forwarded keys.
+    void ReportsKeyRepeatOnly(const fcitx::ICUUID& context);
     // Types `key` into the input context; whether something took it.
     bool SendKey(const fcitx::ICUUID& context, const fcitx::Key& key, bool release);
 
@@ -91,31 +93,26 @@ public:
 
     std::vector<Commit> Commits();
     std::vector<Forward> Forwards();
-    // How many deletions before the cursor were asked of input contexts.
-    std::size_t Deletions();
-    // How many lines of fcitx5's log so far hold `text`.
-    std::size_t LogLinesContaining(std::string_view text);
-    // Gives the input context the capabilities of GTK 4's module, which
-    // drops forwarded keys.
-    void ReportsKeyRepeatOnly(const fcitx::ICUUID& context);
     // Whether at least `count` commits (forwarded keys) are recorded within
     // kWaitBound.
     bool WaitForCommits(std::size_t count);
     bool WaitForForwards(std::size_t count);
+    // How many lines of fcitx5's log so far hold `text`.
+    std::size_t LogLinesContaining(std::string_view text);
+    // How many deletions before the cursor were asked of input contexts.
+    std::size_t Deletions() { return LogLinesContaining("DeleteSurrounding:"); }
 
 private:
     void RunOnLoop(const std::function<void()>& step);
     void Live(std::promise<void>& started);
     void UseUnikey();
-    using Watchers = std::vector<std::unique_ptr<fcitx::HandlerTableEntry<fcitx::EventHandler>>>;
-    Watchers Watch();
     fcitx::InputContext& Context(const fcitx::ICUUID& context);
+    fcitx::AddonInstance& Addon(const char* name);
 
     Keys keys_;
     fcitx::EventDispatcher dispatcher_;
     fcitx::Instance* instance_ = nullptr;  // lives on the loop thread
     std::mutex mutex_;
-    std::condition_variable recorded_;
     std::vector<Commit> commits_;
     std::vector<Forward> forwards_;
     class LogWatch;

@@ -10,6 +10,8 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "fake_program.h"
 #include "fcitx_harness.h"
@@ -19,6 +21,7 @@
 namespace orvik::fcitxhook::testing {
 
 using orvik::testing::TempDir;
+using Texts = std::vector<std::string>;
 
 // The line of `message`, without its "\n", as the other end reads it.
 std::string Line(const hook::Message& message);
@@ -47,6 +50,15 @@ protected:
     // module, which drops forwarded keys.
     Context OpenGtk4();
     void RegisterAndHook(hook::Handle target = kTarget, hook::Handle owner = kOwner);
+    // The program sends messages and lines of them in one write.
+    template <class... Parts>
+    void Send(const Parts&... parts) {
+        program_->Send((Lines(parts) + ...));
+    }
+    static std::string Lines(const std::string& lines) { return lines; }
+    static std::string Lines(const hook::Message& message) { return hook::Encode(message); }
+    // The lines of `units` for `context`, in the answer to key `seq`.
+    static std::string Chars(const Context& context, std::u16string_view units, hook::Seq seq = 0);
     // Whether the hook took the press (release) of `key`.
     bool Press(const Context& context, const fcitx::Key& key);
     bool Release(const Context& context, const fcitx::Key& key);
@@ -58,6 +70,10 @@ protected:
     // Waits until the hook has read everything the program sent before:
     // a character sent last is committed.
     void Sync(const Context& context);
+    // All the text committed so far, run together.
+    std::string AllCommitted();
+    // The keys forwarded so far, releases marked " up".
+    Texts ForwardedKeys();
 
     TempDir dir_;
     std::unique_ptr<FcitxHarness> harness_;

@@ -14,9 +14,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <thread>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -30,28 +31,12 @@ using fcitx::Key;
 
 class ProgramLinkTest : public HookSession {
 protected:
-    // The first keys forwarded are the press and release of `key`, to
-    // `context`.
-    void ExpectGivenBack(const Context& context, const Key& key) {
-        ASSERT_TRUE(harness_->WaitForForwards(2));
-        const auto forwards = harness_->Forwards();
-        for (std::size_t i = 0; i < 2; ++i) {
-            EXPECT_EQ(forwards[i].context, context.uuid);
-            EXPECT_EQ(forwards[i].key, key);
-            EXPECT_EQ(forwards[i].release, i == 1);
-        }
-    }
     // A key that types text goes back as that text, committed.
     void ExpectTypedBack(const Context& context, const std::string& text) {
         ASSERT_TRUE(harness_->WaitForCommits(1));
         EXPECT_EQ(harness_->Commits()[0].context, context.uuid);
         EXPECT_EQ(harness_->Commits()[0].text, text);
         EXPECT_TRUE(harness_->Forwards().empty());
-    }
-    std::string AllCommitted() {
-        std::string text;
-        for (const auto& commit : harness_->Commits()) text += commit.text;
-        return text;
     }
 };
 
@@ -68,7 +53,7 @@ TEST_F(ProgramLinkTest, AKeyTheProgramDoesNotAnswerGoesBackAndTheHookFallsSilent
     EXPECT_TRUE(Release(gedit, Key("a")));
 
     // What comes late for the key given back would type it twice.
-    program_->Send(hook::Encode(hook::Char{1, gedit.handle, 'x'}));
+    Send(hook::Char{1, gedit.handle, 'x'});
     Sync(gedit);
     EXPECT_EQ(AllCommitted(), "a~");
 
@@ -100,12 +85,11 @@ TEST_F(ProgramLinkTest, KeysBehindTextTheProgramHoldsAndChordsStayThePrograms) {
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, kVkOem8, 0}));
     stallPastTheWait();
     // The word pasted, the program stalls before passing the "?" on.
-    program_->Send(hook::Encode(hook::Word{false}) +
-                   hook::Encode(hook::Keybd{1, static_cast<std::uint8_t>(kVkControl), kScanControl, 0}) +
-                   hook::Encode(hook::Keybd{1, static_cast<std::uint8_t>(kVkV), kScanV, 0}));
+    Send(hook::Word{false}, hook::Keybd{1, static_cast<std::uint8_t>(kVkControl), kScanControl, 0},
+         hook::Keybd{1, static_cast<std::uint8_t>(kVkV), kScanV, 0});
     ASSERT_TRUE(harness_->WaitForForwards(1));
     stallPastTheWait();
-    program_->Send(hook::Encode(hook::Pass{1}) + hook::Encode(hook::Done{1}));
+    Send(hook::Pass{1}, hook::Done{1});
     Sync(qt);
     // Each "~" is a sync's.
     EXPECT_EQ(AllCommitted(), "~?~");
@@ -130,7 +114,8 @@ TEST_F(ProgramLinkTest, AKeyOfTheApplicationsWaitsBehindTheKeysTheProgramHasNotA
     EXPECT_TRUE(Release(gedit, Key("Left")));
     EXPECT_TRUE(harness_->Forwards().empty());
     Answer(1);
-    ExpectGivenBack(gedit, Key("Left"));
+    ASSERT_TRUE(harness_->WaitForForwards(2));
+    EXPECT_EQ(ForwardedKeys(), (Texts{"Left", "Left up"}));
     // Nothing waits: keys of the application's pass at once again.
     EXPECT_FALSE(Press(gedit, Key("Left")));
 }
@@ -146,49 +131,41 @@ TEST_F(ProgramLinkTest, AKeyThatEndsAWordFollowsTheWord) {
     SayWordTyped(gedit);
     EXPECT_TRUE(Press(gedit, Key("Return")));
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, kVkReturn, 0}));
-    std::string answer;
-    for (char16_t unit : u"chào") {
-        if (unit != 0) answer += hook::Encode(hook::Char{1, gedit.handle, unit});
-    }
-    program_->Send(answer + hook::Encode(hook::Word{false}) + hook::Encode(hook::Pass{1}) +
-                   hook::Encode(hook::Done{1}));
-    ExpectGivenBack(gedit, Key("Return"));
+    Send(Chars(gedit, u"chào", 1), hook::Word{false}, hook::Pass{1}, hook::Done{1});
+    ASSERT_TRUE(harness_->WaitForForwards(2));
+    EXPECT_EQ(ForwardedKeys(), (Texts{"Return", "Return up"}));
     EXPECT_EQ(AllCommitted(), "~chào");
     EXPECT_FALSE(Press(gedit, Key("Return")));
 }
 
 // The program passes on a key it has no use for (Backspace with the word
-// gone); the pass may come after the key's answer, behind a paste.
+// gone); the pass may come after the key's answer, behind a paste. A
+// Backspace a GTK 4 application would never see goes as a deletion of the
+// character before the cursor instead.
 TEST_F(ProgramLinkTest, AKeyTheProgramPassesOnReachesItsApplicationAsTyped) {
     const Context gedit = Open("gedit");
     RegisterAndHook();
     SayWordTyped(gedit);
     EXPECT_TRUE(Press(gedit, Key("BackSpace")));
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, kVkBack, 0}));
-    program_->Send(hook::Encode(hook::Done{1}) + hook::Encode(hook::Pass{1}));
-    ExpectGivenBack(gedit, Key("BackSpace"));
+    Send(hook::Done{1}, hook::Pass{1});
+    ASSERT_TRUE(harness_->WaitForForwards(2));
+    EXPECT_EQ(ForwardedKeys(), (Texts{"BackSpace", "BackSpace up"}));
     EXPECT_TRUE(Release(gedit, Key("BackSpace")));
     // Passed once: a second pass for the same key, or one for a key never
     // taken, gives nothing.
-    program_->Send(hook::Encode(hook::Pass{1}) + hook::Encode(hook::Pass{9}));
+    Send(hook::Pass{1}, hook::Pass{9});
     Sync(gedit);
-    const auto forwards = harness_->Forwards();
-    EXPECT_EQ(std::count_if(forwards.begin(), forwards.end(),
-                            [](const FcitxHarness::Forward& f) { return f.key.sym() == FcitxKey_BackSpace; }),
-              2);
-}
+    const Texts forwarded = ForwardedKeys();
+    EXPECT_EQ(std::count(forwarded.begin(), forwarded.end(), "BackSpace"), 1);
 
-// Given back, a Backspace a GTK 4 application would never see deletes the
-// character before the cursor instead.
-TEST_F(ProgramLinkTest, WhereForwardedKeysAreDroppedBackspaceGoesAsADeletion) {
     const Context gtk4 = OpenGtk4();
-    RegisterAndHook();
     SayWordTyped(gtk4);
     EXPECT_TRUE(Press(gtk4, Key("BackSpace")));
-    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, kVkBack, 0}));
-    program_->Send(hook::Encode(hook::Pass{1}) + hook::Encode(hook::Done{1}));
+    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kTarget, kVkBack, 0}));
+    Send(hook::Pass{2}, hook::Done{2});
     ASSERT_TRUE(harness_->WaitUntil([&] { return harness_->Deletions() == 1; }));
-    EXPECT_TRUE(harness_->Forwards().empty());
+    EXPECT_EQ(ForwardedKeys(), forwarded);
 }
 
 // Right after a commit, a Backspace no word waits for goes as a deletion
@@ -205,22 +182,6 @@ TEST_F(ProgramLinkTest, ABackspaceRightAfterACommitFollowsIt) {
     EXPECT_FALSE(Press(gtk4, Key("BackSpace")));
 }
 
-TEST_F(ProgramLinkTest, AProgramThatGoesAwayGivesItsKeysBackAndANewOneStartsAfresh) {
-    const Context gedit = Open("gedit");
-    RegisterAndHook();
-    EXPECT_TRUE(Press(gedit, Key("a")));
-    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, 'a', 0}));
-    program_->Close();
-    ExpectTypedBack(gedit, "a");
-    EXPECT_FALSE(Press(gedit, Key("b")));
-
-    program_ = Connect(hook::Focus{gedit.handle, false, "gedit"});
-    EXPECT_FALSE(Press(gedit, Key("c")));
-    RegisterAndHook();
-    EXPECT_TRUE(Press(gedit, Key("d")));
-    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kTarget, 'd', 0}));
-}
-
 // A program of the same user that is not orvik2004, connecting COUNT times;
 // 0 when the hook closed every connection unanswered.
 int RunStranger(const std::string& socket, int count) {
@@ -231,8 +192,9 @@ int RunStranger(const std::string& socket, int count) {
 
 // One program at a time, and only orvik2004: a second connection, or one
 // from another program of the user, is closed unanswered, and the program
-// keeps its place (a stranger that took it read every key typed).
-TEST_F(ProgramLinkTest, NoOtherConnectionTakesTheProgramsPlace) {
+// keeps its place (a stranger that took it read every key typed). A program
+// that goes away gives its keys back; a new one starts afresh.
+TEST_F(ProgramLinkTest, NoOtherConnectionTakesTheProgramsPlaceAndANewProgramStartsAfresh) {
     const Context gedit = Open("gedit");
     RegisterAndHook();
     FakeProgram second(SocketPath());
@@ -243,8 +205,16 @@ TEST_F(ProgramLinkTest, NoOtherConnectionTakesTheProgramsPlace) {
 
     program_->Close();
     ExpectTypedBack(gedit, "a");
+    EXPECT_FALSE(Press(gedit, Key("b")));
+    EXPECT_FALSE(Press(gedit, Key("Control+Alt+o")));
     EXPECT_EQ(RunStranger(SocketPath(), 1), 0);  // nor with the place free
     EXPECT_FALSE(harness_->TakingKeys());
+
+    program_ = Connect(hook::Focus{gedit.handle, false, "gedit"});
+    EXPECT_FALSE(Press(gedit, Key("c")));
+    RegisterAndHook();
+    EXPECT_TRUE(Press(gedit, Key("d")));
+    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kTarget, 'd', 0}));
 }
 
 // A stranger in a connect loop: the program keeps taking keys and the log
@@ -279,25 +249,20 @@ TEST_F(ProgramLinkTest, AProgramThatStopsReadingIsLetGo) {
     EXPECT_TRUE(program_->ClosedByHook());
 }
 
-TEST_F(ProgramLinkTest, LinesTheHookCannotReadAreDroppedAndTheConnectionStays) {
+// Lines it cannot read cost the program neither its connection nor a
+// flood of the log.
+TEST_F(ProgramLinkTest, LinesTheHookCannotReadAreDroppedAndLogAFew) {
     const Context gedit = Open("gedit");
-    program_->Send("bogus\n");
+    std::string garbage;
+    for (int i = 0; i < 100000; ++i) garbage += "bogus\n";
+    program_->Send(garbage);
     program_->Send("char 0 1\n");
-    program_->Send(hook::Encode(hook::KeyUp{1, gedit.handle, 'a', 0}));  // only the hook sends these
+    Send(hook::KeyUp{1, gedit.handle, 'a', 0});  // only the hook sends these
     program_->Send(std::string(hook::kMaxLineBytes * 2, 'x') + "\n");
     program_->Send("char 0 " + std::to_string(gedit.handle));  // a line in two writes
     program_->Send(" 65\n");
     ASSERT_TRUE(harness_->WaitForCommits(1));
     EXPECT_EQ(harness_->Commits()[0].text, "A");
-}
-
-TEST_F(ProgramLinkTest, LinesOfGarbageLogAFew) {
-    const Context gedit = Open("gedit");
-    std::string garbage;
-    for (int i = 0; i < 100000; ++i) garbage += "bogus\n";
-    program_->Send(garbage);
-    program_->Send("char 0 " + std::to_string(gedit.handle) + " 65\n");
-    ASSERT_TRUE(harness_->WaitForCommits(1));
     EXPECT_LE(harness_->LogLinesContaining("dropped a line"), 10u);
 }
 
@@ -331,6 +296,13 @@ TEST_F(ProgramLinkTest, TheSocketIsTheUsersAloneAndGoesWithTheHook) {
     EXPECT_NE(lstat(SocketPath().c_str(), &socket), 0);
 }
 
+sockaddr_un AddressOf(const std::string& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, sizeof(address.sun_path) - 1);
+    return address;
+}
+
 // Connects as another user (as root only): the hook must close the
 // connection before it says anything. Runs in a child process, since the
 // user is the whole process's; the child only makes system calls.
@@ -341,9 +313,7 @@ TEST_F(ProgramLinkTest, ProcessesOfOtherUsersAreRefused) {
     ASSERT_EQ(chmod(dir_.path().c_str(), 0711), 0);
     ASSERT_EQ(chmod((dir_ / "run").c_str(), 0711), 0);
     ASSERT_EQ(chmod(SocketPath().c_str(), 0666), 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    SocketPath().copy(address.sun_path, sizeof(address.sun_path) - 1);
+    const sockaddr_un address = AddressOf(SocketPath());
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -363,54 +333,41 @@ TEST_F(ProgramLinkTest, ProcessesOfOtherUsersAreRefused) {
 }
 
 TEST(HookSocketPlaceTest, TheHookStaysOutOfPlacesOthersCouldReach) {
-    struct Case {
-        const char* name;
-        std::function<void(const std::string& dir)> prepare;
-        bool listens;
-    };
-    const auto makeFile = [](const std::string& path) { close(open(path.c_str(), O_CREAT | O_WRONLY, 0600)); };
-    const auto leaveSocket = [](const std::string& path) {
+    using Path = std::filesystem::path;
+    const auto makeFile = [](const Path& path) { close(open(path.c_str(), O_CREAT | O_WRONLY, 0600)); };
+    const auto leaveSocket = [](const Path& path) {
         const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        path.copy(address.sun_path, path.size());
+        const sockaddr_un address = AddressOf(path);
         bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address));
         close(fd);
     };
+    struct Case {
+        const char* name;
+        mode_t runMode;  // of the socket's directory; 0: none made
+        std::function<void(const Path& run)> prepare;
+        bool listens;
+    };
     const std::vector<Case> cases{
-        {"a directory open to the group",
-         [](const std::string& dir) {
-             mkdir((dir + "/run").c_str(), 0750);
-             chmod((dir + "/run").c_str(), 0750);
-         },
-         false},
-        {"a file where the directory goes", [&](const std::string& dir) { makeFile(dir + "/run"); }, false},
-        {"a file at the socket's path",
-         [&](const std::string& dir) {
-             mkdir((dir + "/run").c_str(), 0700);
-             makeFile(dir + "/run/hook");
-         },
-         false},
-        {"a socket left by an earlier run",
-         [&](const std::string& dir) {
-             mkdir((dir + "/run").c_str(), 0700);
-             leaveSocket(dir + "/run/hook");
-         },
-         true},
+        {"a directory open to the group", 0750, nullptr, false},
+        {"a file where the directory goes", 0, makeFile, false},
+        {"a file at the socket's path", 0700, [&](const Path& run) { makeFile(run / "hook"); }, false},
+        {"a socket left by an earlier run", 0700, [&](const Path& run) { leaveSocket(run / "hook"); }, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TempDir dir;
-        c.prepare(dir.path().string());
-        FcitxHarness harness((dir / "run/hook").string());
-        FakeProgram program((dir / "run/hook").string());
-        EXPECT_EQ(program.Connected(), c.listens);
-        if (c.listens) {
-            EXPECT_EQ(program.ReadLine(), Line(hook::Hello{hook::kVersion}));
+        const Path run = dir / "run";
+        if (c.runMode != 0) {
+            mkdir(run.c_str(), c.runMode);
+            chmod(run.c_str(), c.runMode);  // past the umask
         }
+        if (c.prepare) c.prepare(run);
+        FcitxHarness harness((run / "hook").string());
+        FakeProgram program((run / "hook").string());
+        EXPECT_EQ(program.Connected(), c.listens);
+        if (c.listens) EXPECT_EQ(program.ReadLine(), Line(hook::Hello{hook::kVersion}));
         struct stat left {};
-        const bool socketThere = lstat((dir / "run/hook").c_str(), &left) == 0 && S_ISSOCK(left.st_mode);
-        EXPECT_EQ(socketThere, c.listens);
+        EXPECT_EQ(lstat((run / "hook").c_str(), &left) == 0 && S_ISSOCK(left.st_mode), c.listens);
     }
 }
 

@@ -1,0 +1,296 @@
+// The hook's pieces that need no fcitx5 instance: which presses it takes,
+// how the keys it waits on are answered, how units join into characters,
+// how key strokes are delivered, and the keysym a key forwarded through
+// the X input method is read again with: its own modifiers, not those of
+// a keyboard state that had already moved on.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "awaiting_answers.h"
+#include "char_units.h"
+#include "codes/desktop_codes.h"
+#include "key_choice.h"
+#include "key_delivery.h"
+#include "synthesized_keys.h"
+#include "typed_keysym.h"
+
+namespace orvik::fcitxhook {
+namespace {
+
+using fcitx::Key;
+using fcitx::KeyState;
+using fcitx::KeyStates;
+
+constexpr KeySituation kRegistered{true, true, false};
+constexpr KeySituation kWordTyped{true, true, false, true};
+
+TEST(KeyChoiceTest, PressesAreTakenOrLeftByKeyModifiersAndSituation) {
+    struct Case {
+        const char* name;
+        Key key;
+        KeySituation situation;
+        std::optional<ChosenKey> chosen;
+    };
+    const std::vector<Case> cases{
+        {"NumLock changes nothing", Key(FcitxKey_a, KeyState::NumLock), kRegistered, ChosenKey{'a', 0}},
+        {"Shift+CapsLock gives a small letter", Key(FcitxKey_a, {KeyState::Shift, KeyState::CapsLock}), kRegistered,
+         ChosenKey{'a', kShiftMask}},
+        {"z", Key(FcitxKey_z), kRegistered, ChosenKey{'z', 0}},
+        {"CapsLock gives a capital", Key(FcitxKey_A, KeyState::CapsLock), kRegistered, ChosenKey{'A', 0}},
+        {"keypad 0", Key(FcitxKey_KP_0), kRegistered, ChosenKey{kVk0, 0}},
+        {"keypad 7", Key(FcitxKey_KP_7), kRegistered, ChosenKey{kVk0 + 7, 0}},
+        {"keypad Up, a word typed", Key(FcitxKey_KP_Up), kWordTyped, ChosenKey{kVkUp, 0}},
+        {"keypad Down, a word typed", Key(FcitxKey_KP_Down), kWordTyped, ChosenKey{kVkDown, 0}},
+        {"Up, no word", Key(FcitxKey_Up), kRegistered, std::nullopt},
+        {"Backspace, no word", Key(FcitxKey_BackSpace), kRegistered, std::nullopt},
+        {"Shift+space", Key(FcitxKey_space, KeyState::Shift), kRegistered, ChosenKey{kVkSpace, kShiftMask}},
+        {"Shift+Escape, a word typed", Key(FcitxKey_Escape, KeyState::Shift), kWordTyped,
+         ChosenKey{kVkEscape, kShiftMask}},
+        {"comma, a word typed", Key(FcitxKey_comma), kWordTyped, ChosenKey{kVkComma, 0}},
+        {"period, a word typed", Key(FcitxKey_period), kWordTyped, ChosenKey{kVkPeriod, 0}},
+        {"comma, no word", Key(FcitxKey_comma), kRegistered, std::nullopt},
+        {"Enter, a word typed", Key(FcitxKey_Return), kWordTyped, ChosenKey{kVkReturn, 0}},
+        {"keypad Enter, a word typed", Key(FcitxKey_KP_Enter), kWordTyped, ChosenKey{kVkReturn, 0}},
+        {"Enter, no word", Key(FcitxKey_Return), kRegistered, std::nullopt},
+        {"Tab, a word typed", Key(FcitxKey_Tab), kWordTyped, ChosenKey{kVkTab, 0}},
+        {"?, a word typed", Key(FcitxKey_question, KeyState::Shift), kWordTyped, ChosenKey{kVkOem8, kShiftMask}},
+        {"<, a word typed", Key(FcitxKey_less, KeyState::Shift), kWordTyped, ChosenKey{kVkOem8, kShiftMask}},
+        {"?, no word", Key(FcitxKey_question, KeyState::Shift), kRegistered, std::nullopt},
+        {"Ctrl+Enter, a word typed", Key(FcitxKey_Return, KeyState::Ctrl), kWordTyped, std::nullopt},
+        {"a letter beyond ASCII, a word typed", Key(FcitxKey_eacute), kWordTyped, std::nullopt},
+        {"Left, a word typed", Key(FcitxKey_Left), kWordTyped, std::nullopt},
+        {"Ctrl+9", Key(FcitxKey_9, KeyState::Ctrl), kRegistered, ChosenKey{kVk9, kCtrlMask}},
+        {"Ctrl+Shift+9", Key(FcitxKey_9, {KeyState::Ctrl, KeyState::Shift}), kRegistered, std::nullopt},
+        {"Ctrl+space", Key(FcitxKey_space, KeyState::Ctrl), kRegistered, std::nullopt},
+        {"Ctrl+comma", Key(FcitxKey_comma, KeyState::Ctrl), kRegistered, std::nullopt},
+        {"Shift+period", Key(FcitxKey_period, KeyState::Shift), kRegistered, std::nullopt},
+        {"Meta+a", Key(FcitxKey_a, KeyState::Meta), kRegistered, std::nullopt},
+        {"Super+a", Key(FcitxKey_a, KeyState::Super), kRegistered, std::nullopt},
+        {"Alt+f", Key(FcitxKey_f, KeyState::Alt), kRegistered, std::nullopt},
+        {"F1, a word typed", Key(FcitxKey_F1), kWordTyped, std::nullopt},
+        {"Hyper+a", Key(FcitxKey_a, KeyState::Hyper), kRegistered, std::nullopt},
+        {"AltGr+a", Key(FcitxKey_a, KeyState::Mod5), kRegistered, std::nullopt},
+        {"a letter beyond ASCII", Key(FcitxKey_eacute), kRegistered, std::nullopt},
+        {"Delete", Key(FcitxKey_Delete), kRegistered, std::nullopt},
+        {"Left", Key(FcitxKey_Left), kRegistered, std::nullopt},
+        {"a chord, no owner", Key(FcitxKey_o, {KeyState::Ctrl, KeyState::Alt}), {true, false, false}, std::nullopt},
+        {"a chord, own window, no target",
+         Key(FcitxKey_x, {KeyState::Ctrl, KeyState::Alt}),
+         {false, true, true},
+         ChosenKey{kCmdLookup, 0}},
+        {"Ctrl+Alt+O", Key(FcitxKey_o, {KeyState::Ctrl, KeyState::Alt}), kRegistered, ChosenKey{kCmdImeOnOff, 0}},
+        {"Ctrl+Alt+M", Key(FcitxKey_m, {KeyState::Ctrl, KeyState::Alt}), kRegistered, ChosenKey{kCmdNextMode, 0}},
+        {"Ctrl+Alt+H", Key(FcitxKey_h, {KeyState::Ctrl, KeyState::Alt}), kRegistered, ChosenKey{kCmdTelexHan, 0}},
+        {"Ctrl+Alt+N", Key(FcitxKey_n, {KeyState::Ctrl, KeyState::Alt}), kRegistered, ChosenKey{kCmdTelexNom, 0}},
+        {"Ctrl+Alt+R", Key(FcitxKey_r, {KeyState::Ctrl, KeyState::Alt}), kRegistered, ChosenKey{kCmdTranscribe, 0}},
+        {"Ctrl+Alt+A, no command", Key(FcitxKey_a, {KeyState::Ctrl, KeyState::Alt}), kRegistered, std::nullopt},
+        {"a chord with a digit", Key(FcitxKey_1, {KeyState::Ctrl, KeyState::Alt}), kRegistered, std::nullopt},
+        {"a chord with AltGr too", Key(FcitxKey_o, {KeyState::Ctrl, KeyState::Alt, KeyState::Mod5}), kRegistered,
+         std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ChooseKey(c.key, c.situation), c.chosen) << c.name;
+    }
+}
+
+std::vector<hook::Seq> SeqsOf(const std::vector<AwaitingKey>& keys) {
+    std::vector<hook::Seq> seqs;
+    for (const AwaitingKey& key : keys) seqs.push_back(key.seq);
+    return seqs;
+}
+
+// The program handles keys in order: what it sends for a key follows what
+// it sent for the keys before, whose answers have begun too.
+TEST(AwaitingAnswersTest, AnAnswerBegunMarksItsKeyAndTheKeysBefore) {
+    AwaitingAnswers awaiting;
+    awaiting.Add(1, Key("a"), 100, false);
+    awaiting.Hold(1, Key("Left"));
+    awaiting.Add(1, Key("b"), 110, false);
+    awaiting.Add(1, Key("c"), 120, false);
+    EXPECT_FALSE(awaiting.AnswerBegun());
+    awaiting.Began(3);
+    EXPECT_TRUE(awaiting.AnswerBegun());
+    EXPECT_EQ(SeqsOf(awaiting.TakeOverdue(200)), (std::vector<hook::Seq>{1, 2, 3, 4}));
+    EXPECT_EQ((std::vector<bool>{awaiting.HasBegun(1), awaiting.HasBegun(3), awaiting.HasBegun(4)}),
+              (std::vector<bool>{true, true, false}));
+    // What comes late for a key given back is refused, whether begun or not.
+    EXPECT_TRUE(awaiting.GivenBack(1));
+    EXPECT_TRUE(awaiting.GivenBack(4));
+}
+
+// A program that speaks is not hung: the keys it has not reached yet wait
+// for it a whole wait from then. A command chord past its deadline stays
+// the program's to carry out: it never goes to the application.
+TEST(AwaitingAnswersTest, NoKeyIsOverdueWhileTheProgramSpeaksAndAnOverdueChordStaysThePrograms) {
+    AwaitingAnswers awaiting;
+    awaiting.Add(1, Key("a"), 100, false);
+    awaiting.Add(1, Key("Control+Alt+n"), 100, true);
+    awaiting.Spoke(300);
+    EXPECT_EQ(awaiting.EarliestDeadline(), 300u);
+    EXPECT_TRUE(awaiting.TakeOverdue(299).empty());
+    const std::vector<AwaitingKey> overdue = awaiting.TakeOverdue(300);
+    ASSERT_EQ(SeqsOf(overdue), (std::vector<hook::Seq>{1, 2}));
+    EXPECT_TRUE(overdue[1].command);
+    EXPECT_TRUE(awaiting.GivenBack(1));
+    EXPECT_FALSE(awaiting.GivenBack(2));
+}
+
+// A chord is answered before it runs, while the answers to the keys typed
+// before it may still wait behind a paste: its answer must not count as
+// theirs ("mootj2" given back landed before the "?" still to come).
+TEST(AwaitingAnswersTest, AnAnswerAnswersItsOwnKeyOnly) {
+    AwaitingAnswers awaiting;
+    awaiting.Add(1, Key("question"), 100, false);
+    awaiting.Add(1, Key("Control+Alt+n"), 110, true);
+    awaiting.Hold(1, Key("Left"));
+    EXPECT_TRUE(awaiting.Answer(2).empty());
+    EXPECT_EQ(awaiting.size(), 2u);
+    EXPECT_EQ(SeqsOf(awaiting.Answer(1)), (std::vector<hook::Seq>{3}));
+    EXPECT_TRUE(awaiting.empty());
+    // Answered, the key can still be passed on once.
+    EXPECT_TRUE(awaiting.TakeToPass(1).has_value());
+    EXPECT_FALSE(awaiting.TakeToPass(1).has_value());
+}
+
+TEST(CharUnitsTest, PairsJoinAndLoneHalvesAreDropped) {
+    struct Case {
+        std::vector<std::uint16_t> units;
+        std::u32string committed;
+        int dropped;
+    };
+    const std::vector<Case> cases{
+        {{0x0041, 0xD7FF, 0xE000, 0xFFFF}, U"\u0041\uD7FF\uE000\uFFFF", 0},
+        {{0xD800, 0xDC00}, U"\U00010000", 0},
+        {{0xDBFF, 0xDFFF}, U"\U0010FFFF", 0},
+        {{0xD840, 0xDC8B}, U"\U0002008B", 0},
+        {{0xDC00, 0x0041}, U"A", 1},
+        {{0xDFFF}, U"", 1},
+        {{0xD800, 0x0041}, U"A", 1},
+        {{0xDBFF, 0xDBFF, 0xDC00}, U"\U0010FC00", 1},
+        {{0x0000}, U"", 0},
+    };
+    for (const Case& c : cases) {
+        CharUnits units;
+        std::u32string committed;
+        int dropped = 0;
+        for (std::uint16_t unit : c.units) {
+            const CharUnits::Outcome outcome = units.Add(unit);
+            if (outcome.character) committed += *outcome.character;
+            dropped += outcome.droppedHalf ? 1 : 0;
+        }
+        EXPECT_EQ(committed, c.committed) << "first unit " << c.units[0];
+        EXPECT_EQ(dropped, c.dropped) << "first unit " << c.units[0];
+    }
+}
+
+TEST(KeyDeliveryTest, KeysTypeTextOrGoAsStrokes) {
+    struct Case {
+        const char* name;
+        Key key;
+        ContextAbilities context;
+        KeyDelivery delivery;
+    };
+    const std::vector<Case> cases{
+        {"Shift+Space after a pick", Key(FcitxKey_space, KeyState::Shift), {true, false}, AsText{" "}},
+        {"a comma", Key(FcitxKey_comma), {true, false}, AsText{","}},
+        {"a keypad digit", Key(FcitxKey_KP_2), {false, false}, AsText{"2"}},
+        {"a capital", Key(FcitxKey_A, KeyState::Shift), {true, false}, AsText{"A"}},
+        {"Ctrl+V", Key(FcitxKey_v, KeyState::Ctrl), {true, false}, AsKeyStroke{}},
+        {"Ctrl+V where strokes are dropped", Key(FcitxKey_v, KeyState::Ctrl), {false, false}, AsKeyStroke{}},
+        {"Backspace", Key(FcitxKey_BackSpace), {true, false}, AsKeyStroke{}},
+        {"Backspace where the text around the cursor is known", Key(FcitxKey_BackSpace), {true, true},
+         AsDeletionBefore{}},
+        {"Backspace where strokes are dropped", Key(FcitxKey_BackSpace), {false, false}, AsDeletionBefore{}},
+        {"Enter", Key(FcitxKey_Return), {true, false}, AsKeyStroke{}},
+        {"Enter where strokes are dropped", Key(FcitxKey_Return), {false, false}, AsText{"\n"}},
+        {"Tab where strokes are dropped", Key(FcitxKey_Tab), {false, false}, AsText{"\t"}},
+        {"Up where strokes are dropped", Key(FcitxKey_Up), {false, false}, AsKeyStroke{}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(DeliveryOf(c.key, c.context), c.delivery) << c.name;
+}
+
+TEST(SynthesizedKeysTest, VirtualKeysBecomeKeysWithTheHeldModifiers) {
+    struct Case {
+        std::vector<std::int16_t> held;
+        std::int16_t vk;
+        std::optional<Key> key;
+    };
+    const std::vector<Case> cases{
+        {{}, kVkPrior, Key(FcitxKey_Prior)},
+        {{}, kVkNext, Key(FcitxKey_Next)},
+        {{}, kVkInsert, Key(FcitxKey_Insert)},
+        {{}, kVkHome, Key(FcitxKey_Home)},
+        {{}, kVkReturn, Key(FcitxKey_Return)},
+        {{}, kVkF1, Key(FcitxKey_F1)},
+        {{}, kVkF12, Key(FcitxKey_F12)},
+        {{}, kVk0, Key(FcitxKey_0)},
+        {{}, kVk9, Key(FcitxKey_9)},
+        {{}, kVk0 - 1, std::nullopt},
+        {{}, kVkZ, Key(FcitxKey_z)},
+        {{}, kVkComma, Key(FcitxKey_comma)},
+        {{kVkShift}, kVkZ, Key(FcitxKey_Z, KeyState::Shift)},
+        {{kVkControl, kVkShift}, kVkHome, Key(FcitxKey_Home, {KeyState::Ctrl, KeyState::Shift})},
+        {{kVkMenu}, kVkF1 + 3, Key(FcitxKey_F4, KeyState::Alt)},
+        {{}, kVkF12 + 1, std::nullopt},
+        {{}, kVkZ + 1, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SynthesizedKeys keys;
+        for (std::int16_t vk : c.held) EXPECT_TRUE(keys.SetModifier(static_cast<std::uint8_t>(vk), false));
+        EXPECT_EQ(keys.KeyFor(static_cast<std::uint8_t>(c.vk)), c.key) << "virtual key " << c.vk;
+    }
+}
+
+// Key codes of the evdev keyboard map.
+constexpr int kCodeN = 57;
+constexpr int kCodeSlash = 61;
+constexpr int kCode5 = 14;
+// Group 2 in an X key event's state.
+constexpr std::uint32_t kSecondGroup = 1U << 13;
+
+using Keymap = std::unique_ptr<xkb_keymap, decltype(&xkb_keymap_unref)>;
+
+Keymap KeymapOf(const char* layouts) {
+    const std::unique_ptr<xkb_context, decltype(&xkb_context_unref)> context(xkb_context_new(XKB_CONTEXT_NO_FLAGS),
+                                                                           &xkb_context_unref);
+    const xkb_rule_names names{"evdev", "pc105", layouts, "", ""};
+    return Keymap(xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS), &xkb_keymap_unref);
+}
+
+TEST(TypedKeysymTest, TheKeysymComesFromTheKeysOwnModifiers) {
+    struct Case {
+        const char* name;
+        Key read;  // as fcitx5 read it
+        fcitx::KeySym typed;
+    };
+    const Keymap keymap = KeymapOf("us,ru");
+    ASSERT_NE(keymap, nullptr) << "the X keyboard data (xkb-data) is missing";
+    const std::vector<Case> cases{
+        {"Shift released before fcitx5 read N", Key(FcitxKey_n, KeyState::Shift, kCodeN), FcitxKey_N},
+        {"the next key's Shift already held", Key(FcitxKey_N, KeyStates(), kCodeN), FcitxKey_n},
+        {"CapsLock", Key(FcitxKey_n, KeyState::CapsLock, kCodeN), FcitxKey_N},
+        {"Shift and CapsLock", Key(FcitxKey_N, {KeyState::Shift, KeyState::CapsLock}, kCodeN), FcitxKey_n},
+        {"? read as /", Key(FcitxKey_slash, KeyState::Shift, kCodeSlash), FcitxKey_question},
+        {"5 read as %", Key(FcitxKey_percent, KeyStates(), kCode5), FcitxKey_5},
+        {"the second layout", Key(FcitxKey_n, KeyStates(kSecondGroup), kCodeN), FcitxKey_Cyrillic_te},
+        {"no code: kept", Key(FcitxKey_n, KeyState::Shift, 0), FcitxKey_n},
+    };
+    TypedKeysym reader;
+    for (const Case& c : cases) {
+        const Key typed = reader.AsTyped(c.read, keymap.get());
+        EXPECT_EQ(typed.sym(), c.typed) << c.name;
+        EXPECT_EQ(typed.states(), c.read.states()) << c.name;
+        EXPECT_EQ(typed.code(), c.read.code()) << c.name;
+    }
+    // Another keymap is read afresh; with none the key is kept.
+    const Keymap russian = KeymapOf("ru");
+    EXPECT_EQ(reader.AsTyped(Key(FcitxKey_n, KeyStates(), kCodeN), russian.get()).sym(), FcitxKey_Cyrillic_te);
+    EXPECT_EQ(reader.AsTyped(Key(FcitxKey_n, KeyStates(), kCodeN), keymap.get()).sym(), FcitxKey_n);
+    EXPECT_EQ(reader.AsTyped(Key(FcitxKey_N, KeyStates(), kCodeN), nullptr).sym(), FcitxKey_N);
+}
+
+}  // namespace
+}  // namespace orvik::fcitxhook
