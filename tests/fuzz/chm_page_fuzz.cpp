@@ -15,25 +15,18 @@
 // cannot be read says why, naming the file.
 #include <chm_lib.h>
 
-#include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "fuzz_check.h"
-#include "fuzz_input.h"
-#include "fuzz_work_dir.h"
 #include "formats/archive_pages.h"
 #include "formats/chm_header_check.h"
+#include "fuzz.h"
 
 namespace orvik::fuzz {
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr std::size_t kMostPages = 3;
 constexpr std::string_view kFileName = "fuzz.chm";
@@ -72,7 +65,7 @@ struct ChmCloser {
     void operator()(chmFile* file) const { chm_close(file); }
 };
 
-void CheckSameObjects(const fs::path& path, const std::string& bytes, const std::vector<std::string>& names) {
+void CheckSameObjects(const std::filesystem::path& path, const std::string& bytes, const std::vector<std::string>& names) {
     const std::unique_ptr<chmFile, ChmCloser> chm(chm_open(path.c_str()));
     ORVIK_FUZZ_CHECK(chm != nullptr);
     ChmMemorySource source(bytes);
@@ -90,14 +83,6 @@ void CheckSameObjects(const fs::path& path, const std::string& bytes, const std:
     }
 }
 
-// The verdicts are kept per file while its size and modification time stay
-// the same; every input gets a time of its own.
-void WriteArchive(const fs::path& path, std::string_view bytes) {
-    static std::int64_t writes = 0;
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    fs::last_write_time(path, fs::file_time_type(std::chrono::seconds(++writes)));
-}
-
 }  // namespace
 }  // namespace orvik::fuzz
 
@@ -111,8 +96,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace orvik;
     const std::string_view bytes = fuzz::AsText(data, size);
-    const auto path = fuzz::WorkDir() / fuzz::kFileName;
-    fuzz::WriteArchive(path, bytes);
+    const auto path = fuzz::WriteWorkFile(fuzz::kFileName, bytes);
 
     ChmMemorySource memory{std::string(bytes)};
     const ChmVerdict inMemory = CheckChmHeaders(memory);

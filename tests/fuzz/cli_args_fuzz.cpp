@@ -2,8 +2,8 @@
 // files of the tests.
 //
 // Input: one byte choosing the command, the text of standard input (its
-// first four lines), then the arguments, each after a NUL. A data directory is given first to the
-// commands that take one; the value of any --data becomes that directory
+// first four lines), then the arguments, each after a NUL. A data directory
+// is given first to the commands that take one; the value of any --data becomes that directory
 // and the value of any --out a file of this run, so no input reaches
 // another file.
 //
@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
 #include <iterator>
 #include <map>
 #include <sstream>
@@ -23,9 +22,7 @@
 
 #include "command.h"
 #include "engine/text.h"
-#include "fuzz_check.h"
-#include "fuzz_input.h"
-#include "fuzz_work_dir.h"
+#include "fuzz.h"
 #include "platform/disk_files.h"
 
 namespace orvik::fuzz {
@@ -45,46 +42,39 @@ constexpr Command kCommands[] = {
     {"speak", cli::RunSpeak, true},
 };
 
-std::string OutFile() {
-    static const std::string path = (WorkDir() / "out.wav").string();
-    return path;
-}
-
 cli::Args ArgsOf(const Command& command, const std::vector<std::string_view>& parts) {
     cli::Args args;
     if (command.takesData) args = {"--data", kDataDir};
     for (std::size_t i = 1; i < parts.size(); ++i) {
         const bool value = !args.empty() && (args.back() == "--data" || args.back() == "--out");
-        args.emplace_back(value ? (args.back() == "--data" ? kDataDir : OutFile()) : std::string(parts[i]));
+        args.emplace_back(value ? (args.back() == "--data" ? kDataDir : (WorkDir() / "out.wav").string()) : std::string(parts[i]));
     }
     return args;
 }
 
 // The Big5 code of each code point in the data's Big5 line: "/" + four hex
 // digits + the decimal code point.
-const std::map<std::string, std::string>& Big5Codes() {
-    static const std::map<std::string, std::string> codes = [] {
-        std::map<std::string, std::string> read;
-        const FileBytes file = ReadDiskFile(kDataDir + "/big5uni.idx");
-        std::istringstream fields(file.bytes.substr(0, file.bytes.find_first_of("\r\n")));
-        for (std::string field; std::getline(fields, field, '/');)
-            if (field.size() > 4) read.emplace(field.substr(4), field.substr(0, 4));
-        return read;
-    }();
+std::map<std::string, std::string> ReadBig5Codes() {
+    std::map<std::string, std::string> codes;
+    const FileBytes file = ReadDiskFile(kDataDir + "/big5uni.idx");
+    std::istringstream fields(file.bytes.substr(0, file.bytes.find_first_of("\r\n")));
+    for (std::string field; std::getline(fields, field, '/');)
+        if (field.size() > 4) codes.emplace(field.substr(4), field.substr(0, 4));
     return codes;
 }
 
 // A code point's lines start with one ending in "(N)" (the character may
 // itself be a line end) and go on with "big5       CODE".
 void CheckLookup(const std::string& out) {
+    static const std::map<std::string, std::string> big5Codes = ReadBig5Codes();
     std::istringstream lines(out);
     std::string codePoint;
     for (std::string line; std::getline(lines, line);) {
         const std::size_t open = line.rfind(" (");
         if (open != std::string::npos && line.back() == ')') codePoint = line.substr(open + 2, line.size() - open - 3);
         if (line.rfind("big5       ", 0) != 0) continue;
-        const auto listed = Big5Codes().find(codePoint);
-        ORVIK_FUZZ_CHECK(line.substr(11) == (listed == Big5Codes().end() ? "(not listed)" : listed->second));
+        const auto listed = big5Codes.find(codePoint);
+        ORVIK_FUZZ_CHECK(line.substr(11) == (listed == big5Codes.end() ? "(not listed)" : listed->second));
     }
 }
 
@@ -103,9 +93,7 @@ std::string_view FirstLines(std::string_view text) {
 }
 
 std::size_t LineCount(std::string_view text) {
-    std::size_t lines = 0;
-    for (char c : text) lines += c == '\n';
-    return lines + (!text.empty() && text.back() != '\n');
+    return std::count(text.begin(), text.end(), '\n') + (!text.empty() && text.back() != '\n');
 }
 
 int Run(const Command& command, const cli::Args& args, cli::Streams io) {

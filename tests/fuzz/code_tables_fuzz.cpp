@@ -8,10 +8,11 @@
 // answers keep their promised shape. On the lines rebuilt in their exact
 // layout from the entries that could be read out of the input, it must give
 // what those entries say: a number never matches the tail of a longer one
-// nor a run across two fields or entries. The code points looked up are the
-// listed ones, their tails and extensions, the runs across neighbouring
-// fields, and those of the input.
-#include <cstdint>
+// nor a run across two fields or entries (the regression inputs hold the
+// look-ups that once did). The code points looked up are the listed ones,
+// their tails and extensions, the runs across neighbouring fields, and those
+// of the input.
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <set>
@@ -19,47 +20,50 @@
 #include <vector>
 
 #include "engine/text.h"
-#include "fuzz_check.h"
-#include "fuzz_input.h"
+#include "fuzz.h"
 #include "lookup/code_tables.h"
 #include "lookup/ideographs.h"
 
 namespace orvik::fuzz {
 namespace {
 
-constexpr std::int32_t kLargestCodePoint = 0x10FFFF;
 // Each look-up reads a whole line; more code points would only slow a run.
 constexpr std::size_t kMostQueries = 64;
 
+// The entries read out of the input, the lines rebuilt from them, and the
+// code points to look up.
 struct Tables {
-    std::map<std::int32_t, std::u16string> big5OfCodePoint;  // first entry of each
+    std::map<std::int32_t, std::u16string> big5OfCodePoint;  // the first entry of each
     std::map<std::u16string, std::int32_t> codePointOfBig5;
     std::map<std::int32_t, std::int32_t> targetOfKey;
     std::set<std::int32_t> nom;
     std::map<std::u16string, std::u16string> firstReading;
-    std::u16string big5Line, variantLine, nomLine, readingLine;  // rebuilt
+    std::u16string big5Line = u"/", variantLine, nomLine, readingLine;
     std::set<std::int32_t> queries;
 };
+
+template <class Map>
+std::optional<typename Map::mapped_type> Listed(const Map& map, const typename Map::key_type& key) {
+    const auto found = map.find(key);
+    if (found == map.end()) return std::nullopt;
+    return found->second;
+}
 
 bool AllOf(std::u16string_view text, std::u16string_view allowed) {
     return !text.empty() && text.find_first_not_of(allowed) == std::u16string_view::npos;
 }
 
-constexpr std::u16string_view kDigits = u"0123456789";
-constexpr std::u16string_view kLowerHex = u"0123456789abcdef";
-
 std::optional<std::int32_t> CodePointIn(std::u16string_view digits, std::int32_t low) {
-    if (!AllOf(digits, kDigits) || digits.size() > 7) return std::nullopt;
+    if (!AllOf(digits, u"0123456789") || digits.size() > 7) return std::nullopt;
     const auto value = static_cast<std::int32_t>(DecimalValue(digits));
-    if (value < low || value > kLargestCodePoint) return std::nullopt;
+    if (value < low || value > 0x10FFFF) return std::nullopt;
     return value;
 }
 
 std::vector<std::u16string_view> Fields(std::u16string_view line, char16_t separator) {
     std::vector<std::u16string_view> fields;
     for (std::size_t at = 0; at <= line.size();) {
-        std::size_t end = line.find(separator, at);
-        if (end == std::u16string_view::npos) end = line.size();
+        const std::size_t end = std::min(line.find(separator, at), line.size());
         fields.push_back(line.substr(at, end - at));
         at = end + 1;
     }
@@ -78,22 +82,22 @@ void AddNeighbours(Tables& t, std::int32_t a, std::int32_t b) {
     if (const auto n = CodePointIn(across.substr(0, 7), 1)) t.queries.insert(*n);
 }
 
+// Entries "/" + four lower-case hex digits + decimal code point.
 void ReadBig5Line(Tables& t, std::u16string_view line) {
     std::int32_t before = 0;
     for (std::u16string_view field : Fields(line, u'/')) {
-        if (field.size() < 5 || !AllOf(field.substr(0, 4), kLowerHex)) continue;
-        const auto codePoint = CodePointIn(field.substr(4), 1);
-        if (!codePoint || *codePoint > 0xFFFF) continue;
+        const auto codePoint = field.size() < 5 ? std::nullopt : CodePointIn(field.substr(4), 1);
+        if (!AllOf(field.substr(0, 4), u"0123456789abcdef") || !codePoint || *codePoint > 0xFFFF) continue;
         const std::u16string big5(field.substr(0, 4));
         t.big5OfCodePoint.emplace(*codePoint, big5);
         t.codePointOfBig5.emplace(big5, *codePoint);
-        t.big5Line += u"/" + big5 + DecimalText(*codePoint);
+        t.big5Line += big5 + DecimalText(*codePoint) + u"/";
         AddNeighbours(t, before, *codePoint);
         before = *codePoint;
     }
-    t.big5Line += u"/";
 }
 
+// Entries of five-digit target and key + "/".
 void ReadVariantLine(Tables& t, std::u16string_view line) {
     for (std::u16string_view field : Fields(line, u'/')) {
         const auto target = CodePointIn(field.substr(0, 5), 10000);
@@ -105,6 +109,7 @@ void ReadVariantLine(Tables& t, std::u16string_view line) {
     }
 }
 
+// Entries of a decimal code point + "/".
 void ReadNomLine(Tables& t, std::u16string_view line) {
     std::int32_t before = 0;
     for (std::u16string_view field : Fields(line, u'/')) {
@@ -122,64 +127,34 @@ void ReadNomLine(Tables& t, std::u16string_view line) {
 void ReadReadingLine(Tables& t, std::u16string_view line) {
     for (std::u16string_view entry : Fields(line, u'\\')) {
         const std::size_t colon = entry.find(u':');
-        if (colon == std::u16string_view::npos) continue;
         const std::u16string key(entry.substr(0, colon));
+        if (colon == std::u16string_view::npos || !AllOf(key, u"0123456789abcdefABCDEF") || key.size() > 6) continue;
         const std::u16string_view readings = entry.substr(colon + 1);
-        if (!AllOf(key, u"0123456789abcdefABCDEF") || key.size() > 6) continue;
-        const std::u16string first(readings.substr(0, readings.find(u'/')));
-        t.firstReading.emplace(key, first.substr(0, 50));
+        t.firstReading.emplace(key, readings.substr(0, readings.find(u'/')).substr(0, 50));
         t.readingLine += key + u":" + std::u16string(readings) + u"\\";
     }
 }
 
-void CheckAsGiven(const std::u16string& big5, const VariantTable& variant, const std::u16string& nom,
-                  const std::u16string& reading, std::int32_t codePoint) {
-    // The index finds what a search of the line finds.
+// On the lines as given: the variant index finds what a search of the line
+// finds, and the answers keep their shape.
+void CheckAsGiven(const std::u16string& big5, const VariantTable& variant, const std::u16string& reading,
+                  std::int32_t codePoint) {
     ORVIK_FUZZ_CHECK(FindVariantKey(variant, codePoint) == FindVariantKey(variant.Line(), codePoint));
-    if (const auto code = CodePointToBig5(big5, codePoint)) {
-        ORVIK_FUZZ_CHECK(code->size() == 4);
-        ORVIK_FUZZ_CHECK(FindBig5Entry(big5, codePoint) > 5);
-        const auto back = Big5ToCodePoint(big5, *code);
-        ORVIK_FUZZ_CHECK(!back || (*back >= -9999 && *back <= 99999));
-    }
-    ORVIK_FUZZ_CHECK(HasNomPage(nom, codePoint) == (IsIdeograph(codePoint) && FindNomEntry(nom, codePoint) > 0));
-    if (const auto target = VariantTarget(variant, codePoint)) ORVIK_FUZZ_CHECK(*target >= -9999 && *target <= 99999);
-    if (const auto first = FirstReading(reading, UpperHexText(static_cast<std::uint32_t>(codePoint)))) {
-        ORVIK_FUZZ_CHECK(first->size() <= 50);
-        ORVIK_FUZZ_CHECK(first->find_first_of(u"\\/") == std::u16string::npos);
-    }
-}
-
-template <class Map>
-auto Lookup(const Map& map, const typename Map::key_type& key) -> std::optional<typename Map::mapped_type> {
-    const auto found = map.find(key);
-    if (found == map.end()) return std::nullopt;
-    return found->second;
+    ORVIK_FUZZ_CHECK(VariantTarget(variant, codePoint) == VariantTarget(variant.Line(), codePoint));
+    if (const auto code = CodePointToBig5(big5, codePoint)) ORVIK_FUZZ_CHECK(code->size() == 4);
+    if (const auto first = FirstReading(reading, UpperHexText(static_cast<std::uint32_t>(codePoint))))
+        ORVIK_FUZZ_CHECK(first->size() <= 50 && first->find_first_of(u"\\/") == std::u16string::npos);
 }
 
 void CheckRebuilt(const Tables& t, std::int32_t codePoint) {
-    ORVIK_FUZZ_CHECK(CodePointToBig5(t.big5Line, codePoint) == Lookup(t.big5OfCodePoint, codePoint));
     const bool ideograph = IsIdeograph(codePoint);
+    ORVIK_FUZZ_CHECK(CodePointToBig5(t.big5Line, codePoint) == Listed(t.big5OfCodePoint, codePoint));
     ORVIK_FUZZ_CHECK(HasHanPage(t.big5Line, codePoint) == (ideograph && t.big5OfCodePoint.count(codePoint) > 0));
-    ORVIK_FUZZ_CHECK(VariantTarget(t.variantLine, codePoint) == Lookup(t.targetOfKey, codePoint));
+    ORVIK_FUZZ_CHECK(VariantTarget(t.variantLine, codePoint) == Listed(t.targetOfKey, codePoint));
     ORVIK_FUZZ_CHECK((FindNomEntry(t.nomLine, codePoint) > 0) == (t.nom.count(codePoint) > 0));
     ORVIK_FUZZ_CHECK(HasNomPage(t.nomLine, codePoint) == (ideograph && t.nom.count(codePoint) > 0));
     const std::u16string key = UpperHexText(static_cast<std::uint32_t>(codePoint));
-    ORVIK_FUZZ_CHECK(FirstReading(t.readingLine, key) == Lookup(t.firstReading, key));
-}
-
-void CheckBig5Codes(const Tables& t) {
-    for (const auto& [big5, codePoint] : t.codePointOfBig5) {
-        ORVIK_FUZZ_CHECK(Big5ToCodePoint(t.big5Line, big5) == codePoint);
-        ORVIK_FUZZ_CHECK(FirstReading(t.readingLine, big5) == Lookup(t.firstReading, big5));
-    }
-}
-
-void AddInputQueries(Tables& t, std::u16string_view text) {
-    for (std::u16string_view field : Fields(text, u' ')) {
-        if (t.queries.size() >= 2 * kMostQueries) return;
-        if (const auto n = CodePointIn(field.substr(0, 7), 0)) t.queries.insert(*n);
-    }
+    ORVIK_FUZZ_CHECK(FirstReading(t.readingLine, key) == Listed(t.firstReading, key));
 }
 
 }  // namespace
@@ -200,12 +175,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::u16string queries = FromBytes(parts[4]);
     for (char16_t& c : queries)
         if (c < u'0' || c > u'9') c = u' ';
-    fuzz::AddInputQueries(tables, queries);
+    for (std::u16string_view field : fuzz::Fields(queries, u' ')) {
+        if (tables.queries.size() >= 2 * fuzz::kMostQueries) break;
+        if (const auto n = fuzz::CodePointIn(field.substr(0, 7), 0)) tables.queries.insert(*n);
+    }
 
     for (const std::int32_t codePoint : tables.queries) {
-        fuzz::CheckAsGiven(big5, variant, nom, reading, codePoint);
+        fuzz::CheckAsGiven(big5, variant, reading, codePoint);
         fuzz::CheckRebuilt(tables, codePoint);
     }
-    fuzz::CheckBig5Codes(tables);
+    for (const auto& [code, codePoint] : tables.codePointOfBig5) {
+        ORVIK_FUZZ_CHECK(Big5ToCodePoint(tables.big5Line, code) == codePoint);
+        ORVIK_FUZZ_CHECK(FirstReading(tables.readingLine, code) == fuzz::Listed(tables.firstReading, code));
+    }
     return 0;
 }

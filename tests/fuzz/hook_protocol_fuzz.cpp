@@ -14,8 +14,7 @@
 #include <vector>
 
 #include "engine/text.h"
-#include "fuzz_check.h"
-#include "fuzz_input.h"
+#include "fuzz.h"
 #include "hook_protocol/hook_protocol.h"
 
 namespace orvik::fuzz {
@@ -49,7 +48,6 @@ void CheckLine(std::string_view line) {
     if (!message) return;
     const std::string encoded = hook::Encode(*message);
     ORVIK_FUZZ_CHECK(ParseLine(encoded) == message);
-    ORVIK_FUZZ_CHECK(hook::Encode(*ParseLine(encoded)) == encoded);
 }
 
 // A focus message whose program name is the line's text: the name read back
@@ -76,7 +74,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     const std::size_t chunk = std::size_t{data[0]} + 1;
     const std::string_view stream = fuzz::AsText(data + 1, size - 1);
-
     const fuzz::Lines whole = fuzz::Read(stream, stream.size() + 1);
     ORVIK_FUZZ_CHECK(fuzz::Read(stream, chunk) == whole);
     for (const std::string& line : whole.lines) {

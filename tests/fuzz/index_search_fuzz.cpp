@@ -14,8 +14,7 @@
 #include <string>
 
 #include "engine/text.h"
-#include "fuzz_check.h"
-#include "fuzz_input.h"
+#include "fuzz.h"
 #include "ime/candidate_list.h"
 #include "ime/candidate_search.h"
 #include "doubles/recording_platform.h"
@@ -26,23 +25,19 @@ namespace {
 const std::string kProgramDir = ORVIK_FIXTURES "/ime";
 constexpr std::u16string_view kIndexName = u"telexhan.idx";
 
-std::vector<std::string> MessageBoxes(const RecordingPlatform& platform) {
-    std::vector<std::string> boxes;
-    for (const auto& call : platform.Calls())
-        if (call.rfind("MessageBox", 0) == 0) boxes.push_back(call);
-    return boxes;
+// Whether the load said anything, and whether it named the index.
+std::pair<bool, bool> MessageBoxes(const RecordingPlatform& platform) {
+    bool any = false, named = false;
+    for (const auto& call : platform.Calls()) {
+        if (call.rfind("MessageBox", 0) != 0) continue;
+        any = true;
+        named = named || call.find(U16ToUtf8(kIndexName)) != std::string::npos;
+    }
+    return {any, named};
 }
 
-void CheckLoaded(const Module1& module, const std::vector<std::string>& boxes) {
-    ORVIK_FUZZ_CHECK(module.IndexLines.size() == static_cast<std::size_t>(kIndexSlots));
-    ORVIK_FUZZ_CHECK(module.DirectoryLine.empty() || module.DirectoryLine.front() == u'!');
-    const bool indexNamed = std::any_of(boxes.begin(), boxes.end(), [](const std::string& box) {
-        return box.find(U16ToUtf8(kIndexName)) != std::string::npos;
-    });
-    ORVIK_FUZZ_CHECK(!module.DirectoryLine.empty() || indexNamed);
-}
-
-void CheckSearch(const Module1& module, const std::u16string& code) {
+// The candidate line of a code: only a code's own key finds it.
+CandidateLine CheckSearch(const Module1& module, const std::u16string& code) {
     const std::u16string needle = u"!" + LCase(code) + u" ";
     ORVIK_FUZZ_CHECK(FindInLongText(module.DirectoryLine, needle) == Find(module.DirectoryLine, needle));
     const CandidateLine found = FindCandidateLine(module, code);
@@ -50,6 +45,7 @@ void CheckSearch(const Module1& module, const std::u16string& code) {
     ORVIK_FUZZ_CHECK((found.kind == CandidateLine::Ignored) == ignored);
     if (found.kind == CandidateLine::Found)
         ORVIK_FUZZ_CHECK(Find(module.DirectoryLine, u"!" + code + u" ") > 0);
+    return found;
 }
 
 // A directory line that passed the load's checks: every lower-case key it
@@ -72,33 +68,26 @@ void CheckEveryKeyFound(const Module1& module) {
     }
 }
 
-// Counts the items of every page, turning from the first to the last.
-int ItemsOnPages(CandidateList& list) {
-    while (list.Turn(-1)) continue;
-    int items = 0;
-    do {
-        const std::u16string& page = list.ShownPage();
-        for (int p = Find(page, u"&#"); p > 0; p = Find(page, u"&#", p + 1)) ++items;
-    } while (list.Turn(+1));
-    return items;
-}
-
+// The pages of a candidate line hold its fields (at most kCandSlots), ten a
+// page, the last with the end mark; turning stays within them.
 void CheckPages(const Module1& module, const std::u16string& line, Layout layout, bool highlight) {
     CandidateList list;
     list.Build(line, layout, highlight ? &module.VariantLine : nullptr);
     const auto width = static_cast<std::size_t>(FieldWidth(layout));
     const bool blank = line.find_first_not_of(u' ') == std::u16string::npos;
     const int fields = blank ? 0 : static_cast<int>(std::min<std::size_t>((line.size() + width - 1) / width, kCandSlots));
-    ORVIK_FUZZ_CHECK(list.LastPageNumber() == fields / 10 && list.ShownPageNumber() == 0);
-    ORVIK_FUZZ_CHECK(FoundCount(line, layout) == static_cast<int>(line.size() / width));
-    for (int turn = 0; turn <= list.LastPageNumber() + 1; ++turn) {
-        const bool moved = list.Turn(1);
-        ORVIK_FUZZ_CHECK(moved == (turn < list.LastPageNumber()));
-        ORVIK_FUZZ_CHECK(list.ShownPageNumber() >= 0 && list.ShownPageNumber() <= list.LastPageNumber());
+    ORVIK_FUZZ_CHECK(list.LastPageNumber() == fields / 10);
+    int items = 0;
+    for (int page = 0; page <= list.LastPageNumber(); ++page) {
+        ORVIK_FUZZ_CHECK(list.ShownPageNumber() == page);
+        const std::u16string& shown = list.ShownPage();
+        for (int p = Find(shown, u"&#"); p > 0; p = Find(shown, u"&#", p + 1)) ++items;
+        ORVIK_FUZZ_CHECK(list.Turn(1) == (page < list.LastPageNumber()));
     }
     const std::u16string& last = list.ShownPage();
-    ORVIK_FUZZ_CHECK(last.size() >= 6 && last.substr(last.size() - 6) == u" ! End");
-    ORVIK_FUZZ_CHECK(ItemsOnPages(list) == fields);
+    ORVIK_FUZZ_CHECK(items == fields && last.size() >= 6 && last.substr(last.size() - 6) == u" ! End");
+    for (int page = list.LastPageNumber(); page > 0; --page) ORVIK_FUZZ_CHECK(list.Turn(-1));
+    ORVIK_FUZZ_CHECK(!list.Turn(-1) && list.ShownPageNumber() == 0);
 }
 
 }  // namespace
@@ -119,14 +108,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     platform.ClearCalls();
     platform.SetFile(fuzz::kProgramDir + "/" + U16ToUtf8(fuzz::kIndexName), std::string(parts[1]));
     module.LoadModeIndex(fuzz::kIndexName, (options & 2) != 0, layout);
-    const auto boxes = fuzz::MessageBoxes(platform);
-    fuzz::CheckLoaded(module, boxes);
+    const auto [complained, indexNamed] = fuzz::MessageBoxes(platform);
+    ORVIK_FUZZ_CHECK(module.IndexLines.size() == static_cast<std::size_t>(kIndexSlots));
+    ORVIK_FUZZ_CHECK(module.DirectoryLine.empty() ? indexNamed : module.DirectoryLine.front() == u'!');
 
     const std::u16string code = FromBytes(parts[0]);
-    fuzz::CheckSearch(module, code);
-    if (boxes.empty()) fuzz::CheckEveryKeyFound(module);
-
-    const CandidateLine found = FindCandidateLine(module, code);
+    const CandidateLine found = fuzz::CheckSearch(module, code);
+    if (!complained) fuzz::CheckEveryKeyFound(module);
     fuzz::CheckPages(module, found.kind == CandidateLine::Found ? found.line : module.IndexLines[0], layout,
                      (options & 4) != 0);
     return 0;

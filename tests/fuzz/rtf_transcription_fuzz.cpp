@@ -8,15 +8,15 @@
 // What must hold: each escape read moves the cursor forward and gives at most
 // the characters it promises; an escape's value stays within its six
 // characters; the indexed look-ups of a transcription answer as the plain
-// searches of the lines do, for every code and key the escapes give; a text with neither escapes nor commas (which become the
-// escape of the full-width comma) transcribes to nothing; the transcription
-// grows at most by a fixed factor of the RTF it reads.
+// searches of the lines do, for every code and key the escapes give; a text
+// with neither escapes nor commas (which become the escape of the full-width
+// comma) transcribes to nothing; the transcription grows at most by a fixed
+// factor of the RTF it reads.
 #include <cstdint>
 #include <string>
 
 #include "engine/text.h"
-#include "fuzz_check.h"
-#include "fuzz_input.h"
+#include "fuzz.h"
 #include "lookup/rtf_escapes.h"
 #include "lookup/code_tables.h"
 #include "lookup/transcription.h"
@@ -32,27 +32,13 @@ void CheckLookups(TranscriptionLookups& indexed, const LookupLines& lines, std::
         ORVIK_FUZZ_CHECK(indexed.FirstReadingOf(key) == FirstReading(lines.ReadingLine, key));
 }
 
-void CheckUnicodeEscapes(std::u16string_view rest, TranscriptionLookups& indexed, const LookupLines& lines) {
-    while (true) {
-        const std::size_t before = rest.size();
-        const auto digits = TakeUnicodeEscape(rest);
-        if (!digits) return;
-        ORVIK_FUZZ_CHECK(rest.size() < before);
-        ORVIK_FUZZ_CHECK(digits->size() <= 6);
-        const std::int32_t value = EscapeValue(*digits);
-        ORVIK_FUZZ_CHECK(value >= -99999 && value <= 999999);
-        CheckLookups(indexed, lines, value < 0 ? value + 65536 : value);
-    }
-}
-
-void CheckBig5Escapes(std::u16string_view rest, TranscriptionLookups& indexed, const LookupLines& lines) {
-    while (true) {
-        const std::size_t before = rest.size();
-        const auto code = TakeBig5Escape(rest);
-        if (!code) return;
-        ORVIK_FUZZ_CHECK(rest.size() < before);
-        ORVIK_FUZZ_CHECK(code->size() <= 4);
-        ORVIK_FUZZ_CHECK(indexed.FirstReadingOf(*code) == FirstReading(lines.ReadingLine, *code));
+// Reads every escape `take` finds: each moves the cursor forward and gives
+// at most `most` characters.
+template <class Take, class Check>
+void ForEachEscape(std::u16string_view rest, Take take, std::size_t most, Check check) {
+    for (std::size_t before = rest.size(); const auto escape = take(rest); before = rest.size()) {
+        ORVIK_FUZZ_CHECK(rest.size() < before && escape->size() <= most);
+        check(*escape);
     }
 }
 
@@ -81,8 +67,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::u16string rtf = Utf8ToU16(parts[2]);
 
     TranscriptionLookups indexed(lines);
-    fuzz::CheckUnicodeEscapes(rtf, indexed, lines);
-    fuzz::CheckBig5Escapes(rtf, indexed, lines);
+    fuzz::ForEachEscape(rtf, TakeUnicodeEscape, 6, [&](const std::u16string& digits) {
+        const std::int32_t value = EscapeValue(digits);
+        ORVIK_FUZZ_CHECK(value >= -99999 && value <= 999999);
+        fuzz::CheckLookups(indexed, lines, value < 0 ? value + 65536 : value);
+    });
+    fuzz::ForEachEscape(rtf, TakeBig5Escape, 4, [&](const std::u16string& code) {
+        ORVIK_FUZZ_CHECK(indexed.FirstReadingOf(code) == FirstReading(lines.ReadingLine, code));
+    });
     fuzz::CheckTranscription(rtf, lines, nom);
     return 0;
 }
