@@ -1,5 +1,4 @@
 #include "ime/candidate_search.h"
-#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -15,20 +14,14 @@ using testing::ShownFragment;
 
 std::u16string Fields(int count, int first = 0x4E00) {
     std::u16string line;
-    for (int i = 0; i < count; ++i) {
-        char field[8];
-        std::snprintf(field, sizeof field, "%04X", first + i);
-        line += FromBytes(field);
-    }
+    for (int i = 0; i < count; ++i) line += UpperHexText(static_cast<std::uint32_t>(first + i));
     return line;
 }
 
-std::u16string Refs(int first, int count, bool leadingSeparator) {
+// References to `count` characters from `first` on, joined by dots.
+std::u16string Refs(int first, int count) {
     std::u16string page;
-    for (int i = 0; i < count; ++i) {
-        const std::string digits = std::to_string(first + i);
-        page += (i == 0 && !leadingSeparator ? u"&#" : u".&#") + Utf8ToU16(digits) + u";";
-    }
+    for (int i = 0; i < count; ++i) page += (i == 0 ? u"&#" : u".&#") + DecimalText(first + i) + u";";
     return page;
 }
 
@@ -47,7 +40,7 @@ TEST(CandidateSearch, TypedCodesShowTheirExactEntry) {
         {H, u"A", "&#19968;<FONT color=\"#0066AA\">.&#20108;</FONT> ! End"},
         {H, u"hoa", ""},  // only "hoaf" is listed
         {H, u"zz", ""},   // after the directory line: never read
-        {H, u"ab", U16ToUtf8(Refs(19968, 10, false))},
+        {H, u"ab", U16ToUtf8(Refs(19968, 10))},
         // 20108 is a key; 123 is not, though "04123/" ends in "123/".
         {H, u"ky", "&#123;<FONT color=\"#0066AA\">.&#20108;</FONT>.&#35806; ! End"},
         // Nom fields with and without their space; no colour in Nom.
@@ -67,20 +60,6 @@ TEST(CandidateSearch, TypedCodesShowTheirExactEntry) {
         EXPECT_EQ(fx.session().Keys(), tooLong ? u"" : c.typed);
         EXPECT_EQ(fx.candidates().Text1.Text.empty(), tooLong);
     }
-    FixtureApp fx;
-    fx.main().TelexH_Click(menu_number::kTelexH);
-    fx.Type(u"ab");
-    const CandidateList& list = fx.session().Candidates();
-    EXPECT_EQ(list.Field(9), u"4E09");
-    EXPECT_EQ(list.LastPageNumber(), 1);
-    fx.session().TurnPage(+1);
-    EXPECT_EQ(list.ShownPage(), u" ! End");
-    fx.main().TelexN_Click(menu_number::kTelexN);
-    fx.module().VariantLine = u"1996820108/";
-    fx.session().ListCandidateLine(u"4E8C", true);
-    EXPECT_EQ(list.ShownPage(), u"&#20108; ! End");
-    fx.Type(u"mootj");
-    EXPECT_EQ(list.Field(1), u"2000B");
 }
 
 TEST(CandidateSearch, ComparesTheKeyWithTheCodeAsGiven) {
@@ -99,7 +78,7 @@ TEST(CandidateSearch, CutsListsIntoPagesOfTen) {
     const Case cases[] = {
         {0, 0, u" ! End"},
         {10, 1, u" ! End"},
-        {15, 1, Refs(19978, 5, false) + u" ! End"},
+        {15, 1, Refs(19978, 5) + u" ! End"},
         {101, 10, u"&#20068; ! End"},
         {130, 10, u"&#20068; ! End"},  // fields after the 101st are ignored
     };
@@ -107,7 +86,7 @@ TEST(CandidateSearch, CutsListsIntoPagesOfTen) {
     for (const auto& c : cases) {
         list.Build(Fields(c.count), Layout::Han, &fx.module().VariantLine);
         if (c.count >= 10) {
-            EXPECT_EQ(list.ShownPage(), Refs(19968, 10, false));
+            EXPECT_EQ(list.ShownPage(), Refs(19968, 10));
         }
         EXPECT_EQ(list.LastPageNumber(), c.lastPage) << c.count;
         while (list.Turn(+1)) continue;
@@ -157,8 +136,8 @@ TEST(CandidatePage, RunsDecodeReferencesAndFollowTheColourTag) {
     for (const Case& c : cases) EXPECT_EQ(PageRuns(c.fragment), c.runs) << U16ToUtf8(c.fragment);
 }
 
-// The page is drawn at once; the page file waits for a pause in typing, and
-// holds the last page.
+// The page is drawn at once; the page file waits for a pause in typing and
+// holds the last page. A full disk is named in the log; the page still shows.
 TEST(CandidateWindow, DrawsThePageAndWritesThePageFileWhenTypingPauses) {
     FixtureApp fx;
     fx.main().PINYIN_Click(12);
@@ -169,34 +148,13 @@ TEST(CandidateWindow, DrawsThePageAndWritesThePageFileWhenTypingPauses) {
     ASSERT_TRUE(fx.platform.FireTimer("PageFile"));
     EXPECT_FALSE(fx.platform.FireTimer("PageFile"));  // written once
     EXPECT_TRUE(fx.platform.Logged().empty());
-    EXPECT_EQ(fx.platform.FileContent(testing::kPageFile),
-              "<META content=\"text/html; charset=x-user-defined\" http-equiv=Content-Type>\r\n"
-              "<FONT FACE=\"Chu Nom Minh U\" COLOR=\"#004466\" style=\"font-size: 18 pt\">\r\n"
-              "<P>&#19968; ! End</P>\r\n"
-              "</FONT>\r\n"
-              "<script language=\"javascript\">function click() {if (event.button==2) "
-              "{alert('Khong co menu cho nut phai!')}}document.onmousedown=click</script>\r\n");
+    EXPECT_NE(fx.platform.FileContent(testing::kPageFile).find("<P>&#19968; ! End</P>"), std::string::npos);
     EXPECT_EQ(fx.candidates().WebBrowser1.Address, u"/current/temp.htm");
-
-    // A full disk is named in the log; the page still shows.
     fx.platform.SetUnwritable(testing::kPageFile);
     fx.Type(u"yi2");
     ASSERT_TRUE(fx.platform.FireTimer("PageFile"));
-    EXPECT_EQ(fx.platform.Logged(), std::vector<std::string>{"the page file /current/temp.htm cannot be written (is "
-                                                             "the disk full?); the window still shows the page"});
-}
-
-TEST(MainWindowSearch, ListsWithoutHighlightAndCountsWhatItFound) {
-    FixtureApp fx;
-    fx.main().TelexH_Click(30);
-    fx.main().Label2.Caption = u"unchanged";
-    fx.session().SetKeys(u"nothing");
-    fx.main().ShowMainCandidates();
-    EXPECT_EQ(fx.main().Label2.Caption, u"unchanged");
-    fx.session().SetKeys(u"ky");
-    fx.main().ShowMainCandidates();
-    EXPECT_EQ(fx.main().Label2.Caption, u"Tìm thấy 3 chữ");
-    EXPECT_EQ(fx.platform.DrawnPage("OrvikU.WebBrowser2"), u"&#123;.&#20108;.&#35806; ! End");
+    ASSERT_EQ(fx.platform.Logged().size(), 1u);
+    EXPECT_NE(fx.platform.Logged()[0].find("/current/temp.htm cannot be written"), std::string::npos);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// The conversion of ncangjie.dxx into ncangjie.udx: private-use fields
-// mapped back to their characters in the Nôm layout, and input it cannot
-// convert whole refused with a message naming the file and the line.
+// The conversion of ncangjie.dxx into ncangjie.udx refuses input it cannot
+// convert whole, with a message naming the file and the line. What it writes
+// is checked where the main window's picker converts a file.
 #include "ime/index_conversion.h"
 
 #include <gtest/gtest.h>
@@ -9,24 +9,6 @@
 
 namespace orvik {
 namespace {
-
-std::vector<std::u16string> Lines(std::initializer_list<std::u16string> lines) { return lines; }
-
-TEST(IndexConversion, MapsPrivateUseFieldsToTheirCharactersInTheNomLayout) {
-    // E000 reads as 57344 (-8192 + 65536); a five-digit target ends at its
-    // "/"; e001 is found whatever the case of its digits; 1CB0 (7344) is no
-    // entry of its own, though "7344:" stands inside "/57344:".
-    const auto converted = ConvertIndex(u"/57344:131083/57345:40000/57344:19968/",
-                                        Lines({u"4E00E000", u"e0011CB0abcd", u"!\"\"!a \"#!bc "}));
-    ASSERT_FALSE(converted.problem) << U16ToUtf8(*converted.problem);
-    EXPECT_EQ(converted.lines, Lines({u"4E00 2000B", u"9C40 1CB0 abcd ", u"!\"\"!a \"#!bc "}));
-    EXPECT_EQ(IndexFileBytes(converted.lines), "4E00 2000B\r\n9C40 1CB0 abcd \r\n!\"\"!a \"#!bc \r\n");
-}
-
-TEST(IndexConversion, LinesAfterTheDirectoryLineAreNotRead) {
-    const auto converted = ConvertIndex(u"/", Lines({u"4E00", u"!\"\"!a ", u"!zz", u"not hex"}));
-    EXPECT_EQ(converted.lines, Lines({u"4E00 ", u"!\"\"!a "}));
-}
 
 TEST(IndexConversion, InputItCannotConvertWholeIsRefusedNamingFileAndLine) {
     const std::vector<std::u16string> goodIndex{u"E000", u"!\"\"!a "};

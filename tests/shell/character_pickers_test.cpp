@@ -73,8 +73,8 @@ TEST(CharacterPickers, Label1ConvertsTheIndexAndSaysHowItWent) {
         std::string message;
     };
     const Case cases[] = {
-        {"/57344:131083/57345:40000/\r\n", "4E00E000\r\ne001abcd\r\n" + directory + "\r\n", "",
-         "4E00 2000B\r\n9C40 abcd \r\n" + directory + "\r\n", directory},
+        {"/57344:131083/57345:39999/\r\n", "4E00E000\r\ne001abcd\r\n" + directory + "\r\n", "",
+         "4E00 2000B\r\n9C3F abcd \r\n" + directory + "\r\n", directory},
         // The first hundred characters of a long directory line.
         {"/\r\n", longLines + longDirectory + "\r\n", "", "", longDirectory.substr(0, 100)},
         {"/\r\n", "E000\r\nE0Z1\r\n!\"\"!a \"#!b \r\n", "", "",

@@ -83,54 +83,6 @@ TEST(MainWindowTyping, SpaceCommitsEnterTypesNothingBackspaceDropsAKey) {
     EXPECT_EQ(back.Box(), u"h");
 }
 
-TEST(MainWindowTyping, EscClearsTheWordTheCommittedTextAndTheList) {
-    MainWindowApp fx;
-    fx.Keys(u"ky hoaf");
-    fx.app.ShowCharPage(u"4E00", PageWhere::Popup);
-    fx.platform.DeliverKey(kVkEscape);  // hides the popup first
-    EXPECT_FALSE(fx.app.PopupVisible());
-    EXPECT_EQ(fx.Box(), u"ky hòa");
-    fx.Key(kVkEscape);
-    EXPECT_EQ(fx.main().Text1.Text, u"");
-    EXPECT_EQ(fx.main().Label2.Caption, u"");
-    EXPECT_EQ(fx.session().Keys(), u"");
-    EXPECT_EQ(testing::ShownFragment(fx.platform), "");
-    fx.Keys(u"a");
-    EXPECT_EQ(fx.Box(), u"a");  // the committed words went too
-
-    // Typed in the main window while the input method is on, Esc ends the
-    // candidate window's word and leaves the main box alone.
-    CandidateWindowApp on;
-    on.Keys(u"hoaf");
-    on.main().Text1.Text = u"hoa";
-    std::int16_t esc = kVkEscape;
-    on.main().Form_KeyUp(esc, 0);
-    EXPECT_EQ(on.candidates().Text1.Text, u"");
-    EXPECT_EQ(on.session().Keys(), u"");
-    EXPECT_EQ(on.main().Text1.Text, u"hoa");
-}
-
-TEST(MainWindowTyping, DigitsPickFromThePageShownAndOpenItInTheMainWindow) {
-    struct Case {
-        std::int16_t page, key;
-        const char16_t* picked;  // nullptr: nothing
-    };
-    const Case cases[] = {
-        {0, '1', u"5000"}, {0, '9', u"5008"}, {2, '0', u"501D"}, {10, '1', u"5064"}, {10, '2', nullptr}};
-    for (const auto& c : cases) {
-        MainWindowApp fx;
-        fx.ListCandidates(101);
-        for (int page = 0; page < c.page; ++page) fx.session().TurnPage(+1);
-        fx.Key(c.key);
-        EXPECT_EQ(fx.session().Candidates().Empty(), c.picked != nullptr);
-        const std::u16string page = c.picked ? u"its:hvtdu.chm::/html\\hv" + DecimalText(HexValue(c.picked)) + u".htm"
-                                             : std::u16string(testing::kStartPage);
-        EXPECT_EQ(fx.main().WebBrowser1.Address, page);
-        EXPECT_FALSE(fx.app.PopupVisible());
-        EXPECT_EQ(fx.main().Text1.Text, u"");  // the box does not keep the digit
-    }
-}
-
 // A code that finds nothing leaves nothing to pick, and the digit's release
 // shows the code as typed where keys are not Telex.
 TEST(MainWindowTyping, ADigitPicksOnlyFromTheCodeNowTyped) {
@@ -273,52 +225,6 @@ TEST(OpenDocumentPanel, OpensTheAddressOrTheSelectedFile) {
     }
 }
 
-TEST(MainWindowHook, TheOnOffChordSwitchesTheInputMethodFromAnyApplication) {
-    testing::FixtureApp fx;
-    fx.main().TelexH_Click(menu_number::kTelexH);
-    fx.platform.SetForeground(testing::kEditor, testing::kEditorFocus);
-    fx.platform.DeliverKey(kCmdImeOnOff);
-    EXPECT_TRUE(fx.app.CandidateWindowLoaded());
-    fx.platform.DeliverKey(u'h');  // the candidate window's now, but not the command codes
-    EXPECT_EQ(fx.session().Keys(), u"h");
-    fx.platform.DeliverKey(kCmdImeOnOff);
-    EXPECT_FALSE(fx.app.CandidateWindowLoaded());
-}
-
-TEST(MainWindowHook, TheNextModeChordGoesRound) {
-    MenuItem Menunoi::*const round[] = {&Menunoi::TelexH, &Menunoi::TelexN, &Menunoi::PinYin, &Menunoi::CangJie,
-                                        &Menunoi::CangJieH, &Menunoi::TelexH};
-    for (std::size_t i = 0; i + 1 < std::size(round); ++i) {
-        testing::FixtureApp fx;
-        (fx.main().Menunoi.*round[i]).Checked = true;
-        fx.platform.DeliverKey(kCmdNextMode);
-        EXPECT_TRUE((fx.main().Menunoi.*round[i + 1]).Checked) << i;
-        EXPECT_FALSE((fx.main().Menunoi.*round[i]).Checked) << i;
-    }
-    testing::FixtureApp none;
-    none.platform.DeliverKey(kCmdNextMode);
-    EXPECT_TRUE(none.module().DirectoryLine.empty());
-}
-
-TEST(MainWindowHook, TelexChordsChooseTheModeAndComposeTheWordAgain) {
-    CandidateWindowApp fx(&OrvikU::CangJieH_Click);
-    fx.Keys(u"mootj");
-    EXPECT_TRUE(fx.session().Candidates().Empty());
-    fx.platform.DeliverKey(kCmdTelexNom);
-    EXPECT_TRUE(fx.main().Menunoi.TelexN.Checked);
-    EXPECT_NE(fx.session().Candidates().ShownPage().find(u"&#19968;"), std::u16string::npos);
-    fx.platform.DeliverKey(kCmdTelexHan);
-    EXPECT_TRUE(fx.main().Menunoi.TelexH.Checked);
-    EXPECT_FALSE(fx.main().Menunoi.TelexN.Checked);
-
-    MainWindowApp box(&OrvikU::CangJieH_Click);
-    box.Keys(u"hoaf");
-    box.platform.ClearCalls();
-    box.platform.DeliverKey(kCmdTelexHan);
-    EXPECT_EQ(box.Box(), u"hòa");
-    EXPECT_EQ(box.CallsOf({"SendKeys"}), std::vector<std::string>{"SendKeys ^{END}"});
-}
-
 // The chords copy the foreground application's selection (Ctrl+C, or C
 // alone while the user still holds Ctrl), wait for it, and look it up or
 // transcribe it.
@@ -424,6 +330,34 @@ TEST(GivenBackKey, TheCodeReturnsToWhatItWasBeforeTheKey) {
         fx.app.KeyArrives(4);
         fx.Key('e');
         EXPECT_EQ(fx.session().Keys(), c.typed + u"e");
+    }
+}
+
+TEST(PopupPages, TranscriptionShowsTheReadingsOrRefusesALargeSelection) {
+    struct Case {
+        std::u16string rtf;
+        bool cut;
+        std::u16string_view shown;
+        bool refused;
+    };
+    const Case cases[] = {
+        {u"{\\rtf1 \\u19968?\\u20108?}", false, u"nhất nhị", false},
+        {std::u16string(192000, u'x'), false, u"", false},  // the largest taken
+        {std::u16string(192001, u'x'), false, u"", true},
+        // Read from an owner that had more (or was too slow to give it
+        // all): never transcribed in part.
+        {u"{\\rtf1 \\u19968?", true, u"", true},
+    };
+    for (const auto& c : cases) {
+        testing::FixtureApp fx;
+        fx.main().TelexH_Click(menu_number::kTelexH);
+        fx.platform.ClipboardSetText(c.rtf, kClipboardRtf);
+        fx.platform.SetClipboardCut(c.cut);
+        fx.app.TranscribeSelection(true);
+        EXPECT_EQ(fx.app.PopupVisible(), !c.refused);
+        EXPECT_EQ(fx.app.Popup().Text1.Visible, !c.refused);
+        EXPECT_EQ(fx.app.Popup().Text1.Text, c.shown);
+        EXPECT_EQ(fx.platform.Messages().size(), c.refused ? 1u : 0u);
     }
 }
 

@@ -1,5 +1,5 @@
-// The main window as a desktop window: its menu, tray notifications, layout,
-// tool-bar tips, font choosers and side tools.
+// The main window as a desktop window: its menu, layout, tool-bar tips, the
+// dictionary browser's script buttons, and the about window.
 #include <gtest/gtest.h>
 
 #include "engine/text.h"
@@ -10,6 +10,7 @@ namespace orvik {
 namespace {
 
 using testing::FixtureApp;
+using testing::kProgramDir;
 
 TEST(MainWindowMenu, HoldsItsItemsInOrderWithTheirNumbers) {
     const std::u16string expected =
@@ -68,23 +69,6 @@ TEST(MainWindowMenu, ItemsRunTheirActions) {
     EXPECT_EQ(fx.platform.Messages(), std::vector<std::string>{"Không chạy được chương trình Charmap.exe"});
 }
 
-// The dots per inch the tray's numbers come in are the record's to decode
-// (notify_icon_data_test.cpp); here, what each press does.
-TEST(MainWindowTray, TheRightPressOpensTheMenuAndTheLeftSwitchesTheInputMethod) {
-    struct Case {
-        float x;
-        bool menu, imeOn;
-    };
-    const Case cases[] = {{7740, true, false}, {7695, false, true}, {7710, false, false}};
-    for (const auto& c : cases) {
-        FixtureApp fx;
-        fx.main().TelexH_Click(30);
-        fx.main().Form_MouseMove(c.x);
-        EXPECT_EQ(fx.platform.PopupMenusShown(), c.menu ? 1 : 0) << c.x;
-        EXPECT_EQ(fx.main().Menunoi.IMEstate.Checked, c.imeOn) << c.x;
-    }
-}
-
 TEST(MainWindowLayout, KeepsTheMinimumWidthAndFillsTheBrowserView) {
     FixtureApp fx;
     OrvikU& main = fx.main();
@@ -129,33 +113,98 @@ TEST(MainWindowToolbar, TheTipFollowsTheButtonUnderTheMouse) {
     }
 }
 
-// The Orvik chooser always starts from Chu Nom Minh U 16 and keeps half
-// sizes; the Vietnamese one starts from the font in force and rounds halves
-// to even. Each says what its font is good for.
-TEST(MainWindowFonts, TheChoosersStartWhereTheyShouldAndKeepTheChoice) {
+// The about window closes itself on the 20th tick of its half-second timer,
+// counted from its load.
+void Tick(FixtureApp& fx, int times) {
+    for (int i = 0; i < times; ++i) ASSERT_TRUE(fx.platform.FireTimer(QXAbout::kTimer1));
+}
+
+TEST(AboutWindow, ClosesItselfOnTheTwentiethTickCountedFromItsLoad) {
     FixtureApp fx;
-    fx.platform.AnswerFontDialog({u"HanaMinA", 10.5f});
-    fx.main().CFont_Click(3);
-    fx.main().CFont_Click(3);
-    EXPECT_EQ(fx.app.output().NomFontName, u"HanaMinA");
-    EXPECT_EQ(fx.app.output().NomFontSize.Points(), 10.5f);
-    EXPECT_EQ(fx.CallsOf({"ShowFontDialog"}).back(), "ShowFontDialog [Chon Font xuat ra chu Han] 3 Chu Nom Minh U 16");
-    EXPECT_EQ(fx.platform.Messages().back().rfind("Định dạng font Orvik xuất ra", 0), 0u);
-    for (const auto& [chosen, kept] : {std::pair{10.5f, 10}, {11.5f, 12}, {13.4f, 13}}) {
-        FixtureApp viet;
-        viet.app.output().VnFontName = u".VnTime";
-        viet.app.output().VnFontSize = 14;
-        viet.platform.AnswerFontDialog({u"DejaVu Serif", chosen});
-        viet.main().VFont_Click(4);
-        EXPECT_EQ(viet.CallsOf({"ShowFontDialog"}).back(), "ShowFontDialog [Chon Font hien thi chu Viet] 3 .VnTime 14");
-        EXPECT_EQ(viet.app.output().VnFontName, u"DejaVu Serif");
-        EXPECT_EQ(viet.app.output().VnFontSize, kept) << chosen;
-        EXPECT_EQ(viet.platform.Messages().back().rfind("Người sử dụng phải", 0), 0u);
+    fx.main().about_Click(menu_number::kAbout);
+    EXPECT_TRUE(fx.platform.WindowVisible(WindowId::QXAbout));
+    EXPECT_EQ(fx.CallsOf({"StartTimer"}), std::vector<std::string>{"StartTimer QXAbout.Timer1 500"});
+    Tick(fx, 15);
+    fx.main().about_Click(menu_number::kAbout);  // opened again: the count goes on
+    Tick(fx, 4);
+    EXPECT_TRUE(fx.app.AboutWindowLoaded());
+    Tick(fx, 1);
+    EXPECT_FALSE(fx.app.AboutWindowLoaded());
+    EXPECT_FALSE(fx.platform.WindowVisible(WindowId::QXAbout));
+    EXPECT_FALSE(fx.platform.TimerRunning(QXAbout::kTimer1));
+    fx.main().about_Click(menu_number::kAbout);  // after it closed, the count starts again
+    Tick(fx, 19);
+    EXPECT_TRUE(fx.app.AboutWindowLoaded());
+    Tick(fx, 1);
+    EXPECT_FALSE(fx.app.AboutWindowLoaded());
+}
+
+constexpr std::string_view kBrowser = "OrvikU.WebBrowser1";
+
+// The main window in Telex->Han, big5uni.idx listing 19968, 20013 (中) and
+// 31072 (whose digits end 131072's) as Han, 19968 and 20013 as Nom.
+struct BrowserApp : testing::FixtureApp {
+    BrowserApp() {
+        platform.SetFile(kProgramDir + "/big5uni.idx", "/a4a419968/a4a520013/b2b231072/\r\n\r\n19968/20013/\r\n");
+        main().TelexH_Click(menu_number::kTelexH);
     }
-    FixtureApp cancelled;
-    cancelled.main().VFont_Click(4);
-    EXPECT_EQ(cancelled.app.output().VnFontName, u"Arial");
-    EXPECT_EQ(cancelled.app.output().VnFontSize, 12);
+};
+
+TEST(DictionaryBrowser, Toolbar1TipFollowsTheMouseAndItsLookUpButtonsCopy) {
+    struct Case {
+        float x;
+        std::u16string_view tip;
+        bool copies;
+    };
+    // Buttons 300 twips wide.
+    const Case cases[] = {
+        {0, u"Trang trước (Back)", false},    {299, u"Trang trước (Back)", false},
+        {300, u"Trang sau (Forward)", false}, {750, u"Văn tuyển kinh điển (E-Book)", false},
+        {900, u"Tra nghĩa chữ tô đen", true}, {1499, u"Hỗ trợ phiên âm", true},
+        {1500, u"", false},                   {-1, u"", false},
+    };
+    for (const Case& c : cases) {
+        BrowserApp fx;
+        fx.main().Toolbar1_MouseMove(c.x, 300);
+        fx.main().Toolbar1_MouseMove(c.x, 300);  // every move copies again
+        EXPECT_EQ(fx.main().Toolbar1.ToolTipText, c.tip) << c.x;
+        EXPECT_EQ(fx.platform.CopiesReceived(), c.copies ? 2 : 0) << c.x;
+        EXPECT_TRUE(fx.platform.HeldKeys().empty());
+    }
+}
+
+// Han and Nom choose their mode and show the page of the character on
+// display in their dictionary where it has one; any other page stays.
+TEST(DictionaryBrowser, ScriptButtonsShowTheirPageOfTheCharacterOnDisplay) {
+    struct Case {
+        std::u16string_view button, shown, opened;  // opened "": the page stays
+    };
+    const Case cases[] = {
+        {u"Han", u"its:nomtdu.chm::/n20013.htm", u"its:hvtdu.chm::/html\\hv20013.htm"},
+        {u"Han", u"its:nomtdu.chm::/n20108.htm", u""},   // not listed as Han
+        {u"Han", u"its:nomtdu.chm::/n131072.htm", u""},  // not 31072's page
+        {u"Han", u"its:nomtdu.chm::/n00020013.htm", u""},  // more digits than a code has
+        {u"Han", u"its:hvtdu.chm::/html\\khoidong.htm", u""},
+        {u"Han", u"", u""},
+        {u"Nom", u"its:hvtdu.chm::/html\\hv20013.htm", u"its:nomtdu.chm::/n20013.htm"},
+        {u"Nom", u"its:hvtdu.chm::/html/hv31072.htm", u""},  // not listed as Nom
+    };
+    for (const Case& c : cases) {
+        BrowserApp fx;
+        fx.main().TelexN_Click(menu_number::kTelexN);
+        if (c.button == u"Nom") fx.main().TelexH_Click(menu_number::kTelexH);
+        fx.platform.SetLocation(kBrowser, std::u16string(c.shown));
+        fx.main().tbToolbar_ButtonClick(c.button);
+        const bool han = c.button == u"Han";
+        EXPECT_EQ(fx.main().Menunoi.TelexH.Checked, han);
+        EXPECT_EQ(fx.main().tbToolbar[0].Pressed, han);
+        EXPECT_EQ(fx.main().tbToolbar[1].Pressed, !han);
+        EXPECT_EQ(fx.platform.Location(kBrowser), c.opened.empty() ? c.shown : c.opened) << U16ToUtf8(c.shown);
+    }
+    BrowserApp typed;  // the typed keys are searched again in the new mode
+    typed.session().SetKeys(u"HOAF");
+    typed.main().tbToolbar_ButtonClick(u"Han");
+    EXPECT_EQ(typed.main().Label2.Caption, u"Tìm thấy 15 chữ");
 }
 
 }  // namespace

