@@ -36,6 +36,7 @@
 #include <vector>
 
 #include <fcitx-utils/log.h>
+#include <fcitx/inputmethodmanager.h>
 
 #include "fcitx_harness.h"
 
@@ -84,6 +85,24 @@ void AwaitAnswer(FcitxHarness& harness) {
         if (Clock::now() > deadline) Fail("orvik2004 did not answer a key within a second");
         std::this_thread::sleep_for(std::chrono::microseconds(10));
     }
+}
+
+// Debian's fcitx5-unikey, Telex into Unicode, as the group's input method,
+// on in a new input context of gedit.
+fcitx::ICUUID UnikeyEditor(FcitxHarness& harness) {
+    return harness.Run([&] {
+        fcitx::InputMethodManager& methods = harness.Instance().inputMethodManager();
+        if (methods.entry("unikey") == nullptr) Fail("no unikey input method");
+        fcitx::InputMethodGroup group = methods.currentGroup();
+        group.inputMethodList().clear();
+        group.inputMethodList().push_back(fcitx::InputMethodGroupItem("keyboard-us"));
+        group.inputMethodList().push_back(fcitx::InputMethodGroupItem("unikey"));
+        group.setDefaultInputMethod("unikey");
+        methods.setGroup(group);
+        const fcitx::ICUUID editor = harness.CreateInputContext("gedit");
+        harness.Instance().setCurrentInputMethod(&harness.Context(editor), "unikey", true);
+        return editor;
+    });
 }
 
 // The medians of this run, for the ratio printed at the end.
@@ -215,7 +234,7 @@ std::vector<double> TimeLetters(benchmark::State& state, FcitxHarness& harness, 
 void BM_PassThroughBaseline(benchmark::State& state) {
     PinnedBenchSide pinned;
     ScratchFolder scratch;
-    FcitxHarness harness(scratch.Path("hook"), FcitxHarness::Keys::PassThrough);
+    FcitxHarness harness(scratch.Path("hook"), "");
     const fcitx::ICUUID editor = harness.CreateInputContext("gedit");
     std::vector<double> samples;
     for (auto _ : state) {
@@ -236,8 +255,8 @@ BENCHMARK(BM_PassThroughBaseline)->UseManualTime()->Iterations(2000)->Unit(bench
 void BM_UnikeyLetterBaseline(benchmark::State& state) {
     PinnedBenchSide pinned;
     ScratchFolder scratch;
-    FcitxHarness harness(scratch.Path("hook"), FcitxHarness::Keys::Unikey);
-    const fcitx::ICUUID editor = harness.CreateInputContext("gedit");
+    FcitxHarness harness(scratch.Path("hook"), "unikey");
+    const fcitx::ICUUID editor = UnikeyEditor(harness);
     std::vector<double> samples = TimeLetters(state, harness, editor, [] {}, [&] {
         harness.SendKey(editor, fcitx::Key("space"), false);
         harness.SendKey(editor, fcitx::Key("space"), true);

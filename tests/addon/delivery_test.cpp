@@ -1,7 +1,6 @@
 // What the program sends reaches the applications: characters, posted one
 // UTF-16 unit at a time, are committed to the input context they name, and
-// synthesized key strokes are forwarded to the focused one. How units join
-// is hook_parts_test's; here they go through fcitx5.
+// synthesized key strokes are forwarded to the focused one.
 #include <chrono>
 #include <thread>
 #include <vector>
@@ -22,24 +21,25 @@ protected:
         return hook::Encode(
             hook::Keybd{0, static_cast<std::uint8_t>(vk), scan, release ? kKeyEventKeyUp : std::uint32_t{0}});
     }
-    Texts CommittedTexts() {
-        Texts texts;
-        for (const auto& commit : harness_->Commits()) texts.push_back(commit.text);
-        return texts;
-    }
 };
 
-// A surrogate pair is one character; a lone half is dropped. Text for an
-// input context that does not exist goes nowhere.
+// Units join into characters: a surrogate pair is one, a lone half is
+// dropped with a warning, a NUL without. Text for an input context that
+// does not exist goes nowhere.
 TEST_F(DeliveryTest, CharactersGoWholeToTheInputContextTheyName) {
     const Context gedit = Open("gedit");
     const Context kate = Open("kate");
-    Send(Chars(gedit, u"\xD840\xDC00\xDC00"), hook::Char{0, kate.handle + 100, 'x'}, Chars(kate, u"k"));
+    const std::u16string units = u"A\uD7FF\uE000\uFFFF"            // the units next to the halves
+                                 u"\xD800\xDC00\xDBFF\xDFFF\xD840\xDC8B"  // pairs: the first, the last, 𠂋
+                                 u"\xDC00" u"A\xDFFF\xD800" u"A"       // lone halves
+                                 u"\xDBFF\xDBFF\xDC00";               // a half, then a pair
+    Send(Chars(gedit, units + u'\0'), hook::Char{0, kate.handle + 100, 'x'}, Chars(kate, u"k"));
     ASSERT_TRUE(harness_->WaitForCommits(2));
     const auto commits = harness_->Commits();
     ASSERT_EQ(commits.size(), 2u);
     EXPECT_EQ(commits[0].context, gedit.uuid);
-    EXPECT_EQ(commits[0].text, "𠀀");
+    EXPECT_EQ(commits[0].text, "A\uD7FF\uE000\uFFFF\U00010000\U0010FFFF\U0002008BAA\U0010FC00");
+    EXPECT_EQ(harness_->LogCount("dropped half a character"), 4u);
     EXPECT_EQ(commits[1].context, kate.uuid);
     EXPECT_EQ(commits[1].text, "k");
 }
@@ -70,27 +70,6 @@ TEST_F(DeliveryTest, TextWaitsForTheKeysStillAwaitingAndABackspaceErasesIt) {
     ASSERT_TRUE(harness_->WaitForCommits(1));
     EXPECT_EQ(CommittedTexts(), Texts{"2005"});
     EXPECT_TRUE(harness_->Forwards().empty());
-}
-
-// Strokes that type text (the Shift+Space after a pick) are committed as
-// that text, in their place among the characters; the others are forwarded.
-TEST_F(DeliveryTest, KeyStrokesReachTheFocusedInputContextWithTheirModifiers) {
-    const Context gedit = Open("gedit");
-    const Context kate = Open("kate");  // focused last
-    RegisterAndHook();
-    Send(Stroke(kVkShift, kScanShift, false), Stroke(kVkSpace, 0, false), Stroke(kVkSpace, 0, true),
-         Stroke(kVkShift, kScanShift, true), Stroke(kVkA, 0, false), Stroke(kVkA, 0, true),
-         Stroke(kVkControl, kScanControl, false), Stroke(kVkV, kScanV, false), Stroke(kVkV, kScanV, true),
-         Stroke(kVkControl, kScanControl, true));
-    ASSERT_TRUE(harness_->WaitForForwards(2));
-    EXPECT_EQ(CommittedTexts(), Texts{" a"});
-    EXPECT_EQ(harness_->Commits()[0].context, kate.uuid);
-    EXPECT_EQ(ForwardedKeys(), (Texts{"Control+v", "Control+v up"}));
-    EXPECT_EQ(harness_->Forwards()[0].context, kate.uuid);
-    // Forwarded keys do not come back as keys typed: the next key the
-    // program hears of is the first one typed.
-    EXPECT_TRUE(Press(gedit, Key("b")));
-    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, 'b', 0}));
 }
 
 // GTK 3's and Qt's modules queue a forwarded key but apply a commit at

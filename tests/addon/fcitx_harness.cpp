@@ -5,14 +5,13 @@
 #include <fcitx-utils/testing.h>
 #include <fcitx/addonmanager.h>
 #include <fcitx/inputcontextmanager.h>
-#include <fcitx/inputmethodmanager.h>
 #include <getopt.h>
 #include <testfrontend_public.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <mutex>
 #include <stdexcept>
 
 #include "orvikhook_public.h"
@@ -32,37 +31,34 @@ constexpr std::chrono::seconds kStartBound{10};
 
 }  // namespace
 
-// fcitx5's log on its way to standard error, its lines kept: the test
-// frontend reports in the log what it has no event for.
+// fcitx5's log on its way to standard error, kept: the test frontend
+// reports in the log what it has no event for.
 class FcitxHarness::LogWatch : public std::streambuf {
 public:
     explicit LogWatch(std::streambuf* out) : out_(out) {}
-    std::size_t LinesContaining(std::string_view text) {
+    std::size_t Count(std::string_view text) {
         std::lock_guard lock(mutex_);
-        return static_cast<std::size_t>(std::count_if(lines_.begin(), lines_.end(), [text](const std::string& line) {
-            return line.find(text) != std::string::npos;
-        }));
+        std::size_t count = 0;
+        for (auto at = log_.find(text); at != std::string::npos; at = log_.find(text, at + 1)) ++count;
+        return count;
     }
 
 protected:
     int overflow(int c) override {
         if (c == traits_type::eof()) return traits_type::not_eof(c);
         std::lock_guard lock(mutex_);
-        if (startsLine_) lines_.emplace_back();
-        lines_.back() += static_cast<char>(c);
-        startsLine_ = c == '\n';
+        log_ += static_cast<char>(c);
         return out_->sputc(static_cast<char>(c));
     }
 
 private:
     std::streambuf* out_;
     std::mutex mutex_;
-    std::vector<std::string> lines_;
-    bool startsLine_ = true;
+    std::string log_;
 };
 
-FcitxHarness::FcitxHarness(const std::string& socketPath, Keys keys)
-    : keys_(keys), logWatch_(std::make_unique<LogWatch>(std::cerr.rdbuf())), logStream_(logWatch_.get()) {
+FcitxHarness::FcitxHarness(const std::string& socketPath, const std::string& addon)
+    : addon_(addon), logWatch_(std::make_unique<LogWatch>(std::cerr.rdbuf())), logStream_(logWatch_.get()) {
     fcitx::Log::setLogStream(logStream_);
     setenv("ORVIK_HOOK_SOCKET", socketPath.c_str(), 1);
     setenv("HOME", "/nonexistent", 0);  // fcitx5 refuses to start without one
@@ -92,14 +88,13 @@ FcitxHarness::~FcitxHarness() {
 void FcitxHarness::Live(std::promise<void>& started) {
     std::vector<std::unique_ptr<fcitx::HandlerTableEntry<fcitx::EventHandler>>> watchers;
     try {
-        // Unikey's descriptions are among the system's. The folders are read
-        // once a process, so every harness has them; only the addons enabled
-        // below load.
+        // The system's addons (the input methods) are found too. The folders
+        // are read once a process, so every harness has them; only the
+        // addons enabled below load.
         fcitx::setupTestingEnvironment(ORVIK_HOOK_TEST_DIR, {ORVIK_HOOK_TEST_MODULE_DIR},
                                        {ORVIK_HOOK_TEST_DATA_DIR, fcitx::StandardPath::fcitxPath("pkgdatadir")});
         std::string name = "test", disable = "--disable=all", enable = "--enable=testim,testfrontend,testui";
-        if (keys_ == Keys::Hook) enable += ",orvikhook";
-        if (keys_ == Keys::Unikey) enable += ",unikey";
+        if (!addon_.empty()) enable += "," + addon_;
         char* argv[] = {name.data(), disable.data(), enable.data(), nullptr};
         optind = 0;  // each instance parses its arguments afresh
         fcitx::Instance instance(3, argv);
@@ -107,25 +102,19 @@ void FcitxHarness::Live(std::promise<void>& started) {
         dispatcher_.attach(&instance.eventLoop());
         dispatcher_.schedule([&] {
             instance_ = &instance;
-            try {
-                if (keys_ == Keys::Hook && instance.addonManager().addon("orvikhook") == nullptr)
-                    throw std::runtime_error("the orvikhook addon did not load");
-                if (keys_ == Keys::Unikey) UseUnikey();
-            } catch (...) {
-                started.set_exception(std::current_exception());
+            if (!addon_.empty() && instance.addonManager().addon(addon_, true) == nullptr) {
+                started.set_exception(std::make_exception_ptr(std::runtime_error(addon_ + " did not load")));
                 return instance.exit();
             }
             using fcitx::EventType, fcitx::EventWatcherPhase;
             watchers.push_back(instance.watchEvent(
                 EventType::InputContextCommitString, EventWatcherPhase::PreInputMethod, [&](fcitx::Event& event) {
                     const auto& commit = static_cast<fcitx::CommitStringEvent&>(event);
-                    std::lock_guard lock(mutex_);
                     commits_.push_back({commit.inputContext()->uuid(), commit.text()});
                 }));
             watchers.push_back(instance.watchEvent(
                 EventType::InputContextForwardKey, EventWatcherPhase::PreInputMethod, [&](fcitx::Event& event) {
                     const auto& forward = static_cast<fcitx::ForwardKeyEvent&>(event);
-                    std::lock_guard lock(mutex_);
                     forwards_.push_back({forward.inputContext()->uuid(), forward.rawKey(), forward.isRelease()});
                 }));
             started.set_value();
@@ -140,20 +129,6 @@ void FcitxHarness::Live(std::promise<void>& started) {
         } catch (const std::future_error&) {  // it had started
         }
     }
-}
-
-// Unikey is the group's input method, switched on in every input context.
-void FcitxHarness::UseUnikey() {
-    if (instance_->inputMethodManager().entry("unikey") == nullptr) {
-        instance_->addonManager().addon("unikey");  // loaded on demand
-        if (instance_->inputMethodManager().entry("unikey") == nullptr) throw std::runtime_error("no unikey input method");
-    }
-    fcitx::InputMethodGroup group = instance_->inputMethodManager().currentGroup();
-    group.inputMethodList().clear();
-    group.inputMethodList().push_back(fcitx::InputMethodGroupItem("keyboard-us"));
-    group.inputMethodList().push_back(fcitx::InputMethodGroupItem("unikey"));
-    group.setDefaultInputMethod("unikey");
-    instance_->inputMethodManager().setGroup(group);
 }
 
 void FcitxHarness::RunOnLoop(const std::function<void()>& step) {
@@ -186,25 +161,8 @@ fcitx::ICUUID FcitxHarness::CreateInputContext(const std::string& program) {
     return Run([&] {
         const fcitx::ICUUID uuid = Addon("testfrontend").call<fcitx::ITestFrontend::createInputContext>(program);
         Context(uuid).focusIn();
-        if (keys_ == Keys::Unikey) instance_->setCurrentInputMethod(&Context(uuid), "unikey", true);
         return uuid;
     });
-}
-
-void FcitxHarness::FocusIn(const fcitx::ICUUID& context) {
-    Run([&] { Context(context).focusIn(); });
-}
-
-void FcitxHarness::FocusOut(const fcitx::ICUUID& context) {
-    Run([&] { Context(context).focusOut(); });
-}
-
-void FcitxHarness::DestroyInputContext(const fcitx::ICUUID& context) {
-    Run([&] { Addon("testfrontend").call<fcitx::ITestFrontend::destroyInputContext>(context); });
-}
-
-void FcitxHarness::ReportsKeyRepeatOnly(const fcitx::ICUUID& context) {
-    Run([&] { Context(context).setCapabilityFlags(fcitx::CapabilityFlag::ReportKeyRepeat); });
 }
 
 bool FcitxHarness::SendKey(const fcitx::ICUUID& context, const fcitx::Key& key, bool release) {
@@ -223,24 +181,6 @@ bool FcitxHarness::TakingKeys() {
     return Run([this] { return Addon("orvikhook").call<fcitx::IOrvikHook::takingKeys>(); });
 }
 
-std::vector<FcitxHarness::Commit> FcitxHarness::Commits() {
-    std::lock_guard lock(mutex_);
-    return commits_;
-}
-
-std::vector<FcitxHarness::Forward> FcitxHarness::Forwards() {
-    std::lock_guard lock(mutex_);
-    return forwards_;
-}
-
-bool FcitxHarness::WaitForCommits(std::size_t count) {
-    return WaitUntil([&] { return Commits().size() >= count; });
-}
-
-bool FcitxHarness::WaitForForwards(std::size_t count) {
-    return WaitUntil([&] { return Forwards().size() >= count; });
-}
-
-std::size_t FcitxHarness::LogLinesContaining(std::string_view text) { return logWatch_->LinesContaining(text); }
+std::size_t FcitxHarness::LogCount(std::string_view text) { return logWatch_->Count(text); }
 
 }  // namespace orvik::fcitxhook::testing

@@ -18,7 +18,6 @@
 #include <functional>
 #include <future>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -45,16 +44,11 @@ public:
         bool release = false;
     };
 
-    // What takes the keys of the input contexts.
-    enum class Keys {
-        Hook,         // the key hook, listening for orvik2004
-        PassThrough,  // nothing: they pass straight through, as for a user without the hook
-        Unikey,       // Debian's fcitx5-unikey, Telex into Unicode: the input method a user
-                      // would otherwise type Vietnamese with
-    };
-    // Starts the instance; the hook listens at `socketPath`. Aborts when the
-    // instance or what takes the keys cannot start.
-    explicit FcitxHarness(const std::string& socketPath, Keys keys = Keys::Hook);
+    // Starts the instance with `addon` besides the test frontend: by default
+    // the key hook, listening at `socketPath`; with none the keys pass
+    // straight through, as for a user without the hook. Aborts when the
+    // instance or the addon cannot start.
+    explicit FcitxHarness(const std::string& socketPath, const std::string& addon = "orvikhook");
     ~FcitxHarness();
     FcitxHarness(const FcitxHarness&) = delete;
     FcitxHarness& operator=(const FcitxHarness&) = delete;
@@ -78,12 +72,9 @@ public:
 
     // A new input context of `program`, given the focus.
     fcitx::ICUUID CreateInputContext(const std::string& program);
-    void FocusIn(const fcitx::ICUUID& context);
-    void FocusOut(const fcitx::ICUUID& context);
-    void DestroyInputContext(const fcitx::ICUUID& context);
-    // Gives the input context the capabilities of GTK 4's module, which
-    // drops forwarded keys.
-    void ReportsKeyRepeatOnly(const fcitx::ICUUID& context);
+    // The instance and an input context of it, for steps on the loop.
+    fcitx::Instance& Instance() { return *instance_; }
+    fcitx::InputContext& Context(const fcitx::ICUUID& context);
     // Types `key` into the input context; whether something took it.
     bool SendKey(const fcitx::ICUUID& context, const fcitx::Key& key, bool release);
 
@@ -91,29 +82,24 @@ public:
     std::size_t KeysAwaitingAnswer();
     bool TakingKeys();
 
-    std::vector<Commit> Commits();
-    std::vector<Forward> Forwards();
+    std::vector<Commit> Commits() { return Run([this] { return commits_; }); }
+    std::vector<Forward> Forwards() { return Run([this] { return forwards_; }); }
     // Whether at least `count` commits (forwarded keys) are recorded within
     // kWaitBound.
-    bool WaitForCommits(std::size_t count);
-    bool WaitForForwards(std::size_t count);
-    // How many lines of fcitx5's log so far hold `text`.
-    std::size_t LogLinesContaining(std::string_view text);
-    // How many deletions before the cursor were asked of input contexts.
-    std::size_t Deletions() { return LogLinesContaining("DeleteSurrounding:"); }
+    bool WaitForCommits(std::size_t count) { return WaitUntil([&] { return Commits().size() >= count; }); }
+    bool WaitForForwards(std::size_t count) { return WaitUntil([&] { return Forwards().size() >= count; }); }
+    // How many times fcitx5's log so far holds `text`.
+    std::size_t LogCount(std::string_view text);
 
 private:
     void RunOnLoop(const std::function<void()>& step);
     void Live(std::promise<void>& started);
-    void UseUnikey();
-    fcitx::InputContext& Context(const fcitx::ICUUID& context);
     fcitx::AddonInstance& Addon(const char* name);
 
-    Keys keys_;
+    std::string addon_;
     fcitx::EventDispatcher dispatcher_;
     fcitx::Instance* instance_ = nullptr;  // lives on the loop thread
-    std::mutex mutex_;
-    std::vector<Commit> commits_;
+    std::vector<Commit> commits_;  // recorded on the loop thread, as are forwarded keys
     std::vector<Forward> forwards_;
     class LogWatch;
     std::unique_ptr<LogWatch> logWatch_;

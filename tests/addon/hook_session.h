@@ -60,8 +60,8 @@ protected:
     // The lines of `units` for `context`, in the answer to key `seq`.
     static std::string Chars(const Context& context, std::u16string_view units, hook::Seq seq = 0);
     // Whether the hook took the press (release) of `key`.
-    bool Press(const Context& context, const fcitx::Key& key);
-    bool Release(const Context& context, const fcitx::Key& key);
+    bool Press(const Context& context, const fcitx::Key& key) { return harness_->SendKey(context.uuid, key, false); }
+    bool Release(const Context& context, const fcitx::Key& key) { return harness_->SendKey(context.uuid, key, true); }
     // The program answers key `seq`; the hook then takes keys again.
     void Answer(hook::Seq seq);
     // The program says a word is typed, and the hook has heard it: the keys
@@ -70,7 +70,8 @@ protected:
     // Waits until the hook has read everything the program sent before:
     // a character sent last is committed.
     void Sync(const Context& context);
-    // All the text committed so far, run together.
+    // The texts committed so far, and all of them run together.
+    Texts CommittedTexts();
     std::string AllCommitted();
     // The keys forwarded so far, releases marked " up".
     Texts ForwardedKeys();

@@ -88,6 +88,7 @@ TEST_F(ProgramLinkTest, KeysBehindTextTheProgramHoldsAndChordsStayThePrograms) {
     Send(hook::Word{false}, hook::Keybd{1, static_cast<std::uint8_t>(kVkControl), kScanControl, 0},
          hook::Keybd{1, static_cast<std::uint8_t>(kVkV), kScanV, 0});
     ASSERT_TRUE(harness_->WaitForForwards(1));
+    EXPECT_EQ(ForwardedKeys(), Texts{"Control+v"});
     stallPastTheWait();
     Send(hook::Pass{1}, hook::Done{1});
     Sync(qt);
@@ -98,7 +99,7 @@ TEST_F(ProgramLinkTest, KeysBehindTextTheProgramHoldsAndChordsStayThePrograms) {
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kOwner, kCmdTelexNom, 0}));
     ASSERT_TRUE(harness_->WaitUntil([&] { return !harness_->TakingKeys(); }));
     EXPECT_EQ(harness_->KeysAwaitingAnswer(), 0u);
-    EXPECT_EQ(harness_->Forwards().size(), 1u);
+    EXPECT_EQ(ForwardedKeys(), Texts{"Control+v"});
     EXPECT_EQ(AllCommitted(), "~?~");
     EXPECT_EQ(program_->ReadLine(100ms), std::nullopt);
 }
@@ -139,9 +140,7 @@ TEST_F(ProgramLinkTest, AKeyThatEndsAWordFollowsTheWord) {
 }
 
 // The program passes on a key it has no use for (Backspace with the word
-// gone); the pass may come after the key's answer, behind a paste. A
-// Backspace a GTK 4 application would never see goes as a deletion of the
-// character before the cursor instead.
+// gone); the pass may come after the key's answer, behind a paste.
 TEST_F(ProgramLinkTest, AKeyTheProgramPassesOnReachesItsApplicationAsTyped) {
     const Context gedit = Open("gedit");
     RegisterAndHook();
@@ -158,26 +157,21 @@ TEST_F(ProgramLinkTest, AKeyTheProgramPassesOnReachesItsApplicationAsTyped) {
     Sync(gedit);
     const Texts forwarded = ForwardedKeys();
     EXPECT_EQ(std::count(forwarded.begin(), forwarded.end(), "BackSpace"), 1);
-
-    const Context gtk4 = OpenGtk4();
-    SayWordTyped(gtk4);
-    EXPECT_TRUE(Press(gtk4, Key("BackSpace")));
-    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kTarget, kVkBack, 0}));
-    Send(hook::Pass{2}, hook::Done{2});
-    ASSERT_TRUE(harness_->WaitUntil([&] { return harness_->Deletions() == 1; }));
-    EXPECT_EQ(ForwardedKeys(), forwarded);
 }
 
-// Right after a commit, a Backspace no word waits for goes as a deletion
-// behind it instead of straight to the application, which could take it
-// first; later it goes straight on again.
+// Right after a commit, a Backspace no word waits for goes behind it
+// instead of straight to the application, which could take it first
+// ("2045" for "2004⌫5"): in GTK 4, which would never see a forwarded key,
+// as a deletion of the character before the cursor. Later it goes straight
+// on again.
 TEST_F(ProgramLinkTest, ABackspaceRightAfterACommitFollowsIt) {
     const Context gtk4 = OpenGtk4();
     RegisterAndHook();
     Sync(gtk4);
     EXPECT_TRUE(Press(gtk4, Key("BackSpace")));
     EXPECT_TRUE(Release(gtk4, Key("BackSpace")));
-    ASSERT_TRUE(harness_->WaitUntil([&] { return harness_->Deletions() == 1; }));
+    // The test frontend logs the deletions asked of it.
+    ASSERT_TRUE(harness_->WaitUntil([&] { return harness_->LogCount("DeleteSurrounding:") == 1; }));
     std::this_thread::sleep_for(std::chrono::milliseconds(600));
     EXPECT_FALSE(Press(gtk4, Key("BackSpace")));
 }
@@ -192,14 +186,17 @@ int RunStranger(const std::string& socket, int count) {
 
 // One program at a time, and only orvik2004: a second connection, or one
 // from another program of the user, is closed unanswered, and the program
-// keeps its place (a stranger that took it read every key typed). A program
-// that goes away gives its keys back; a new one starts afresh.
+// keeps its place (a stranger that took it read every key typed). A
+// stranger in a connect loop is refused quietly. A program that goes away
+// gives its keys back; a new one starts afresh.
 TEST_F(ProgramLinkTest, NoOtherConnectionTakesTheProgramsPlaceAndANewProgramStartsAfresh) {
     const Context gedit = Open("gedit");
     RegisterAndHook();
     FakeProgram second(SocketPath());
     EXPECT_TRUE(second.ClosedByHook());
-    EXPECT_EQ(RunStranger(SocketPath(), 1), 0);
+    EXPECT_EQ(RunStranger(SocketPath(), 300), 0);
+    EXPECT_LE(harness_->LogCount("refused a connection"), 15u);
+    EXPECT_GE(harness_->LogCount("more like it were not logged"), 1u);
     EXPECT_TRUE(Press(gedit, Key("a")));
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, 'a', 0}));
 
@@ -215,18 +212,6 @@ TEST_F(ProgramLinkTest, NoOtherConnectionTakesTheProgramsPlaceAndANewProgramStar
     RegisterAndHook();
     EXPECT_TRUE(Press(gedit, Key("d")));
     EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kTarget, 'd', 0}));
-}
-
-// A stranger in a connect loop: the program keeps taking keys and the log
-// says little of it.
-TEST_F(ProgramLinkTest, AFloodOfConnectionsIsRefusedQuietly) {
-    const Context gedit = Open("gedit");
-    RegisterAndHook();
-    EXPECT_EQ(RunStranger(SocketPath(), 300), 0);
-    EXPECT_LE(harness_->LogLinesContaining("refused a connection"), 15u);
-    EXPECT_GE(harness_->LogLinesContaining("more like it were not logged"), 1u);
-    EXPECT_TRUE(Press(gedit, Key("a")));
-    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, 'a', 0}));
 }
 
 // The program's lines pile up in the hook until it lets go of the program;
@@ -263,7 +248,7 @@ TEST_F(ProgramLinkTest, LinesTheHookCannotReadAreDroppedAndLogAFew) {
     program_->Send(" 65\n");
     ASSERT_TRUE(harness_->WaitForCommits(1));
     EXPECT_EQ(harness_->Commits()[0].text, "A");
-    EXPECT_LE(harness_->LogLinesContaining("dropped a line"), 10u);
+    EXPECT_LE(harness_->LogCount("dropped a line"), 10u);
 }
 
 TEST_F(ProgramLinkTest, FocusChangesAreReportedWithTheOwnFlag) {
@@ -271,29 +256,18 @@ TEST_F(ProgramLinkTest, FocusChangesAreReportedWithTheOwnFlag) {
     const Context own = Open(std::string(hook::kProgramName));
     EXPECT_NE(gedit.handle, own.handle);
     EXPECT_GE(gedit.handle, hook::kFirstInputContext);
-    harness_->FocusOut(gedit.uuid);  // not the one last reported: no line
-    harness_->FocusIn(gedit.uuid);
+    const auto focusIn = [&](const Context& c) { harness_->Run([&] { harness_->Context(c.uuid).focusIn(); }); };
+    const auto focusOut = [&](const Context& c) { harness_->Run([&] { harness_->Context(c.uuid).focusOut(); }); };
+    focusOut(gedit);  // not the one last reported: no line
+    focusIn(gedit);
     EXPECT_EQ(program_->ReadLine(), Line(hook::Focus{gedit.handle, false, "gedit"}));
-    harness_->FocusOut(gedit.uuid);
+    focusOut(gedit);
     EXPECT_EQ(program_->ReadLine(), Line(hook::Focus{}));
-    harness_->FocusOut(own.uuid);  // no longer the one last reported
-    harness_->FocusIn(own.uuid);
+    focusOut(own);  // no longer the one last reported
+    focusIn(own);
     EXPECT_EQ(program_->ReadLine(), Line(hook::Focus{own.handle, true, std::string(hook::kProgramName)}));
-    harness_->DestroyInputContext(own.uuid);
+    harness_->Run([&] { delete &harness_->Context(own.uuid); });  // as a frontend destroys it
     EXPECT_EQ(program_->ReadLine(), Line(hook::Focus{}));
-}
-
-TEST_F(ProgramLinkTest, TheSocketIsTheUsersAloneAndGoesWithTheHook) {
-    struct stat dir {};
-    ASSERT_EQ(stat((dir_ / "run").c_str(), &dir), 0);
-    EXPECT_EQ(dir.st_mode & 07777, 0700u);
-    struct stat socket {};
-    ASSERT_EQ(lstat(SocketPath().c_str(), &socket), 0);
-    EXPECT_TRUE(S_ISSOCK(socket.st_mode));
-    EXPECT_EQ(socket.st_mode & 07777, 0600u);
-    program_.reset();
-    harness_.reset();
-    EXPECT_NE(lstat(SocketPath().c_str(), &socket), 0);
 }
 
 sockaddr_un AddressOf(const std::string& path) {
@@ -310,8 +284,7 @@ TEST_F(ProgramLinkTest, ProcessesOfOtherUsersAreRefused) {
     if (geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
     constexpr uid_t kNobody = 65534;
     constexpr int kBoundMs = std::chrono::milliseconds(kWaitBound).count();
-    ASSERT_EQ(chmod(dir_.path().c_str(), 0711), 0);
-    ASSERT_EQ(chmod((dir_ / "run").c_str(), 0711), 0);
+    for (const std::filesystem::path& dir : {dir_.path(), dir_ / "run"}) ASSERT_EQ(chmod(dir.c_str(), 0711), 0);
     ASSERT_EQ(chmod(SocketPath().c_str(), 0666), 0);
     const sockaddr_un address = AddressOf(SocketPath());
     const pid_t child = fork();
@@ -326,13 +299,16 @@ TEST_F(ProgramLinkTest, ProcessesOfOtherUsersAreRefused) {
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: greeted or left open; 2: cannot change user; 3: cannot connect";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << "1: greeted or left open; 2: cannot change user; 3: cannot connect";
     const Context gedit = Open("gedit");  // the user's own connection stays
     EXPECT_EQ(gedit.handle, hook::kFirstInputContext);
 }
 
-TEST(HookSocketPlaceTest, TheHookStaysOutOfPlacesOthersCouldReach) {
+// The socket and the directory it is in are the user's alone, made so or
+// found so, and the socket goes with the hook. The hook stays out of places
+// others could reach, and out of files it did not make.
+TEST(HookSocketPlaceTest, TheSocketIsTheUsersAloneAndGoesWithTheHook) {
     using Path = std::filesystem::path;
     const auto makeFile = [](const Path& path) { close(open(path.c_str(), O_CREAT | O_WRONLY, 0600)); };
     const auto leaveSocket = [](const Path& path) {
@@ -341,6 +317,10 @@ TEST(HookSocketPlaceTest, TheHookStaysOutOfPlacesOthersCouldReach) {
         bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address));
         close(fd);
     };
+    const auto modeOf = [](const Path& path) {
+        struct stat info {};
+        return lstat(path.c_str(), &info) == 0 ? info.st_mode : mode_t{0};
+    };
     struct Case {
         const char* name;
         mode_t runMode;  // of the socket's directory; 0: none made
@@ -348,6 +328,7 @@ TEST(HookSocketPlaceTest, TheHookStaysOutOfPlacesOthersCouldReach) {
         bool listens;
     };
     const std::vector<Case> cases{
+        {"nothing there yet", 0, nullptr, true},
         {"a directory open to the group", 0750, nullptr, false},
         {"a file where the directory goes", 0, makeFile, false},
         {"a file at the socket's path", 0700, [&](const Path& run) { makeFile(run / "hook"); }, false},
@@ -357,17 +338,25 @@ TEST(HookSocketPlaceTest, TheHookStaysOutOfPlacesOthersCouldReach) {
         SCOPED_TRACE(c.name);
         TempDir dir;
         const Path run = dir / "run";
+        const Path hookSocket = run / "hook";
         if (c.runMode != 0) {
             mkdir(run.c_str(), c.runMode);
             chmod(run.c_str(), c.runMode);  // past the umask
         }
         if (c.prepare) c.prepare(run);
-        FcitxHarness harness((run / "hook").string());
-        FakeProgram program((run / "hook").string());
-        EXPECT_EQ(program.Connected(), c.listens);
-        if (c.listens) EXPECT_EQ(program.ReadLine(), Line(hook::Hello{hook::kVersion}));
-        struct stat left {};
-        EXPECT_EQ(lstat((run / "hook").c_str(), &left) == 0 && S_ISSOCK(left.st_mode), c.listens);
+        {
+            FcitxHarness harness(hookSocket.string());
+            FakeProgram program(hookSocket.string());
+            EXPECT_EQ(program.Connected(), c.listens);
+            if (c.listens) {
+                EXPECT_EQ(program.ReadLine(), Line(hook::Hello{hook::kVersion}));
+                EXPECT_EQ(modeOf(run), S_IFDIR | 0700);
+                EXPECT_EQ(modeOf(hookSocket), S_IFSOCK | 0600);
+            } else {
+                EXPECT_FALSE(S_ISSOCK(modeOf(hookSocket)));
+            }
+        }
+        EXPECT_FALSE(S_ISSOCK(modeOf(hookSocket)));
     }
 }
 

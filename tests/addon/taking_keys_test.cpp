@@ -1,7 +1,8 @@
 // Which keys the hook takes from the applications, what the program hears
 // of them and where: typed in an application while the program has
 // registered its window and installed its hook. Which key is chosen under
-// each modifier is hook_parts_test's; here the keys go through fcitx5.
+// each modifier is hook_parts_test's; here the keys go through fcitx5, to
+// the window, the code and the modifiers of the program's line.
 #include <utility>
 #include <vector>
 
@@ -32,19 +33,12 @@ TEST_F(TakingKeysTest, KeysAreTakenForTheirWindowWithTheirReleases) {
     };
     const std::vector<Case> cases{
         {Key("a"), kTarget, 'a'},
-        {Key(FcitxKey_A, KeyState::CapsLock), kTarget, 'A'},
         {Key("Control+5"), kTarget, kVk0 + 5, kCtrlMask},  // a look-up
-        {Key("KP_7"), kTarget, kVk0 + 7},
         {Key("Shift+BackSpace"), kTarget, kVkBack, kShiftMask},
-        {Key("period"), kTarget, kVkPeriod},
-        {Key("Shift+question"), kTarget, kVkOem8, kShiftMask},
         {Key("Control+c"), kApplication},
-        {Key("Super+a"), kApplication},
         {Key("Control+Alt+Shift+o"), kApplication},
         {Key("Super+Control+Alt+o"), kApplication},
         {Key("Control+Alt+o"), kOwner, kCmdImeOnOff},
-        {Key("Control+Alt+m"), kOwner, kCmdNextMode},
-        {Key("Control+Alt+x"), kOwner, kCmdLookup},
         {Key(FcitxKey_O, {KeyState::Ctrl, KeyState::Alt, KeyState::CapsLock}), kOwner, kCmdImeOnOff},
         {Key(FcitxKey_m, {KeyState::Ctrl, KeyState::Alt, KeyState::NumLock}), kOwner, kCmdNextMode},
     };
