@@ -1,7 +1,6 @@
 #include "doubles/recording_platform.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <utility>
 
 #include "engine/text.h"
@@ -34,29 +33,13 @@ void RecordingPlatform::Navigate(std::string_view view, std::u16string_view addr
 
 void RecordingPlatform::DrawCandidatePage(std::string_view view, std::u16string_view fragment) {
     calls_.push_back("DrawCandidatePage " + std::string(view));
-    lastDrawnPage_ = std::u16string(fragment);
-    drawn_[std::string(view)] = lastDrawnPage_;
+    drawn_[std::string(view)] = std::u16string(fragment);
     ++pagesDrawn_;
 }
 
-void RecordingPlatform::GoBack(std::string_view view) { calls_.push_back("GoBack " + std::string(view)); }
-
-void RecordingPlatform::GoForward(std::string_view view) { calls_.push_back("GoForward " + std::string(view)); }
-
-void RecordingPlatform::Refresh(std::string_view view) { calls_.push_back("Refresh " + std::string(view)); }
-
 std::u16string RecordingPlatform::LocationURL(std::string_view view) {
     calls_.push_back("LocationURL " + std::string(view));
-    const auto location = locations_.find(view);
-    return location == locations_.end() ? std::u16string() : location->second;
-}
-
-void RecordingPlatform::SetLocation(std::string_view view, std::u16string address) {
-    locations_[std::string(view)] = std::move(address);
-}
-
-void RecordingPlatform::SelectInView(std::string_view view, std::u16string rtf) {
-    selections_[std::string(view)] = std::move(rtf);
+    return Location(view);
 }
 
 std::int32_t RecordingPlatform::MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) {
@@ -68,27 +51,16 @@ std::int32_t RecordingPlatform::MsgBox(std::u16string_view text, std::int32_t st
 
 namespace {
 
-const char* NameOf(WindowId window) {
-    switch (window) {
-        case WindowId::OrvikU: return "OrvikU";
-        case WindowId::HVTNP: return "HVTNP";
-        case WindowId::WPopup: return "WPopup";
-        case WindowId::CauHinh: return "CauHinh";
-        case WindowId::QXAbout: return "QXAbout";
-    }
-    return "?";
-}
+// The windows' names, in the order of WindowId.
+constexpr const char* kWindowNames[] = {"OrvikU", "HVTNP", "WPopup", "CauHinh", "QXAbout"};
 
 std::string Number(std::int64_t n) { return std::to_string(n); }
 
-// A point size as the system writes it: 16, 10.5.
-std::string SizeText(float size) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", static_cast<double>(size));
-    return text;
-}
-
 }  // namespace
+
+void RecordingPlatform::Record(std::string_view call, WindowId window) {
+    calls_.push_back(std::string(call) + " " + kWindowNames[static_cast<int>(window)]);
+}
 
 void RecordingPlatform::PassKeyOn() {
     calls_.push_back("PassKeyOn");
@@ -146,25 +118,9 @@ void RecordingPlatform::keybd_event(std::uint8_t key, std::uint8_t scan, std::ui
     }
 }
 
-std::u16string RecordingPlatform::TextOf(WindowHandle control) const {
-    const auto text = received_.find(control);
-    return text == received_.end() ? std::u16string() : text->second;
-}
-
-std::u16string RecordingPlatform::Location(std::string_view view) const {
-    const auto location = locations_.find(view);
-    return location == locations_.end() ? std::u16string() : location->second;
-}
-
-std::u16string RecordingPlatform::DrawnPage(std::string_view view) const {
-    const auto page = drawn_.find(view);
-    return page == drawn_.end() ? std::u16string() : page->second;
-}
-
 std::int32_t RecordingPlatform::PostMessageW(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
-                                             std::int32_t lParam) {
-    calls_.push_back("PostMessageW " + Number(window) + " " + Number(message) + " " + Number(wParam) + " " +
-                     Number(lParam));
+                                             std::int32_t) {
+    calls_.push_back("PostMessageW " + Number(window) + " " + Number(message) + " " + Number(wParam));
     if (message == kWmChar) received_[window] += static_cast<char16_t>(wParam);
     return 1;
 }
@@ -201,19 +157,20 @@ void RecordingPlatform::RemoveKeyHook() {
     hookInstalled_ = false;
 }
 
-// A copy the application was asked for lands on the clipboard while the
-// program waits.
-void RecordingPlatform::Sleep(std::uint32_t milliseconds) {
-    calls_.push_back("Sleep " + Number(milliseconds));
-    slept_ += milliseconds;
+void RecordingPlatform::LandCopy() {
     if (copyPending_ && !foregroundSelection_.empty()) clipboard_[kClipboardRtf] = foregroundSelection_;
     copyPending_ = false;
 }
 
+void RecordingPlatform::Sleep(std::uint32_t milliseconds) {
+    calls_.push_back("Sleep " + Number(milliseconds));
+    slept_ += milliseconds;
+    LandCopy();
+}
+
 void RecordingPlatform::DoEvents() {
     calls_.push_back("DoEvents");
-    if (copyPending_ && !foregroundSelection_.empty()) clipboard_[kClipboardRtf] = foregroundSelection_;
-    copyPending_ = false;
+    LandCopy();
     if (onDoEvents_) onDoEvents_();
 }
 
@@ -240,49 +197,30 @@ std::u16string RecordingPlatform::ClipboardGetText(std::int32_t format) {
     return Clipboard(format);
 }
 
-std::u16string RecordingPlatform::Clipboard(std::int32_t format) const {
-    const auto text = clipboard_.find(format);
-    return text == clipboard_.end() ? std::u16string() : text->second;
-}
-
-WindowHandle RecordingPlatform::HandleOf(WindowId window) { return 1001 + static_cast<WindowHandle>(window); }
-
 void RecordingPlatform::ShowWindow(WindowId window) {
-    calls_.push_back(std::string("ShowWindow ") + NameOf(window));
+    Record("ShowWindow", window);
     visible_.insert(window);
     minimized_.erase(window);
 }
 
 void RecordingPlatform::HideWindow(WindowId window) {
-    calls_.push_back(std::string("HideWindow ") + NameOf(window));
+    Record("HideWindow", window);
     visible_.erase(window);
 }
 
 void RecordingPlatform::MinimizeWindow(WindowId window) {
-    calls_.push_back(std::string("MinimizeWindow ") + NameOf(window));
+    Record("MinimizeWindow", window);
     minimized_.insert(window);
 }
 
 void RecordingPlatform::SetTopmost(WindowId window) {
-    calls_.push_back(std::string("SetWindowPos ") + NameOf(window) + " HWND_TOPMOST");
+    Record("SetWindowPos", window);
     topmost_.insert(window);
 }
 
-void RecordingPlatform::SetWindowHeight(WindowId window, std::int32_t twips) {
-    calls_.push_back(std::string("SetWindowHeight ") + NameOf(window) + " " + Number(twips));
-}
-
-void RecordingPlatform::DragWindow(WindowId window) {
-    calls_.push_back(std::string("DragWindow ") + NameOf(window));
-}
-
 void RecordingPlatform::UnloadWindow(WindowId window) {
-    calls_.push_back(std::string("UnloadWindow ") + NameOf(window));
+    Record("UnloadWindow", window);
     visible_.erase(window);
-}
-
-void RecordingPlatform::RefreshWindow(WindowId window) {
-    calls_.push_back(std::string("RefreshWindow ") + NameOf(window));
 }
 
 void RecordingPlatform::FocusControl(std::string_view control) {
@@ -291,16 +229,12 @@ void RecordingPlatform::FocusControl(std::string_view control) {
 }
 
 void RecordingPlatform::ShowPopupMenu(WindowId owner) {
-    calls_.push_back(std::string("ShowPopupMenu ") + NameOf(owner));
+    Record("ShowPopupMenu", owner);
     ++popupMenus_;
 }
 
-void RecordingPlatform::MaximizeWindow(WindowId window) {
-    calls_.push_back(std::string("MaximizeWindow ") + NameOf(window));
-}
-
 void RecordingPlatform::RestoreWindow(WindowId window) {
-    calls_.push_back(std::string("RestoreWindow ") + NameOf(window));
+    Record("RestoreWindow", window);
     minimized_.erase(window);
 }
 
@@ -311,9 +245,8 @@ void RecordingPlatform::SendKeys(std::u16string_view keys) {
     if (keys == u"^c" && selection != selections_.end()) clipboard_[kClipboardRtf] = selection->second;
 }
 
-FontChoice RecordingPlatform::ShowFontDialog(std::u16string_view title, std::int32_t flags, const FontChoice& start) {
-    calls_.push_back("ShowFontDialog [" + U16ToUtf8(title) + "] " + Number(flags) + " " + U16ToUtf8(start.FontName) +
-                     " " + SizeText(start.FontSize));
+FontChoice RecordingPlatform::ShowFontDialog(std::u16string_view title, std::int32_t, const FontChoice& start) {
+    calls_.push_back("ShowFontDialog [" + U16ToUtf8(title) + "] " + U16ToUtf8(start.FontName));
     return fontAnswer_ ? *fontAnswer_ : start;
 }
 
@@ -353,10 +286,6 @@ void RecordingPlatform::SetForeground(WindowHandle window, WindowHandle focus) {
     focus_ = focus;
 }
 
-void RecordingPlatform::SetForeground(WindowId window) {
-    foreground_ = HandleOf(window);
-}
-
 std::int16_t RecordingPlatform::DeliverKey(std::int16_t keyCode, std::int16_t shift) {
     const bool toOwner = keyCode >= kFirstCommandCode || hookTarget_ == 0;
     deliveredKey_ = keyCode;
@@ -373,11 +302,6 @@ void RecordingPlatform::SetFile(const std::string& path, std::string bytes) {
 void RecordingPlatform::RemoveFile(const std::string& path) {
     files_.erase(path);
     removed_.push_back(path);
-}
-
-std::string RecordingPlatform::FileContent(const std::string& path) const {
-    const auto file = files_.find(path);
-    return file == files_.end() ? std::string() : file->second;
 }
 
 bool RecordingPlatform::FileExists(const std::string& path) const {
@@ -444,12 +368,7 @@ void RecordingPlatform::SetSetting(std::u16string_view key, std::u16string value
 }
 
 std::u16string RecordingPlatform::Setting(std::u16string_view key) const {
-    const auto value = settings_.find(StoreKey(kTestApp, kTestSection, key));
-    return value == settings_.end() ? std::u16string() : value->second;
-}
-
-bool RecordingPlatform::HasSetting(std::u16string_view key) const {
-    return settings_.count(StoreKey(kTestApp, kTestSection, key)) != 0;
+    return ValueOf(settings_, StoreKey(kTestApp, kTestSection, key));
 }
 
 std::int32_t RecordingPlatform::Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) {

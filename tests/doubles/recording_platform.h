@@ -31,9 +31,9 @@ public:
     // Recorded with the view's name; the fragment is kept.
     void DrawCandidatePage(std::string_view view, std::u16string_view fragment) override;
     // Recorded; the views keep no history, the location stays as it is.
-    void GoBack(std::string_view view) override;
-    void GoForward(std::string_view view) override;
-    void Refresh(std::string_view view) override;
+    void GoBack(std::string_view view) override { calls_.push_back("GoBack " + std::string(view)); }
+    void GoForward(std::string_view view) override { calls_.push_back("GoForward " + std::string(view)); }
+    void Refresh(std::string_view view) override { calls_.push_back("Refresh " + std::string(view)); }
     // The address last navigated to or set by the test.
     std::u16string LocationURL(std::string_view view) override;
     bool RenameFile(const std::string& from, const std::string& to) override;
@@ -79,19 +79,19 @@ public:
     bool ClipboardTextCut() override { return clipboardCut_; }
     // The clipboard's owner offers more than is read.
     void SetClipboardCut(bool cut) { clipboardCut_ = cut; }
-    WindowHandle HandleOf(WindowId window) override;
+    WindowHandle HandleOf(WindowId window) override { return 1001 + static_cast<WindowHandle>(window); }
     void ShowWindow(WindowId window) override;
     void HideWindow(WindowId window) override;
     bool WindowVisible(WindowId window) override { return visible_.count(window) != 0; }
     void MinimizeWindow(WindowId window) override;
     void SetTopmost(WindowId window) override;
-    void SetWindowHeight(WindowId window, std::int32_t twips) override;
-    void DragWindow(WindowId window) override;
+    void SetWindowHeight(WindowId window, std::int32_t) override { Record("SetWindowHeight", window); }
+    void DragWindow(WindowId window) override { Record("DragWindow", window); }
     void UnloadWindow(WindowId window) override;
-    void RefreshWindow(WindowId window) override;
+    void RefreshWindow(WindowId window) override { Record("RefreshWindow", window); }
     void FocusControl(std::string_view control) override;
     void ShowPopupMenu(WindowId owner) override;
-    void MaximizeWindow(WindowId window) override;
+    void MaximizeWindow(WindowId window) override { Record("MaximizeWindow", window); }
     void RestoreWindow(WindowId window) override;
     void SendKeys(std::u16string_view keys) override;
     FontChoice ShowFontDialog(std::u16string_view title, std::int32_t flags, const FontChoice& start) override;
@@ -103,7 +103,7 @@ public:
     // Another application in the foreground: its window and focused control.
     void SetForeground(WindowHandle window, WindowHandle focus);
     // One of the program's own windows in the foreground.
-    void SetForeground(WindowId window);
+    void SetForeground(WindowId window) { foreground_ = HandleOf(window); }
 
     // Delivers a key as the hook does: a command code to the owner NhanDien
     // named, any other key to its target (to the owner while there is
@@ -128,7 +128,6 @@ public:
     // A value in the settings store, and what it holds ("" when nothing).
     void SetSetting(std::u16string_view key, std::u16string value);
     std::u16string Setting(std::u16string_view key) const;
-    bool HasSetting(std::u16string_view key) const;
     // The tray icons present, by window and number.
     std::set<std::pair<WindowHandle, std::uint32_t>> TrayIcons() const { return trayIcons_; }
     // A press on a tray icon, as the notification area reports it.
@@ -137,13 +136,13 @@ public:
     bool FileExists(const std::string& path) const;
 
     // The page a view shows, as if the user followed a link to it.
-    void SetLocation(std::string_view view, std::u16string address);
+    void SetLocation(std::string_view view, std::u16string address) { locations_[std::string(view)] = std::move(address); }
     // Text selected in a view, as RTF: Ctrl+C sent by SendKeys while the
     // view has the focus (FocusControl) puts it on the clipboard.
-    void SelectInView(std::string_view view, std::u16string rtf);
+    void SelectInView(std::string_view view, std::u16string rtf) { selections_[std::string(view)] = std::move(rtf); }
 
     // What the clipboard holds in `format`.
-    std::u16string Clipboard(std::int32_t format) const;
+    std::u16string Clipboard(std::int32_t format) const { return ValueOf(clipboard_, format); }
 
     // A file that reads with these bytes, wherever the disk says otherwise.
     void SetFile(const std::string& path, std::string bytes);
@@ -151,9 +150,7 @@ public:
     // A file whose writes fail, as on a full disk.
     void SetUnwritable(const std::string& path) { unwritable_.push_back(path); }
     // The bytes the test set or last wrote at `path`; empty when none.
-    std::string FileContent(const std::string& path) const;
-    // The fragment last drawn in any candidate page view.
-    const std::u16string& LastDrawnPage() const { return lastDrawnPage_; }
+    std::string FileContent(const std::string& path) const { return ValueOf(files_, path); }
 
     // What happens, as the user's doing, each time the program lets pending
     // events run.
@@ -173,7 +170,7 @@ public:
     // that moment, Ctrl+C copies its selection); the keys the hook passes
     // on arrive as typed (Backspace deletes, Enter and Tab type themselves).
     std::u16string ReceivedText() const { return TextOf(focus_); }
-    std::u16string TextOf(WindowHandle control) const;
+    std::u16string TextOf(WindowHandle control) const { return ValueOf(received_, control); }
     void SetReceivedText(std::u16string text) { received_[focus_] = std::move(text); }
     // The keys the hook passed on to the application, in order.
     const std::vector<std::int16_t>& PassedKeys() const { return passed_; }
@@ -193,8 +190,8 @@ public:
     // What the program showed and did, from the desktop's side.
     const std::vector<std::string>& Messages() const { return messages_; }
     const std::vector<std::string>& Logged() const { return logged_; }
-    std::u16string Location(std::string_view view) const;
-    std::u16string DrawnPage(std::string_view view) const;
+    std::u16string Location(std::string_view view) const { return ValueOf(locations_, view); }
+    std::u16string DrawnPage(std::string_view view) const { return ValueOf(drawn_, view); }
     int PagesDrawn() const { return pagesDrawn_; }
     const std::vector<std::u16string>& StartedPrograms() const { return started_; }
     int PopupMenusShown() const { return popupMenus_; }
@@ -207,13 +204,23 @@ public:
     int SettingsSaved() const { return settingsSaved_; }
 
 private:
+    // The value at `key`, or an empty one.
+    template <typename Map, typename Key>
+    static typename Map::mapped_type ValueOf(const Map& map, const Key& key) {
+        const auto found = map.find(key);
+        return found == map.end() ? typename Map::mapped_type() : found->second;
+    }
+    // Recorded as the call and the window's name.
+    void Record(std::string_view call, WindowId window);
+    // A copy the application was asked for lands on the clipboard while the
+    // program waits.
+    void LandCopy();
     void TypeInForeground(std::int16_t key, bool shift);
     WindowHandle KeyTarget();
 
     std::string programDirectory_;
     std::string currentDirectory_;
     std::map<std::string, std::string> files_;
-    std::u16string lastDrawnPage_;
     bool clipboardCut_ = false;
     std::vector<std::string> removed_;
     std::vector<std::string> unwritable_;

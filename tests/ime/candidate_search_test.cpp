@@ -52,8 +52,7 @@ TEST(CandidateSearch, TypedCodesShowTheirExactEntry) {
         {&OrvikU::CangJieH_Click, u"mm", "<FONT color=\"#0066AA\">&#20108;</FONT> ! End"},
     };
     for (const auto& c : cases) {
-        FixtureApp fx;
-        (fx.main().*c.mode)(0);
+        FixtureApp fx(c.mode);
         fx.Type(c.typed);
         EXPECT_EQ(ShownFragment(fx.platform), c.fragment) << U16ToUtf8(c.typed);
         const bool tooLong = c.typed.size() > 10;
@@ -63,8 +62,7 @@ TEST(CandidateSearch, TypedCodesShowTheirExactEntry) {
 }
 
 TEST(CandidateSearch, ComparesTheKeyWithTheCodeAsGiven) {
-    FixtureApp fx;
-    fx.main().TelexH_Click(30);
+    FixtureApp fx(&OrvikU::TelexH_Click);
     const CandidateLine found = FindCandidateLine(fx.module(), u"hoaf");
     EXPECT_EQ(found.kind, CandidateLine::Found);
     EXPECT_EQ(found.line, Fields(15, 0x6C00));
@@ -85,9 +83,7 @@ TEST(CandidateSearch, CutsListsIntoPagesOfTen) {
     CandidateList list;
     for (const auto& c : cases) {
         list.Build(Fields(c.count), Layout::Han, &fx.module().VariantLine);
-        if (c.count >= 10) {
-            EXPECT_EQ(list.ShownPage(), Refs(19968, 10));
-        }
+        if (c.count >= 10) EXPECT_EQ(list.ShownPage(), Refs(19968, 10));
         EXPECT_EQ(list.LastPageNumber(), c.lastPage) << c.count;
         while (list.Turn(+1)) continue;
         EXPECT_EQ(list.ShownPage(), c.lastFragment) << c.count;
@@ -139,8 +135,7 @@ TEST(CandidatePage, RunsDecodeReferencesAndFollowTheColourTag) {
 // The page is drawn at once; the page file waits for a pause in typing and
 // holds the last page. A full disk is named in the log; the page still shows.
 TEST(CandidateWindow, DrawsThePageAndWritesThePageFileWhenTypingPauses) {
-    FixtureApp fx;
-    fx.main().PINYIN_Click(12);
+    FixtureApp fx(&OrvikU::PINYIN_Click);
     fx.Type(u"yi");
     fx.Type(u"yi1");
     EXPECT_EQ(fx.platform.DrawnPage("HVTNP.WebBrowser1"), u"&#19968; ! End");

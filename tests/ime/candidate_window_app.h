@@ -10,8 +10,7 @@
 namespace orvik::testing {
 
 struct CandidateWindowApp : FixtureApp {
-    explicit CandidateWindowApp(void (OrvikU::*mode)(std::int16_t) = &OrvikU::TelexH_Click) {
-        (main().*mode)(0);
+    explicit CandidateWindowApp(Mode mode = &OrvikU::TelexH_Click) : FixtureApp(mode) {
         main().Unicode_Click(menu_number::kUnicode);
         platform.SetForeground(kEditor, kEditorFocus);
         main().IMEstate_Click(10);

@@ -9,13 +9,9 @@ namespace orvik {
 namespace {
 
 using testing::CandidateWindowApp;
-using testing::kEditorFocus;
 
 TEST(CandidateWindow, SwitchingOnTargetsTheEditorAndRegistersWithTheHook) {
-    testing::FixtureApp fx;
-    fx.main().TelexH_Click(menu_number::kTelexH);
-    fx.platform.SetForeground(testing::kEditor, kEditorFocus);
-    fx.main().IMEstate_Click(menu_number::kIMEstate);
+    CandidateWindowApp fx;
     EXPECT_TRUE(fx.platform.Minimized(WindowId::OrvikU));
     EXPECT_TRUE(fx.platform.WindowVisible(WindowId::HVTNP));
     EXPECT_TRUE(fx.platform.Topmost(WindowId::HVTNP));

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/letter_tables.h"
 #include "engine/text.h"
 #include "doubles/recording_platform.h"
 #include "shell/application.h"
@@ -20,8 +21,13 @@ inline constexpr WindowHandle kEditor = 500;
 inline constexpr WindowHandle kEditorFocus = 501;
 
 struct FixtureApp {
+    using Mode = void (OrvikU::*)(std::int16_t);
     RecordingPlatform platform{kProgramDir};
     Application app{platform};
+
+    FixtureApp() = default;
+    // The input mode `mode` chosen from the menu.
+    explicit FixtureApp(Mode mode) { (main().*mode)(0); }
 
     Module1& module() { return app.module(); }
     TypingSession& session() { return app.session(); }
@@ -44,7 +50,16 @@ struct FixtureApp {
     }
 };
 
-// The candidate page fragment last drawn.
-inline std::string ShownFragment(const RecordingPlatform& platform) { return U16ToUtf8(platform.LastDrawnPage()); }
+// The letters of the output code `code`.
+inline LetterTables LettersOf(std::int16_t code) {
+    LetterTables tables;
+    BuildLetterTables(tables, code);
+    return tables;
+}
+
+// The candidate page fragment the candidate window shows.
+inline std::string ShownFragment(const RecordingPlatform& platform) {
+    return U16ToUtf8(platform.DrawnPage("HVTNP.WebBrowser1"));
+}
 
 }  // namespace orvik::testing

@@ -17,8 +17,7 @@ TEST(IndexConversion, InputItCannotConvertWholeIsRefusedNamingFileAndLine) {
         std::vector<std::u16string> dxx;
         std::string named;
     };
-    const std::vector<std::u16string> tooLong(9001, u"4E00");
-    std::vector<std::u16string> overfull = tooLong;
+    std::vector<std::u16string> overfull(9001, u"4E00");
     overfull.push_back(u"!\"\"!a ");
     const Case cases[] = {
         {u"", goodIndex, "machuan.txt, dòng 1: trống"},

@@ -27,8 +27,7 @@ struct Case {
 // The typed keys in place, and their candidates found, as a window leaves
 // them after each key.
 struct Typed : testing::FixtureApp {
-    explicit Typed(const Case& c) {
-        (main().*c.mode)(0);
+    explicit Typed(const Case& c) : FixtureApp(c.mode) {
         session().SetOutputCode(kVietWareX, true);
         session().SetKeys(std::u16string(c.typed));
         session().FindCandidates(true);

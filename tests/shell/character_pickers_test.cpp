@@ -21,8 +21,7 @@ std::u16string Escapes(std::u16string_view escape, int count) {
 
 TEST(CharacterPickers, Picture3ReadsEscapesUntilAnIdeographOrItsLimit) {
     struct Case {
-        std::u16string selection;
-        std::u16string copied;
+        std::u16string selection, copied;
     };
     const Case cases[] = {
         {u"{\\rtf1 plain text}", u"&#0;"},
@@ -68,9 +67,7 @@ TEST(CharacterPickers, Label1ConvertsTheIndexAndSaysHowItWent) {
     }
     const std::string directory = "!\"\"!a \"#!b ";
     struct Case {
-        std::string map, dxx, missing;
-        std::string written;  // "": the output stays as it was
-        std::string message;
+        std::string map, dxx, missing, written, message;  // written "": the output stays as it was
     };
     const Case cases[] = {
         {"/57344:131083/57345:39999/\r\n", "4E00E000\r\ne001abcd\r\n" + directory + "\r\n", "",

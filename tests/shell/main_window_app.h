@@ -17,8 +17,7 @@ namespace orvik::testing {
 inline constexpr std::u16string_view kStartPage = u"its:hvtdu.chm::/html\\khoidong.htm";
 
 struct MainWindowApp : FixtureApp {
-    explicit MainWindowApp(void (OrvikU::*mode)(std::int16_t) = &OrvikU::TelexH_Click) {
-        (main().*mode)(0);
+    explicit MainWindowApp(Mode mode = &OrvikU::TelexH_Click) : FixtureApp(mode) {
         main().VW2_Click(menu_number::kVW2);
         platform.ClearCalls();
     }

@@ -96,13 +96,11 @@ TEST(MainWindowToolbar, TheTipFollowsTheButtonUnderTheMouse) {
         float x;
         const char16_t* tip;
     };
-    const Case cases[] = {{0, u"Tra nghĩa chữ Hán theo TĐ Lenvar và phiên âm Hán Việt"},
-                          {359.9f, u"Tra nghĩa chữ Hán theo TĐ Lenvar và phiên âm Hán Việt"},
-                          {360, u"Tra nghĩa chữ Nôm theo Bảng tra Nôm KHXH 1976"},
-                          {5 * 360 + 1, u"Tắt mở Thâu nhập pháp (IME)"},
-                          {8 * 360, u"Đóng chương trình"},
-                          {9 * 360, u""},
-                          {-1, u""}};
+    const char16_t* han = u"Tra nghĩa chữ Hán theo TĐ Lenvar và phiên âm Hán Việt";
+    const Case cases[] = {
+        {0, han}, {359.9f, han}, {360, u"Tra nghĩa chữ Nôm theo Bảng tra Nôm KHXH 1976"},
+        {5 * 360 + 1, u"Tắt mở Thâu nhập pháp (IME)"}, {8 * 360, u"Đóng chương trình"}, {9 * 360, u""}, {-1, u""},
+    };
     for (const auto& c : cases) {
         FixtureApp fx;
         fx.main().tbToolbar.ToolTipText = u"old";

@@ -20,9 +20,7 @@ TEST(ModeAction, EachActionLoadsTheReadingTableOfItsButtons) {
     fx.main().TelexN_Click(menu_number::kTelexN);
     EXPECT_TRUE(nom());
     EXPECT_FALSE(fx.app.CandidateWindowLoaded());  // its captions wait until the input method is on
-    LetterTables letters;
-    BuildLetterTables(letters, 1);
-    EXPECT_EQ(fx.session().Tables().CodeLetters, letters.CodeLetters);
+    EXPECT_EQ(fx.session().Tables().CodeLetters, testing::LettersOf(kVietWareX).CodeLetters);
     fx.main().CangJieH_Click(menu_number::kCangJieH);
     EXPECT_TRUE(nom());
     fx.main().CangJie_Click(menu_number::kCangJie);
@@ -37,10 +35,7 @@ struct CodeCase {
     MenuItem Menunoi::*item;
     const char16_t* combo;
     std::int16_t letters;
-    const char16_t* boxFont;
-    const char16_t* vnFont;
-    const char16_t* candidateFont;
-    const char16_t* status;
+    std::u16string_view boxFont, vnFont, candidateFont, status;
 };
 
 const CodeCase kCodes[] = {
@@ -54,12 +49,6 @@ const CodeCase kCodes[] = {
      u"VNtimes new roman", u"Trạng thái: Telex chữ Hán/Mã VietWare-X"},
 };
 
-LetterTables Built(std::int16_t code) {
-    LetterTables tables;
-    BuildLetterTables(tables, code);
-    return tables;
-}
-
 TEST(OutputCode, EachActionSetsItsWholeStateAndRepeatingChangesNothing) {
     for (const auto& code : kCodes) {
         CandidateWindowApp fx;
@@ -69,7 +58,7 @@ TEST(OutputCode, EachActionSetsItsWholeStateAndRepeatingChangesNothing) {
         for (const auto& other : kCodes)
             EXPECT_EQ((fx.main().Menunoi.*other.item).Checked, other.item == code.item) << name;
         EXPECT_EQ(fx.app.ConfigDialog().Combo1.Text, code.combo);
-        EXPECT_EQ(fx.session().Tables().CodeLetters, Built(code.letters).CodeLetters) << name;
+        EXPECT_EQ(fx.session().Tables().CodeLetters, testing::LettersOf(code.letters).CodeLetters) << name;
         EXPECT_EQ(fx.main().Text1.FontName, code.boxFont);
         EXPECT_EQ(fx.app.output().VnFontName, code.vnFont);
         EXPECT_EQ(fx.app.output().VnFontSize, 12);
@@ -80,8 +69,7 @@ TEST(OutputCode, EachActionSetsItsWholeStateAndRepeatingChangesNothing) {
 
 // The candidate window loaded later takes its font by the dialog's code box.
 TEST(OutputCode, TheCandidateWindowTakesItsFontByTheCodeBoxWhenLoaded) {
-    testing::FixtureApp fx;
-    fx.main().TelexH_Click(30);
+    FixtureApp fx(&OrvikU::TelexH_Click);
     fx.main().TCVN_Click(8);
     fx.main().IMEstate_Click(10);
     EXPECT_EQ(fx.candidates().Text1.FontName, u".VnTime");
