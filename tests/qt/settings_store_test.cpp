@@ -18,11 +18,6 @@ namespace {
 constexpr std::u16string_view kApp = u"VietOrvikU2004";
 constexpr std::u16string_view kSection = u"Settings";
 
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void Write(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
