@@ -10,8 +10,6 @@
 namespace orvik {
 namespace {
 
-std::string Narrow(std::u16string_view s) { return U16ToUtf8(s); }
-
 // The tone key goes behind the vowel that carries the tone; after gi or qu
 // the a that follows at once carries it, a vowel between them takes it, as
 // in giữa. CangJie Nôm keeps the keys as typed.
@@ -28,7 +26,7 @@ TEST(PlaceToneKey, MovesTheToneKeyBehindItsVowel) {
         {u"gior", u"gior"},     {u"cuoocs", u"cuoosc"},     {u"HOAF", u"HOFA"},         {u"lawsc", u"lawsc"},
         {u"ddij", u"ddij"},     {u"giuwax", u"giuwxa"},     {u"giaf", u"giaf"},
     };
-    for (const auto& c : cases) EXPECT_EQ(PlaceToneKey(c.word, false), c.placed) << Narrow(c.word);
+    for (const auto& c : cases) EXPECT_EQ(PlaceToneKey(c.word, false), c.placed) << U16ToUtf8(c.word);
     EXPECT_EQ(PlaceToneKey(u"hoaf", true), u"hoaf");
 }
 
@@ -39,8 +37,8 @@ TEST(Compose, EachEntryComposesToItsLetterInEveryCode) {
         for (int k = 0; k < kLetterEntries; ++k) {
             const std::u16string& keys = t.TelexKeys[k];
             EXPECT_EQ(ComposeForOutput(t, keys, false, false), t.CodeLetters[k])
-                << Narrow(keys) << " code " << code;
-            EXPECT_EQ(ComposeForOutput(t, keys, true, false), t.UnicodeLetters[k]) << Narrow(keys);
+                << U16ToUtf8(keys) << " code " << code;
+            EXPECT_EQ(ComposeForOutput(t, keys, true, false), t.UnicodeLetters[k]) << U16ToUtf8(keys);
         }
     }
 }
@@ -58,7 +56,7 @@ TEST(Compose, WordsInUnicode) {
         {u"Aw", u"Ă"},        {u"Ddaf", u"Đà"},        {u"Nawxng", u"Nẵng"},   {u"Own", u"Ơn"},
         {u"Aan", u"Ân"},      {u"Ee", u"Ê"},           {u"Uwowng", u"Ương"},   {u"dD", u"đ"},
     };
-    for (const auto& c : cases) EXPECT_EQ(ComposeForOutput(t, c.keys, true, false), c.word) << Narrow(c.keys);
+    for (const auto& c : cases) EXPECT_EQ(ComposeForOutput(t, c.keys, true, false), c.word) << U16ToUtf8(c.keys);
 }
 
 TEST(Compose, EightBitWordsFollowTheCaseOfTheFirstKey) {
@@ -69,7 +67,7 @@ TEST(Compose, EightBitWordsFollowTheCaseOfTheFirstKey) {
         {kVietWareX, u"aW", u"\u00E0"},       {kTcvn3, u"nguwowif", u"ng\u00AD\u00EAi"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ComposeForOutput(Built(c.code), c.keys, false, false), c.bytes) << Narrow(c.keys);
+        EXPECT_EQ(ComposeForOutput(Built(c.code), c.keys, false, false), c.bytes) << U16ToUtf8(c.keys);
 }
 
 // The keys of a reading, as typed and as its index key: tone keys gathered
@@ -92,7 +90,7 @@ TEST(TelexKeys, GatherToneKeysAtTheEnd) {
         {wordKey, u"tw", u"tuw"},             {wordKey, u"ngwowif", u"nguwowif"}, {wordKey, u"tiesng", u"tiengs"},
         {wordKey, u"aw", u"aw"},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.rule.convert(c.word), c.keys) << c.rule.name << " " << Narrow(c.word);
+    for (const auto& c : cases) EXPECT_EQ(c.rule.convert(c.word), c.keys) << c.rule.name << " " << U16ToUtf8(c.word);
 }
 
 TEST(UnicodeToTelex, GivesKeysThatComposeBackToTheWord) {
@@ -103,7 +101,7 @@ TEST(UnicodeToTelex, GivesKeysThatComposeBackToTheWord) {
         {u"giá", u"gias"},       {u"nhất", u"nhaats"},   {u"a", u"a"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(UnicodeToTelex(t, c.word), c.keys) << Narrow(c.word);
+        EXPECT_EQ(UnicodeToTelex(t, c.word), c.keys) << U16ToUtf8(c.word);
         EXPECT_EQ(ComposeForOutput(t, UnicodeToTelex(t, c.word), true, false), c.word);
     }
 }

@@ -18,8 +18,6 @@ struct Case {
     std::u16string_view out;
 };
 
-std::string Shown(std::u16string_view text) { return U16ToUtf8(text); }
-
 // Everything but a first half right before its second is kept as it was.
 TEST(JoinSurrogateEscapesTest, PairsBecomeOneEscapeOfTheirCodePoint) {
     const Case cases[] = {
@@ -38,7 +36,7 @@ TEST(JoinSurrogateEscapesTest, PairsBecomeOneEscapeOfTheirCodePoint) {
         {u"\\u-10179?\r\n\\u-8704?", u"\\u128512?"},
         {u"\\u55357?\\u55357?\\u56832?", u"\\u55357?\\u128512?"},
     };
-    for (const Case& c : cases) EXPECT_EQ(Shown(JoinSurrogateEscapes(c.in)), Shown(c.out)) << Shown(c.in);
+    for (const Case& c : cases) EXPECT_EQ(U16ToUtf8(JoinSurrogateEscapes(c.in)), U16ToUtf8(c.out)) << U16ToUtf8(c.in);
     const std::u16string_view kept[] = {
         u"\\u55357?abc",                           // a lone first half
         u"\\u56832?\\u55357?",                     // halves in the wrong order
@@ -50,7 +48,7 @@ TEST(JoinSurrogateEscapesTest, PairsBecomeOneEscapeOfTheirCodePoint) {
         u"{\\rtf1\\ansi \\'a4\\'a4 \\u20320\\'3f\xe0\xff\\par }",
         u"\\uc999999999999 \\u55357\\u56832",      // an absurd count: the second half is skipped as fallback
     };
-    for (std::u16string_view rtf : kept) EXPECT_EQ(Shown(JoinSurrogateEscapes(rtf)), Shown(rtf));
+    for (std::u16string_view rtf : kept) EXPECT_EQ(U16ToUtf8(JoinSurrogateEscapes(rtf)), U16ToUtf8(rtf));
 }
 
 TEST(PlainTextRtfTest, RendersTextAsRtfEscapes) {
@@ -63,7 +61,7 @@ TEST(PlainTextRtfTest, RendersTextAsRtfEscapes) {
         {u"\uFFFF\u0080", u"{\\rtf1 \\u-1?\\u128?}"},
         {u"", u""},
     };
-    for (const Case& c : cases) EXPECT_EQ(Shown(PlainTextRtf(c.in)), Shown(c.out)) << Shown(c.in);
+    for (const Case& c : cases) EXPECT_EQ(U16ToUtf8(PlainTextRtf(c.in)), U16ToUtf8(c.out)) << U16ToUtf8(c.in);
 }
 
 TEST(OwnerRtfTest, LongTextsAreCutAtTheReadLimit) {
@@ -101,7 +99,7 @@ TEST(RtfPlainTextTest, PicksAndReadingsGiveTheirCharacters) {
         {u"{\\rtf1{\\*\\generator Writer;}\\'e0\r\nb}", u"\u00E0b"},
         {u"}}}a{", u"a"},  // damaged text ends without harm
     };
-    for (const auto& [rtf, text] : cases) EXPECT_EQ(Shown(RtfPlainText(rtf)), Shown(text)) << Shown(rtf);
+    for (const auto& [rtf, text] : cases) EXPECT_EQ(U16ToUtf8(RtfPlainText(rtf)), U16ToUtf8(text)) << U16ToUtf8(rtf);
 }
 
 // Escapes cut off by the end of the text read no further.
