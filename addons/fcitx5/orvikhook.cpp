@@ -403,9 +403,10 @@ void OrvikHook::GiveBackOverdue() {
         FCITX_WARN() << "orvikhook: orvik2004 did not answer in time; the key went to the application";
         for (const AwaitingKey& key : overdue) ORVIK_TRACE() << "gave back " << key.seq;
         GiveBack(overdue);
-        // The program may yet handle these keys; told, it undoes them.
+        // The program may yet handle the keys that went to the application;
+        // told, it undoes them. One whose answer has begun is its to finish.
         for (const AwaitingKey& key : overdue)
-            if (!key.held && !key.command && !awaiting_.HasBegun(key.seq)) connection_->Send(hook::GaveBack{key.seq});
+            if (awaiting_.GivenBack(key.seq) && !awaiting_.HasBegun(key.seq)) connection_->Send(hook::GaveBack{key.seq});
     }
     ArmAnswerTimer();
 }
