@@ -87,6 +87,9 @@ OrvikHook::OrvikHook(fcitx::Instance* instance)
         ProgramConnection::Handlers{[this] { OnConnected(); }, [this](const hook::Message& m) { OnMessage(m); },
                                     [this] { OnDisconnected(); }, [this] { OnRead(); }});
     WatchInputContexts();
+    if (xcb_ == nullptr) return;
+    ximReplies_ = std::make_unique<XimReplies>(
+        *xcb_, XimReplies::Handlers{[this] { ximPacing_.RepliesHeard(); }, [this] { OnXimReply(); }});
 }
 
 // Keys still awaiting an answer when fcitx5 exits are not given back: the
@@ -117,11 +120,12 @@ void OrvikHook::OnKey(fcitx::KeyEvent& event) {
     const std::uint64_t press = InputContexts::PressId(rawKey);
     if (event.isRelease()) {
         if (entry.takenPresses.erase(press) != 0) event.filterAndAccept();
+        else LetThrough(event, entry.handle);
         return;
     }
     if (!takingKeys()) {
         ORVIK_TRACE() << "passed " << rawKey.toString();
-        return;
+        return LetThrough(event, entry.handle);
     }
     const fcitx::Key typedKey = KeyAsTyped(event);
     const auto chosen = ChooseKey(typedKey, {target_ != 0, owner_ != 0, IsOwn(ic), wordPending_ || !awaiting_.empty()});
@@ -130,7 +134,7 @@ void OrvikHook::OnKey(fcitx::KeyEvent& event) {
     if (!chosen && awaiting_.empty()) {
         if (!ErasesJustCommitted(ic, entry.handle, typedKey)) {
             ORVIK_TRACE() << "passed " << typedKey.toString();
-            return;
+            return LetThrough(event, entry.handle);
         }
         event.filterAndAccept();
         entry.takenPresses.insert(press);
@@ -148,6 +152,21 @@ void OrvikHook::OnKey(fcitx::KeyEvent& event) {
     // Should the program be gone, the disconnection gives the key back.
     connection_->Send(
         hook::KeyUp{seq, hook::KeyDestination(target_, owner_, chosen->code), chosen->code, chosen->shift});
+}
+
+// fcitx5 hands a key it lets through back to an application through the X
+// input method as a message of its own, which waits its turn behind the
+// hook's. Without orvik2004 and with nothing of the hook's waiting, the keys
+// are fcitx5's alone.
+void OrvikHook::LetThrough(fcitx::KeyEvent& event, hook::Handle context) {
+    if (!ThroughXInputMethod(*event.inputContext())) return;
+    if (!takingKeys() && !ximPacing_.Queued()) return;
+    const std::uint64_t now = NowUs();
+    if (!ximPacing_.Busy(now)) return ximPacing_.Sent(now);
+    event.filterAndAccept();
+    ORVIK_TRACE() << "queued " << event.rawKey().toString() << (event.isRelease() ? " up" : " down");
+    ximPacing_.Queue(XimForward{context, event.rawKey(), event.isRelease()});
+    ArmXimTimer();
 }
 
 // A Backspace right after a commit to the same input context goes as a
@@ -284,10 +303,8 @@ void OrvikHook::CommitPending() {
     if (entry == nullptr) FCITX_WARN() << "orvikhook: dropped text for input context " << pendingContext_ << ", which is gone";
     else if (ForwardMayBeQueued(*entry->context.get(), pendingContext_))
         ForwardAsKeys(*entry->context.get(), pendingContext_, pendingText_);
-    else {
-        ORVIK_TRACE() << "committed \"" << pendingText_ << "\"";
-        entry->context.get()->commitString(pendingText_);
-    }
+    else
+        Commit(*entry->context.get(), pendingContext_, pendingText_);
     lastCommit_ = {pendingContext_, NowUs()};
     pendingText_.clear();
     pendingContext_ = 0;
@@ -350,10 +367,74 @@ bool OrvikHook::ForwardMayBeQueued(const fcitx::InputContext& ic, hook::Handle c
            TakesKeyStrokes(ic);
 }
 
+void OrvikHook::Commit(fcitx::InputContext& ic, hook::Handle context, const std::string& text) {
+    if (ThroughXInputMethod(ic)) return SendThroughXim(XimCommit{context, text});
+    ORVIK_TRACE() << "committed \"" << text << "\"";
+    ic.commitString(text);
+}
+
 void OrvikHook::Forward(fcitx::InputContext& ic, hook::Handle context, const fcitx::Key& key, bool release) {
+    lastForward_ = {context, NowUs()};
+    if (ThroughXInputMethod(ic)) return SendThroughXim(XimForward{context, key, release});
     ORVIK_TRACE() << "forwarded " << key.toString() << (release ? " up" : " down");
     ic.forwardKey(key, release);
-    lastForward_ = {context, NowUs()};
+}
+
+void OrvikHook::SendThroughXim(XimMessage message) {
+    ximPacing_.Queue(std::move(message));
+    SendXimQueued();
+}
+
+void OrvikHook::SendXimQueued() {
+    while (auto message = ximPacing_.TakeNext(NowUs()))
+        if (SendToXim(*message)) ximPacing_.Sent(NowUs());
+    ArmXimTimer();
+}
+
+bool OrvikHook::SendToXim(const XimMessage& message) {
+    const hook::Handle context = std::visit([](const auto& m) { return m.context; }, message);
+    InputContexts::Entry* entry = contexts_.Find(context);
+    if (entry == nullptr) {
+        FCITX_WARN() << "orvikhook: dropped what was left for input context " << context << ", which is gone";
+        return false;
+    }
+    fcitx::InputContext& ic = *entry->context.get();
+    std::visit(Overloaded{
+                   [&ic](const XimCommit& m) {
+                       ORVIK_TRACE() << "committed \"" << m.text << "\"";
+                       ic.commitString(m.text);
+                   },
+                   [&ic](const XimForward& m) {
+                       ORVIK_TRACE() << "forwarded " << m.key.toString() << (m.release ? " up" : " down");
+                       ic.forwardKey(m.key, m.release);
+                   },
+               },
+               message);
+    return true;
+}
+
+void OrvikHook::OnXimReply() {
+    ORVIK_TRACE() << "an application through the X input method took a message";
+    ximPacing_.Answered();
+    SendXimQueued();
+}
+
+void OrvikHook::ArmXimTimer() {
+    const auto deadline = ximPacing_.Deadline();
+    if (!deadline) {
+        if (ximTimer_) ximTimer_->setEnabled(false);
+        return;
+    }
+    if (!ximTimer_) {
+        ximTimer_ = instance_->eventLoop().addTimeEvent(CLOCK_MONOTONIC, *deadline, kTimerAccuracyUs,
+                                                        [this](fcitx::EventSourceTime*, std::uint64_t) {
+                                                            SendXimQueued();
+                                                            return true;
+                                                        });
+        return;
+    }
+    ximTimer_->setTime(*deadline);
+    ximTimer_->setOneShot();
 }
 
 void OrvikHook::ForwardAsKeys(fcitx::InputContext& ic, hook::Handle context, const std::string& text) {

@@ -23,6 +23,8 @@
 #include "program_connection.h"
 #include "synthesized_keys.h"
 #include "typed_keysym.h"
+#include "xim_pacing.h"
+#include "xim_replies.h"
 
 namespace orvik::fcitxhook {
 
@@ -37,6 +39,7 @@ public:
 private:
     void WatchInputContexts();
     void OnKey(fcitx::KeyEvent& event);
+    void LetThrough(fcitx::KeyEvent& event, hook::Handle context);
     fcitx::Key KeyAsTyped(const fcitx::KeyEvent& event);
     bool ErasesJustCommitted(const fcitx::InputContext& ic, hook::Handle context, const fcitx::Key& key) const;
     void OnFocusIn(fcitx::InputContext& ic);
@@ -57,7 +60,13 @@ private:
     void CommitSettled();
     void CommitPending();
     bool ForwardMayBeQueued(const fcitx::InputContext& ic, hook::Handle context) const;
+    void Commit(fcitx::InputContext& ic, hook::Handle context, const std::string& text);
     void Forward(fcitx::InputContext& ic, hook::Handle context, const fcitx::Key& key, bool release);
+    void SendThroughXim(XimMessage message);
+    void SendXimQueued();
+    bool SendToXim(const XimMessage& message);
+    void OnXimReply();
+    void ArmXimTimer();
     void ForwardAsKeys(fcitx::InputContext& ic, hook::Handle context, const std::string& text);
 
     void GiveBack(const std::vector<AwaitingKey>& keys);
@@ -94,6 +103,9 @@ private:
     bool silent_ = false;
     std::unique_ptr<ProgramConnection> connection_;
     std::unique_ptr<fcitx::EventSourceTime> answerTimer_;
+    XimPacing ximPacing_;
+    std::unique_ptr<XimReplies> ximReplies_;  // none without X
+    std::unique_ptr<fcitx::EventSourceTime> ximTimer_;
     std::vector<std::unique_ptr<fcitx::HandlerTableEntry<fcitx::EventHandler>>> watchers_;
 
     FCITX_ADDON_EXPORT_FUNCTION(OrvikHook, keysAwaitingAnswer)

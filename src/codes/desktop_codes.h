@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace orvik {
 
@@ -134,5 +135,11 @@ inline constexpr std::uint32_t kNifTip = 4;
 // notification reports its mouse message times this as an X coordinate.
 inline constexpr std::int32_t kTwipsPerPixelAt96Dpi = 15;
 inline constexpr std::int32_t kTwipsPerPixelAt120Dpi = 12;
+
+// The X input method's protocol: the message type of its client messages
+// and the message an application sends when it has taken what the input
+// method sent it.
+inline constexpr std::string_view kXimProtocolAtom = "_XIM_PROTOCOL";
+inline constexpr std::uint8_t kXimSyncReply = 62;
 
 }  // namespace orvik

@@ -2,11 +2,14 @@
 // how the keys it waits on are answered, how key strokes are delivered,
 // and the keysym a key forwarded through the X input method is read again
 // with: its own modifiers, not those of a keyboard state that had already
-// moved on. How units join into characters is delivery_test's.
+// moved on; what goes to an application through the X input method, one
+// message at a time, and the replies that let the next go. How units join into characters is delivery_test's.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
+#include <string>
+#include <variant>
 #include <vector>
 
 #include "awaiting_answers.h"
@@ -15,6 +18,8 @@
 #include "key_delivery.h"
 #include "synthesized_keys.h"
 #include "typed_keysym.h"
+#include "xim_pacing.h"
+#include "xim_replies.h"
 
 namespace orvik::fcitxhook {
 namespace {
@@ -244,6 +249,73 @@ TEST(TypedKeysymTest, TheKeysymComesFromTheKeysOwnModifiers) {
     EXPECT_EQ(reader.AsTyped(Key(FcitxKey_n, KeyStates(), kCodeN), russian.get()).sym(), FcitxKey_Cyrillic_te);
     EXPECT_EQ(reader.AsTyped(Key(FcitxKey_n, KeyStates(), kCodeN), keymap.get()).sym(), FcitxKey_n);
     EXPECT_EQ(reader.AsTyped(Key(FcitxKey_N, KeyStates(), kCodeN), nullptr).sym(), FcitxKey_N);
+}
+
+std::string Shown(const std::optional<XimMessage>& message) {
+    if (!message) return "nothing";
+    if (const auto* text = std::get_if<XimCommit>(&*message)) return std::to_string(text->context) + " " + text->text;
+    const auto& key = std::get<XimForward>(*message);
+    return std::to_string(key.context) + " " + key.key.toString() + (key.release ? " up" : " down");
+}
+
+TEST(XimPacingTest, OneMessageAtATimeInOrderOnceRepliesAreHeard) {
+    constexpr std::uint64_t kWait = XimPacing::kUnansweredWaitUs;
+    XimPacing pacing;
+    pacing.Sent(0);
+    EXPECT_FALSE(pacing.Busy(1)) << "no reply heard yet: nothing waits for one";
+
+    pacing.RepliesHeard();
+    pacing.Sent(10);
+    EXPECT_TRUE(pacing.Busy(11));
+    pacing.Queue(XimCommit{5, "chào"});
+    pacing.Queue(XimCommit{5, "?"});
+    pacing.Queue(XimForward{5, Key(FcitxKey_Return), false});
+    pacing.Queue(XimCommit{5, "x"});
+    pacing.Queue(XimCommit{6, "y"});
+    EXPECT_EQ(Shown(pacing.TakeNext(11)), "nothing");
+    EXPECT_EQ(pacing.Deadline(), 10 + kWait);
+
+    pacing.Answered();
+    EXPECT_EQ(Shown(pacing.TakeNext(12)), "5 chào?");
+    pacing.Sent(12);
+    EXPECT_EQ(Shown(pacing.TakeNext(13)), "nothing");
+    EXPECT_EQ(Shown(pacing.TakeNext(12 + kWait)), "5 Return down") << "an application that never answers";
+    pacing.Sent(12 + kWait);
+    pacing.Answered();
+    EXPECT_EQ(Shown(pacing.TakeNext(13 + kWait)), "5 x");
+    pacing.Answered();
+    EXPECT_EQ(Shown(pacing.TakeNext(14 + kWait)), "6 y");
+    EXPECT_FALSE(pacing.Busy(15 + kWait));
+    EXPECT_EQ(pacing.Deadline(), std::nullopt);
+}
+
+TEST(XimRepliesTest, OnlyTheProtocolsShortSyncReplyLetsTheNextMessageGo) {
+    constexpr xcb_atom_t kProtocol = 300;
+    struct Case {
+        const char* name;
+        std::uint8_t responseType;
+        xcb_atom_t type;
+        std::uint8_t format;
+        std::uint8_t first;
+        XimTraffic traffic;
+    };
+    const std::vector<Case> cases{
+        {"sync reply", XCB_CLIENT_MESSAGE, kProtocol, 8, kXimSyncReply, XimTraffic::SyncReply},
+        {"sent by another client", XCB_CLIENT_MESSAGE | 0x80, kProtocol, 8, kXimSyncReply, XimTraffic::SyncReply},
+        {"a forwarded key", XCB_CLIENT_MESSAGE, kProtocol, 8, 60, XimTraffic::Other},
+        {"a long message in a property", XCB_CLIENT_MESSAGE, kProtocol, 32, kXimSyncReply, XimTraffic::Other},
+        {"another protocol", XCB_CLIENT_MESSAGE, kProtocol + 1, 8, kXimSyncReply, XimTraffic::None},
+        {"not a client message", XCB_PROPERTY_NOTIFY, kProtocol, 8, kXimSyncReply, XimTraffic::None},
+    };
+    for (const Case& c : cases) {
+        xcb_client_message_event_t message{};
+        message.response_type = c.responseType;
+        message.type = c.type;
+        message.format = c.format;
+        message.data.data8[0] = c.first;
+        EXPECT_EQ(XimTrafficOf(reinterpret_cast<const xcb_generic_event_t&>(message), kProtocol), c.traffic)
+            << c.name;
+    }
 }
 
 }  // namespace
