@@ -6,6 +6,7 @@
 #include <fcitx/inputcontext.h>
 #include <xcb_public.h>
 
+#include <algorithm>
 #include <ctime>
 #include <string>
 #include <string_view>
@@ -65,15 +66,8 @@ void DropLastCharacter(std::string& utf8) {
     utf8.erase(start);
 }
 
-// The message as the program wrote it, without its line end.
-std::string LineOf(const hook::Message& message) {
-    std::string line = hook::Encode(message);
-    if (line.ends_with('\n')) line.pop_back();
-    return line;
-}
-
 std::string VerbOf(const hook::Message& message) {
-    const std::string line = LineOf(message);
+    const std::string line = hook::LineOf(message);
     return line.substr(0, line.find(' '));
 }
 
@@ -221,7 +215,7 @@ void OrvikHook::OnConnected() {
 }
 
 void OrvikHook::OnMessage(const hook::Message& message) {
-    ORVIK_TRACE() << "heard " << LineOf(message);
+    ORVIK_TRACE() << "heard " << hook::LineOf(message);
     silent_ = false;
     std::visit(Overloaded{
                    [this](const hook::Register& m) {
@@ -481,7 +475,9 @@ void OrvikHook::GiveBackOverdue() {
     const std::vector<AwaitingKey> overdue = awaiting_.TakeOverdue(NowUs());
     if (!overdue.empty()) {
         silent_ = true;
-        FCITX_WARN() << "orvikhook: orvik2004 did not answer in time; the key went to the application";
+        const bool keyWent = std::ranges::any_of(overdue, [](const AwaitingKey& key) { return !key.command; });
+        FCITX_WARN() << "orvikhook: orvik2004 did not answer in time; "
+                     << (keyWent ? "the key went to the application" : "the command chord stays its own");
         for (const AwaitingKey& key : overdue) ORVIK_TRACE() << "gave back " << key.seq;
         GiveBack(overdue);
         // The program may yet handle the keys that went to the application;

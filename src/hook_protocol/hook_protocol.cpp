@@ -192,6 +192,12 @@ std::string Encode(const Message& message) {
         message);
 }
 
+std::string LineOf(const Message& message) {
+    std::string line = Encode(message);
+    line.pop_back();
+    return line;
+}
+
 std::optional<Message> Parse(std::string_view line) {
     if (line.size() >= kMaxLineBytes) return std::nullopt;
     const std::size_t space = line.find(' ');

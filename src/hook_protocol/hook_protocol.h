@@ -124,6 +124,9 @@ using Message = std::variant<Hello, Focus, KeyUp, GaveBack, Register, Hook, Unho
 // cut to kMaxProgramBytes at a character boundary and its control characters
 // become "?".
 std::string Encode(const Message& message);
+// The same line without its "\n", as the other end reads it and a log shows
+// it.
+std::string LineOf(const Message& message);
 
 // The message of one line (without its "\n"); nothing when the line is not
 // exactly one well-formed message.

@@ -2,12 +2,6 @@
 
 namespace orvik::fcitxhook::testing {
 
-std::string Line(const hook::Message& message) {
-    std::string line = hook::Encode(message);
-    line.pop_back();
-    return line;
-}
-
 void HookSession::SetUp() {
     harness_ = std::make_unique<FcitxHarness>(SocketPath());
     program_ = Connect(hook::Focus{});
@@ -16,8 +10,8 @@ void HookSession::SetUp() {
 std::unique_ptr<FakeProgram> HookSession::Connect(const hook::Focus& expectedFocus) {
     auto program = std::make_unique<FakeProgram>(SocketPath());
     EXPECT_TRUE(program->Connected());
-    EXPECT_EQ(program->ReadLine(), Line(hook::Hello{hook::kVersion}));
-    EXPECT_EQ(program->ReadLine(), Line(expectedFocus));
+    EXPECT_EQ(program->ReadLine(), hook::LineOf(hook::Hello{hook::kVersion}));
+    EXPECT_EQ(program->ReadLine(), hook::LineOf(expectedFocus));
     return program;
 }
 

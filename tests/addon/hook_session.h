@@ -23,9 +23,6 @@ namespace orvik::fcitxhook::testing {
 using orvik::testing::TempDir;
 using Texts = std::vector<std::string>;
 
-// The line of `message`, without its "\n", as the other end reads it.
-std::string Line(const hook::Message& message);
-
 class HookSession : public ::testing::Test {
 protected:
     // The program's windows: the candidate window receives keys, the main

@@ -44,10 +44,10 @@ TEST_F(ProgramLinkTest, AKeyTheProgramDoesNotAnswerGoesBackAndTheHookFallsSilent
     const Context gedit = Open("gedit");
     RegisterAndHook();
     EXPECT_TRUE(Press(gedit, Key("a")));
-    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, 'a', 0}));
+    EXPECT_EQ(program_->ReadLine(), hook::LineOf(hook::KeyUp{1, kTarget, 'a', 0}));
     ExpectTypedBack(gedit, "a");
     // Told, the program undoes the key should it still handle it.
-    EXPECT_EQ(program_->ReadLine(), Line(hook::GaveBack{1}));
+    EXPECT_EQ(program_->ReadLine(), hook::LineOf(hook::GaveBack{1}));
     EXPECT_EQ(harness_->KeysAwaitingAnswer(), 0u);
     EXPECT_FALSE(Press(gedit, Key("b")));
     EXPECT_TRUE(Release(gedit, Key("a")));
@@ -60,7 +60,7 @@ TEST_F(ProgramLinkTest, AKeyTheProgramDoesNotAnswerGoesBackAndTheHookFallsSilent
     // The program has spoken again.
     EXPECT_TRUE(harness_->TakingKeys());
     EXPECT_TRUE(Press(gedit, Key("c")));
-    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kTarget, 'c', 0}));
+    EXPECT_EQ(program_->ReadLine(), hook::LineOf(hook::KeyUp{2, kTarget, 'c', 0}));
 }
 
 // While the program holds text for the application, the keys after it are
@@ -82,7 +82,7 @@ TEST_F(ProgramLinkTest, KeysBehindTextTheProgramHoldsAndChordsStayThePrograms) {
     // The word typed, the program stalls before answering the "?".
     SayWordTyped(qt);
     EXPECT_TRUE(Press(qt, Key("question")));
-    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, kVkOem8, 0}));
+    EXPECT_EQ(program_->ReadLine(), hook::LineOf(hook::KeyUp{1, kTarget, kVkOem8, 0}));
     stallPastTheWait();
     // The word pasted, the program stalls before passing the "?" on.
     Send(hook::Word{false}, hook::Keybd{1, static_cast<std::uint8_t>(kVkControl), kScanControl, 0},
@@ -96,7 +96,7 @@ TEST_F(ProgramLinkTest, KeysBehindTextTheProgramHoldsAndChordsStayThePrograms) {
     EXPECT_EQ(AllCommitted(), "~?~");
 
     EXPECT_TRUE(Press(qt, Key("Control+Alt+n")));
-    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kOwner, kCmdTelexNom, 0}));
+    EXPECT_EQ(program_->ReadLine(), hook::LineOf(hook::KeyUp{2, kOwner, kCmdTelexNom, 0}));
     ASSERT_TRUE(harness_->WaitUntil([&] { return !harness_->TakingKeys(); }));
     EXPECT_EQ(harness_->KeysAwaitingAnswer(), 0u);
     EXPECT_EQ(ForwardedKeys(), Texts{"Control+v"});
@@ -110,7 +110,7 @@ TEST_F(ProgramLinkTest, AKeyOfTheApplicationsWaitsBehindTheKeysTheProgramHasNotA
     const Context gedit = Open("gedit");
     RegisterAndHook();
     EXPECT_TRUE(Press(gedit, Key("a")));
-    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, 'a', 0}));
+    EXPECT_EQ(program_->ReadLine(), hook::LineOf(hook::KeyUp{1, kTarget, 'a', 0}));
     EXPECT_TRUE(Press(gedit, Key("Left")));
     EXPECT_TRUE(Release(gedit, Key("Left")));
     EXPECT_TRUE(harness_->Forwards().empty());
@@ -131,7 +131,7 @@ TEST_F(ProgramLinkTest, AKeyThatEndsAWordFollowsTheWord) {
     EXPECT_FALSE(Press(gedit, Key("Return")));
     SayWordTyped(gedit);
     EXPECT_TRUE(Press(gedit, Key("Return")));
-    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, kVkReturn, 0}));
+    EXPECT_EQ(program_->ReadLine(), hook::LineOf(hook::KeyUp{1, kTarget, kVkReturn, 0}));
     Send(Chars(gedit, u"chào", 1), hook::Word{false}, hook::Pass{1}, hook::Done{1});
     ASSERT_TRUE(harness_->WaitForForwards(2));
     EXPECT_EQ(ForwardedKeys(), (Texts{"Return", "Return up"}));
@@ -146,7 +146,7 @@ TEST_F(ProgramLinkTest, AKeyTheProgramPassesOnReachesItsApplicationAsTyped) {
     RegisterAndHook();
     SayWordTyped(gedit);
     EXPECT_TRUE(Press(gedit, Key("BackSpace")));
-    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, kVkBack, 0}));
+    EXPECT_EQ(program_->ReadLine(), hook::LineOf(hook::KeyUp{1, kTarget, kVkBack, 0}));
     Send(hook::Done{1}, hook::Pass{1});
     ASSERT_TRUE(harness_->WaitForForwards(2));
     EXPECT_EQ(ForwardedKeys(), (Texts{"BackSpace", "BackSpace up"}));
@@ -198,7 +198,7 @@ TEST_F(ProgramLinkTest, NoOtherConnectionTakesTheProgramsPlaceAndANewProgramStar
     EXPECT_LE(harness_->LogCount("refused a connection"), 15u);
     EXPECT_GE(harness_->LogCount("more like it were not logged"), 1u);
     EXPECT_TRUE(Press(gedit, Key("a")));
-    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, 'a', 0}));
+    EXPECT_EQ(program_->ReadLine(), hook::LineOf(hook::KeyUp{1, kTarget, 'a', 0}));
 
     program_->Close();
     ExpectTypedBack(gedit, "a");
@@ -211,7 +211,7 @@ TEST_F(ProgramLinkTest, NoOtherConnectionTakesTheProgramsPlaceAndANewProgramStar
     EXPECT_FALSE(Press(gedit, Key("c")));
     RegisterAndHook();
     EXPECT_TRUE(Press(gedit, Key("d")));
-    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kTarget, 'd', 0}));
+    EXPECT_EQ(program_->ReadLine(), hook::LineOf(hook::KeyUp{2, kTarget, 'd', 0}));
 }
 
 // The program's lines pile up in the hook until it lets go of the program;
@@ -260,14 +260,14 @@ TEST_F(ProgramLinkTest, FocusChangesAreReportedWithTheOwnFlag) {
     const auto focusOut = [&](const Context& c) { harness_->Run([&] { harness_->Context(c.uuid).focusOut(); }); };
     focusOut(gedit);  // not the one last reported: no line
     focusIn(gedit);
-    EXPECT_EQ(program_->ReadLine(), Line(hook::Focus{gedit.handle, false, "gedit"}));
+    EXPECT_EQ(program_->ReadLine(), hook::LineOf(hook::Focus{gedit.handle, false, "gedit"}));
     focusOut(gedit);
-    EXPECT_EQ(program_->ReadLine(), Line(hook::Focus{}));
+    EXPECT_EQ(program_->ReadLine(), hook::LineOf(hook::Focus{}));
     focusOut(own);  // no longer the one last reported
     focusIn(own);
-    EXPECT_EQ(program_->ReadLine(), Line(hook::Focus{own.handle, true, std::string(hook::kProgramName)}));
+    EXPECT_EQ(program_->ReadLine(), hook::LineOf(hook::Focus{own.handle, true, std::string(hook::kProgramName)}));
     harness_->Run([&] { delete &harness_->Context(own.uuid); });  // as a frontend destroys it
-    EXPECT_EQ(program_->ReadLine(), Line(hook::Focus{}));
+    EXPECT_EQ(program_->ReadLine(), hook::LineOf(hook::Focus{}));
 }
 
 sockaddr_un AddressOf(const std::string& path) {
@@ -349,7 +349,7 @@ TEST(HookSocketPlaceTest, TheSocketIsTheUsersAloneAndGoesWithTheHook) {
             FakeProgram program(hookSocket.string());
             EXPECT_EQ(program.Connected(), c.listens);
             if (c.listens) {
-                EXPECT_EQ(program.ReadLine(), Line(hook::Hello{hook::kVersion}));
+                EXPECT_EQ(program.ReadLine(), hook::LineOf(hook::Hello{hook::kVersion}));
                 EXPECT_EQ(modeOf(run), S_IFDIR | 0700);
                 EXPECT_EQ(modeOf(hookSocket), S_IFSOCK | 0600);
             } else {

@@ -53,7 +53,7 @@ TEST_F(TakingKeysTest, KeysAreTakenForTheirWindowWithTheirReleases) {
         EXPECT_EQ(Release(gedit, c.key), taken);
         if (!taken) continue;
         // The program hears of taken keys only, numbered in turn.
-        EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{++seq, c.window, c.code, c.shift}));
+        EXPECT_EQ(program_->ReadLine(), hook::LineOf(hook::KeyUp{++seq, c.window, c.code, c.shift}));
         Answer(seq);
     }
 }
@@ -88,7 +88,7 @@ TEST_F(TakingKeysTest, InTheProgramsOwnWindowsOrWithoutATargetOnlyTheChordsAreTa
     EXPECT_FALSE(Press(own, Key("a")));
     EXPECT_FALSE(Press(own, Key("BackSpace")));
     EXPECT_TRUE(Press(own, Key("Control+Alt+m")));
-    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kOwner, kCmdNextMode, 0}));
+    EXPECT_EQ(program_->ReadLine(), hook::LineOf(hook::KeyUp{1, kOwner, kCmdNextMode, 0}));
     Answer(1);
 
     Send(hook::Register{0, kOwner});
@@ -96,7 +96,7 @@ TEST_F(TakingKeysTest, InTheProgramsOwnWindowsOrWithoutATargetOnlyTheChordsAreTa
     EXPECT_FALSE(Press(gedit, Key("a")));
     EXPECT_FALSE(Press(gedit, Key("space")));
     EXPECT_TRUE(Press(gedit, kChordOnOff));
-    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kOwner, kCmdImeOnOff, 0}));
+    EXPECT_EQ(program_->ReadLine(), hook::LineOf(hook::KeyUp{2, kOwner, kCmdImeOnOff, 0}));
 }
 
 TEST_F(TakingKeysTest, RepeatedPressesAreKeysOfTheirOwn) {
@@ -110,8 +110,8 @@ TEST_F(TakingKeysTest, RepeatedPressesAreKeysOfTheirOwn) {
     });
     EXPECT_TRUE(first);
     EXPECT_TRUE(second);
-    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{1, kTarget, 'a', 0}));
-    EXPECT_EQ(program_->ReadLine(), Line(hook::KeyUp{2, kTarget, 'a', 0}));
+    EXPECT_EQ(program_->ReadLine(), hook::LineOf(hook::KeyUp{1, kTarget, 'a', 0}));
+    EXPECT_EQ(program_->ReadLine(), hook::LineOf(hook::KeyUp{2, kTarget, 'a', 0}));
     EXPECT_TRUE(Release(gedit, Key("a")));
     EXPECT_FALSE(Release(gedit, Key("a")));
 }
