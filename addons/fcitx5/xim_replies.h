@@ -29,6 +29,7 @@ public:
         std::function<void()> replied;  // an application took a message
     };
     XimReplies(fcitx::AddonInstance& xcb, Handlers handlers);
+    bool Heard() const { return heard_; }
 
 private:
     void Listen(const std::string& display);
