@@ -1,7 +1,7 @@
 // The whole desktop, as the windows and the mode's data reach it: every
 // role in one. The desktop program (Qt), the command-line tool and the
 // benchmarks (a headless desktop) implement it; tests use the recording
-// fake. Code that needs only some roles takes those.
+// doubles. Code that needs only some roles takes those.
 #pragma once
 
 #include <string_view>
@@ -22,18 +22,20 @@
 
 namespace orvik {
 
-class Platform : public Files,
-                 public PageViews,
-                 public Dialogs,
-                 public UserSettings,
-                 public OwnWindows,
-                 public Tray,
-                 public ApplicationKeys,
-                 public KeyHook,
-                 public SystemClipboard,
-                 public EventLoop,
-                 public Sound,
-                 public ProgramProcess {};
+// The roles are virtual bases, so that an implementation may be put
+// together from implementations of single roles (the tests' doubles are).
+class Platform : public virtual Files,
+                 public virtual PageViews,
+                 public virtual Dialogs,
+                 public virtual UserSettings,
+                 public virtual OwnWindows,
+                 public virtual Tray,
+                 public virtual ApplicationKeys,
+                 public virtual KeyHook,
+                 public virtual SystemClipboard,
+                 public virtual EventLoop,
+                 public virtual Sound,
+                 public virtual ProgramProcess {};
 
 
 }  // namespace orvik

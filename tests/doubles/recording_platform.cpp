@@ -5,49 +5,16 @@
 
 #include "engine/text.h"
 #include "formats/rtf_plain_text.h"
-#include "platform/disk_files.h"
 
 namespace orvik {
 
 RecordingPlatform::RecordingPlatform(std::string programDirectory, std::string currentDirectory)
-    : programDirectory_(std::move(programDirectory)), currentDirectory_(std::move(currentDirectory)) {}
-
-FileBytes RecordingPlatform::ReadFile(const std::string& path) {
-    calls_.push_back("ReadFile " + path);
-    if (const auto file = files_.find(path); file != files_.end()) return {true, {}, file->second};
-    if (std::find(removed_.begin(), removed_.end(), path) != removed_.end()) return {false, "file not found", {}};
-    return ReadDiskFile(path);
-}
-
-bool RecordingPlatform::WriteFile(const std::string& path, std::string_view bytes) {
-    calls_.push_back("WriteFile " + path + " (" + std::to_string(bytes.size()) + " bytes)");
-    if (std::find(unwritable_.begin(), unwritable_.end(), path) != unwritable_.end()) return false;
-    files_[path] = std::string(bytes);
-    return true;
-}
-
-void RecordingPlatform::Navigate(std::string_view view, std::u16string_view address) {
-    calls_.push_back("Navigate " + std::string(view) + " " + U16ToUtf8(address));
-    locations_[std::string(view)] = std::u16string(address);
-}
-
-void RecordingPlatform::DrawCandidatePage(std::string_view view, std::u16string_view fragment) {
-    calls_.push_back("DrawCandidatePage " + std::string(view));
-    drawn_[std::string(view)] = std::u16string(fragment);
-    ++pagesDrawn_;
-}
-
-std::u16string RecordingPlatform::LocationURL(std::string_view view) {
-    calls_.push_back("LocationURL " + std::string(view));
-    return Location(view);
-}
-
-std::int32_t RecordingPlatform::MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) {
-    const std::string box = style == kMbOkOnly ? "MessageBox" : "MsgBox " + std::to_string(style);
-    calls_.push_back(box + " [" + U16ToUtf8(caption) + "] " + U16ToUtf8(text));
-    messages_.push_back(U16ToUtf8(text));
-    return style == kMbOkOnly ? kIdOk : messageBoxAnswer_;
-}
+    : MemoryFiles(calls, std::move(programDirectory), std::move(currentDirectory)),
+      ShownPages(calls),
+      AnsweredDialogs(calls),
+      MemorySettings(calls),
+      NotificationArea(calls),
+      KeptSounds(calls) {}
 
 namespace {
 
@@ -59,11 +26,11 @@ std::string Number(std::int64_t n) { return std::to_string(n); }
 }  // namespace
 
 void RecordingPlatform::Record(std::string_view call, WindowId window) {
-    calls_.push_back(std::string(call) + " " + kWindowNames[static_cast<int>(window)]);
+    calls.push_back(std::string(call) + " " + kWindowNames[static_cast<int>(window)]);
 }
 
 void RecordingPlatform::PassKeyOn() {
-    calls_.push_back("PassKeyOn");
+    calls.push_back("PassKeyOn");
     passed_.push_back(deliveredKey_);
     TypeInForeground(deliveredKey_, (deliveredShift_ & kShiftMask) != 0);
 }
@@ -95,7 +62,7 @@ void RecordingPlatform::TypeInForeground(std::int16_t key, bool shift) {
 }
 
 void RecordingPlatform::keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t flags) {
-    calls_.push_back("keybd_event " + Number(key) + " " + Number(scan) + " " + Number(flags));
+    calls.push_back("keybd_event " + Number(key) + " " + Number(scan) + " " + Number(flags));
     // The program sends presses (0) and releases only; other flags are no
     // key this desktop types.
     if (flags != 0 && flags != kKeyEventKeyUp) return;
@@ -120,13 +87,13 @@ void RecordingPlatform::keybd_event(std::uint8_t key, std::uint8_t scan, std::ui
 
 std::int32_t RecordingPlatform::PostMessageW(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                                              std::int32_t) {
-    calls_.push_back("PostMessageW " + Number(window) + " " + Number(message) + " " + Number(wParam));
+    calls.push_back("PostMessageW " + Number(window) + " " + Number(message) + " " + Number(wParam));
     if (message == kWmChar) received_[window] += static_cast<char16_t>(wParam);
     return 1;
 }
 
 WindowHandle RecordingPlatform::GetForegroundWindow() {
-    calls_.push_back("GetForegroundWindow " + Number(foreground_));
+    calls.push_back("GetForegroundWindow " + Number(foreground_));
     return foreground_;
 }
 
@@ -135,25 +102,25 @@ bool RecordingPlatform::IsOwnWindow(WindowHandle window) {
 }
 
 WindowHandle RecordingPlatform::GetFocus() {
-    calls_.push_back("GetFocus " + Number(focus_));
+    calls.push_back("GetFocus " + Number(focus_));
     return focus_;
 }
 
 std::int32_t RecordingPlatform::NhanDien(WindowHandle target, WindowHandle owner) {
-    calls_.push_back("NhanDien " + Number(target) + " " + Number(owner));
+    calls.push_back("NhanDien " + Number(target) + " " + Number(owner));
     hookTarget_ = target;
     hookOwner_ = owner;
     return 1;
 }
 
 bool RecordingPlatform::InstallKeyHook() {
-    calls_.push_back("InstallKeyHook");
+    calls.push_back("InstallKeyHook");
     hookInstalled_ = true;
     return true;
 }
 
 void RecordingPlatform::RemoveKeyHook() {
-    calls_.push_back("RemoveKeyHook");
+    calls.push_back("RemoveKeyHook");
     hookInstalled_ = false;
 }
 
@@ -163,37 +130,29 @@ void RecordingPlatform::LandCopy() {
 }
 
 void RecordingPlatform::Sleep(std::uint32_t milliseconds) {
-    calls_.push_back("Sleep " + Number(milliseconds));
+    calls.push_back("Sleep " + Number(milliseconds));
     slept_ += milliseconds;
     LandCopy();
 }
 
 void RecordingPlatform::DoEvents() {
-    calls_.push_back("DoEvents");
+    calls.push_back("DoEvents");
     LandCopy();
     if (onDoEvents_) onDoEvents_();
 }
 
-SoundResult RecordingPlatform::sndPlaySoundA(std::string_view sound, std::uint32_t flags) {
-    calls_.push_back("sndPlaySoundA " + Number(flags) + " (" + Number(static_cast<std::int64_t>(sound.size())) +
-                     " bytes)");
-    if (soundRefusal_) return {false, *soundRefusal_};
-    sounds_.emplace_back(sound);
-    return {true, {}};
-}
-
 void RecordingPlatform::ClipboardClear() {
-    calls_.push_back("ClipboardClear");
+    calls.push_back("ClipboardClear");
     clipboard_.clear();
 }
 
 void RecordingPlatform::ClipboardSetText(std::u16string_view text, std::int32_t format) {
-    calls_.push_back("ClipboardSetText " + Number(format) + " " + U16ToUtf8(text));
+    calls.push_back("ClipboardSetText " + Number(format) + " " + U16ToUtf8(text));
     clipboard_[format] = std::u16string(text);
 }
 
 std::u16string RecordingPlatform::ClipboardGetText(std::int32_t format) {
-    calls_.push_back("ClipboardGetText " + Number(format));
+    calls.push_back("ClipboardGetText " + Number(format));
     return Clipboard(format);
 }
 
@@ -224,7 +183,7 @@ void RecordingPlatform::UnloadWindow(WindowId window) {
 }
 
 void RecordingPlatform::FocusControl(std::string_view control) {
-    calls_.push_back("FocusControl " + std::string(control));
+    calls.push_back("FocusControl " + std::string(control));
     focusedControl_ = std::string(control);
 }
 
@@ -240,23 +199,18 @@ void RecordingPlatform::RestoreWindow(WindowId window) {
 
 // A view copies its selection on Ctrl+C, as the desktop's browser views do.
 void RecordingPlatform::SendKeys(std::u16string_view keys) {
-    calls_.push_back("SendKeys " + U16ToUtf8(keys));
+    calls.push_back("SendKeys " + U16ToUtf8(keys));
     const auto selection = selections_.find(focusedControl_);
     if (keys == u"^c" && selection != selections_.end()) clipboard_[kClipboardRtf] = selection->second;
 }
 
-FontChoice RecordingPlatform::ShowFontDialog(std::u16string_view title, std::int32_t, const FontChoice& start) {
-    calls_.push_back("ShowFontDialog [" + U16ToUtf8(title) + "] " + U16ToUtf8(start.FontName));
-    return fontAnswer_ ? *fontAnswer_ : start;
-}
-
 void RecordingPlatform::StartTimer(std::string_view name, std::uint32_t intervalMs, std::function<void()> tick) {
-    calls_.push_back("StartTimer " + std::string(name) + " " + Number(intervalMs));
+    calls.push_back("StartTimer " + std::string(name) + " " + Number(intervalMs));
     timers_[std::string(name)] = std::move(tick);
 }
 
 void RecordingPlatform::StopTimer(std::string_view name) {
-    calls_.push_back("StopTimer " + std::string(name));
+    calls.push_back("StopTimer " + std::string(name));
     timers_.erase(std::string(name));
 }
 
@@ -270,14 +224,14 @@ bool RecordingPlatform::FireTimer(std::string_view name) {
 }
 
 bool RecordingPlatform::StartProgram(std::u16string_view commandLine) {
-    calls_.push_back("StartProgram " + U16ToUtf8(commandLine));
+    calls.push_back("StartProgram " + U16ToUtf8(commandLine));
     if (refused_.count(std::u16string(commandLine)) != 0) return false;
     started_.emplace_back(commandLine);
     return true;
 }
 
 void RecordingPlatform::Quit() {
-    calls_.push_back("Quit");
+    calls.push_back("Quit");
     ++quits_;
 }
 
@@ -294,102 +248,9 @@ std::int16_t RecordingPlatform::DeliverKey(std::int16_t keyCode, std::int16_t sh
     return keyCode;
 }
 
-void RecordingPlatform::SetFile(const std::string& path, std::string bytes) {
-    files_[path] = std::move(bytes);
-    std::erase(removed_, path);
-}
-
-void RecordingPlatform::RemoveFile(const std::string& path) {
-    files_.erase(path);
-    removed_.push_back(path);
-}
-
-bool RecordingPlatform::FileExists(const std::string& path) const {
-    if (files_.count(path) != 0) return true;
-    if (std::find(removed_.begin(), removed_.end(), path) != removed_.end()) return false;
-    return ReadDiskFile(path).ok;
-}
-
-bool RecordingPlatform::RenameFile(const std::string& from, const std::string& to) {
-    calls_.push_back("RenameFile " + from + " " + to);
-    if (!FileExists(from) || FileExists(to)) return false;
-    const auto memory = files_.find(from);
-    SetFile(to, memory != files_.end() ? memory->second : ReadDiskFile(from).bytes);
-    RemoveFile(from);
-    return true;
-}
-
-bool RecordingPlatform::DeleteFile(const std::string& path) {
-    calls_.push_back("DeleteFile " + path);
-    if (!FileExists(path)) return false;
-    RemoveFile(path);
-    return true;
-}
-
 bool RecordingPlatform::PrevInstance() {
-    calls_.push_back("PrevInstance");
+    calls.push_back("PrevInstance");
     return otherInstance_;
-}
-
-// The program uses one application and section; a key written under any
-// other is recorded with them and kept apart.
-namespace {
-
-std::u16string StoreKey(std::u16string_view appName, std::u16string_view section, std::u16string_view key) {
-    return std::u16string(appName) + u"\\" + std::u16string(section) + u"\\" + std::u16string(key);
-}
-
-constexpr std::u16string_view kTestApp = u"VietOrvikU2004";
-constexpr std::u16string_view kTestSection = u"Settings";
-
-}  // namespace
-
-std::u16string RecordingPlatform::GetSetting(std::u16string_view appName, std::u16string_view section,
-                                             std::u16string_view key, std::u16string_view defaultValue) {
-    calls_.push_back("GetSetting " + U16ToUtf8(StoreKey(appName, section, key)));
-    const auto value = settings_.find(StoreKey(appName, section, key));
-    return value == settings_.end() ? std::u16string(defaultValue) : value->second;
-}
-
-void RecordingPlatform::SaveSetting(std::u16string_view appName, std::u16string_view section,
-                                    std::u16string_view key, std::u16string_view value) {
-    calls_.push_back("SaveSetting " + U16ToUtf8(StoreKey(appName, section, key)) + " = " + U16ToUtf8(value));
-    settings_[StoreKey(appName, section, key)] = std::u16string(value);
-    ++settingsSaved_;
-}
-
-bool RecordingPlatform::SetAutostartEntry(bool present) {
-    calls_.push_back(std::string("SetAutostartEntry ") + (present ? "1" : "0"));
-    return !autostartRefused_;
-}
-
-void RecordingPlatform::SetSetting(std::u16string_view key, std::u16string value) {
-    settings_[StoreKey(kTestApp, kTestSection, key)] = std::move(value);
-}
-
-std::u16string RecordingPlatform::Setting(std::u16string_view key) const {
-    return ValueOf(settings_, StoreKey(kTestApp, kTestSection, key));
-}
-
-std::int32_t RecordingPlatform::Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) {
-    const TrayIconFields icon = ReadTrayIconData(data);
-    calls_.push_back("Shell_NotifyIconA " + Number(message) + " " + Number(icon.hWnd) + " " + Number(icon.uID) + " " +
-                     Number(icon.uFlags) + " " + Number(icon.uCallbackMessage) + " " + Number(icon.hIcon) + " [" +
-                     U16ToUtf8(icon.tip) + "]");
-    const std::pair key{icon.hWnd, icon.uID};
-    if (message == kNimAdd) return trayIcons_.insert(key).second ? 1 : 0;
-    if (message == kNimDelete) return trayIcons_.erase(key) != 0 ? 1 : 0;
-    return 0;
-}
-
-void RecordingPlatform::PressTrayIcon(WindowHandle window, std::uint32_t id, std::int32_t mouseMessage) {
-    if (traySink_ != nullptr && trayIcons_.count({window, id}) != 0)
-        traySink_->TrayNotification(window, id, mouseMessage);
-}
-
-void RecordingPlatform::LogLine(std::string_view line) {
-    calls_.push_back("LogLine " + std::string(line));
-    logged_.emplace_back(line);
 }
 
 }  // namespace orvik

@@ -1,8 +1,11 @@
-// A platform for tests: records every call as one readable line, serves the
-// program directory's files from a test's own directory (or from files the
-// test sets), and keeps written files in memory. It also plays the
-// application in the foreground, which receives what the program sends:
-// tests read what it ends up with instead of the calls that sent it.
+// The desktop of a test, every role in one: the files, page views,
+// dialogs, settings, notification area and sound device of their own
+// doubles, which tests needing only one role take alone, and the rest,
+// which play one desktop together: the program's own windows, the hook,
+// the clipboard, the event loop and the application in the foreground,
+// which receives what the program sends: tests read what it ends up with
+// instead of the calls that sent it. Every call is recorded as one
+// readable line, in one log for all roles.
 #pragma once
 
 #include <functional>
@@ -12,46 +15,35 @@
 #include <string>
 #include <vector>
 
+#include "doubles/answered_dialogs.h"
+#include "doubles/kept_sounds.h"
+#include "doubles/memory_files.h"
+#include "doubles/memory_settings.h"
+#include "doubles/notification_area.h"
+#include "doubles/shown_pages.h"
 #include "platform/platform.h"
 
 namespace orvik {
 
-class RecordingPlatform : public Platform {
+// The log of every role's calls, made before the roles that write to it.
+struct CallLog {
+    std::vector<std::string> calls;
+};
+
+class RecordingPlatform : private CallLog,
+                          public Platform,
+                          public MemoryFiles,
+                          public ShownPages,
+                          public AnsweredDialogs,
+                          public MemorySettings,
+                          public NotificationArea,
+                          public KeptSounds {
 public:
     // Files under `programDirectory` are read from the disk unless the test
     // set them; the current directory is a directory of memory only.
-    explicit RecordingPlatform(std::string programDirectory = "/program",
-                               std::string currentDirectory = "/current");
+    explicit RecordingPlatform(std::string programDirectory = "/program", std::string currentDirectory = "/current");
 
-    FileBytes ReadFile(const std::string& path) override;
-    bool WriteFile(const std::string& path, std::string_view bytes) override;
-    std::string ProgramDirectory() override { return programDirectory_; }
-    std::string CurrentDirectory() override { return currentDirectory_; }
-    void Navigate(std::string_view view, std::u16string_view address) override;
-    // Recorded with the view's name; the fragment is kept.
-    void DrawCandidatePage(std::string_view view, std::u16string_view fragment) override;
-    // Recorded; the views keep no history, the location stays as it is.
-    void GoBack(std::string_view view) override { calls_.push_back("GoBack " + std::string(view)); }
-    void GoForward(std::string_view view) override { calls_.push_back("GoForward " + std::string(view)); }
-    void Refresh(std::string_view view) override { calls_.push_back("Refresh " + std::string(view)); }
-    // The address last navigated to or set by the test.
-    std::u16string LocationURL(std::string_view view) override;
-    bool RenameFile(const std::string& from, const std::string& to) override;
-    bool DeleteFile(const std::string& path) override;
-    // A box with OK only is recorded as "MessageBox [caption] text", others
-    // as "MsgBox style [caption] text".
-    std::int32_t MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) override;
     bool PrevInstance() override;
-    std::u16string GetSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
-                              std::u16string_view defaultValue) override;
-    void SaveSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
-                     std::u16string_view value) override;
-    // Recorded as "SetAutostartEntry 1" (written) or "0" (removed).
-    bool SetAutostartEntry(bool present) override;
-    std::int32_t Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) override;
-    void SetTraySink(TraySink* sink) override { traySink_ = sink; }
-    IconHandle IconOf(WindowId window) override { return 2001 + static_cast<IconHandle>(window); }
-    void LogLine(std::string_view line) override;
 
     void keybd_event(std::uint8_t key, std::uint8_t scan, std::uint32_t flags) override;
     void PassKeyOn() override;
@@ -70,8 +62,6 @@ public:
     void Sleep(std::uint32_t milliseconds) override;
     // Runs what the test gave OnDoEvents, as the events waiting then.
     void DoEvents() override;
-    // Keeps the sound's bytes; refused when the test said so.
-    SoundResult sndPlaySoundA(std::string_view sound, std::uint32_t flags) override;
     void SetKeySink(KeySink* sink) override { sink_ = sink; }
     void ClipboardClear() override;
     void ClipboardSetText(std::u16string_view text, std::int32_t format) override;
@@ -94,7 +84,6 @@ public:
     void MaximizeWindow(WindowId window) override { Record("MaximizeWindow", window); }
     void RestoreWindow(WindowId window) override;
     void SendKeys(std::u16string_view keys) override;
-    FontChoice ShowFontDialog(std::u16string_view title, std::int32_t flags, const FontChoice& start) override;
     void StartTimer(std::string_view name, std::uint32_t intervalMs, std::function<void()> tick) override;
     void StopTimer(std::string_view name) override;
     bool StartProgram(std::u16string_view commandLine) override;
@@ -109,9 +98,6 @@ public:
     // named, any other key to its target (to the owner while there is
     // none); answers the key code as the handler left it.
     std::int16_t DeliverKey(std::int16_t keyCode, std::int16_t shift = 0);
-    // The font dialog's answer from now on, as if the user chose it; until
-    // then the dialog answers as cancelled.
-    void AnswerFontDialog(FontChoice choice) { fontAnswer_ = std::move(choice); }
     // Runs one tick of a running timer; false when it is not running.
     bool FireTimer(std::string_view name);
     bool TimerRunning(std::string_view name) const { return timers_.count(std::string(name)) != 0; }
@@ -121,22 +107,7 @@ public:
 
     // Another instance of the program runs.
     void SetOtherInstance(bool running) { otherInstance_ = running; }
-    // The button the user presses in the message boxes from now on.
-    void AnswerMessageBox(std::int32_t button) { messageBoxAnswer_ = button; }
-    // The desktop refuses to write or remove the autostart entry from now on.
-    void RefuseAutostart() { autostartRefused_ = true; }
-    // A value in the settings store, and what it holds ("" when nothing).
-    void SetSetting(std::u16string_view key, std::u16string value);
-    std::u16string Setting(std::u16string_view key) const;
-    // The tray icons present, by window and number.
-    std::set<std::pair<WindowHandle, std::uint32_t>> TrayIcons() const { return trayIcons_; }
-    // A press on a tray icon, as the notification area reports it.
-    void PressTrayIcon(WindowHandle window, std::uint32_t id, std::int32_t mouseMessage);
-    // Whether a file exists: set by the test, written, or on the disk.
-    bool FileExists(const std::string& path) const;
 
-    // The page a view shows, as if the user followed a link to it.
-    void SetLocation(std::string_view view, std::u16string address) { locations_[std::string(view)] = std::move(address); }
     // Text selected in a view, as RTF: Ctrl+C sent by SendKeys while the
     // view has the focus (FocusControl) puts it on the clipboard.
     void SelectInView(std::string_view view, std::u16string rtf) { selections_[std::string(view)] = std::move(rtf); }
@@ -144,24 +115,12 @@ public:
     // What the clipboard holds in `format`.
     std::u16string Clipboard(std::int32_t format) const { return ValueOf(clipboard_, format); }
 
-    // A file that reads with these bytes, wherever the disk says otherwise.
-    void SetFile(const std::string& path, std::string bytes);
-    void RemoveFile(const std::string& path);
-    // A file whose writes fail, as on a full disk.
-    void SetUnwritable(const std::string& path) { unwritable_.push_back(path); }
-    // The bytes the test set or last wrote at `path`; empty when none.
-    std::string FileContent(const std::string& path) const { return ValueOf(files_, path); }
-
     // What happens, as the user's doing, each time the program lets pending
     // events run.
     void OnDoEvents(std::function<void()> events) { onDoEvents_ = std::move(events); }
-    // The sounds played, in order, and a device that refuses them from now
-    // on with `reason`.
-    const std::vector<std::string>& PlayedSounds() const { return sounds_; }
-    void RefuseSounds(std::string reason) { soundRefusal_ = std::move(reason); }
 
-    const std::vector<std::string>& Calls() const { return calls_; }
-    void ClearCalls() { calls_.clear(); }
+    const std::vector<std::string>& Calls() const { return calls; }
+    void ClearCalls() { calls.clear(); }
 
     // The application in the foreground, seen from its side. Its focused
     // control holds a text: the characters posted to it are added; keys
@@ -188,11 +147,6 @@ public:
     std::uint32_t SleptMs() const { return slept_; }
 
     // What the program showed and did, from the desktop's side.
-    const std::vector<std::string>& Messages() const { return messages_; }
-    const std::vector<std::string>& Logged() const { return logged_; }
-    std::u16string Location(std::string_view view) const { return ValueOf(locations_, view); }
-    std::u16string DrawnPage(std::string_view view) const { return ValueOf(drawn_, view); }
-    int PagesDrawn() const { return pagesDrawn_; }
     const std::vector<std::u16string>& StartedPrograms() const { return started_; }
     int PopupMenusShown() const { return popupMenus_; }
     bool Minimized(WindowId window) const { return minimized_.count(window) != 0; }
@@ -201,7 +155,6 @@ public:
     bool HookInstalled() const { return hookInstalled_; }
     WindowHandle HookTarget() const { return hookTarget_; }
     int QuitRequests() const { return quits_; }
-    int SettingsSaved() const { return settingsSaved_; }
 
 private:
     // The value at `key`, or an empty one.
@@ -218,15 +171,8 @@ private:
     void TypeInForeground(std::int16_t key, bool shift);
     WindowHandle KeyTarget();
 
-    std::string programDirectory_;
-    std::string currentDirectory_;
-    std::map<std::string, std::string> files_;
     bool clipboardCut_ = false;
-    std::vector<std::string> removed_;
-    std::vector<std::string> unwritable_;
-    std::vector<std::string> calls_;
     std::map<std::int32_t, std::u16string> clipboard_;
-    std::map<std::string, std::u16string, std::less<>> locations_;
     std::map<std::string, std::u16string, std::less<>> selections_;
     std::string focusedControl_;
     std::set<WindowId> visible_;
@@ -237,20 +183,10 @@ private:
     WindowHandle hookTarget_ = 0;
     WindowHandle hookOwner_ = 0;
     KeySink* sink_ = nullptr;
-    std::optional<FontChoice> fontAnswer_;
     std::map<std::string, std::function<void()>> timers_;
     std::set<std::u16string> refused_;
     bool otherInstance_ = false;
-    std::int32_t messageBoxAnswer_ = kIdOk;
-    // Keys of the one application and section the program uses, with the
-    // application and section they were written under.
-    std::map<std::u16string, std::u16string> settings_;
-    std::set<std::pair<WindowHandle, std::uint32_t>> trayIcons_;
-    bool autostartRefused_ = false;
-    TraySink* traySink_ = nullptr;
     std::function<void()> onDoEvents_;
-    std::vector<std::string> sounds_;
-    std::optional<std::string> soundRefusal_;
     std::map<WindowHandle, std::u16string> received_;
     std::vector<std::int16_t> passed_;
     std::vector<std::u16string> pastes_;
@@ -262,17 +198,12 @@ private:
     std::uint32_t slept_ = 0;
     std::int16_t deliveredKey_ = 0;
     std::int16_t deliveredShift_ = 0;
-    std::vector<std::string> messages_;
-    std::vector<std::string> logged_;
-    std::map<std::string, std::u16string, std::less<>> drawn_;
-    int pagesDrawn_ = 0;
     std::vector<std::u16string> started_;
     int popupMenus_ = 0;
     std::set<WindowId> minimized_;
     std::set<WindowId> topmost_;
     bool hookInstalled_ = false;
     int quits_ = 0;
-    int settingsSaved_ = 0;
 };
 
 }  // namespace orvik

@@ -17,7 +17,8 @@
 #include "fuzz.h"
 #include "ime/candidate_list.h"
 #include "ime/candidate_search.h"
-#include "doubles/recording_platform.h"
+#include "doubles/answered_dialogs.h"
+#include "doubles/memory_files.h"
 
 namespace orvik::fuzz {
 namespace {
@@ -26,9 +27,9 @@ const std::string kProgramDir = ORVIK_FIXTURES "/ime";
 constexpr std::u16string_view kIndexName = u"telexhan.idx";
 
 // Whether the load said anything, and whether it named the index.
-std::pair<bool, bool> MessageBoxes(const RecordingPlatform& platform) {
+std::pair<bool, bool> MessageBoxes(const std::vector<std::string>& calls) {
     bool any = false, named = false;
-    for (const auto& call : platform.Calls()) {
+    for (const auto& call : calls) {
         if (call.rfind("MessageBox", 0) != 0) continue;
         any = true;
         named = named || call.find(U16ToUtf8(kIndexName)) != std::string::npos;
@@ -103,12 +104,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // One module for every run, as the program has: a load replaces all the
     // module's index state, and a fresh module's 9001 slots would cost more
     // than the load.
-    static RecordingPlatform platform(fuzz::kProgramDir);
-    static Module1 module(platform, platform);
-    platform.ClearCalls();
-    platform.SetFile(fuzz::kProgramDir + "/" + U16ToUtf8(fuzz::kIndexName), std::string(parts[1]));
+    static std::vector<std::string> calls;
+    static MemoryFiles files(calls, fuzz::kProgramDir);
+    static AnsweredDialogs dialogs(calls);
+    static Module1 module(files, dialogs);
+    calls.clear();
+    files.SetFile(fuzz::kProgramDir + "/" + U16ToUtf8(fuzz::kIndexName), std::string(parts[1]));
     module.LoadModeIndex(fuzz::kIndexName, (options & 2) != 0, layout);
-    const auto [complained, indexNamed] = fuzz::MessageBoxes(platform);
+    const auto [complained, indexNamed] = fuzz::MessageBoxes(calls);
     ORVIK_FUZZ_CHECK(module.IndexLines.size() == static_cast<std::size_t>(kIndexSlots));
     ORVIK_FUZZ_CHECK(module.DirectoryLine.empty() ? indexNamed : module.DirectoryLine.front() == u'!');
 

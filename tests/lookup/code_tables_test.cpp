@@ -5,7 +5,7 @@
 #include "engine/text.h"
 #include "lookup/code_table_shape.h"
 #include "lookup/shared_lines.h"
-#include "doubles/recording_platform.h"
+#include "doubles/memory_files.h"
 
 namespace orvik {
 namespace {
@@ -124,28 +124,30 @@ TEST(CodeTableShape, NamesTheFirstEntryOutOfShape) {
 }
 
 TEST(SharedLines, ReadsTheWordListOnceAndRetriesWhenMissing) {
-    RecordingPlatform platform;
+    std::vector<std::string> calls;
+    MemoryFiles files(calls);
     LookupLines lines;
-    EXPECT_TRUE(EnsureVietIndex(platform, lines.VietIndexText).has_value());
-    platform.SetFile("/current/tdviet.idx", "/anh/ba/\xc4\x91i");
-    EXPECT_FALSE(EnsureVietIndex(platform, lines.VietIndexText).has_value());
+    EXPECT_TRUE(EnsureVietIndex(files, lines.VietIndexText).has_value());
+    files.SetFile("/current/tdviet.idx", "/anh/ba/\xc4\x91i");
+    EXPECT_FALSE(EnsureVietIndex(files, lines.VietIndexText).has_value());
     EXPECT_EQ(lines.VietIndexText, u"/anh/ba/đi");
     EXPECT_GT(Find(lines.VietIndexText, u"/an"), 0);  // a prefix counts as listed
-    EXPECT_FALSE(EnsureVietIndex(platform, lines.VietIndexText).has_value());
-    EXPECT_EQ(platform.Calls().size(), 2u);
+    EXPECT_FALSE(EnsureVietIndex(files, lines.VietIndexText).has_value());
+    EXPECT_EQ(calls.size(), 2u);
 }
 
 TEST(SharedLines, SplitsTonaroPairsAtTheFirstSlash) {
-    RecordingPlatform platform;
+    std::vector<std::string> calls;
+    MemoryFiles files(calls);
     // A line without "/" ends the list.
-    platform.SetFile("/current/Tonaro.txt", "nhứt/nhất\r\na/b/c\r\nno pair\r\nx/y\r\n");
-    auto pairs = LoadTonaroPairs(platform);
+    files.SetFile("/current/Tonaro.txt", "nhứt/nhất\r\na/b/c\r\nno pair\r\nx/y\r\n");
+    auto pairs = LoadTonaroPairs(files);
     ASSERT_EQ(pairs.size(), 2u);
     EXPECT_EQ(pairs[0], (std::pair<std::u16string, std::u16string>{u"nhứt", u"nhất"}));
     EXPECT_EQ(pairs[1].second, u"b/c");
     // A file that is not UTF-8 is read one character per byte.
-    platform.SetFile("/current/Tonaro.txt", "\xab\xff/x");
-    pairs = LoadTonaroPairs(platform);
+    files.SetFile("/current/Tonaro.txt", "\xab\xff/x");
+    pairs = LoadTonaroPairs(files);
     ASSERT_EQ(pairs.size(), 1u);
     EXPECT_EQ(pairs[0].first, u"\xab\xff");
 }

@@ -3,7 +3,7 @@
 // byte.
 #include <gtest/gtest.h>
 
-#include "doubles/recording_platform.h"
+#include "doubles/memory_files.h"
 
 namespace orvik {
 namespace {
@@ -23,10 +23,11 @@ TEST(FileText, AFewBadBytesInUtf8ReadAsReplacementsNotAsEightBitText) {
         EXPECT_EQ(decoded.badBytes, bad);
     }
 
-    RecordingPlatform platform;
-    platform.SetFile("/program/phienam.txt", "\xff" + readings);
-    EXPECT_TRUE(platform.ReadText("/program/phienam.txt", FileEncoding::Utf8).ok);
-    EXPECT_EQ(platform.Calls().back(), "LogLine /program/phienam.txt: 1 bytes that are not UTF-8, read as U+FFFD");
+    std::vector<std::string> calls;
+    MemoryFiles files(calls);
+    files.SetFile("/program/phienam.txt", "\xff" + readings);
+    EXPECT_TRUE(files.ReadText("/program/phienam.txt", FileEncoding::Utf8).ok);
+    EXPECT_EQ(files.Logged(), std::vector<std::string>{"/program/phienam.txt: 1 bytes that are not UTF-8, read as U+FFFD"});
 }
 
 }  // namespace
