@@ -111,11 +111,13 @@ void FcitxHarness::Live(std::promise<void>& started) {
                 EventType::InputContextCommitString, EventWatcherPhase::PreInputMethod, [&](fcitx::Event& event) {
                     const auto& commit = static_cast<fcitx::CommitStringEvent&>(event);
                     commits_.push_back({commit.inputContext()->uuid(), commit.text()});
+                    Recorded();
                 }));
             watchers.push_back(instance.watchEvent(
                 EventType::InputContextForwardKey, EventWatcherPhase::PreInputMethod, [&](fcitx::Event& event) {
                     const auto& forward = static_cast<fcitx::ForwardKeyEvent&>(event);
                     forwards_.push_back({forward.inputContext()->uuid(), forward.rawKey(), forward.isRelease()});
+                    Recorded();
                 }));
             started.set_value();
         });
@@ -140,11 +142,26 @@ void FcitxHarness::RunOnLoop(const std::function<void()>& step) {
     finished.get();
 }
 
+void FcitxHarness::Recorded() {
+    {
+        std::lock_guard lock(recordedMutex_);
+        ++recorded_;
+    }
+    recordedChanged_.notify_all();
+}
+
 bool FcitxHarness::WaitUntil(const std::function<bool()>& condition) {
     const auto deadline = std::chrono::steady_clock::now() + kWaitBound;
+    std::uint64_t seen = 0;
+    {
+        std::lock_guard lock(recordedMutex_);
+        seen = recorded_;
+    }
     while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        std::unique_lock lock(recordedMutex_);
+        recordedChanged_.wait_for(lock, std::chrono::milliseconds(1), [&] { return recorded_ != seen; });
+        seen = recorded_;
     }
     return true;
 }

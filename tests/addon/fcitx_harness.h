@@ -14,10 +14,13 @@
 #include <fcitx/instance.h>
 
 #include <chrono>
+#include <condition_variable>
+#include <cstdint>
 #include <cstddef>
 #include <functional>
 #include <future>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -67,7 +70,9 @@ public:
         }
     }
     // Whether `condition` comes to hold within kWaitBound; it is checked on
-    // the caller's thread, mostly through steps on the loop.
+    // the caller's thread, mostly through steps on the loop, again as soon
+    // as a commit or a forwarded key is recorded (the benchmark times those)
+    // and at least every millisecond.
     bool WaitUntil(const std::function<bool()>& condition);
 
     // A new input context of `program`, given the focus.
@@ -101,6 +106,11 @@ private:
     fcitx::Instance* instance_ = nullptr;  // lives on the loop thread
     std::vector<Commit> commits_;  // recorded on the loop thread, as are forwarded keys
     std::vector<Forward> forwards_;
+    // How many commits and forwarded keys were recorded, for the waits.
+    std::mutex recordedMutex_;
+    std::condition_variable recordedChanged_;
+    std::uint64_t recorded_ = 0;
+    void Recorded();
     class LogWatch;
     std::unique_ptr<LogWatch> logWatch_;
     std::ostream logStream_;
