@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <ctime>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -53,6 +55,26 @@ std::uint64_t NowUs() { return fcitx::now(CLOCK_MONOTONIC); }
 // Whether what went to `deliveredTo` may still be on its way into `context`.
 bool MayBeInFlight(hook::Handle context, hook::Handle deliveredTo, std::uint64_t deliveredUs) {
     return context == deliveredTo && NowUs() - deliveredUs <= kInFlightUs;
+}
+
+// Sets `timer` (made at its first use) to run `onTime` once at `deadline`,
+// or stops it when there is none.
+void ArmTimer(fcitx::EventLoop& loop, std::unique_ptr<fcitx::EventSourceTime>& timer,
+              std::optional<std::uint64_t> deadline, std::function<void()> onTime) {
+    if (!deadline) {
+        if (timer) timer->setEnabled(false);
+        return;
+    }
+    if (!timer) {
+        timer = loop.addTimeEvent(CLOCK_MONOTONIC, *deadline, kTimerAccuracyUs,
+                                  [onTime = std::move(onTime)](fcitx::EventSourceTime*, std::uint64_t) {
+                                      onTime();
+                                      return true;
+                                  });
+        return;
+    }
+    timer->setTime(*deadline);
+    timer->setOneShot();
 }
 
 bool IsOwn(const fcitx::InputContext& ic) { return ic.program() == hook::kProgramName; }
@@ -425,21 +447,7 @@ void OrvikHook::OnXimReply() {
 }
 
 void OrvikHook::ArmXimTimer() {
-    const auto deadline = ximPacing_.Deadline();
-    if (!deadline) {
-        if (ximTimer_) ximTimer_->setEnabled(false);
-        return;
-    }
-    if (!ximTimer_) {
-        ximTimer_ = instance_->eventLoop().addTimeEvent(CLOCK_MONOTONIC, *deadline, kTimerAccuracyUs,
-                                                        [this](fcitx::EventSourceTime*, std::uint64_t) {
-                                                            SendXimQueued();
-                                                            return true;
-                                                        });
-        return;
-    }
-    ximTimer_->setTime(*deadline);
-    ximTimer_->setOneShot();
+    ArmTimer(instance_->eventLoop(), ximTimer_, ximPacing_.Deadline(), [this] { SendXimQueued(); });
 }
 
 void OrvikHook::ForwardAsKeys(fcitx::InputContext& ic, hook::Handle context, const std::string& text) {
@@ -501,21 +509,7 @@ void OrvikHook::GiveBackOverdue() {
 
 // One timer, for the earliest deadline.
 void OrvikHook::ArmAnswerTimer() {
-    const auto deadline = awaiting_.EarliestDeadline();
-    if (!deadline) {
-        if (answerTimer_) answerTimer_->setEnabled(false);
-        return;
-    }
-    if (!answerTimer_) {
-        answerTimer_ = instance_->eventLoop().addTimeEvent(CLOCK_MONOTONIC, *deadline, kTimerAccuracyUs,
-                                                           [this](fcitx::EventSourceTime*, std::uint64_t) {
-                                                               GiveBackOverdue();
-                                                               return true;
-                                                           });
-        return;
-    }
-    answerTimer_->setTime(*deadline);
-    answerTimer_->setOneShot();
+    ArmTimer(instance_->eventLoop(), answerTimer_, awaiting_.EarliestDeadline(), [this] { GiveBackOverdue(); });
 }
 
 fcitx::AddonInstance* OrvikHookFactory::create(fcitx::AddonManager* manager) {
