@@ -99,5 +99,18 @@ TEST_F(DeliveryTest, TextAfterAForwardedKeyFollowsItAsKeys) {
     EXPECT_EQ(CommittedTexts(), (Texts{"y", "~", "\nxệ", "~"}));
 }
 
+// Typed keys the program passes on in one burst after a forwarded key are
+// gathered as its characters are: "4⌫5" goes out as "5".
+TEST_F(DeliveryTest, KeysPassedOnAfterAForwardedKeyAreGatheredToo) {
+    const Context gedit = Open("gedit");
+    RegisterAndHook();
+    Send(Stroke(kVkReturn, 0, false), Stroke(kVkReturn, 0, true), hook::Done{0});
+    ASSERT_TRUE(harness_->WaitForForwards(2));
+    for (const auto sym : {FcitxKey_4, FcitxKey_BackSpace, FcitxKey_5}) ASSERT_TRUE(Press(gedit, Key(sym)));
+    Send(hook::Pass{1}, hook::Done{1}, hook::Pass{2}, hook::Done{2}, hook::Pass{3}, hook::Done{3});
+    ASSERT_TRUE(harness_->WaitForForwards(4));
+    EXPECT_EQ(ForwardedKeys(), (Texts{"Return", "Return up", "5", "5 up"}));
+}
+
 }  // namespace
 }  // namespace orvik::fcitxhook::testing
