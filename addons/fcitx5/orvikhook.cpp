@@ -98,13 +98,14 @@ void OrvikHook::OnKey(fcitx::KeyEvent& event) {
     // A key of the application's must not overtake taken keys still waiting
     // for the program: it waits behind them.
     if (!chosen && awaiting_.empty()) {
-        if (!ErasesJustCommitted(ic, entry.handle, typedKey)) {
+        if (!FollowsJustCommitted(ic, entry.handle, typedKey)) {
             ORVIK_TRACE() << "passed " << typedKey.toString();
             return LetThrough(event, entry.handle);
         }
         event.filterAndAccept();
         entry.takenPresses.insert(press);
-        return DeliverKey(entry.handle, typedKey, false);
+        DeliverKey(entry.handle, typedKey, false);
+        return CommitSettled();
     }
     event.filterAndAccept();
     entry.takenPresses.insert(press);
@@ -135,13 +136,19 @@ void OrvikHook::LetThrough(fcitx::KeyEvent& event, hook::Handle context) {
     ArmXimTimer();
 }
 
-// A Backspace right after a commit to the same input context goes as a
-// deletion behind that commit. Let through, it reached GTK 4's
-// gnome-text-editor on a busy machine before the "4" committed just
-// before it: "2045" for "2004⌫5".
-bool OrvikHook::ErasesJustCommitted(const fcitx::InputContext& ic, hook::Handle context, const fcitx::Key& key) const {
-    if (!ErasesACharacter(key) || !MayBeInFlight(context, lastCommit_.context, lastCommit_.us)) return false;
-    return std::holds_alternative<AsDeletionBefore>(DeliveryOf(key, AbilitiesOf(ic)));
+// A Backspace, Enter or Tab typed right after a commit to the same input
+// context goes behind that commit where it reaches the application as a
+// deletion or as the line break or tab it types. Let through, such a key
+// reached GTK 4's gnome-text-editor on a busy machine before the text
+// committed just before it: "2045" for "2004⌫5", and "nam, ⏎chào?" for
+// "nam, chào?⏎". Other keys stay the application's.
+bool OrvikHook::FollowsJustCommitted(const fcitx::InputContext& ic, hook::Handle context,
+                                     const fcitx::Key& key) const {
+    if (!MayBeInFlight(context, lastCommit_.context, lastCommit_.us)) return false;
+    const KeyDelivery delivery = DeliveryOf(key, AbilitiesOf(ic));
+    if (std::holds_alternative<AsDeletionBefore>(delivery)) return true;
+    const auto* text = std::get_if<AsText>(&delivery);
+    return text != nullptr && (text->text == "\n" || text->text == "\t");
 }
 
 // Only the X input method reads keysyms with fcitx5's own keyboard state;

@@ -41,7 +41,7 @@ private:
     void OnKey(fcitx::KeyEvent& event);
     void LetThrough(fcitx::KeyEvent& event, hook::Handle context);
     fcitx::Key KeyAsTyped(const fcitx::KeyEvent& event);
-    bool ErasesJustCommitted(const fcitx::InputContext& ic, hook::Handle context, const fcitx::Key& key) const;
+    bool FollowsJustCommitted(const fcitx::InputContext& ic, hook::Handle context, const fcitx::Key& key) const;
     void OnFocusIn(fcitx::InputContext& ic);
     void WarnIfXimUnheard(const fcitx::InputContext& ic);
     void OnFocusOut(fcitx::InputContext& ic);

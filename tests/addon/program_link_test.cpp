@@ -159,21 +159,25 @@ TEST_F(ProgramLinkTest, AKeyTheProgramPassesOnReachesItsApplicationAsTyped) {
     EXPECT_EQ(std::count(forwarded.begin(), forwarded.end(), "BackSpace"), 1);
 }
 
-// Right after a commit, a Backspace no word waits for goes behind it
-// instead of straight to the application, which could take it first
-// ("2045" for "2004⌫5"): in GTK 4, which would never see a forwarded key,
-// as a deletion of the character before the cursor. Later it goes straight
-// on again.
-TEST_F(ProgramLinkTest, ABackspaceRightAfterACommitFollowsIt) {
+// Right after a commit, a Backspace or an Enter no word waits for goes
+// behind it instead of straight to the application, which could take it
+// first ("2045" for "2004⌫5"): in GTK 4, which would never see a forwarded
+// key, as a deletion of the character before the cursor and as a line
+// break. Later they go straight on again.
+TEST_F(ProgramLinkTest, ABackspaceOrEnterRightAfterACommitFollowsIt) {
     const Context gtk4 = OpenGtk4();
     RegisterAndHook();
     Sync(gtk4);
-    EXPECT_TRUE(Press(gtk4, Key("BackSpace")));
-    EXPECT_TRUE(Release(gtk4, Key("BackSpace")));
+    for (const char* key : {"BackSpace", "Return"}) {
+        EXPECT_TRUE(Press(gtk4, Key(key))) << key;
+        EXPECT_TRUE(Release(gtk4, Key(key))) << key;
+    }
     // The test frontend logs the deletions asked of it.
     ASSERT_TRUE(harness_->WaitUntil([&] { return harness_->LogCount("DeleteSurrounding:") == 1; }));
+    ASSERT_TRUE(harness_->WaitForCommits(2));
+    EXPECT_EQ(CommittedTexts(), (Texts{"~", "\n"}));
     std::this_thread::sleep_for(std::chrono::milliseconds(600));
-    EXPECT_FALSE(Press(gtk4, Key("BackSpace")));
+    for (const char* key : {"BackSpace", "Return"}) EXPECT_FALSE(Press(gtk4, Key(key))) << key;
 }
 
 // A program of the same user that is not orvik2004, connecting COUNT times;
