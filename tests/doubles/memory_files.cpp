@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "doubles/value_of.h"
 #include "platform/disk_files.h"
 
 namespace orvik {
@@ -55,10 +56,7 @@ void MemoryFiles::RemoveFile(const std::string& path) {
     removed_.push_back(path);
 }
 
-std::string MemoryFiles::FileContent(const std::string& path) const {
-    const auto file = files_.find(path);
-    return file == files_.end() ? std::string() : file->second;
-}
+std::string MemoryFiles::FileContent(const std::string& path) const { return ValueOf(files_, path); }
 
 bool MemoryFiles::FileExists(const std::string& path) const {
     if (files_.count(path) != 0) return true;

@@ -1,5 +1,6 @@
 #include "doubles/memory_settings.h"
 
+#include "doubles/value_of.h"
 #include "engine/text.h"
 
 namespace orvik {
@@ -39,8 +40,7 @@ void MemorySettings::SetSetting(std::u16string_view key, std::u16string value) {
 }
 
 std::u16string MemorySettings::Setting(std::u16string_view key) const {
-    const auto value = settings_.find(StoreKey(kProgramApp, kProgramSection, key));
-    return value == settings_.end() ? std::u16string() : value->second;
+    return ValueOf(settings_, StoreKey(kProgramApp, kProgramSection, key));
 }
 
 }  // namespace orvik

@@ -21,6 +21,7 @@
 #include "doubles/memory_settings.h"
 #include "doubles/notification_area.h"
 #include "doubles/shown_pages.h"
+#include "doubles/value_of.h"
 #include "platform/platform.h"
 
 namespace orvik {
@@ -157,12 +158,6 @@ public:
     int QuitRequests() const { return quits_; }
 
 private:
-    // The value at `key`, or an empty one.
-    template <typename Map, typename Key>
-    static typename Map::mapped_type ValueOf(const Map& map, const Key& key) {
-        const auto found = map.find(key);
-        return found == map.end() ? typename Map::mapped_type() : found->second;
-    }
     // Recorded as the call and the window's name.
     void Record(std::string_view call, WindowId window);
     // A copy the application was asked for lands on the clipboard while the

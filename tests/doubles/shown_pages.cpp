@@ -1,17 +1,9 @@
 #include "doubles/shown_pages.h"
 
+#include "doubles/value_of.h"
 #include "engine/text.h"
 
 namespace orvik {
-
-namespace {
-
-std::u16string ValueIn(const std::map<std::string, std::u16string, std::less<>>& map, std::string_view view) {
-    const auto found = map.find(view);
-    return found == map.end() ? std::u16string() : found->second;
-}
-
-}  // namespace
 
 void ShownPages::Navigate(std::string_view view, std::u16string_view address) {
     calls_.push_back("Navigate " + std::string(view) + " " + U16ToUtf8(address));
@@ -29,8 +21,8 @@ std::u16string ShownPages::LocationURL(std::string_view view) {
     return Location(view);
 }
 
-std::u16string ShownPages::Location(std::string_view view) const { return ValueIn(locations_, view); }
+std::u16string ShownPages::Location(std::string_view view) const { return ValueOf(locations_, view); }
 
-std::u16string ShownPages::DrawnPage(std::string_view view) const { return ValueIn(drawn_, view); }
+std::u16string ShownPages::DrawnPage(std::string_view view) const { return ValueOf(drawn_, view); }
 
 }  // namespace orvik
