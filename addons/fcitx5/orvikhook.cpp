@@ -166,17 +166,7 @@ fcitx::Key OrvikHook::KeyAsTyped(const fcitx::KeyEvent& event) {
 void OrvikHook::OnFocusIn(fcitx::InputContext& ic) {
     focused_ = contexts_.Of(ic).handle;
     connection_->Send(FocusMessage());
-    WarnIfXimUnheard(ic);
-}
-
-// An application that has an input context through the X input method has
-// spoken its protocol; unheard, fcitx5's X input method took those
-// messages first and nothing the hook sends there is paced.
-void OrvikHook::WarnIfXimUnheard(const fcitx::InputContext& ic) {
-    if (!ThroughXInputMethod(ic) || ximReplies_ == nullptr || ximReplies_->Heard() || ximUnheardTold_) return;
-    ximUnheardTold_ = true;
-    FCITX_WARN() << "orvikhook: the X input method's messages reach fcitx5's X input method before the hook; "
-                    "what the hook sends to its applications goes unpaced and may arrive out of order";
+    if (ThroughXInputMethod(ic) && ximReplies_ != nullptr) ximReplies_->WarnIfUnheard();
 }
 
 void OrvikHook::OnFocusOut(fcitx::InputContext& ic) {

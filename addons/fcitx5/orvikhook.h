@@ -43,7 +43,6 @@ private:
     fcitx::Key KeyAsTyped(const fcitx::KeyEvent& event);
     bool FollowsJustCommitted(const fcitx::InputContext& ic, hook::Handle context, const fcitx::Key& key) const;
     void OnFocusIn(fcitx::InputContext& ic);
-    void WarnIfXimUnheard(const fcitx::InputContext& ic);
     void OnFocusOut(fcitx::InputContext& ic);
     void OnDestroyed(fcitx::InputContext& ic);
     hook::Focus FocusMessage();
@@ -106,7 +105,6 @@ private:
     std::unique_ptr<fcitx::EventSourceTime> answerTimer_;
     XimPacing ximPacing_;
     std::unique_ptr<XimReplies> ximReplies_;  // none without X
-    bool ximUnheardTold_ = false;
     std::unique_ptr<fcitx::EventSourceTime> ximTimer_;
     std::vector<std::unique_ptr<fcitx::HandlerTableEntry<fcitx::EventHandler>>> watchers_;
 

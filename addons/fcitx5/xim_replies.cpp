@@ -1,5 +1,7 @@
 #include "xim_replies.h"
 
+#include <fcitx-utils/log.h>
+
 #include <utility>
 
 #include "codes/desktop_codes.h"
@@ -28,6 +30,12 @@ void XimReplies::Listen(const std::string& display) {
     if (protocol == XCB_ATOM_NONE) return;
     filters_[display] = xcb_.call<fcitx::IXCBModule::addEventFilter>(
         display, [this, protocol](xcb_connection_t*, xcb_generic_event_t* event) { return OnEvent(*event, protocol); });
+}
+
+void XimReplies::WarnIfUnheard() {
+    if (heard_ || std::exchange(unheardTold_, true)) return;
+    FCITX_WARN() << "orvikhook: the X input method's messages reach fcitx5's X input method before the hook; "
+                    "what the hook sends to its applications goes unpaced and may arrive out of order";
 }
 
 // Only listens: the message goes on to fcitx5's X input method.

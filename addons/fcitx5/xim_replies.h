@@ -29,7 +29,11 @@ public:
         std::function<void()> replied;  // an application took a message
     };
     XimReplies(fcitx::AddonInstance& xcb, Handlers handlers);
-    bool Heard() const { return heard_; }
+    // An application through the X input method took the focus: it has
+    // spoken the protocol, so if nothing was heard, fcitx5's X input method
+    // took those messages first. Says so once: what the hook sends there
+    // goes unpaced.
+    void WarnIfUnheard();
 
 private:
     void Listen(const std::string& display);
@@ -38,6 +42,7 @@ private:
     fcitx::AddonInstance& xcb_;
     Handlers handlers_;
     bool heard_ = false;
+    bool unheardTold_ = false;
     std::map<std::string, std::unique_ptr<fcitx::HandlerTableEntry<fcitx::XCBEventFilter>>> filters_;
     std::unique_ptr<fcitx::HandlerTableEntry<fcitx::XCBConnectionCreated>> created_;
     std::unique_ptr<fcitx::HandlerTableEntry<fcitx::XCBConnectionClosed>> closed_;
