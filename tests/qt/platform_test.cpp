@@ -1,6 +1,6 @@
-// The Qt platform's files, autostart entry, single instance per user,
-// message boxes, font dialog, sounds, programs started by command line, and
-// tray icons: added and deleted by window and number, the record's tip and
+// The desktop's roles on Qt, each alone: files, the autostart entry, a
+// single instance per user, message boxes, the font dialog, sounds,
+// programs started by command line, and tray icons: added and deleted by window and number, the record's tip and
 // picture, and their presses reaching the tray sink.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -23,6 +23,12 @@
 #include <tuple>
 
 #include "formats/wave_image.h"
+#include "platform/qt/data_folder_files.h"
+#include "platform/qt/desktop_dialogs.h"
+#include "platform/qt/desktop_programs.h"
+#include "platform/qt/desktop_sound.h"
+#include "platform/qt/desktop_tray.h"
+#include "platform/qt/stored_settings.h"
 #include "qt_test_helpers.h"
 
 namespace orvik {
@@ -30,9 +36,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The programs of a run with its own log.
+struct Programs {
+    explicit Programs(std::string dataDirectory = ".")
+        : programs(std::move(dataDirectory), InstanceLock(log.Log()), log.Log()) {}
+    KeptLog log;
+    DesktopPrograms programs;
+};
+
+DesktopDialogs::Circumstances NoOneElsewhere() {
+    return {[] { return nullptr; }, [] { return false; }, [] { return false; }};
+}
+
 // Renaming never replaces a file and moves a link itself; deleting removes
 // a link, not what it names, and no folder.
-TEST(QtPlatformFilesTest, RenamingNeverReplacesAndDeletingAnswersWhetherTheFileWent) {
+TEST(DataFolderFilesTest, RenamingNeverReplacesAndDeletingAnswersWhetherTheFileWent) {
     const QTemporaryDir temp;
     const fs::path folder = temp.path().toStdString();
     std::ofstream(folder / "hvtdu.dat") << "dictionary";
@@ -40,9 +58,9 @@ TEST(QtPlatformFilesTest, RenamingNeverReplacesAndDeletingAnswersWhetherTheFileW
     std::ofstream(folder / "nomtdu.dat") << "installed";
     fs::create_symlink(folder / "hvtdu.dat", folder / "link.dat");
     fs::create_directory(folder / "folder");
-    QtPlatform platform(folder.string());
+    DataFolderFiles files(folder.string());
     const auto rename = [&](const char* from, const char* to) {
-        return platform.RenameFile((folder / from).string(), (folder / to).string());
+        return files.RenameFile((folder / from).string(), (folder / to).string());
     };
     EXPECT_FALSE(rename("nomtdu.dat", "nomtdu.chm"));
     EXPECT_FALSE(rename("missing.dat", "missing.chm"));
@@ -50,7 +68,7 @@ TEST(QtPlatformFilesTest, RenamingNeverReplacesAndDeletingAnswersWhetherTheFileW
     EXPECT_TRUE(fs::is_symlink(folder / "link.chm"));
     for (const auto& [name, deleted] : {std::pair{"link.chm", true}, {"nomtdu.chm", true}, {"nomtdu.chm", false},
                                         {"folder", false}})
-        EXPECT_EQ(platform.DeleteFile((folder / name).string()), deleted) << name;
+        EXPECT_EQ(files.DeleteFile((folder / name).string()), deleted) << name;
     EXPECT_EQ(fs::file_size(folder / "hvtdu.dat"), 10u);
     EXPECT_EQ(fs::file_size(folder / "nomtdu.dat"), 9u);
     EXPECT_TRUE(fs::is_directory(folder / "folder"));
@@ -65,34 +83,35 @@ TEST(AutostartTest, TheEntryIsWrittenWholeAndRemovedAlsoAsALinkOrRefused) {
     const ScopedEnv configHome("XDG_CONFIG_HOME", config.path().toUtf8());
     const QString entry = config.path() + "/autostart/orvik2004.desktop";
     const auto written = [&] { return Bytes(entry); };
-    LoggingPlatform platform(".");
-    platform.SetAutostartCommand({"/opt/Bộ gõ/orvik2004", "--tray"});
-    ASSERT_TRUE(platform.SetAutostartEntry(true));
+    KeptLog log;
+    StoredSettings settings(log.Log());
+    settings.SetAutostartCommand({"/opt/Bộ gõ/orvik2004", "--tray"});
+    ASSERT_TRUE(settings.SetAutostartEntry(true));
     EXPECT_TRUE(written().contains("\nExec=\"/opt/Bộ gõ/orvik2004\" --tray\n"));
-    platform.SetAutostartCommand({"/usr/bin/orvik2004", "--tray"});
-    ASSERT_TRUE(platform.SetAutostartEntry(true));
+    settings.SetAutostartCommand({"/usr/bin/orvik2004", "--tray"});
+    ASSERT_TRUE(settings.SetAutostartEntry(true));
     EXPECT_TRUE(written().contains("\nExec=/usr/bin/orvik2004 --tray\n"));
     EXPECT_FALSE(written().contains("Bộ gõ"));
     EXPECT_EQ(QDir(config.path() + "/autostart").entryList(QDir::Files | QDir::Hidden).size(), 1);
 
-    EXPECT_TRUE(platform.SetAutostartEntry(false));
+    EXPECT_TRUE(settings.SetAutostartEntry(false));
     EXPECT_FALSE(QFileInfo::exists(entry));
-    EXPECT_TRUE(platform.SetAutostartEntry(false));  // already gone
+    EXPECT_TRUE(settings.SetAutostartEntry(false));  // already gone
     ASSERT_EQ(::symlink("/nowhere/orvik2004.desktop", entry.toUtf8().constData()), 0);
-    EXPECT_TRUE(platform.SetAutostartEntry(false));
+    EXPECT_TRUE(settings.SetAutostartEntry(false));
     EXPECT_FALSE(QFileInfo(entry).isSymLink());
-    EXPECT_TRUE(platform.lines.empty());
+    EXPECT_TRUE(log.lines.empty());
 
     QFile blocker(config.path() + "/autostart");
     ASSERT_TRUE(QDir(blocker.fileName()).removeRecursively() && blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    EXPECT_FALSE(platform.SetAutostartEntry(true));
-    EXPECT_EQ(platform.Mentions("cannot be written"), 1);
+    EXPECT_FALSE(settings.SetAutostartEntry(true));
+    EXPECT_EQ(log.Mentions("cannot be written"), 1);
     ASSERT_TRUE(blocker.remove());
-    platform.SetAutostartCommand({"/usr/bin/orvik2004", "--data", "/a\nb"});
-    EXPECT_FALSE(platform.SetAutostartEntry(true));
+    settings.SetAutostartCommand({"/usr/bin/orvik2004", "--data", "/a\nb"});
+    EXPECT_FALSE(settings.SetAutostartEntry(true));
     EXPECT_FALSE(QFileInfo::exists(entry));
-    EXPECT_EQ(platform.Mentions("cannot be written"), 2);
+    EXPECT_EQ(log.Mentions("cannot be written"), 2);
 }
 
 // One instance per user, however long the first has run; each later start
@@ -103,15 +122,15 @@ TEST(InstanceTest, ASecondInstanceSeesTheFirstWhileItLives) {
     const ScopedEnv runtimeDir("XDG_RUNTIME_DIR", runtime.path().toUtf8());
     const std::string lock = runtime.path().toStdString() + "/orvik2004/instance.lock";
     {
-        LoggingPlatform first(".");
-        EXPECT_FALSE(first.PrevInstance());
+        Programs first;
+        EXPECT_FALSE(first.programs.PrevInstance());
         EXPECT_EQ(fs::status(fs::path(lock).parent_path()).permissions() & fs::perms::all, fs::perms::owner_all);
         const utimbuf anHourAgo{std::time(nullptr) - 3600, std::time(nullptr) - 3600};
         ASSERT_EQ(::utime(lock.c_str(), &anHourAgo), 0);
-        LoggingPlatform second(".");
-        EXPECT_TRUE(second.PrevInstance());
-        EXPECT_EQ(second.Mentions("already runs"), 1);
-        EXPECT_TRUE(first.lines.empty());
+        Programs second;
+        EXPECT_TRUE(second.programs.PrevInstance());
+        EXPECT_EQ(second.log.Mentions("already runs"), 1);
+        EXPECT_TRUE(first.log.lines.empty());
     }
     const pid_t killed = ::fork();
     ASSERT_GE(killed, 0);
@@ -122,7 +141,7 @@ TEST(InstanceTest, ASecondInstanceSeesTheFirstWhileItLives) {
     int status = 0;
     ASSERT_EQ(::waitpid(killed, &status, 0), killed);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0 && fs::exists(lock));
-    EXPECT_FALSE(LoggingPlatform(".").PrevInstance());
+    EXPECT_FALSE(Programs().programs.PrevInstance());
 }
 
 // The style gives buttons and icon; the close box answers as Cancel where
@@ -142,7 +161,7 @@ TEST(MessageBoxTest, StyleGivesButtonsAndIconAndTheAnswerIsTheButtonPressed) {
         {kMbOkCancel | kMbExclamation, B::Ok | B::Cancel, B::Warning, B::NoButton, kIdCancel},
         {kMbExclamation, B::Ok, B::Warning, B::Ok, kIdOk},
     };
-    QtPlatform platform(".");
+    DesktopDialogs dialogs(NoOneElsewhere());
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "style " << c.style << " pressing " << c.press);
         bool asked = false;
@@ -157,7 +176,7 @@ TEST(MessageBoxTest, StyleGivesButtonsAndIconAndTheAnswerIsTheButtonPressed) {
             if (c.press == B::NoButton) box->close();
             else box->button(c.press)->click();
         });
-        EXPECT_EQ(platform.MsgBox(u"Muốn đóng chương trình ?", c.style, u"Việt Orvik"), c.answer);
+        EXPECT_EQ(dialogs.MsgBox(u"Muốn đóng chương trình ?", c.style, u"Việt Orvik"), c.answer);
         EXPECT_TRUE(asked);
     }
 }
@@ -166,13 +185,13 @@ TEST(MessageBoxTest, StyleGivesButtonsAndIconAndTheAnswerIsTheButtonPressed) {
 // size shown; Cancel gives the font back. That another family chosen is
 // taken is the configuration dialog's test.
 TEST(FontDialogTest, OkWithoutAnotherFamilyKeepsTheConfiguredFont) {
-    QtPlatform platform(".");
+    DesktopDialogs dialogs(NoOneElsewhere());
     for (const bool accept : {true, false}) {
         WhenAsked([&](QWidget* dialog) {
             ASSERT_NE(qobject_cast<QFontDialog*>(dialog), nullptr);
             if (!accept) qobject_cast<QFontDialog*>(dialog)->reject();
         });
-        const FontChoice chosen = platform.ShowFontDialog(u"Font", kCfBoth, {u"VNI-Times", 14});
+        const FontChoice chosen = dialogs.ShowFontDialog(u"Font", kCfBoth, {u"VNI-Times", 14});
         EXPECT_EQ(chosen.FontName, u"VNI-Times") << "OK " << accept;
         EXPECT_EQ(chosen.FontSize, 14) << "OK " << accept;
     }
@@ -180,10 +199,11 @@ TEST(FontDialogTest, OkWithoutAnotherFamilyKeepsTheConfiguredFont) {
 
 // "hh.exe FILE" opens the compiled help file in the program's own view.
 TEST(ProgramsTest, TheUserGuideOpensInTheProgramsOwnHelpView) {
-    QtPlatform platform(ORVIK_DATA_DIR);
-    EXPECT_FALSE(platform.StartProgram(u"NoSuchOrvikTool.exe"));
-    EXPECT_FALSE(platform.StartProgram(u"hh.exe missing.chm"));
-    ASSERT_TRUE(platform.StartProgram(u"hh.exe orvhelp.chm"));
+    Programs run(ORVIK_DATA_DIR);
+    DesktopPrograms& programs = run.programs;
+    EXPECT_FALSE(programs.StartProgram(u"NoSuchOrvikTool.exe"));
+    EXPECT_FALSE(programs.StartProgram(u"hh.exe missing.chm"));
+    ASSERT_TRUE(programs.StartProgram(u"hh.exe orvhelp.chm"));
     QTextBrowser* help = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets())
         if (auto* browser = qobject_cast<QTextBrowser*>(window); browser && browser->isVisible()) help = browser;
@@ -198,16 +218,16 @@ TEST(ProgramsTest, TheUserGuideOpensInTheProgramsOwnHelpView) {
 TEST(WavePlayerTest, PlaysAClipFromMemoryAndRefusesAnythingElse) {
     const std::string samples(1323, '\x80');  // 120 ms at 11025 Hz, 8 bits, mono, as the clips are
     const std::string clip = WriteWaveImage({WaveEncoding::UnsignedInt8, 1, 11025}, samples);
-    QtPlatform platform(".");
+    DesktopSound speaker;
     QElapsedTimer clock;
     clock.start();
-    const SoundResult played = platform.sndPlaySoundA(clip, kSndMemory);
+    const SoundResult played = speaker.sndPlaySoundA(clip, kSndMemory);
     EXPECT_TRUE(played.played) << played.reason;
     EXPECT_GE(clock.elapsed(), 110);
 
     for (const auto& [sound, flags, reason] : {std::tuple{clip.substr(0, clip.size() / 2), kSndMemory, "damaged WAVE"},
                                                {clip, 0u, "only sounds held in memory"}}) {
-        const SoundResult refused = platform.sndPlaySoundA(sound, flags);
+        const SoundResult refused = speaker.sndPlaySoundA(sound, flags);
         EXPECT_FALSE(refused.played);
         EXPECT_EQ(refused.reason.rfind(reason, 0), 0u) << refused.reason;
     }
@@ -218,17 +238,18 @@ using Notification = std::tuple<WindowHandle, std::uint32_t, std::int32_t>;
 
 class TrayIconsTest : public testing::Test, public TraySink {
 protected:
-    TrayIconsTest() { platform.SetTraySink(this); }
+    TrayIconsTest() { tray.SetTraySink(this); }
     void TrayNotification(WindowHandle window, std::uint32_t id, std::int32_t mouseMessage) override {
         notifications.emplace_back(window, id, mouseMessage);
         if (onNotification) onNotification();
     }
     std::int32_t Notify(std::uint32_t message, WindowHandle window, std::uint32_t id, std::uint32_t flags = kAllParts,
                         std::u16string_view tip = u"Left Mouse = Mo Thau nhap phap") {
-        return platform.Shell_NotifyIconA(message, MakeTrayIconData(window, id, flags, kWmMouseMove, 0x300, tip));
+        return tray.Shell_NotifyIconA(message, MakeTrayIconData(window, id, flags, kWmMouseMove, 0x300, tip));
     }
 
-    LoggingPlatform platform{"."};
+    KeptLog log;
+    DesktopTray tray{log.Log()};
     std::vector<Notification> notifications;
     std::function<void()> onNotification;
 };
@@ -250,31 +271,31 @@ TEST_F(TrayIconsTest, AddingAndDeletingAnswerWhetherTheIconWasThere) {
     for (const Step& step : steps) {
         SCOPED_TRACE(testing::Message() << step.message << " " << step.window << " " << step.id);
         EXPECT_EQ(Notify(step.message, step.window, step.id), step.answer);
-        EXPECT_EQ(platform.TrayIcon(step.window, step.id) != nullptr, step.thereAfter);
+        EXPECT_EQ(tray.TrayIcon(step.window, step.id) != nullptr, step.thereAfter);
     }
-    EXPECT_EQ(platform.Mentions("no notification area"), QSystemTrayIcon::isSystemTrayAvailable() ? 0 : 1);
+    EXPECT_EQ(log.Mentions("no notification area"), QSystemTrayIcon::isSystemTrayAvailable() ? 0 : 1);
 }
 
 // The tip is 8-bit text; an icon always has a picture. Only an icon that
 // asks for messages reports presses: the left and right ones. The sink may
 // delete the icon it was pressed on.
 TEST_F(TrayIconsTest, PressesReachTheSinkAsMouseMessages) {
-    const WindowHandle main = platform.HandleOf(WindowId::OrvikU);
+    const WindowHandle main = 0x100;
     ASSERT_EQ(Notify(kNimAdd, main, 1, kAllParts, u"Vi\u1EC7t \u00e0"), 1);
     ASSERT_EQ(Notify(kNimAdd, main, 2, kNifIcon), 1);
-    QSystemTrayIcon* icon = platform.TrayIcon(main, 1);
+    QSystemTrayIcon* icon = tray.TrayIcon(main, 1);
     EXPECT_EQ(icon->toolTip(), QString::fromStdU16String(u"Vi?t \u00e0"));
-    EXPECT_EQ(platform.TrayIcon(main, 2)->toolTip(), QString());
-    for (const std::uint32_t id : {1u, 2u}) EXPECT_FALSE(platform.TrayIcon(main, id)->icon().isNull()) << id;
+    EXPECT_EQ(tray.TrayIcon(main, 2)->toolTip(), QString());
+    for (const std::uint32_t id : {1u, 2u}) EXPECT_FALSE(tray.TrayIcon(main, id)->icon().isNull()) << id;
     for (const auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::Context, QSystemTrayIcon::DoubleClick,
                               QSystemTrayIcon::MiddleClick})
         emit icon->activated(reason);
-    emit platform.TrayIcon(main, 2)->activated(QSystemTrayIcon::Trigger);
+    emit tray.TrayIcon(main, 2)->activated(QSystemTrayIcon::Trigger);
     EXPECT_EQ(notifications, (std::vector<Notification>{{main, 1, kWmLButtonDown}, {main, 1, kWmRButtonDown}}));
 
     onNotification = [&] { EXPECT_EQ(Notify(kNimDelete, main, 1), 1); };
     emit icon->activated(QSystemTrayIcon::Trigger);
-    EXPECT_EQ(platform.TrayIcon(main, 1), nullptr);
+    EXPECT_EQ(tray.TrayIcon(main, 1), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(notifications.size(), 3u);
 }

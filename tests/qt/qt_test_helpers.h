@@ -1,5 +1,5 @@
-// What the Qt tests share: a Qt platform whose log lines are kept for the
-// test to read, an environment variable set for as long as a test needs it
+// What the Qt tests share: the log lines of a role kept for the test to
+// read, an environment variable set for as long as a test needs it
 // (the tests' main sets every variable they change), reading a file,
 // waiting on the event loop, and answering the dialog a call opens.
 #pragma once
@@ -22,11 +22,11 @@
 
 namespace orvik {
 
-class LoggingPlatform : public QtPlatform {
-public:
-    using QtPlatform::QtPlatform;
-    void LogLine(std::string_view line) override { lines.emplace_back(line); }
-
+// The lines a role logs, kept for the test to read.
+struct KeptLog {
+    std::function<void(std::string_view)> Log() {
+        return [this](std::string_view line) { lines.emplace_back(line); };
+    }
     // How many lines mention `text`.
     long Mentions(std::string_view text) const {
         return std::count_if(lines.begin(), lines.end(),

@@ -1,4 +1,4 @@
-// The settings store of the Qt platform: INI files under the user's
+// The user's settings on Qt: INI files under the user's
 // configuration directory, what they keep, and damaged files, which read as
 // the defaults and are kept aside before the first save replaces them.
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "engine/text.h"
+#include "platform/qt/stored_settings.h"
 #include "qt_test_helpers.h"
 
 namespace orvik {
@@ -24,6 +25,11 @@ void Write(const QString& path, const QByteArray& bytes) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
+
+// The settings with the lines they log.
+struct LoggedSettings : KeptLog, StoredSettings {
+    LoggedSettings() : StoredSettings(KeptLog::Log()) {}
+};
 
 // A configuration directory of the test's own.
 class SettingsStoreTest : public testing::Test {
@@ -43,7 +49,7 @@ TEST_F(SettingsStoreTest, WhatOnePlatformSavesTheNextReads) {
         {kSection, u"Empty", u""},                     {u"Other section", u"Present IME", u"PinYin Han"},
     };
     {
-        LoggingPlatform writer(".");
+        LoggedSettings writer;
         EXPECT_EQ(writer.GetSetting(kApp, kSection, u"Present IME", u"default"), u"default");
         EXPECT_FALSE(QFileInfo::exists(config.path() + "/orvik2004"));
         for (const auto& [section, key, value] : cases) writer.SaveSetting(kApp, section, key, value);
@@ -52,7 +58,7 @@ TEST_F(SettingsStoreTest, WhatOnePlatformSavesTheNextReads) {
         EXPECT_TRUE(Bytes(file).contains("Present%20IME=Telex->Han")) << Bytes(file).toStdString();
     }
     Write(config.path() + "/orvik2004/Hand.ini", "[Settings]\nVN Font Name = Arial, Bold\n");
-    LoggingPlatform reader(".");
+    LoggedSettings reader;
     for (const auto& [section, key, value] : cases)
         EXPECT_EQ(reader.GetSetting(kApp, section, key, u"default"), value) << U16ToUtf8(key);
     EXPECT_EQ(reader.GetSetting(kApp, u"No section", u"Present IME", u"Telex->Han"), u"Telex->Han");
@@ -82,16 +88,16 @@ TEST_F(SettingsStoreTest, ADamagedFileReadsAsDefaultsAndIsKeptBeforeItIsReplaced
             continue;  // the superuser reads any file
         const QByteArray before = Bytes(path);
         {
-            LoggingPlatform platform(".");
-            EXPECT_EQ(platform.GetSetting(kApp, kSection, u"Present IME", u"Telex->Han"), u"Telex->Han");
-            EXPECT_EQ(platform.Mentions(path.toStdString()), 1);
+            LoggedSettings settings;
+            EXPECT_EQ(settings.GetSetting(kApp, kSection, u"Present IME", u"Telex->Han"), u"Telex->Han");
+            EXPECT_EQ(settings.Mentions(path.toStdString()), 1);
             EXPECT_FALSE(QFileInfo::exists(path + ".damaged"));  // reading moved nothing
-            platform.SaveSetting(kApp, kSection, u"Present IME", u"PinYin Han");
-            platform.SaveSetting(kApp, kSection, u"System 98", u"False");
+            settings.SaveSetting(kApp, kSection, u"Present IME", u"PinYin Han");
+            settings.SaveSetting(kApp, kSection, u"System 98", u"False");
             EXPECT_EQ(Bytes(path + ".damaged"), before);
-            EXPECT_EQ(platform.Mentions(path.toStdString() + ".damaged"), 1);
+            EXPECT_EQ(settings.Mentions(path.toStdString() + ".damaged"), 1);
         }
-        LoggingPlatform next(".");
+        LoggedSettings next;
         EXPECT_EQ(next.GetSetting(kApp, kSection, u"Present IME", u""), u"PinYin Han");
         EXPECT_EQ(next.GetSetting(kApp, kSection, u"System 98", u""), u"False");
         EXPECT_TRUE(next.lines.empty());
@@ -101,7 +107,7 @@ TEST_F(SettingsStoreTest, ADamagedFileReadsAsDefaultsAndIsKeptBeforeItIsReplaced
 TEST_F(SettingsStoreTest, AnEarlierDamagedCopyStays) {
     Write(file + ".damaged", "earlier");
     Write(file, "[Settings\n");
-    LoggingPlatform(".").SaveSetting(kApp, kSection, u"Present IME", u"Telex->Han");
+    LoggedSettings().SaveSetting(kApp, kSection, u"Present IME", u"Telex->Han");
     EXPECT_EQ(Bytes(file + ".damaged"), "earlier");
     EXPECT_EQ(Bytes(file + ".damaged-2"), "[Settings\n");
 }
@@ -112,13 +118,13 @@ TEST(SettingsStoreFailureTest, SettingsThatCannotBeWrittenAreSaidOnce) {
     const QString notAFolder = temp.path() + "/config";
     Write(notAFolder, "a file where the configuration folder should be");
     const ScopedEnv configHome("XDG_CONFIG_HOME", notAFolder.toUtf8());
-    LoggingPlatform platform(".");
+    LoggedSettings settings;
     for (const char16_t* value : {u"Telex->Nom", u"PinYin Han"}) {
-        platform.SaveSetting(kApp, kSection, u"Present IME", value);
+        settings.SaveSetting(kApp, kSection, u"Present IME", value);
         QCoreApplication::processEvents();
     }
-    EXPECT_EQ(platform.Mentions("cannot be written"), 1) << testing::PrintToString(platform.lines);
-    EXPECT_EQ(platform.GetSetting(kApp, kSection, u"Present IME", u""), u"PinYin Han");
+    EXPECT_EQ(settings.Mentions("cannot be written"), 1) << testing::PrintToString(settings.lines);
+    EXPECT_EQ(settings.GetSetting(kApp, kSection, u"Present IME", u""), u"PinYin Han");
 }
 
 }  // namespace

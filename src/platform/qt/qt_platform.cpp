@@ -2,19 +2,15 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QTimer>
 #include <algorithm>
 
-#include "platform/disk_files.h"
-#include "platform/qt/page_view.h"
 
 namespace orvik {
 
 namespace {
 
 constexpr int kReconnectMs = 1000;
-constexpr int kSecondStartNoticeMs = 10000;
 
 }  // namespace
 
@@ -22,7 +18,15 @@ QtPlatform::QtPlatform(std::string dataDirectory)
     : QtPlatform(std::move(dataDirectory), InstanceLock([this](std::string_view line) { LogLine(line); })) {}
 
 QtPlatform::QtPlatform(std::string dataDirectory, InstanceLock instance)
-    : dataDirectory_(std::move(dataDirectory)),
+    : DataFolderFiles(dataDirectory),
+      BrowserPages([this] { RedrawWhenTypingPauses(); }),
+      DesktopDialogs({[this] { return Widget(WindowId::OrvikU); },
+                      [this] { return HookConnected() && hookFocus_.window != 0 && !hookFocus_.own; },
+                      [this] { return SecondStart(); }}),
+      StoredSettings([this](std::string_view line) { LogLine(line); }),
+      DesktopTray([this](std::string_view line) { LogLine(line); }),
+      QtEventLoop([this] { ScheduleRedraw(); }),
+      DesktopPrograms(dataDirectory, std::move(instance), [this](std::string_view line) { LogLine(line); }),
       hook_({[this](const hook::KeyUp& key) { HookKeyEvent(key); },
              [this](const hook::Focus& focus) { hookFocus_ = focus; },
              [this](const hook::GaveBack& key) {
@@ -31,10 +35,7 @@ QtPlatform::QtPlatform(std::string dataDirectory, InstanceLock instance)
              },
              [this] { HookLost(); }}),
       reconnectTimer_(std::make_unique<QTimer>()),
-      redrawTimer_(std::make_unique<QTimer>()),
-      settings_(SettingsStore::UserFolder(), [this](std::string_view line) { LogLine(line); }),
-      tray_([this](std::string_view line) { LogLine(line); }),
-      instance_(std::move(instance)) {
+      redrawTimer_(std::make_unique<QTimer>()) {
     clipboardRequests_ = ClipboardRequests::OnThisDisplay();
     paste_.JudgeFetchesBy(clipboardRequests_.get());
     paste_.WhenUnfetched([this] { LogLine("a paste was not fetched in time: what follows it goes on"); });
@@ -42,16 +43,15 @@ QtPlatform::QtPlatform(std::string dataDirectory, InstanceLock instance)
     QObject::connect(reconnectTimer_.get(), &QTimer::timeout, [this] { ConnectHook(); });
     redrawTimer_->setSingleShot(true);
     QObject::connect(redrawTimer_.get(), &QTimer::timeout, [this] { RedrawAll(); });
-    settingsFlush_ = std::make_unique<QTimer>();
-    settingsFlush_->setSingleShot(true);
-    QObject::connect(settingsFlush_.get(), &QTimer::timeout, [this] { settings_.Flush(); });
 }
 
 // The hook's connection goes first and quietly: its loss is no news now.
-// The notice that no hook answers is not modal and may still be open.
+// The notice that no hook answers is not modal and may still be open. The
+// settings are written while this program can still say what went wrong.
 QtPlatform::~QtPlatform() {
     hook_.Close();
     delete noHookNotice_.data();
+    StoredSettings::Flush();
 }
 
 void QtPlatform::RegisterWindow(WindowId id, QWidget* window, std::function<void()> redraw) {
@@ -59,12 +59,6 @@ void QtPlatform::RegisterWindow(WindowId id, QWidget* window, std::function<void
 }
 
 void QtPlatform::UnregisterWindow(WindowId id) { windows_.erase(id); }
-
-void QtPlatform::RegisterView(const std::string& name, PageView* view) { views_[name] = view; }
-
-void QtPlatform::RegisterCandidatePage(const std::string& name, std::function<void(std::u16string_view)> draw) {
-    candidatePages_[name] = std::move(draw);
-}
 
 void QtPlatform::RegisterControl(const std::string& name, QWidget* control) { controls_[name] = control; }
 
@@ -90,9 +84,7 @@ void QtPlatform::RedrawWhenTypingPauses() {
 void QtPlatform::RedrawAll() {
     redrawTimer_->stop();
     typingRedraw_ = false;
-    for (const auto& [view, fragment] : pendingPages_)
-        if (const auto found = candidatePages_.find(view); found != candidatePages_.end()) found->second(fragment);
-    pendingPages_.clear();
+    DrawPendingPages();
     for (auto& [id, entry] : windows_)
         if (entry.widget && entry.widget->isVisible() && entry.redraw) entry.redraw();
 }
@@ -114,43 +106,6 @@ void QtPlatform::DeliverKey(HookKey key) {
     std::int16_t code = key.code;
     sink_->KeyUp(window, code, key.shift);
     RedrawAll();
-}
-
-FileBytes QtPlatform::ReadFile(const std::string& path) { return ReadDiskFile(path); }
-
-bool QtPlatform::WriteFile(const std::string& path, std::string_view bytes) { return WriteDiskFile(path, bytes); }
-
-void QtPlatform::Navigate(std::string_view view, std::u16string_view address) {
-    const auto found = views_.find(view);
-    if (found != views_.end() && found->second) found->second->Open(QString::fromStdU16String(std::u16string(address)));
-}
-
-void QtPlatform::DrawCandidatePage(std::string_view view, std::u16string_view fragment) {
-    pendingPages_.insert_or_assign(std::string(view), std::u16string(fragment));
-    RedrawWhenTypingPauses();
-}
-
-bool QtPlatform::PrevInstance() {
-    if (!instance_.OtherInstanceRuns()) return false;
-    secondStart_ = true;
-    LogLine("another orvik2004 already runs for this user; this start ends");
-    return true;
-}
-
-// A box raised while the user writes in another application (a mode that
-// could not load its files) shows without taking the keyboard from it: the
-// next keys went into the box. The notice of a second start closes by
-// itself, so that start ends even with no one at the screen.
-std::int32_t QtPlatform::MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) {
-    const bool withCancel = (style & kMbTypeMask) == kMbOkCancel;
-    const bool exclamation = (style & kMbIconMask) == kMbExclamation;
-    QMessageBox box(exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    QString::fromStdU16String(std::u16string(caption)), QString::fromStdU16String(std::u16string(text)),
-                    withCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    if (HookConnected() && hookFocus_.window != 0 && !hookFocus_.own) box.setAttribute(Qt::WA_ShowWithoutActivating);
-    if (secondStart_) QTimer::singleShot(kSecondStartNoticeMs, &box, [&box] { box.done(QMessageBox::Ok); });
-    return box.exec() == QMessageBox::Cancel ? kIdCancel : kIdOk;
 }
 
 }  // namespace orvik

@@ -2,7 +2,6 @@
 // key events, and the foreground window, characters and keys it stands for.
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <iostream>
@@ -188,7 +187,5 @@ WindowHandle QtPlatform::GetFocus() {
     if (QGuiApplication::applicationState() == Qt::ApplicationActive) return ActiveOwnWindow();
     return kOtherFocus;
 }
-
-void QtPlatform::Sleep(std::uint32_t milliseconds) { QThread::msleep(milliseconds); }
 
 }  // namespace orvik

@@ -1,10 +1,9 @@
 // The program's own windows, as the window views registered them. Windows
-// without a view yet only remember whether they are shown. Key strings and
-// the font dialog.
+// without a view yet only remember whether they are shown, and the keys
+// sent to their focused control.
 #include <algorithm>
 
 #include <QApplication>
-#include <QFontDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QWidget>
@@ -104,19 +103,12 @@ void QtPlatform::SendKeys(std::u16string_view keys) {
     }
 }
 
-// A configured font this desktop lacks opens the dialog on a stand-in
-// family; OK without another family chosen keeps the configured name, so a
-// font of the settings is not replaced by the stand-in.
-FontChoice QtPlatform::ShowFontDialog(std::u16string_view title, std::int32_t, const FontChoice& start) {
-    QFont initial(QString::fromStdU16String(start.FontName));
-    if (start.FontSize > 0) initial.setPointSizeF(static_cast<qreal>(start.FontSize));
-    QFontDialog dialog(initial, Widget(WindowId::OrvikU));
-    dialog.setWindowTitle(QString::fromStdU16String(std::u16string(title)));
-    const QString openedOn = dialog.currentFont().family();
-    if (dialog.exec() != QDialog::Accepted) return start;
-    const QFont font = dialog.selectedFont();
-    const std::u16string family = font.family() == openedOn ? start.FontName : font.family().toStdU16String();
-    return {family, static_cast<float>(font.pointSizeF())};
+// The window is painted now, not when the thread next waits for events.
+void QtPlatform::RefreshWindow(WindowId window) {
+    const auto found = windows_.find(window);
+    if (found == windows_.end() || !found->second.widget) return;
+    if (found->second.redraw) found->second.redraw();
+    found->second.widget->repaint();
 }
 
 void QtPlatform::SetWindowHeight(WindowId window, std::int32_t twips) {

@@ -1,5 +1,5 @@
-// Starting programs by command line, with this desktop's programs standing
-// for those the system names, and the end of the event loop.
+#include "platform/qt/desktop_programs.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -7,7 +7,6 @@
 #include <QStandardPaths>
 
 #include "platform/qt/page_view.h"
-#include "platform/qt/qt_platform.h"
 
 namespace orvik {
 
@@ -35,7 +34,19 @@ QStringList NamesOnThisDesktop(const QString& program) {
 
 }  // namespace
 
-bool QtPlatform::StartProgram(std::u16string_view commandLine) {
+DesktopPrograms::DesktopPrograms(std::string dataDirectory, InstanceLock instance, Log log)
+    : dataDirectory_(std::move(dataDirectory)), instance_(std::move(instance)), log_(std::move(log)) {}
+
+DesktopPrograms::~DesktopPrograms() = default;
+
+bool DesktopPrograms::PrevInstance() {
+    if (!instance_.OtherInstanceRuns()) return false;
+    secondStart_ = true;
+    log_("another orvik2004 already runs for this user; this start ends");
+    return true;
+}
+
+bool DesktopPrograms::StartProgram(std::u16string_view commandLine) {
     const QStringList words = QString::fromStdU16String(std::u16string(commandLine)).split(' ', Qt::SkipEmptyParts);
     if (words.isEmpty()) return false;
     const QString& program = words.first();
@@ -48,7 +59,7 @@ bool QtPlatform::StartProgram(std::u16string_view commandLine) {
 
 // The help file is found as the page views find compiled help files: in the
 // data directory unless its path is absolute.
-bool QtPlatform::ShowHelpFile(const QString& file) {
+bool DesktopPrograms::ShowHelpFile(const QString& file) {
     if (file.isEmpty() || !QDir(QString::fromStdString(dataDirectory_)).exists(file)) return false;
     if (!helpView_) {
         helpView_ = std::make_unique<PageView>([this] { return dataDirectory_; },
@@ -63,10 +74,10 @@ bool QtPlatform::ShowHelpFile(const QString& file) {
     return true;
 }
 
-void QtPlatform::OpenWithDesktop(const QUrl& url) { QDesktopServices::openUrl(url); }
+void DesktopPrograms::OpenWithDesktop(const QUrl& url) { QDesktopServices::openUrl(url); }
 
 // quit() would first ask every window to close, which the main window
 // answers with the closing question; the orderly end has already run.
-void QtPlatform::Quit() { QCoreApplication::exit(0); }
+void DesktopPrograms::Quit() { QCoreApplication::exit(0); }
 
 }  // namespace orvik

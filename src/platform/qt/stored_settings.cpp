@@ -1,6 +1,5 @@
-// The user's autostart entry: a desktop entry in the autostart folder of the
-// configuration home, which desktop sessions that follow the XDG autostart
-// rules run when the user logs in.
+#include "platform/qt/stored_settings.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,7 +7,6 @@
 #include <QStandardPaths>
 
 #include "formats/autostart_entry.h"
-#include "platform/qt/qt_platform.h"
 
 namespace orvik {
 
@@ -31,7 +29,25 @@ QString WriteEntry(const QString& path, const std::string& text) {
 
 }  // namespace
 
-bool QtPlatform::SetAutostartEntry(bool present) {
+StoredSettings::StoredSettings(Log log) : log_(std::move(log)), settings_(SettingsStore::UserFolder(), log_) {
+    flush_.setSingleShot(true);
+    QObject::connect(&flush_, &QTimer::timeout, [this] { settings_.Flush(); });
+}
+
+std::u16string StoredSettings::GetSetting(std::u16string_view appName, std::u16string_view section,
+                                          std::u16string_view key, std::u16string_view defaultValue) {
+    return settings_.Get(appName, section, key, defaultValue);
+}
+
+// The settings saved by one handler go to the disk together, once it has
+// returned.
+void StoredSettings::SaveSetting(std::u16string_view appName, std::u16string_view section, std::u16string_view key,
+                                 std::u16string_view value) {
+    settings_.Save(appName, section, key, value);
+    if (!flush_.isActive()) flush_.start(0);
+}
+
+bool StoredSettings::SetAutostartEntry(bool present) {
     const QString path = AutostartEntryPath();
     QString problem;
     if (!present) {
@@ -46,7 +62,7 @@ bool QtPlatform::SetAutostartEntry(bool present) {
     } else {
         problem = QStringLiteral("the program's command line cannot be written in a desktop entry");
     }
-    LogLine("the autostart entry " + path.toStdString() + " cannot be " + (present ? "written" : "removed") + ": " +
+    log_("the autostart entry " + path.toStdString() + " cannot be " + (present ? "written" : "removed") + ": " +
             problem.toStdString());
     return false;
 }
