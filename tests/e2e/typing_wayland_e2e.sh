@@ -91,7 +91,7 @@ timeout 10 bash -c "until [[ -S '$ORVIK_HOOK_SOCKET' ]]; do sleep 0.05; done" \
 printf '%s\n' '[Settings]' 'System 98=False' > "$XDG_CONFIG_HOME/orvik2004/VietOrvikU2004.ini"
 QT_QPA_PLATFORM=wayland "$program" "${data_option[@]}" --ime-on > "$work/orvik2004.log" 2>&1 &
 pids+=($!)
-timeout 30 bash -c "until grep -q 'the key hook answers' '$work/orvik2004.log'; do sleep 0.05; done" \
+timeout 30 bash -c "until grep -qs 'the key hook answers' '$work/orvik2004.log'; do sleep 0.05; done" \
   || { echo "orvik2004 did not reach the key hook (see orvik2004.log)" >&2; exit 1; }
 sleep 1
 
