@@ -110,7 +110,6 @@ inline constexpr std::int32_t kWmRButtonDown = 0x204;
 inline constexpr std::uint32_t kKeyEventKeyUp = 2;     // keybd_event flag
 inline constexpr std::int32_t kClipboardRtf = -16639;  // the RTF format (0xBF01)
 inline constexpr std::int32_t kClipboardText = 1;
-inline constexpr std::int32_t kCfBoth = 3;             // font dialog: screen and printer fonts
 inline constexpr std::uint32_t kWmMouseMove = 0x200;
 inline constexpr std::uint32_t kSndMemory = 4;  // sndPlaySoundA: the sound is a WAVE file in memory
 

@@ -105,7 +105,6 @@ struct FileListBox {
 // The common dialog in its font-chooser role: what the dialog starts from,
 // and after it the choice (or the same values when the user cancelled).
 struct CommonDialog {
-    std::int32_t Flags = 0;
     std::u16string DialogTitle;
     std::u16string FontName;
     float FontSize = 0;

@@ -25,9 +25,9 @@ public:
     virtual std::int32_t MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) = 0;
     // A message box with its OK button only.
     void MessageBox(std::u16string_view text, std::u16string_view caption) { MsgBox(text, kMbOkOnly, caption); }
-    // The modal font dialog (`flags` as the desktop's font dialog takes
-    // them): the chosen font, or `start` when the user cancels.
-    virtual FontChoice ShowFontDialog(std::u16string_view title, std::int32_t flags, const FontChoice& start) = 0;
+    // The modal font dialog of the desktop's fonts: the chosen font, or
+    // `start` when the user cancels.
+    virtual FontChoice ShowFontDialog(std::u16string_view title, const FontChoice& start) = 0;
 };
 
 // The caption of the system's messages.

@@ -69,7 +69,7 @@ public:
         const auto found = pages_.find(view);
         return found == pages_.end() ? std::u16string() : found->second;
     }
-    FontChoice ShowFontDialog(std::u16string_view, std::int32_t, const FontChoice& start) override { return start; }
+    FontChoice ShowFontDialog(std::u16string_view, const FontChoice& start) override { return start; }
     void StartTimer(std::string_view, std::uint32_t, std::function<void()>) override {}
     void StopTimer(std::string_view) override {}
     bool StartProgram(std::u16string_view) override { return false; }

@@ -216,8 +216,7 @@ void CauHinh::Frame5_Click() { ChooseOrvikFont(); }
 void CauHinh::ChooseVietFont() {
     OrvikU& main = app_.MainWindow();
     const OutputChoices& output = app_.output();
-    main.CommonDialog1 = {kCfBoth, std::u16string(kVietFontTitle), output.VnFontName,
-                          static_cast<float>(output.VnFontSize)};
+    main.CommonDialog1 = {std::u16string(kVietFontTitle), output.VnFontName, static_cast<float>(output.VnFontSize)};
     main.CommonDialog1_ShowFont();
     DlgVnFontName = main.CommonDialog1.FontName;
     DlgVnFontSize = static_cast<std::int32_t>(std::lrint(main.CommonDialog1.FontSize));
@@ -228,7 +227,7 @@ void CauHinh::ChooseVietFont() {
 void CauHinh::ChooseOrvikFont() {
     OrvikU& main = app_.MainWindow();
     const OutputChoices& output = app_.output();
-    main.CommonDialog1 = {kCfBoth, std::u16string(kOrvikFontTitle), output.NomFontName, output.NomFontSize.Points()};
+    main.CommonDialog1 = {std::u16string(kOrvikFontTitle), output.NomFontName, output.NomFontSize.Points()};
     main.CommonDialog1_ShowFont();
     DlgNomFontName = main.CommonDialog1.FontName;
     DlgNomFontSize = FontSizeValue(main.CommonDialog1.FontSize);

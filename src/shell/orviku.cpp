@@ -45,7 +45,6 @@ void OrvikU::IMEstate_Click(std::int16_t) {
     if (WindowState == State::Normal) Minimize();
     app_.LoadCandidateWindow();
     platform.NhanDien(platform.HandleOf(WindowId::HVTNP), self);
-    platform.SetTopmost(WindowId::HVTNP);
     tbToolbar[5].Pressed = true;
 }
 

@@ -157,8 +157,8 @@ public:
     void Charmap_Click();
     // Shows the popup menu Menunoi at the mouse.
     void MoMenu();
-    // The font dialog of CommonDialog1, from its Flags, DialogTitle, FontName
-    // and FontSize; after it they hold the choice.
+    // The font dialog of CommonDialog1, from its DialogTitle, FontName and
+    // FontSize; after it they hold the choice.
     void CommonDialog1_ShowFont();
 
     // The candidate list's buttons.

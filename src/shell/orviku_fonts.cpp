@@ -8,8 +8,8 @@
 namespace orvik {
 
 void OrvikU::CommonDialog1_ShowFont() {
-    const FontChoice chosen = app_.platform().ShowFontDialog(CommonDialog1.DialogTitle, CommonDialog1.Flags,
-                                                             {CommonDialog1.FontName, CommonDialog1.FontSize});
+    const FontChoice chosen =
+        app_.platform().ShowFontDialog(CommonDialog1.DialogTitle, {CommonDialog1.FontName, CommonDialog1.FontSize});
     CommonDialog1.FontName = chosen.FontName;
     CommonDialog1.FontSize = chosen.FontSize;
 }
@@ -18,7 +18,6 @@ void OrvikU::CommonDialog1_ShowFont() {
 // the configuration dialog does not see the choice.
 void OrvikU::VFont_Click(std::int16_t) {
     OutputChoices& output = app_.output();
-    CommonDialog1.Flags = kCfBoth;
     CommonDialog1.DialogTitle = kVietFontTitle;
     CommonDialog1.FontName = output.VnFontName;
     CommonDialog1.FontSize = static_cast<float>(output.VnFontSize);
@@ -32,7 +31,6 @@ void OrvikU::VFont_Click(std::int16_t) {
 // chosen before, and keeps the size as given.
 void OrvikU::CFont_Click(std::int16_t) {
     OutputChoices& output = app_.output();
-    CommonDialog1.Flags = kCfBoth;
     CommonDialog1.DialogTitle = kOrvikFontTitle;
     CommonDialog1.FontName = kOrvikFontName;
     CommonDialog1.FontSize = kOrvikFontSize;

@@ -11,7 +11,7 @@ std::int32_t AnsweredDialogs::MsgBox(std::u16string_view text, std::int32_t styl
     return style == kMbOkOnly ? kIdOk : messageBoxAnswer_;
 }
 
-FontChoice AnsweredDialogs::ShowFontDialog(std::u16string_view title, std::int32_t, const FontChoice& start) {
+FontChoice AnsweredDialogs::ShowFontDialog(std::u16string_view title, const FontChoice& start) {
     calls_.push_back("ShowFontDialog [" + U16ToUtf8(title) + "] " + U16ToUtf8(start.FontName));
     return fontAnswer_ ? *fontAnswer_ : start;
 }

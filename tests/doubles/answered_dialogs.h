@@ -19,7 +19,7 @@ public:
     // A box with OK only is recorded as "MessageBox [caption] text", others
     // as "MsgBox style [caption] text".
     std::int32_t MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) override;
-    FontChoice ShowFontDialog(std::u16string_view title, std::int32_t flags, const FontChoice& start) override;
+    FontChoice ShowFontDialog(std::u16string_view title, const FontChoice& start) override;
 
     // The button the user presses in the message boxes from now on.
     void AnswerMessageBox(std::int32_t button) { messageBoxAnswer_ = button; }

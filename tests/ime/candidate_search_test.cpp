@@ -143,7 +143,11 @@ TEST(CandidateWindow, DrawsThePageAndWritesThePageFileWhenTypingPauses) {
     ASSERT_TRUE(fx.platform.FireTimer("PageFile"));
     EXPECT_FALSE(fx.platform.FireTimer("PageFile"));  // written once
     EXPECT_TRUE(fx.platform.Logged().empty());
-    EXPECT_NE(fx.platform.FileContent(testing::kPageFile).find("<P>&#19968; ! End</P>"), std::string::npos);
+    const std::string page =
+        "<META content=\"text/html; charset=x-user-defined\" http-equiv=Content-Type>\r\n"
+        "<FONT FACE=\"Chu Nom Minh U\" COLOR=\"#004466\" style=\"font-size: 18 pt\">\r\n"
+        "<P>&#19968; ! End</P>\r\n</FONT>\r\n";
+    EXPECT_EQ(fx.platform.FileContent(testing::kPageFile).substr(0, page.size()), page);
     EXPECT_EQ(fx.candidates().WebBrowser1.Address, u"/current/temp.htm");
     fx.platform.SetUnwritable(testing::kPageFile);
     fx.Type(u"yi2");

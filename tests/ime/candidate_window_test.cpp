@@ -18,7 +18,14 @@ TEST(CandidateWindow, SwitchingOnTargetsTheEditorAndRegistersWithTheHook) {
     EXPECT_EQ(fx.platform.HookTarget(), fx.platform.HandleOf(WindowId::HVTNP));
     EXPECT_TRUE(fx.main().tbToolbar[5].Pressed);
     EXPECT_EQ(fx.candidates().Label1.Caption, u"  ORV Thâu nhập pháp : Telex chữ Hán");
+    EXPECT_EQ(fx.candidates().Frame1.Caption, u"Telex Han");
+    EXPECT_EQ(fx.candidates().WebBrowser1.Address, u"about:blank");
     EXPECT_EQ(fx.candidates().Command3.Caption, u"98");
+    // Another mode chosen while the window shows names itself there.
+    fx.main().TelexN_Click(menu_number::kTelexN);
+    EXPECT_EQ(fx.candidates().Label1.Caption, u"  ORV Thâu nhập pháp : Telex chữ Nôm");
+    EXPECT_EQ(fx.candidates().Frame1.Caption, u"Telex Nom");
+    fx.main().TelexH_Click(menu_number::kTelexH);
     std::u16string digits;
     for (const auto& button : fx.candidates().Command2) digits += button.Caption;
     EXPECT_EQ(digits, u"1234567890");
@@ -98,7 +105,9 @@ TEST(CandidateWindow, EachKeySendsWhatTheEditorEndsUpWith) {
 TEST(CandidateWindow, APickKeepsItsRtfAndSurrogatesForTheWindow) {
     CandidateWindowApp fx(&OrvikU::TelexN_Click);
     fx.Keys(u"mootj");
+    fx.platform.ClipboardSetText(u"copied before", kClipboardText);
     fx.Key('2');  // 2000B
+    EXPECT_EQ(fx.platform.Clipboard(kClipboardText), u"");  // the paste holds the pick alone
     EXPECT_EQ(fx.candidates().HighSurrogate, -10176);
     EXPECT_EQ(fx.candidates().LowSurrogate, -9205);
     EXPECT_EQ(fx.platform.Clipboard(kClipboardRtf).substr(0, 6), u"{\\rtf1");
@@ -167,14 +176,19 @@ TEST(CandidateWindow, CtrlDigitAndTheButtonsLookTheCandidateUp) {
 TEST(CandidateWindow, ButtonsPageToggleTheModeAndOpenTheGuide) {
     CandidateWindowApp fx;
     fx.Keys(u"hoaf");
+    const auto shows = [&](int page) {
+        EXPECT_EQ(fx.session().Candidates().ShownPageNumber(), page);
+        EXPECT_EQ(fx.platform.DrawnPage("HVTNP.WebBrowser1"), fx.session().Candidates().ShownPage());
+        EXPECT_EQ(fx.platform.FocusedControl(), "HVTNP.Text1");  // typing goes on in the box
+        fx.platform.FocusControl("HVTNP.Command1");
+    };
     fx.candidates().Command5_Click();
-    EXPECT_EQ(fx.session().Candidates().ShownPageNumber(), 0);
+    shows(0);
     fx.candidates().Command6_Click();
     fx.candidates().Command6_Click();
-    EXPECT_EQ(fx.session().Candidates().ShownPageNumber(), 1);
+    shows(1);
     fx.candidates().Command5_Click();
-    EXPECT_EQ(fx.session().Candidates().ShownPageNumber(), 0);
-    EXPECT_EQ(fx.platform.FocusedControl(), "HVTNP.Text1");
+    shows(0);
     fx.Key(kVkDown);
     EXPECT_EQ(fx.session().Candidates().ShownPageNumber(), 1);
     fx.Key(kVkUp);

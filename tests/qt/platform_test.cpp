@@ -191,7 +191,7 @@ TEST(FontDialogTest, OkWithoutAnotherFamilyKeepsTheConfiguredFont) {
             ASSERT_NE(qobject_cast<QFontDialog*>(dialog), nullptr);
             if (!accept) qobject_cast<QFontDialog*>(dialog)->reject();
         });
-        const FontChoice chosen = dialogs.ShowFontDialog(u"Font", kCfBoth, {u"VNI-Times", 14});
+        const FontChoice chosen = dialogs.ShowFontDialog(u"Font", {u"VNI-Times", 14});
         EXPECT_EQ(chosen.FontName, u"VNI-Times") << "OK " << accept;
         EXPECT_EQ(chosen.FontSize, 14) << "OK " << accept;
     }

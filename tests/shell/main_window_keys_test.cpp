@@ -234,6 +234,31 @@ TEST(MainWindowHook, LookUpAndTranscriptionChordsCopyWaitAndShowTheSelection) {
     }
 }
 
+// A mode chord looks the word being typed up again in its mode; the next
+// mode chord goes round the five modes. Esc ends the word in the box and
+// empties the list.
+TEST(MainWindowHook, ModeChordsSearchTheWordAgainAndEscEndsIt) {
+    CandidateWindowApp nom(&OrvikU::TelexN_Click);
+    nom.Keys(u"hoaf");
+    CandidateWindowApp fx;
+    fx.Keys(u"hoaf");
+    fx.platform.DeliverKey(kCmdTelexNom);
+    EXPECT_EQ(fx.platform.DrawnPage("HVTNP.WebBrowser1"), nom.platform.DrawnPage("HVTNP.WebBrowser1"));
+    std::u16string modes;
+    for (int i = 0; i < 5; ++i) {
+        fx.platform.DeliverKey(kCmdNextMode);
+        modes += fx.module().ModeName + u"|";
+    }
+    EXPECT_EQ(modes, u"PinYin|CangJie Nom|CangJie Han|Telex Han|Telex Nom|");
+
+    MainWindowApp box;
+    box.Keys(u"hoaf");
+    box.Key(kVkEscape);
+    EXPECT_EQ(box.Box(), u"");
+    EXPECT_EQ(box.session().Keys(), u"");
+    EXPECT_EQ(box.platform.DrawnPage("OrvikU.WebBrowser2"), u"");
+}
+
 // The main window's typing box and the candidate window share the keys of
 // the word being typed: a word ended in one window leaves the other nothing
 // to edit, whichever window the next key reaches.

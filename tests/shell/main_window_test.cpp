@@ -4,6 +4,7 @@
 
 #include "engine/text.h"
 #include "ime/fixture_app.h"
+#include "shell/font_texts.h"
 #include "shell/menunoi_items.h"
 
 namespace orvik {
@@ -67,6 +68,29 @@ TEST(MainWindowMenu, ItemsRunTheirActions) {
     fx.platform.RefuseProgram(u"Charmap.exe");
     fx.main().Charmap_Click();
     EXPECT_EQ(fx.platform.Messages(), std::vector<std::string>{"Không chạy được chương trình Charmap.exe"});
+}
+
+// The menu's font choosers: the Vietnamese one starts from the font in
+// force and keeps a whole size, a half going to the even one; the
+// ideograph one always starts from its own font. Each says where the font
+// shows.
+TEST(MainWindowFonts, TheChoosersStartWhereTheyShouldAndKeepTheChoice) {
+    FixtureApp fx;
+    OutputChoices& output = fx.app.output();
+    output.NomFontName = u"chosen before";
+    fx.platform.AnswerFontDialog({u"VNI-Times", 12.5f});
+    fx.main().VFont_Click(0);
+    fx.platform.AnswerFontDialog({u"HanaMinA", 20.5f});
+    fx.main().CFont_Click(0);
+    EXPECT_EQ(output.VnFontName, u"VNI-Times");
+    EXPECT_EQ(output.VnFontSize, 12);
+    EXPECT_EQ(output.NomFontName, u"HanaMinA");
+    EXPECT_EQ(output.NomFontSize.Points(), 20.5f);
+    EXPECT_EQ(fx.CallsOf({"ShowFontDialog"}),
+              (std::vector<std::string>{"ShowFontDialog [Chon Font hien thi chu Viet] Arial",
+                                        "ShowFontDialog [Chon Font xuat ra chu Han] Chu Nom Minh U"}));
+    EXPECT_EQ(fx.platform.Messages(), (std::vector<std::string>{U16ToUtf8(kVietFontMessage),
+                                                                 U16ToUtf8(kOrvikFontMessage)}));
 }
 
 TEST(MainWindowLayout, KeepsTheMinimumWidthAndFillsTheBrowserView) {

@@ -58,6 +58,8 @@ TEST(Settings, EachStoredValueTakesEffectAndAnUnusableOneFallsBack) {
         {u"VN Code", u"VietWare-X", u"Telex->Han|VietWare-X|Arial, 12|Chu Nom Minh U, 16|Telex Han|VW|98|", false},
         {u"VN Code", u"TCVN3", u"Telex->Han|TCVN3|Arial, 12|Chu Nom Minh U, 16|Telex Han|TCVN|98|", false},
         {u"VN Code", u"tcvn3", kDefaults, true},
+        {u"VN Font Name", u"VNI-Times", u"Telex->Han|Unicode|VNI-Times, 12|Chu Nom Minh U, 16|Telex Han|Unicode|98|", false},
+        {u"Nom Font Name", u"HanaMinA", u"Telex->Han|Unicode|Arial, 12|HanaMinA, 16|Telex Han|Unicode|98|", false},
         {u"VN Font Size", u"abc", kDefaults, true},
         {u"VN Font Size", u"40000", kDefaults, true},
         {u"VN Font Size", u"12.5", kDefaults, false},
@@ -124,17 +126,20 @@ TEST(Dialog, CancelKeepsThePendingChoicesAndALaterOkAppliesThem) {
     fx.session().SetKeys(u"hoa");
     fx.platform.AnswerFontDialog({u"Times", 13});
     fx.dialog().Label3_Click();
+    fx.platform.AnswerFontDialog({u"HanaMinA", 20});
+    fx.dialog().Label4_Click();
     fx.dialog().Combo1.Text = u"TCVN3";
     fx.dialog().Combo2.Text = u"Telex->Nom";
     fx.dialog().Check3.Value = true;
     fx.dialog().Command2_Click();
-    EXPECT_EQ(fx.State(), u"Telex->Nom|TCVN3|Times, 13|Chu Nom Minh U, 16|Telex Han|Unicode|98|desk");
+    EXPECT_EQ(fx.State(), u"Telex->Nom|TCVN3|Times, 13|HanaMinA, 20|Telex Han|Unicode|98|desk");
     EXPECT_FALSE(fx.dialog().StartWithDesktop);
     EXPECT_FALSE(fx.platform.WindowVisible(WindowId::CauHinh));
     fx.dialog().Command1_Click();
-    EXPECT_EQ(fx.State(), u"Telex->Nom|TCVN3|Times, 13|Chu Nom Minh U, 16|Telex Nom|TCVN|98|desk");
+    EXPECT_EQ(fx.State(), u"Telex->Nom|TCVN3|Times, 13|HanaMinA, 20|Telex Nom|TCVN|98|desk");
     EXPECT_EQ(fx.app.output().VnFontName, u"Times");
     EXPECT_EQ(fx.app.output().VnFontSize, 13);
+    EXPECT_EQ(fx.app.output().NomFontName, u"HanaMinA");
     EXPECT_EQ(fx.session().Keys(), u"");
     EXPECT_TRUE(fx.dialog().StartWithDesktop);
     EXPECT_EQ(fx.CallsOf({"SetAutostartEntry"}), std::vector<std::string>{"SetAutostartEntry 1"});

@@ -34,7 +34,7 @@ std::int32_t DesktopDialogs::MsgBox(std::u16string_view text, std::int32_t style
 // A configured font this desktop lacks opens the dialog on a stand-in
 // family; OK without another family chosen keeps the configured name, so a
 // font of the settings is not replaced by the stand-in.
-FontChoice DesktopDialogs::ShowFontDialog(std::u16string_view title, std::int32_t, const FontChoice& start) {
+FontChoice DesktopDialogs::ShowFontDialog(std::u16string_view title, const FontChoice& start) {
     QFont initial(QString::fromStdU16String(start.FontName));
     if (start.FontSize > 0) initial.setPointSizeF(static_cast<qreal>(start.FontSize));
     QFontDialog dialog(initial, circumstances_.mainWindow());

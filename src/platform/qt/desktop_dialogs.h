@@ -27,9 +27,7 @@ public:
     // icon. Closing the box answers as Cancel does, or OK when it has no
     // Cancel.
     std::int32_t MsgBox(std::u16string_view text, std::int32_t style, std::u16string_view caption) override;
-    // The desktop has no printer fonts apart from its screen fonts: the flags
-    // choose nothing.
-    FontChoice ShowFontDialog(std::u16string_view title, std::int32_t flags, const FontChoice& start) override;
+    FontChoice ShowFontDialog(std::u16string_view title, const FontChoice& start) override;
 
 private:
     Circumstances circumstances_;
