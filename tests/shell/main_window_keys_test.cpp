@@ -90,6 +90,12 @@ TEST(MainWindowTyping, ADigitPicksOnlyFromTheCodeNowTyped) {
     fx.Keys(u"z");
     fx.Key('1');
     EXPECT_EQ(fx.main().WebBrowser1.Address, testing::kStartPage);
+    // A digit on a list opens its candidate's page, and the list is done.
+    MainWindowApp picks;
+    picks.Keys(u"ky");
+    picks.Key('2');  // 二, whose page is that of 一
+    picks.Key('1');
+    EXPECT_EQ(picks.main().WebBrowser1.Address, u"its:hvtdu.chm::/html\\hv19968.htm");
     MainWindowApp cangJie(&OrvikU::CangJieH_Click);
     cangJie.Keys(u"aa");
     cangJie.Key('1');
@@ -250,6 +256,10 @@ TEST(MainWindowHook, ModeChordsSearchTheWordAgainAndEscEndsIt) {
         modes += fx.module().ModeName + u"|";
     }
     EXPECT_EQ(modes, u"PinYin|CangJie Nom|CangJie Han|Telex Han|Telex Nom|");
+    CandidateWindowApp han;
+    han.Keys(u"hoaf");
+    fx.platform.DeliverKey(kCmdTelexHan);
+    EXPECT_EQ(fx.platform.DrawnPage("HVTNP.WebBrowser1"), han.platform.DrawnPage("HVTNP.WebBrowser1"));
 
     MainWindowApp box;
     box.Keys(u"hoaf");
