@@ -31,6 +31,8 @@ TEST(Transcription, UnicodeEscapesBecomeFirstReadings) {
         {u"\\u19968?\\u-10240?\\u-8693?", true, "một d800 de0b"},  // surrogate halves stand alone
         {u"\\u20108?\\par \\u19968?", false, "nhị nhất"},
         {u"\\u20108?\\par \\u19968?", true, "4e8c . một"},
+        {u"\\u20108?\\par\\u19968?", true, "4e8c . một"},
+        {u"\\u20108?\\line\\u19968?", true, "4e8c . một"},
         {u"\\u12288?\\u8220?\\u65311?\\u65312?", false, "\" ? ,"},
         {u"\\u21476 ?\\plain\\u19968?", false, "nhất"},
         {u"\\u40657?", false, "ất \r\n"},                   // "-" ends the line
@@ -43,6 +45,11 @@ TEST(Transcription, Big5EscapesAreReadWhenNoUnicodeCharacterIs) {
     const Case cases[] = {
         {u"{\\rtf1\\ansi \\'a4\\'a4\\'a4\\'a5}", "nhất nhị"},
         {u"\\'a4\\'a4\\'a4\\'a5,", "nhất nhị a141"},
+        {u"\\'a4\\'a4\r\n\\'a4\\'a5\n\\'a4\\'a4", "nhất nhị nhất"},  // the RTF's own line ends
+        {u"\\'a4\\'a4\\'20\\'a4\\'a5", "nhất nhị"},
+        // Braces read as one pair of bytes; a paragraph's end as a full stop.
+        {u"\\'a4\\'a4\\{\\}\\par }", "nhất 7b7d a1d0"},
+        {u"\\'a4\\'a4\\'a1C", "nhất a143"},
         {u"\\'a4\\\\", "a45c"},                                // an escaped backslash as trail
         {u"\\'a4x", "a478"},                                   // a literal trail character
         {u"", ""},
