@@ -78,19 +78,23 @@ TEST(MainWindowFonts, TheChoosersStartWhereTheyShouldAndKeepTheChoice) {
     FixtureApp fx;
     OutputChoices& output = fx.app.output();
     output.NomFontName = u"chosen before";
-    fx.platform.AnswerFontDialog({u"VNI-Times", 12.5f});
+    fx.main().VFont_Click(0);  // cancelled: the font in force stays
+    fx.main().CFont_Click(0);  // cancelled: the chooser's own font
+    EXPECT_EQ(output.VnFontSize, 12);
+    EXPECT_EQ(output.NomFontName, u"Chu Nom Minh U");
+    EXPECT_EQ(output.NomFontSize.Points(), 16.0f);
+    fx.platform.AnswerFontDialog({u"VNI-Times", 14.5f});
     fx.main().VFont_Click(0);
     fx.platform.AnswerFontDialog({u"HanaMinA", 20.5f});
     fx.main().CFont_Click(0);
     EXPECT_EQ(output.VnFontName, u"VNI-Times");
-    EXPECT_EQ(output.VnFontSize, 12);
+    EXPECT_EQ(output.VnFontSize, 14);
     EXPECT_EQ(output.NomFontName, u"HanaMinA");
     EXPECT_EQ(output.NomFontSize.Points(), 20.5f);
-    EXPECT_EQ(fx.CallsOf({"ShowFontDialog"}),
-              (std::vector<std::string>{"ShowFontDialog [Chon Font hien thi chu Viet] Arial",
-                                        "ShowFontDialog [Chon Font xuat ra chu Han] Chu Nom Minh U"}));
-    EXPECT_EQ(fx.platform.Messages(), (std::vector<std::string>{U16ToUtf8(kVietFontMessage),
-                                                                 U16ToUtf8(kOrvikFontMessage)}));
+    EXPECT_EQ(fx.CallsOf({"ShowFontDialog"}).back(), "ShowFontDialog [Chon Font xuat ra chu Han] Chu Nom Minh U");
+    EXPECT_EQ(fx.CallsOf({"ShowFontDialog"})[2], "ShowFontDialog [Chon Font hien thi chu Viet] Arial");
+    EXPECT_EQ(fx.platform.Messages().back(), U16ToUtf8(kOrvikFontMessage));
+    EXPECT_EQ(fx.platform.Messages()[2], U16ToUtf8(kVietFontMessage));
 }
 
 TEST(MainWindowLayout, KeepsTheMinimumWidthAndFillsTheBrowserView) {

@@ -126,8 +126,13 @@ TEST(Dialog, CancelKeepsThePendingChoicesAndALaterOkAppliesThem) {
     fx.session().SetKeys(u"hoa");
     fx.platform.AnswerFontDialog({u"Times", 13});
     fx.dialog().Label3_Click();
+    EXPECT_EQ(fx.dialog().Label3.Caption, u"Times, 13");
     fx.platform.AnswerFontDialog({u"HanaMinA", 20});
     fx.dialog().Label4_Click();
+    EXPECT_EQ(fx.CallsOf({"ShowFontDialog"}),
+              (std::vector<std::string>{"ShowFontDialog [Chon Font hien thi chu Viet] Arial",
+                                        "ShowFontDialog [Chon Font xuat ra chu Han] Chu Nom Minh U"}));
+    EXPECT_EQ(fx.platform.Messages().size(), 2u);  // where each font shows
     fx.dialog().Combo1.Text = u"TCVN3";
     fx.dialog().Combo2.Text = u"Telex->Nom";
     fx.dialog().Check3.Value = true;
@@ -140,10 +145,17 @@ TEST(Dialog, CancelKeepsThePendingChoicesAndALaterOkAppliesThem) {
     EXPECT_EQ(fx.app.output().VnFontName, u"Times");
     EXPECT_EQ(fx.app.output().VnFontSize, 13);
     EXPECT_EQ(fx.app.output().NomFontName, u"HanaMinA");
+    EXPECT_EQ(fx.app.output().NomFontSize.Points(), 20.0f);
     EXPECT_EQ(fx.session().Keys(), u"");
     EXPECT_TRUE(fx.dialog().StartWithDesktop);
     EXPECT_EQ(fx.CallsOf({"SetAutostartEntry"}), std::vector<std::string>{"SetAutostartEntry 1"});
     EXPECT_FALSE(fx.platform.WindowVisible(WindowId::CauHinh));
+
+    // Leaving the code box proposes the font of its code.
+    SettingsApp proposed;
+    proposed.dialog().Combo1.Text = u"TCVN3";
+    proposed.dialog().Combo1_Validate();
+    EXPECT_EQ(proposed.dialog().Label3.Caption, u".VnTime, 12");
 
     SettingsApp unknown(Settings{{u"Present IME", u"PinYin Han"}});
     unknown.dialog().Combo1.Text = u"ASCII";
