@@ -214,6 +214,21 @@ TEST(CandidateWindow, ButtonsPageToggleTheModeAndOpenTheGuide) {
     EXPECT_EQ(fx.candidates().Caption, u"Han Viet Thau Nhap Phap Unicode");
 }
 
+// A press on the box looks the typed word up in the Vietnamese word list,
+// read when first needed.
+TEST(CandidateWindow, TheBoxLooksTheTypedWordUpInTheWordList) {
+    CandidateWindowApp fx;
+    fx.platform.SetFile("/current/tdviet.idx", "/hoaf/nguwowif/");
+    fx.Keys(u"nguwowif");
+    fx.candidates().Text1_MouseDown();
+    EXPECT_EQ(fx.app.Popup().WebBrowser1.Address, u"its:tdviet.chm::/vnguwowif.htm");
+    fx.Key(kVkEscape);
+    fx.Keys(u"xyz");
+    fx.app.Popup().Hide();
+    fx.candidates().Text1_MouseDown();
+    EXPECT_FALSE(fx.app.PopupVisible());
+}
+
 TEST(CandidateWindow, ClosingItSwitchesTheInputMethodOff) {
     CandidateWindowApp fx;
     fx.candidates().Image1_Click();
