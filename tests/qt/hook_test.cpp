@@ -22,6 +22,7 @@
 #include "engine/telex.h"
 #include "platform/qt/display_text.h"
 #include "platform/qt/key_string.h"
+#include "platform/qt/qt_platform.h"
 #include "qt_test_helpers.h"
 
 namespace orvik {

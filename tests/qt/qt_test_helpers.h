@@ -18,8 +18,6 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/qt/qt_platform.h"
-
 namespace orvik {
 
 // The lines a role logs, kept for the test to read.

@@ -23,6 +23,7 @@
 #include "formats/archive_pages.h"
 #include "ime/page_file.h"
 #include "platform/qt/page_view.h"
+#include "platform/qt/qt_platform.h"
 #include "qt_test_helpers.h"
 #include "shell/application.h"
 #include "temp_dir.h"
