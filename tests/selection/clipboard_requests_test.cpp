@@ -1,5 +1,5 @@
 // Which requests for the clipboard are the application's paste: on a
-// virtual X display (the test runs under xvfb-run), a request counts when
+// virtual X display (ctest runs it on one of its own), a request counts when
 // it comes from the process whose window has the keyboard focus, and not
 // when another process (a clipboard watcher) makes it; the focused
 // application is served whatever time its request names.
@@ -79,7 +79,7 @@ void RunFocusedApplication(int told, int out) {
 }
 
 TEST(ClipboardRequestsTest, OnlyTheFocusedApplicationsRequestIsThePasteAndItIsServed) {
-    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no X display (run it under xvfb-run)";
+    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no X display (run it on a virtual X display: scripts/on-virtual-display)";
     xcb_connection_t* c = Connect();
     ASSERT_NE(c, nullptr) << "no connection to the X display " << std::getenv("DISPLAY");
     const xcb_window_t own = MappedWindow(c);
