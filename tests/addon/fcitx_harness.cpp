@@ -111,13 +111,13 @@ void FcitxHarness::Live(std::promise<void>& started) {
                 EventType::InputContextCommitString, EventWatcherPhase::PreInputMethod, [&](fcitx::Event& event) {
                     const auto& commit = static_cast<fcitx::CommitStringEvent&>(event);
                     commits_.push_back({commit.inputContext()->uuid(), commit.text()});
-                    Recorded();
+                    Recorded(commitsRecorded_);
                 }));
             watchers.push_back(instance.watchEvent(
                 EventType::InputContextForwardKey, EventWatcherPhase::PreInputMethod, [&](fcitx::Event& event) {
                     const auto& forward = static_cast<fcitx::ForwardKeyEvent&>(event);
                     forwards_.push_back({forward.inputContext()->uuid(), forward.rawKey(), forward.isRelease()});
-                    Recorded();
+                    Recorded(forwardsRecorded_);
                 }));
             started.set_value();
         });
@@ -142,26 +142,32 @@ void FcitxHarness::RunOnLoop(const std::function<void()>& step) {
     finished.get();
 }
 
-void FcitxHarness::Recorded() {
+void FcitxHarness::Recorded(std::size_t& counter) {
     {
         std::lock_guard lock(recordedMutex_);
-        ++recorded_;
+        ++counter;
     }
     recordedChanged_.notify_all();
 }
 
+bool FcitxHarness::WaitForRecorded(const std::size_t& counter, std::size_t count) {
+    std::unique_lock lock(recordedMutex_);
+    return recordedChanged_.wait_for(lock, kWaitBound, [&] { return counter >= count; });
+}
+
 bool FcitxHarness::WaitUntil(const std::function<bool()>& condition) {
     const auto deadline = std::chrono::steady_clock::now() + kWaitBound;
-    std::uint64_t seen = 0;
+    const auto recorded = [this] { return commitsRecorded_ + forwardsRecorded_; };
+    std::size_t seen = 0;
     {
         std::lock_guard lock(recordedMutex_);
-        seen = recorded_;
+        seen = recorded();
     }
     while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline) return false;
         std::unique_lock lock(recordedMutex_);
-        recordedChanged_.wait_for(lock, std::chrono::milliseconds(1), [&] { return recorded_ != seen; });
-        seen = recorded_;
+        recordedChanged_.wait_for(lock, std::chrono::milliseconds(1), [&] { return recorded() != seen; });
+        seen = recorded();
     }
     return true;
 }
