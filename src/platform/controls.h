@@ -102,14 +102,6 @@ struct FileListBox {
     std::u16string FileName;
 };
 
-// The common dialog in its font-chooser role: what the dialog starts from,
-// and after it the choice (or the same values when the user cancelled).
-struct CommonDialog {
-    std::u16string DialogTitle;
-    std::u16string FontName;
-    float FontSize = 0;
-};
-
 // An embedded browser view; `Address` is where it was last navigated.
 struct BrowserView {
     std::u16string Address;

@@ -1,7 +1,5 @@
 #include "shell/cauhinh.h"
 
-#include <cmath>
-
 #include "engine/text.h"
 #include "shell/application.h"
 #include "shell/autostart.h"
@@ -211,26 +209,23 @@ void CauHinh::Frame4_Click() { ChooseVietFont(); }
 void CauHinh::Label4_Click() { ChooseOrvikFont(); }
 void CauHinh::Frame5_Click() { ChooseOrvikFont(); }
 
-// The chooser starts from the font in force, not from the pending one; the
-// Vietnamese size is whole, a half going to the even neighbour.
+// The chooser starts from the font in force, not from the pending one.
 void CauHinh::ChooseVietFont() {
-    OrvikU& main = app_.MainWindow();
     const OutputChoices& output = app_.output();
-    main.CommonDialog1 = {std::u16string(kVietFontTitle), output.VnFontName, static_cast<float>(output.VnFontSize)};
-    main.CommonDialog1_ShowFont();
-    DlgVnFontName = main.CommonDialog1.FontName;
-    DlgVnFontSize = static_cast<std::int32_t>(std::lrint(main.CommonDialog1.FontSize));
+    const FontChoice chosen =
+        desktop_.dialogs.ShowFontDialog(kVietFontTitle, {output.VnFontName, static_cast<float>(output.VnFontSize)});
+    DlgVnFontName = chosen.FontName;
+    DlgVnFontSize = WholeVietFontSize(chosen.FontSize);
     ShowFontLabels();
     desktop_.dialogs.MessageBox(kVietFontMessage, kMessageCaption);
 }
 
 void CauHinh::ChooseOrvikFont() {
-    OrvikU& main = app_.MainWindow();
     const OutputChoices& output = app_.output();
-    main.CommonDialog1 = {std::u16string(kOrvikFontTitle), output.NomFontName, output.NomFontSize.Points()};
-    main.CommonDialog1_ShowFont();
-    DlgNomFontName = main.CommonDialog1.FontName;
-    DlgNomFontSize = FontSizeValue(main.CommonDialog1.FontSize);
+    const FontChoice chosen =
+        desktop_.dialogs.ShowFontDialog(kOrvikFontTitle, {output.NomFontName, output.NomFontSize.Points()});
+    DlgNomFontName = chosen.FontName;
+    DlgNomFontSize = FontSizeValue(chosen.FontSize);
     ShowFontLabels();
     desktop_.dialogs.MessageBox(kOrvikFontMessage, kMessageCaption);
 }

@@ -2,6 +2,8 @@
 // the menu and the configuration dialog show them.
 #pragma once
 
+#include <cmath>
+#include <cstdint>
 #include <string_view>
 
 namespace orvik {
@@ -22,5 +24,8 @@ inline constexpr std::u16string_view kOrvikFontMessage =
 // The ideograph font the menu's chooser always starts from.
 inline constexpr std::u16string_view kOrvikFontName = u"Chu Nom Minh U";
 inline constexpr float kOrvikFontSize = 16;
+
+// The Vietnamese font takes a whole size, a half going to the even one.
+inline std::int32_t WholeVietFontSize(float points) { return static_cast<std::int32_t>(std::lrint(points)); }
 
 }  // namespace orvik

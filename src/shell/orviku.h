@@ -60,7 +60,6 @@ public:
     StatusBar StatusBar1;
     PictureBox Picture1;  // kept at the right edge
     OpenDocumentPanel Picture2;
-    CommonDialog CommonDialog1;  // the font chooser
     std::u16string CodeLabel;  // the output code's label for the status bar
 
     enum class State { Normal, Minimized, Maximized };
@@ -157,9 +156,6 @@ public:
     void Charmap_Click();
     // Shows the popup menu Menunoi at the mouse.
     void MoMenu();
-    // The font dialog of CommonDialog1, from its DialogTitle, FontName and
-    // FontSize; after it they hold the choice.
-    void CommonDialog1_ShowFont();
 
     // The candidate list's buttons.
     void Command1_Click(std::int16_t Index);
