@@ -17,7 +17,7 @@ mkdir -p "$work/home"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
        XDG_CACHE_HOME="$work/home/.cache" NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-e2e_pids+=($!)
-timeout 10 bash -c "until [[ -s '$work/display' ]]; do sleep 0.05; done"
-export DISPLAY=":$(cat "$work/display")"
+# shellcheck source=../../scripts/start-xvfb.sh
+source "$top/scripts/start-xvfb.sh"
+start_xvfb "$work"
+e2e_pids+=("$xvfb_pid")
