@@ -79,7 +79,7 @@ void RunFocusedApplication(int told, int out) {
 }
 
 TEST(ClipboardRequestsTest, OnlyTheFocusedApplicationsRequestIsThePasteAndItIsServed) {
-    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no X display (run it on a virtual X display: scripts/on-virtual-display)";
+    if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no X display (scripts/on-virtual-display gives it one)";
     xcb_connection_t* c = Connect();
     ASSERT_NE(c, nullptr) << "no connection to the X display " << std::getenv("DISPLAY");
     const xcb_window_t own = MappedWindow(c);

@@ -107,7 +107,7 @@ TEST(X11SelectionTest, OffersAreReadUpToTheLimitWithinTheirTime) {
     // An X server resets when its last client leaves, and refuses
     // connections meanwhile: one connection stays for the whole test.
     xcb_connection_t* keeper = std::getenv("DISPLAY") != nullptr ? xcb_connect(nullptr, nullptr) : nullptr;
-    if (keeper == nullptr || xcb_connection_has_error(keeper) != 0) GTEST_SKIP() << "no X display (run it on a virtual X display: scripts/on-virtual-display)";
+    if (keeper == nullptr || xcb_connection_has_error(keeper) != 0) GTEST_SKIP() << "no X display (scripts/on-virtual-display gives it one)";
     const auto read = [] { return ReadX11Selection("CLIPBOARD", {"text/rtf", "UTF8_STRING"}, kLimit, 1s); };
     EXPECT_FALSE(read().ok) << "no owner";
     struct Case {
